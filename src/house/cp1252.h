@@ -1,0 +1,18 @@
+// Windows-1252 on disk, UTF-8 inside: lossless for every byte.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarvo {
+
+// Every byte maps to one code point; the five bytes the code page leaves unassigned map to
+// the C1 control of the same value, so any file reads and writes back to the same bytes.
+void appendCp1252AsUtf8(std::string& out, std::string_view bytes);
+std::string cp1252ToUtf8(std::string_view bytes);
+
+// A character the code page cannot hold (or a broken UTF-8 sequence) is written as "?".
+void appendUtf8AsCp1252(std::string& out, std::string_view utf8);
+std::string utf8ToCp1252(std::string_view utf8);
+
+}  // namespace tarvo

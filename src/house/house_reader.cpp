@@ -1,0 +1,176 @@
+// Reading a house file into the house record.
+#include "house/house_reader.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+#include "house/cp1252.h"
+#include "house/file_bytes.h"
+#include "house/house_format.h"
+#include "rules/room_text.h"
+#include "rules/text_numbers.h"
+
+namespace tarvo {
+
+namespace {
+
+using namespace house_format;
+
+// Hands out the lines of the file one by one, counting them.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view bytes) : rest_(bytes) {}
+
+  bool next(std::string_view& line) {
+    if (rest_.empty()) return false;
+    ++number_;
+    const void* lf = std::memchr(rest_.data(), '\n', rest_.size());
+    if (lf == nullptr) {
+      line = rest_;
+      rest_ = {};
+      return true;
+    }
+    std::size_t end = static_cast<std::size_t>(static_cast<const char*>(lf) - rest_.data());
+    line = rest_.substr(0, end > 0 && rest_[end - 1] == '\r' ? end - 1 : end);
+    rest_.remove_prefix(end + 1);
+    return true;
+  }
+
+  int number() const { return number_; }
+  std::size_t bytesLeft() const { return rest_.size(); }
+
+ private:
+  std::string_view rest_;
+  int number_ = 0;
+};
+
+// The value of a labelled line: the text after the first ":", or the whole line.
+std::string_view valueOf(std::string_view line) {
+  std::size_t colon = line.find(':');
+  return colon == std::string_view::npos ? line : line.substr(colon + 1);
+}
+
+std::string roomName(int position) { return "room " + std::to_string(position + 1); }
+
+class Reader {
+ public:
+  explicit Reader(std::string_view bytes) : lines_(bytes) {}
+
+  HouseReadResult read(HouseRecord& house) {
+    std::string_view line;
+    if (!lines_.next(line) || line != kHeader) {
+      return {HouseReadResult::Status::NotAHouse, 1,
+              "the first line is not \"" + std::string(kHeader) + "\", so this is not a house file"};
+    }
+    // Work on a copy so that a failure leaves the house and its shared lists untouched.
+    HouseRecord next = house;
+    for (RoomRecord& room : next.rooms) room.giveFreshLists();
+    if (!readAfterHeader(next)) return error_;
+    house = std::move(next);
+    return {};
+  }
+
+ private:
+  bool need(std::string_view& line, const std::string& what) {
+    if (lines_.next(line)) return true;
+    error_ = {HouseReadResult::Status::Invalid, lines_.number() + 1, "the file ends where " + what + " should be"};
+    return false;
+  }
+
+  bool fail(std::string problem) {
+    error_ = {HouseReadResult::Status::Invalid, lines_.number(), std::move(problem)};
+    return false;
+  }
+
+  bool readAfterHeader(HouseRecord& next) {
+    std::string_view line;
+    if (!need(line, "the version line") || !need(line, "the house name")) return false;
+    next.houseName = cp1252ToUtf8(valueOf(line));
+    if (!need(line, "the number of rooms")) return false;
+    std::optional<std::int64_t> count = parseDecimal(valueOf(line));
+    if (!count) return fail("the number of rooms \"" + std::string(valueOf(line)) + "\" is not a whole number");
+    if (*count < 1 || *count > kMaxRooms) {
+      return fail("the number of rooms is " + std::to_string(*count) + "; a house holds 1 to 16 rooms");
+    }
+    next.roomCount = static_cast<std::int32_t>(*count);
+    next.currentRoom = 1;
+    for (int r = 0; r < next.roomCount; ++r) {
+      if (!readRoom(next.rooms[static_cast<std::size_t>(r)], r)) return false;
+    }
+    return true;
+  }
+
+  bool readRoom(RoomRecord& room, int position) {
+    const std::string name = roomName(position);
+    std::string_view line;
+    if (!need(line, "the separator line of " + name)) return false;
+    RowBuffer rows;
+    for (int row = 0; row < kRows; ++row) {
+      if (!need(line, "row " + std::to_string(row + 1) + " of " + name)) return false;
+      rows[static_cast<std::size_t>(row)] = std::string(line.substr(0, kColumns));
+    }
+    parseRoomRows(room, rows);
+    if (!need(line, "the forbidden places of " + name)) return false;
+    if (auto error = parsePlaceList(room, valueOf(line))) return fail(name + ": " + error->problem);
+    if (!need(line, "the forbidden couples of " + name)) return false;
+    if (auto error = parseCoupleList(room, valueOf(line))) return fail(name + ": " + error->problem);
+    if (!need(line, "the number of records of " + name)) return false;
+    std::optional<std::int64_t> count = parseDecimal(valueOf(line));
+    if (!count) {
+      return fail("the number of records of " + name + " \"" + std::string(valueOf(line)) + "\" is not a whole number");
+    }
+    return readRecords(room, name, *count);
+  }
+
+  bool readRecords(RoomRecord& room, const std::string& name, std::int64_t count) {
+    if (count <= 0) return true;
+    // Every record line takes at least four bytes, which bounds what a wild count reserves.
+    auto expected = static_cast<std::size_t>(std::min<std::int64_t>(count, static_cast<std::int64_t>(lines_.bytesLeft() / 4 + 1)));
+    room.recNames->reserve(expected);
+    room.recMoves->reserve(expected);
+    room.recTimes->reserve(expected);
+    room.recSolutions->reserve(expected);
+    std::string_view line;
+    for (std::int64_t k = 1; k <= count; ++k) {
+      if (!need(line, "record " + std::to_string(k) + " of " + std::to_string(count) + " of " + name)) return false;
+      std::string_view fields[4];
+      for (int f = 0; f < 3; ++f) {
+        std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos) {
+          return fail("record " + std::to_string(k) + " of " + name + " has fewer than four TAB-separated fields");
+        }
+        fields[f] = line.substr(0, tab);
+        line.remove_prefix(tab + 1);
+      }
+      fields[3] = line.substr(0, line.find('\t'));
+      room.recNames->push_back(cp1252ToUtf8(fields[0]));
+      room.recMoves->push_back(cp1252ToUtf8(fields[1]));
+      room.recTimes->push_back(cp1252ToUtf8(fields[2]));
+      room.recSolutions->push_back(cp1252ToUtf8(fields[3]));
+    }
+    return true;
+  }
+
+  LineReader lines_;
+  HouseReadResult error_;
+};
+
+}  // namespace
+
+std::string HouseReadResult::describe() const {
+  return line > 0 ? "line " + std::to_string(line) + ": " + problem : problem;
+}
+
+HouseReadResult readHouse(std::string_view bytes, HouseRecord& house) { return Reader(bytes).read(house); }
+
+HouseReadResult readHouseFile(const std::string& path, HouseRecord& house) {
+  std::string bytes;
+  std::string error;
+  if (!readFileBytes(path, bytes, error)) {
+    return {HouseReadResult::Status::CannotOpen, 0, "cannot read " + path + ": " + error};
+  }
+  return readHouse(bytes, house);
+}
+
+}  // namespace tarvo

@@ -1,0 +1,36 @@
+// Reading a house file into the house record.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "rules/room.h"
+
+namespace tarvo {
+
+struct HouseReadResult {
+  enum class Status {
+    Ok,
+    NotAHouse,   // the first line is not the header: nothing was read
+    Invalid,     // a line breaks the format
+    CannotOpen,  // the file could not be read at all
+  };
+  Status status = Status::Ok;
+  int line = 0;         // 1-based line of the problem, 0 when no line is concerned
+  std::string problem;  // what is wrong, for the user
+
+  bool ok() const { return status == Status::Ok; }
+  // "line 12: ..." or the problem alone.
+  std::string describe() const;
+};
+
+// Reads a house from the file's bytes (Windows-1252 text; lines end at LF, a CR just before
+// the LF is dropped). On success the house holds the file's rooms, room 1 is current, and
+// every room has new record lists; rooms past the count keep their cells. On any failure the
+// house is left exactly as it was, lists included.
+HouseReadResult readHouse(std::string_view bytes, HouseRecord& house);
+
+// The same from a file; a file that cannot be read gets the system's reason.
+HouseReadResult readHouseFile(const std::string& path, HouseRecord& house);
+
+}  // namespace tarvo

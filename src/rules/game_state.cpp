@@ -1,0 +1,12 @@
+// The one state object of a running game: the house, the working room, counters and caches.
+#include "rules/game_state.h"
+
+namespace tarvo {
+
+void initRules(GameState& state) {
+  state.house.currentRoom = 1;
+  state.house.roomCount = 1;
+  state.drawnCells.reset();
+}
+
+}  // namespace tarvo

@@ -1,0 +1,66 @@
+// The cell operations on a room and the house's room slots.
+#include "rules/room.h"
+
+namespace tarvo {
+
+void RoomRecord::giveFreshLists() {
+  goals = newList<std::int32_t>();
+  recNames = newList<std::string>();
+  recMoves = newList<std::string>();
+  recSolutions = newList<std::string>();
+  recTimes = newList<std::string>();
+}
+
+RoomRecord* HouseRecord::roomNumber(std::int32_t n) {
+  return n >= 1 && n <= kMaxRooms ? &rooms[static_cast<std::size_t>(n - 1)] : nullptr;
+}
+
+const RoomRecord* HouseRecord::roomNumber(std::int32_t n) const {
+  return n >= 1 && n <= kMaxRooms ? &rooms[static_cast<std::size_t>(n - 1)] : nullptr;
+}
+
+bool isBox(const RoomRecord& room, int cell) { return isBoxCode(room.cells.at(cell)); }
+
+void setMark(RoomRecord& room, int cell) {
+  if (isInCellArray(cell) && isUnmarkedCode(room.cells[cell])) room.cells[cell] += MARK;
+}
+
+void clearMark(RoomRecord& room, int cell) {
+  if (isInCellArray(cell) && isMarkedCode(room.cells[cell])) room.cells[cell] -= MARK;
+}
+
+void clearAllMarks(RoomRecord& room) {
+  for (int i = 0; i < kPlayableCells; ++i) clearMark(room, i);
+}
+
+void removeBoxesAndMan(RoomRecord& room) {
+  for (int i = 0; i < kPlayableCells; ++i) {
+    if (isBox(room, i)) room.cells[i] -= BOX;
+  }
+  if (isPlayableCell(room.man) && isManCode(room.cells[room.man])) room.cells[room.man] -= MAN;
+}
+
+std::int32_t countBoxesOnGoals(const RoomRecord& room) {
+  std::int32_t count = 0;
+  for (std::int32_t goal : *room.goals) {
+    if (isBox(room, goal)) ++count;
+  }
+  return count;
+}
+
+std::int32_t goalCount(const RoomRecord& room) { return static_cast<std::int32_t>(room.goals->size()); }
+
+HouseRecord emptyHouse() {
+  HouseRecord house;
+  RoomRecord& room = house.rooms[0];
+  for (int row = 1; row < kRows - 1; ++row) {
+    for (int column = 0; column < kColumns; ++column) {
+      bool border = row == 1 || row == kRows - 2 || column == 0 || column == kColumns - 1;
+      room.cells[cellIndex(row, column)] = border ? WALL : FLOOR;
+    }
+  }
+  room.man = -1;
+  return house;
+}
+
+}  // namespace tarvo
