@@ -1,0 +1,55 @@
+// The program's look: page colour, fonts, and the buttons and displays of its pages.
+#include "platform/look.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+
+namespace tarvo::look {
+
+QColor pageColour() { return QColor(132, 132, 132); }
+
+void installFontSubstitutes() {
+  const QStringList families = QFontDatabase::families();
+  if (!families.contains(QStringLiteral("Comic Sans MS"))) {
+    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+  }
+  if (!families.contains(QStringLiteral("Courier New"))) {
+    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+  }
+}
+
+QFont captionFont() {
+  QFont font(QStringLiteral("Comic Sans MS"));
+  font.setPixelSize(13);
+  font.setBold(true);
+  return font;
+}
+
+QFont textBoxFont() {
+  QFont font(QStringLiteral("Courier New"));
+  font.setPointSizeF(9.75);
+  return font;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& caption, const QString& toolTip, QRect geometry) {
+  auto* button = new QPushButton(caption, parent);
+  button->setGeometry(geometry);
+  button->setFont(captionFont());
+  if (!toolTip.isEmpty()) button->setToolTip(toolTip);
+  if (geometry.width() < 48) button->setStyleSheet(QStringLiteral("padding: 0px;"));
+  return button;
+}
+
+QPushButton* makeDisplay(QWidget* parent, const QString& caption, QRect geometry) {
+  QPushButton* display = makeButton(parent, caption, QString(), geometry);
+  display->setFocusPolicy(Qt::NoFocus);
+  return display;
+}
+
+void setElidedCaption(QPushButton* button, const QString& caption) {
+  const int room = button->width() - 12;
+  const QString shown = QFontMetrics(button->font()).elidedText(caption, Qt::ElideRight, room);
+  button->setText(shown);
+}
+
+}  // namespace tarvo::look

@@ -1,0 +1,49 @@
+// A picture area of fixed size that the core paints tile by tile, one sheet pixel to one pixel.
+#include "platform/picture_area.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+
+#include "platform/sprite_sheets.h"
+
+namespace tarvo {
+
+PictureArea::PictureArea(const SpriteSheets& sheets, QSize size, QWidget* parent)
+    : QWidget(parent), sheets_(sheets), picture_(size) {
+  // Until a tile is painted the page shows through, as a cell without a tile keeps what the
+  // picture showed there.
+  picture_.fill(Qt::transparent);
+  setFixedSize(size);
+  setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void PictureArea::drawTile(SpriteSheet sheet, Tile tile, int x, int y) {
+  const int size = tileSize(sheet);
+  {
+    QPainter painter(&picture_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawPixmap(x, y, sheets_.sheet(sheet), tile.column * size, tile.row * size, size, size);
+  }
+  const QRect rect(x, y, size, size);
+  paintedRegion_ += rect;
+  ++tilesPainted_;
+  update(rect);
+}
+
+void PictureArea::resetPaintedRegion() {
+  paintedRegion_ = QRegion();
+  tilesPainted_ = 0;
+}
+
+void PictureArea::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  for (const QRect& rect : event->region()) painter.drawPixmap(rect, picture_, rect);
+}
+
+void PictureArea::mouseReleaseEvent(QMouseEvent* event) {
+  emit mouseReleased(event->button(), event->position().toPoint());
+  QWidget::mouseReleaseEvent(event);
+}
+
+}  // namespace tarvo

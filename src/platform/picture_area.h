@@ -1,0 +1,43 @@
+// A picture area of fixed size that the core paints tile by tile, one sheet pixel to one pixel.
+#pragma once
+
+#include <QPixmap>
+#include <QRegion>
+#include <QWidget>
+
+#include "rules/drawing.h"
+
+namespace tarvo {
+
+class SpriteSheets;
+
+class PictureArea : public QWidget, public TileCanvas {
+  Q_OBJECT
+
+ public:
+  PictureArea(const SpriteSheets& sheets, QSize size, QWidget* parent = nullptr);
+
+  void drawTile(SpriteSheet sheet, Tile tile, int x, int y) override;
+
+  // What was painted since the last reset: the tiles' rectangles and their number.
+  QRegion paintedRegion() const { return paintedRegion_; }
+  int tilesPainted() const { return tilesPainted_; }
+  void resetPaintedRegion();
+
+  const QPixmap& picture() const { return picture_; }
+
+ signals:
+  void mouseReleased(Qt::MouseButton button, QPoint position);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  const SpriteSheets& sheets_;
+  QPixmap picture_;
+  QRegion paintedRegion_;
+  int tilesPainted_ = 0;
+};
+
+}  // namespace tarvo

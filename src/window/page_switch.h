@@ -1,0 +1,33 @@
+// The page switch shared by every tab strip: show the chosen page, hide the one shown before.
+#pragma once
+
+#include <QList>
+#include <QObject>
+
+class QTabBar;
+class QWidget;
+
+namespace tarvo {
+
+class PageSwitch : public QObject {
+  Q_OBJECT
+
+ public:
+  // `pages` are in tab order; page 1 is shown, the others hidden.
+  PageSwitch(QTabBar* strip, QList<QWidget*> pages, QObject* parent = nullptr);
+
+  // The number (1-based) of the page shown.
+  int shownPage() const { return shownPage_; }
+
+ signals:
+  // After a tab other than the shown page's was chosen and its page shown.
+  void pageChanged(int page);
+
+ private:
+  void onTabChosen(int index);
+
+  QList<QWidget*> pages_;
+  int shownPage_ = 1;
+};
+
+}  // namespace tarvo
