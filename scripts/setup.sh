@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the program and the tests need, when any is missing.
+# Usage: scripts/setup.sh [run|test]
+set -euo pipefail
+what=${1:-test}
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-comic-neue fonts-liberation2)
+if [ "$what" = test ]; then
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
+             xvfb xauth xdotool numlockx imagemagick x11-utils)
+fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
