@@ -18,8 +18,9 @@ RoomPage::RoomPage(const SpriteSheets& sheets, QWidget* parent)
   LVrecord->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Move"), QStringLiteral("Time")});
   LVrecord->setRootIsDecorated(false);
   LVrecord->setUniformRowHeights(true);
-  LVrecord->header()->resizeSection(0, 85);
-  LVrecord->header()->resizeSection(1, 45);
+  LVrecord->header()->setStretchLastSection(true);
+  LVrecord->header()->resizeSection(0, 80);
+  LVrecord->header()->resizeSection(1, 44);
   for (int k = 0; k < kMaxRooms; ++k) {
     auto* preview = new PictureArea(sheets, {80, 80}, this);
     preview->move(256 + 80 * (k % 4), 64 + 80 * (k / 4));
