@@ -1,0 +1,201 @@
+// tarvo_solve: solves rooms with the fewest pushes and turns a list of rooms into a house file.
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "board.h"
+#include "house_text.h"
+#include "room_list.h"
+#include "solver.h"
+
+namespace {
+
+using namespace tarvo::solver;
+
+const char* const kUsage = R"(usage:
+  tarvo_solve [--limit N] [FILE...]
+      Solves every room of the files (standard input when none are given) with the
+      fewest pushes, and among those the fewest moves, and prints for each room the
+      numbers of pushes and moves and the steps: u d r l walk up, down, right, left;
+      U D R L push up, down, right, left.
+  tarvo_solve [--limit N] --house NAME ROOMS [-o OUT]
+      Solves every room of ROOMS (at most 16) and writes a house file named NAME that
+      holds them, each with its solution as the record of "TarvoPlim", to OUT or to
+      standard output. Nothing is written when a room cannot be solved.
+
+Rooms are ten lines of ten symbols each:
+  #  wall            .  goal            $  box            *  box on a goal
+     floor (blank)   @  man             +  man on a goal  -  outside the walls
+A line shorter than ten characters is floor on its right. Between rooms, blank lines
+are skipped and lines starting with ";" are comments; the last comment before a room
+is its title. A room must be closed by walls, hold one man and as many boxes as goals.
+
+  --limit N   give up on a room after keeping N positions (default 3000000)
+
+Exit status: 0 when every room was solved, 1 when one was malformed, unsolvable or
+too large, 2 for a usage or file error.
+)";
+
+struct Options {
+  bool house = false;
+  std::string houseName;
+  std::string output;
+  std::vector<std::string> files;
+  std::size_t limit = kDefaultStateLimit;
+};
+
+bool parseOptions(int argc, char** argv, Options& options) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    bool hasValue = i + 1 < args.size();
+    if (arg == "--house" && hasValue) {
+      options.house = true;
+      options.houseName = args[++i];
+    } else if (arg == "-o" && hasValue) {
+      options.output = args[++i];
+    } else if (arg == "--limit" && hasValue) {
+      char* end = nullptr;
+      unsigned long long limit = std::strtoull(args[++i].c_str(), &end, 10);
+      if (*end != '\0' || limit == 0) return false;
+      options.limit = static_cast<std::size_t>(limit);
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      return false;
+    } else {
+      options.files.push_back(arg);
+    }
+  }
+  if (options.house) return options.files.size() == 1;
+  return options.output.empty();
+}
+
+bool readInputs(const std::vector<std::string>& files, std::vector<ListedRoom>& rooms) {
+  std::vector<std::string> names = files.empty() ? std::vector<std::string>{"-"} : files;
+  for (const std::string& name : names) {
+    std::ifstream file;
+    if (name != "-") {
+      file.open(name, std::ios::binary);
+      if (!file) {
+        std::cerr << "tarvo_solve: cannot open " << name << "\n";
+        return false;
+      }
+    }
+    RoomList list = readRoomList(name == "-" ? std::cin : file);
+    if (!list.error.empty()) {
+      std::cerr << "tarvo_solve: " << name << ": " << list.error << "\n";
+      return false;
+    }
+    rooms.insert(rooms.end(), list.rooms.begin(), list.rooms.end());
+  }
+  return true;
+}
+
+std::string counts(const Solution& solution) {
+  auto count = [](int n, const char* thing, const char* plural) {
+    return std::to_string(n) + " " + (n == 1 ? thing : plural);
+  };
+  return count(solution.pushes, "push", "pushes") + ", " + count(solution.moves, "move", "moves");
+}
+
+std::string label(std::size_t number, const ListedRoom& room) {
+  std::string text = "Room " + std::to_string(number);
+  if (!room.title.empty()) text += " (" + room.title + ")";
+  return text;
+}
+
+// Solves one room; prints why when it cannot be solved.
+bool solveOne(const ListedRoom& room, const std::string& name, std::size_t limit, SolvedRoom& solved,
+              std::ostream& report) {
+  BoardResult read = readBoard(room.rows);
+  if (!read.ok()) {
+    report << name << ": malformed: " << read.error << "\n";
+    return false;
+  }
+  SolveResult result = solve(read.board, limit);
+  if (result.outcome == Outcome::NoSolution) {
+    report << name << ": no solution\n";
+    return false;
+  }
+  if (result.outcome == Outcome::LimitReached) {
+    report << name << ": gave up after " << result.states << " positions (see --limit)\n";
+    return false;
+  }
+  solved = SolvedRoom{read.board, result.solution};
+  return true;
+}
+
+int solveRooms(const std::vector<ListedRoom>& rooms, std::size_t limit) {
+  bool allSolved = true;
+  for (std::size_t i = 0; i < rooms.size(); ++i) {
+    std::string name = label(i + 1, rooms[i]);
+    SolvedRoom solved;
+    if (!solveOne(rooms[i], name, limit, solved, std::cout)) {
+      allSolved = false;
+      continue;
+    }
+    std::cout << name << ": " << counts(solved.solution) << "\n" << solved.solution.steps << "\n";
+  }
+  return allSolved ? 0 : 1;
+}
+
+int writeHouse(const Options& options, const std::vector<ListedRoom>& rooms) {
+  if (rooms.empty() || rooms.size() > 16) {
+    std::cerr << "tarvo_solve: a house holds 1 to 16 rooms, not " << rooms.size() << "\n";
+    return 1;
+  }
+  // The name fills one line of the file: a line break in it would shift every line after.
+  for (unsigned char c : options.houseName) {
+    if (c < 0x20 || c == 0x7f) {
+      std::cerr << "tarvo_solve: the house name may not hold control characters\n";
+      return 2;
+    }
+  }
+  std::vector<SolvedRoom> solved(rooms.size());
+  for (std::size_t i = 0; i < rooms.size(); ++i) {
+    std::string name = label(i + 1, rooms[i]);
+    if (!solveOne(rooms[i], name, options.limit, solved[i], std::cerr)) return 1;
+    std::cerr << name << ": " << counts(solved[i].solution) << "\n";
+    if (i > 0 && solved[i].solution.pushes < solved[i - 1].solution.pushes) {
+      std::cerr << "  warning: fewer pushes than the room before\n";
+    }
+  }
+  std::string text = houseText(options.houseName, solved);
+  if (options.output.empty()) {
+    std::cout << text;
+    return std::cout ? 0 : 2;
+  }
+  // Write beside the target and rename, so a failed write never leaves a broken house.
+  std::string temporary = options.output + ".tmp";
+  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+  out << text;
+  out.close();
+  std::error_code error;
+  if (out) std::filesystem::rename(temporary, options.output, error);
+  if (!out || error) {
+    std::filesystem::remove(temporary, error);
+    std::cerr << "tarvo_solve: cannot write " << options.output << "\n";
+    return 2;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (!parseOptions(argc, argv, options)) {
+    std::cerr << kUsage;
+    return 2;
+  }
+  std::vector<ListedRoom> rooms;
+  if (!readInputs(options.files, rooms)) return 2;
+  return options.house ? writeHouse(options, rooms) : solveRooms(rooms, options.limit);
+}
