@@ -1,0 +1,20 @@
+// tarvo_art: draws the game's sprite sheets and page background into the folder given.
+#include "art/artwork.h"
+
+#include <QString>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: tarvo_art OUTDIR\n");
+        return 2;
+    }
+    QString error;
+    if (!art::writeArtwork(QString::fromLocal8Bit(argv[1]), error)) {
+        std::fprintf(stderr, "tarvo_art: %s\n", error.toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
