@@ -14,10 +14,12 @@ bool readFileBytes(const std::string& path, std::string& bytes, std::string& err
     error = std::strerror(errno);
     return false;
   }
-  // Read straight into the string, sized from the file when it tells its size.
+  // Read straight into the string, sized from the file when it tells a believable size (a
+  // directory on ext4 reports the largest offset there is, which no string can hold).
   long size = std::fseek(file.get(), 0, SEEK_END) == 0 ? std::ftell(file.get()) : -1;
   std::rewind(file.get());
-  bytes.resize(size > 0 ? static_cast<std::size_t>(size) + 1 : std::size_t{1} << 16);
+  bool sizeKnown = size > 0 && size < (long{1} << 30);
+  bytes.resize(sizeKnown ? static_cast<std::size_t>(size) + 1 : std::size_t{1} << 16);
   std::size_t used = 0;
   errno = 0;
   for (;;) {

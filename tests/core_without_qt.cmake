@@ -1,0 +1,13 @@
+# Fails when a file of the core library, or a header beside it, includes Qt.
+foreach(source IN LISTS CORE_SOURCES)
+  get_filename_component(stem "${source}" NAME_WE)
+  get_filename_component(folder "${source}" DIRECTORY)
+  foreach(file "${source}" "${folder}/${stem}.h")
+    if(EXISTS "${file}")
+      file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")
+      if(includes)
+        message(SEND_ERROR "${file} includes Qt: ${includes}")
+      endif()
+    endif()
+  endforeach()
+endforeach()

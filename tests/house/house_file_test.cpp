@@ -1,0 +1,157 @@
+// House files: reading them into the house, refusing broken ones, and writing them back.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "house/house_reader.h"
+#include "house/house_writer.h"
+#include "room_builder.h"
+
+namespace tarvo::test {
+namespace {
+
+using Status = HouseReadResult::Status;
+
+std::string fixturePath(const char* name) { return std::string(TARVO_FIXTURES) + "/" + name; }
+
+std::string fixtureBytes(const char* name) {
+  std::ostringstream bytes;
+  bytes << std::ifstream(fixturePath(name), std::ios::binary).rdbuf();
+  return bytes.str();
+}
+
+std::string joined(const Texts& lines, const char* lineEnd = "\r\n") {
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + lineEnd;
+  return bytes;
+}
+
+// The example house, line by line, with line `number` (1-based) replaced when one is given.
+Texts example(std::size_t number = 0, const std::string& text = "") {
+  Texts lines;
+  std::istringstream bytes(fixtureBytes("easy_one.hou"));
+  for (std::string line; std::getline(bytes, line);) lines.push_back(line.substr(0, line.size() - 1));
+  if (number > 0) lines[number - 1] = text;
+  return lines;
+}
+
+HouseRecord readOrFail(const std::string& bytes) {
+  HouseRecord house;
+  HouseReadResult result = readHouse(bytes, house);
+  EXPECT_TRUE(result.ok()) << result.describe() << "\n" << bytes;
+  return house;
+}
+
+// Everything a refused file must leave as it was: the values, and the very list objects.
+std::string fingerprint(const HouseRecord& house) {
+  std::ostringstream out;
+  out << writeHouse(house) << house.currentRoom;
+  for (const RoomRecord& r : house.rooms) {
+    out << roomText(r) << r.man << r.goals << r.recNames << r.recMoves << r.recTimes << r.recSolutions;
+  }
+  return out.str();
+}
+
+TEST(HouseReader, TheExampleHouseReadsToItsValuesAndWritesBackTheSameBytes) {
+  HouseRecord house;
+  ASSERT_TRUE(readHouseFile(fixturePath("easy_one.hou"), house).ok());
+  const RoomRecord& room = house.rooms[0];
+  EXPECT_EQ(house.houseName, "Easy One");
+  EXPECT_EQ(room.man, 22);
+  EXPECT_EQ(*room.goals, Codes{44});
+  EXPECT_EQ(places(room), Codes{24});
+  EXPECT_EQ(couples(room), (std::vector<CouplePair>{{32, 42}}));
+  EXPECT_EQ(records(room), Texts{"Ann|5|00:07|rDldR"});
+  EXPECT_EQ(writeHouse(house), fixtureBytes("easy_one.hou"));
+  EXPECT_EQ(writeHouse(readOrFail(joined(example(), "\n"))), fixtureBytes("easy_one.hou")) << "LF-only lines";
+}
+
+TEST(HouseReader, AHandMadeHouseOfSixteenRoomsKeepsEveryByte) {
+  const std::string bytes = fixtureBytes("sixteen_rooms.hou");
+  HouseRecord house = readOrFail(bytes);
+  EXPECT_EQ(house.houseName, "Caf\u00E9 \u20AC\u0081 House");
+  EXPECT_EQ(house.roomCount, 16);
+  EXPECT_EQ(records(house.rooms[0]), (Texts{"Jos\u00E9|7|00:12|rRRR", "\u20ACuro\u0081|4|00:03|RRrR"}));
+  EXPECT_EQ(records(house.rooms[15]), Texts{"Z\u00E9\u00E9|3|00:01|lUr"});
+  EXPECT_EQ(writeHouse(house), bytes);
+}
+
+TEST(HouseReader, RefusedFilesLeaveTheHouseAsItWas) {
+  HouseRecord house = readOrFail(fixtureBytes("sixteen_rooms.hou"));
+  const RoomRecord playing = house.rooms[0];
+  const std::string before = fingerprint(house);
+  for (const char* header : {"HOUSE FILE FOR TARVO PLIM ", "house file for tarvo plim",
+                             "\xEF\xBB\xBFHOUSE FILE FOR TARVO PLIM", ""}) {
+    EXPECT_EQ(readHouse(joined(example(1, header)), house).status, Status::NotAHouse) << header;
+  }
+  const Texts whole = example();
+  auto cut = [&](long kept) { return Texts(whole.begin(), whole.begin() + kept); };
+  const std::pair<Texts, int> broken[] = {
+      {cut(3), 4},  // ends in the header
+      {cut(8), 9},  // ends in the rows
+      {cut(18), 19},  // ends before the record line
+      {example(4, "NUMBER OF ROOM:2"), 20},
+      {example(4, "NUMBER OF ROOM:one"), 4},
+      {example(4, "NUMBER OF ROOM:0"), 4},
+      {example(4, "NUMBER OF ROOM:17"), 4},
+      {example(18, "NUMBER OF RECCORD:1x"), 18},
+      {example(19, "Ann\t5\t00:07"), 19},
+      {example(16, "FORBBIDEN PLACE:24"), 16},
+      {example(17, "FORBBIDEN COUPLE:32;"), 17},
+      {example(16, "FORBBIDEN PLACE:" + joined(Texts(81, "1"), ";")), 16},
+      {example(17, "FORBBIDEN COUPLE:" + joined(Texts(41, "1,2"), ";")), 17},
+  };
+  for (const auto& [lines, line] : broken) {
+    HouseReadResult result = readHouse(joined(lines), house);
+    EXPECT_EQ(result.status, Status::Invalid) << joined(lines);
+    EXPECT_EQ(result.line, line) << result.describe();
+  }
+  HouseReadResult missing = readHouseFile(fixturePath("no such house.hou"), house);
+  EXPECT_EQ(missing.status, Status::CannotOpen);
+  EXPECT_NE(missing.problem.find(fixturePath("no such house.hou") + ": " + std::strerror(ENOENT)), std::string::npos);
+  EXPECT_EQ(readHouseFile(TARVO_FIXTURES, house).status, Status::CannotOpen) << "a folder";
+  EXPECT_TRUE(fingerprint(house) == before);
+  EXPECT_EQ(playing.recNames, house.rooms[0].recNames);
+}
+
+TEST(HouseReader, LooseButReadableLinesAreAccepted) {
+  EXPECT_EQ(readOrFail(joined(example(3, "HOUSE's NAME:Big:One"))).houseName, "Big:One");
+  for (const char* record : {"Ann\t5\t00:07\trDldR", "Ann\t5\t00:07\trDldR\t\t\t"}) {
+    EXPECT_EQ(records(readOrFail(joined(example(19, record))).rooms[0]), Texts{"Ann|5|00:07|rDldR"});
+  }
+  Texts noRecords = example(18, "NUMBER OF RECCORD:-1");
+  noRecords.pop_back();
+  EXPECT_TRUE(readOrFail(joined(noRecords)).rooms[0].recNames->empty());
+
+  // Rooms past the new count keep their cells, with new lists; earlier copies keep the old.
+  HouseRecord house = readOrFail(fixtureBytes("sixteen_rooms.hou"));
+  const RoomRecord oldSixth = house.rooms[5];
+  ASSERT_TRUE(readHouse(fixtureBytes("easy_one.hou"), house).ok());
+  EXPECT_TRUE(house.rooms[5].cells == oldSixth.cells) << roomText(house.rooms[5]);
+  EXPECT_TRUE(house.rooms[5].recNames->empty());
+  EXPECT_EQ(oldSixth.recNames->size(), 2u);
+}
+
+TEST(HouseWriter, WritesTheHouseFormatWithQuestionMarksForForeignCharacters) {
+  HouseRecord house = emptyHouse();
+  house.houseName = "Caf\u00E9 \u20AC \u4E2D \U0001F642";
+  const RoomRecord& room = house.rooms[0];
+  for (const auto& list : {room.recNames, room.recMoves, room.recTimes, room.recSolutions}) list->push_back("\u4E2D");
+  std::string written = writeHouse(house);
+  EXPECT_NE(written.find("\r\nHOUSE's NAME:Caf\xE9 \x80 ? ?\r\n"), std::string::npos) << written;
+  EXPECT_NE(written.find("----------\r\nFORBBIDEN PLACE:\r\nFORBBIDEN COUPLE:\r\nNUMBER OF RECCORD:1\r\n?\t?\t?\t?\t\r\n"),
+            std::string::npos)
+      << written;
+
+  house = readOrFail(fixtureBytes("sixteen_rooms.hou"));
+  house.roomCount = 12;
+  written = writeHouse(house);
+  EXPECT_EQ(written.find(" ROOM 12"), std::string::npos);
+  EXPECT_EQ(writeHouse(readOrFail(written)), written);
+}
+
+}  // namespace
+}  // namespace tarvo::test

@@ -1,0 +1,198 @@
+// Opening and saving house files through the dialogs, and a start without the default house.
+#include "window_harness.h"
+
+#include <QAbstractItemView>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "house/house_reader.h"
+#include "house/house_writer.h"
+
+namespace tarvo::test {
+namespace {
+
+// Types the path into the dialog's file name box, as a player would, and accepts.
+std::function<void(QFileDialog*)> choose(const QString& path, const QString& title) {
+  return [path, title](QFileDialog* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), title);
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    // The file offered from the last use stays selected in the list unless the name box has
+    // the focus, which an offscreen window never gets: drop it first.
+    for (auto* view : dialog->findChildren<QAbstractItemView*>()) view->clearSelection();
+    name->setText(path);
+    static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() is protected
+  };
+}
+
+void expectSaveError(QMessageBox* box) {
+  static const QRegularExpression title(QStringLiteral("^ERREUR n\u00B0[1-9][0-9]* in BTsaveDisk_Click$"));
+  EXPECT_TRUE(title.match(box->windowTitle()).hasMatch()) << box->windowTitle().toStdString();
+  EXPECT_EQ(box->icon(), QMessageBox::Critical);
+  EXPECT_FALSE(box->text().isEmpty());
+  box->accept();
+}
+
+TEST_F(WindowTest, OpeningAHouseReplacesTheHouseInPlay) {
+  writeFile("other.hou", houseFile("Other House", {kShortRoom, kPushRoom}));
+  FRMain& w = start();
+  key(Qt::Key_6);
+  {
+    DialogScript script;
+    script.then<QFileDialog>(choose(path("other.hou"), "CHOOSE A HOUSE"));
+    click(w.game->BTchoisiHouse);
+  }
+  EXPECT_EQ(caption(w.game->BTchoisiHouse), "House: Other House");
+  EXPECT_EQ(caption(w.game->BTnumPiece), "1/2");
+  EXPECT_EQ(w.state().curRoom.cells, w.state().house.rooms[0].cells);
+  EXPECT_EQ(w.state().curRoom.cells[23], BOX);
+  EXPECT_EQ(caption(w.game->BTmoveValue), "0");
+
+  // Cancelling the dialog changes nothing.
+  key(Qt::Key_6);
+  {
+    DialogScript script;
+    script.then<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    click(w.game->BTchoisiHouse);
+  }
+  EXPECT_EQ(caption(w.game->BTnumPiece), "1/2");
+  EXPECT_EQ(man(), 23);
+}
+
+TEST_F(WindowTest, AFileThatIsNotAHouseOrIsBrokenIsNamedAndTheHouseStays) {
+  writeFile("notes.txt", "Shopping list\r\nmilk\r\n");
+  const QByteArrayList lines = threeRoomHouse().split('\n');
+  writeFile("broken.hou", lines.mid(0, 8).join('\n') + '\n');  // ends after row 3 of room 1
+  FRMain& w = start();
+  const std::string before = writeHouse(w.state().house);
+
+  for (auto [name, line] : {std::pair{"notes.txt", "line 1:"}, {"broken.hou", "line 9:"}}) {
+    {
+      DialogScript script;
+      script.then<QFileDialog>(choose(path(name), "CHOOSE A HOUSE"));
+      click(w.game->BTchoisiHouse);
+    }
+    QMessageBox* box = shownMessage();
+    ASSERT_NE(box, nullptr) << name;
+    EXPECT_TRUE(box->text().contains(QDir::toNativeSeparators(path(name)))) << box->text().toStdString();
+    EXPECT_TRUE(box->text().contains(line)) << box->text().toStdString();
+    EXPECT_EQ(box->icon(), QMessageBox::Warning);
+    box->button(QMessageBox::Ok)->click();
+
+    EXPECT_EQ(writeHouse(w.state().house), before);
+    EXPECT_EQ(caption(w.game->BTchoisiHouse), "House: Three Rooms");
+    EXPECT_EQ(caption(w.game->BTnumPiece), "1/3");
+  }
+}
+
+TEST_F(WindowTest, SavingWritesTheHouseWithItsNewRecords) {
+  FRMain& w = start();
+  {
+    DialogScript script;
+    script.then<QInputDialog>([](QInputDialog* prompt) {
+      prompt->setTextValue("Zoe");
+      prompt->accept();
+    });
+    for (int k = 0; k < 3; ++k) key(Qt::Key_6);
+  }
+  clickMainTab(2);
+  {
+    DialogScript script;
+    script.then<QFileDialog>([&](QFileDialog* dialog) {
+      EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+      choose(path("saved.hou"), "SAVE A HOUSE")(dialog);
+    });
+    click(w.roomPage->BTsaveDisk);
+  }
+  RoomText solved = kPushRoom;
+  solved.records = {"Zoe\t3\t00:00\trRR\t"};
+  EXPECT_EQ(readFile("saved.hou"), houseFile("Three Rooms", {solved, kRecordRoom, kShortRoom}));
+  HouseRecord back;
+  ASSERT_TRUE(readHouseFile(path("saved.hou").toStdString(), back).ok());
+  EXPECT_EQ(writeHouse(back), writeHouse(w.state().house));
+
+  // The dialog offers the last file again, and saving over it asks nothing.
+  writeFile("saved.hou", "old");
+  {
+    DialogScript script;
+    script.then<QFileDialog>([&](QFileDialog* dialog) {
+      EXPECT_EQ(dialog->selectedFiles().value(0), path("saved.hou"));
+      static_cast<QDialog*>(dialog)->accept();
+    });
+    click(w.roomPage->BTsaveDisk);
+  }
+  EXPECT_EQ(readFile("saved.hou"), houseFile("Three Rooms", {solved, kRecordRoom, kShortRoom}));
+}
+
+TEST_F(WindowTest, AFailedSaveShowsTheErrorAndKeepsTheFileThatWasThere) {
+  writeFile("plain", "a file, not a folder");
+  writeFile("keep.hou", threeRoomHouse());
+  FRMain& w = start();
+  clickMainTab(2);
+  {
+    DialogScript script;
+    script.then<QFileDialog>(choose(path("plain/house.hou"), "SAVE A HOUSE")).then<QMessageBox>(expectSaveError);
+    click(w.roomPage->BTsaveDisk);
+  }
+  EXPECT_EQ(readFile("plain"), "a file, not a folder");
+
+  // The disk fills up while the house is written (tests run as root, so a read-only file
+  // would not stop the save): a file size limit of 64 bytes makes the write fail.
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit original{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &original), 0);
+  auto limitFileSize = [](rlim_t bytes) {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = bytes;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+  };
+  {
+    DialogScript script;
+    script
+        .then<QFileDialog>([&](QFileDialog* dialog) {
+          limitFileSize(64);
+          choose(path("keep.hou"), "SAVE A HOUSE")(dialog);
+        })
+        .then<QMessageBox>([&](QMessageBox* box) {
+          limitFileSize(original.rlim_cur);
+          expectSaveError(box);
+        });
+    click(w.roomPage->BTsaveDisk);
+  }
+  limitFileSize(original.rlim_cur);
+  std::signal(SIGXFSZ, SIG_DFL);
+  EXPECT_EQ(readFile("keep.hou"), threeRoomHouse());
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+            (QStringList{"default.hou", "keep.hou", "plain"}));  // no temporary file left behind
+}
+
+TEST_F(WindowTest, WithoutTheDefaultHouseTheWindowSaysSoAndShowsAnEmptyRoom) {
+  ASSERT_TRUE(QFile::remove(path("default.hou")));
+  FRMain& w = start();  // returns: the message does not block the start
+  QMessageBox* box = shownMessage();
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box->text().contains(QDir::toNativeSeparators(path("default.hou")))) << box->text().toStdString();
+  EXPECT_EQ(box->icon(), QMessageBox::Warning);
+  box->button(QMessageBox::Ok)->click();
+
+  EXPECT_EQ(caption(w.game->BTnumPiece), "1/1");
+  EXPECT_EQ(w.state().house.roomCount, 1);
+  const CellArray cells = w.state().curRoom.cells;
+  EXPECT_EQ(cells[cellIndex(4, 4)], FLOOR);
+  for (Qt::Key direction : {Qt::Key_8, Qt::Key_2, Qt::Key_4, Qt::Key_6, Qt::Key_Up, Qt::Key_Right}) key(direction);
+  EXPECT_EQ(w.state().curRoom.cells, cells);
+  EXPECT_EQ(w.state().counters.moveCount, 0);
+  EXPECT_EQ(caption(w.game->BTmoveValue), "0");
+  EXPECT_EQ(caption(w.game->BTgoalValue), "0/0");
+}
+
+}  // namespace
+}  // namespace tarvo::test

@@ -1,0 +1,16 @@
+// Runs the widget tests inside one application object, on the offscreen platform unless told
+// otherwise, with the same font substitutes as the program.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "platform/look.h"
+
+int main(int argc, char* argv[]) {
+  // The tests never need a display, also when run by hand or listed at build time.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  tarvo::look::installFontSubstitutes();
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

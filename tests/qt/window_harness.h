@@ -1,0 +1,192 @@
+// The main window on a folder of house files written by the test, with a clock the test moves,
+// and the means to click its tabs, read its board and answer its dialogs.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/picture_area.h"
+#include "platform/tab_strip.h"
+#include "window/frmain.h"
+#include "window/game_page.h"
+#include "window/option_page.h"
+#include "window/room_page.h"
+
+// Readable failure messages for Qt's strings.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* out) {
+  *out << '{' << texts.join(QStringLiteral("\", \"")).prepend('"').append('"').toStdString() << '}';
+}
+
+namespace tarvo::test {
+
+struct RoomText {
+  std::vector<std::string> rows;  // ten rows of ten symbols
+  std::string places;             // "24;35;"
+  std::string couples;            // "24,34;"
+  std::vector<std::string> records;  // "Ann\t5\t00:07\trD\t"
+};
+
+// A house file in the writer's own form: CR LF lines, rows of exactly ten symbols.
+inline QByteArray houseFile(const std::string& name, const std::vector<RoomText>& rooms) {
+  std::string text = "HOUSE FILE FOR TARVO PLIM\r\nVersion:1.0\r\nHOUSE's NAME:" + name + "\r\nNUMBER OF ROOM:" +
+                     std::to_string(rooms.size()) + "\r\n";
+  const std::string bar(39, '=');
+  for (std::size_t r = 0; r < rooms.size(); ++r) {
+    text += bar + " ROOM " + std::to_string(r) + bar + "\r\n";
+    for (std::size_t row = 0; row < 10; ++row) {
+      text += (row < rooms[r].rows.size() ? rooms[r].rows[row] : std::string(10, '-')) + "\r\n";
+    }
+    text += "FORBBIDEN PLACE:" + rooms[r].places + "\r\nFORBBIDEN COUPLE:" + rooms[r].couples + "\r\n";
+    text += "NUMBER OF RECCORD:" + std::to_string(rooms[r].records.size()) + "\r\n";
+    for (const std::string& record : rooms[r].records) text += record + "\r\n";
+  }
+  return QByteArray::fromStdString(text);
+}
+
+// Room 1: the man at 22, a box at 24 and its goal at 26, so "r R R" solves it. The couples
+// (24,34) and (25,35) put a mark on 34 at the start; the first push moves it to 35.
+inline const RoomText kPushRoom{{"----------", "-#######--", "-#@ $ .#--", "-#     #--", "-#######--"}, "", "24,34;25,35;", {}};
+// Room 2: the man at 23, the box at 34 over its goal at 44; two records.
+inline const RoomText kRecordRoom{{"----------", "--####----", "--#@ #----", "--# $#----", "--# .#----", "--####----"},
+                                  "",
+                                  "",
+                                  {"Ann\t2\t00:07\trD\t", "Bob\t4\t00:12\tdurD\t"}};
+// Room 3: the man at 22 beside the box at 23, the goal at 25.
+inline const RoomText kShortRoom{{"----------", "-######---", "-#@$ .#---", "-######---"}, "", "", {}};
+
+inline QByteArray threeRoomHouse() { return houseFile("Three Rooms", {kPushRoom, kRecordRoom, kShortRoom}); }
+
+// Answers, in order, the modal dialogs that the next action opens. Each step waits for a modal
+// widget of its type and must close it; a dialog nobody expected is closed and reported, so a
+// failing test never hangs on exec().
+class DialogScript {
+ public:
+  DialogScript() {
+    poll_.setInterval(10);
+    QObject::connect(&poll_, &QTimer::timeout, [this] { step(); });
+    poll_.start();
+    waiting_.start();
+  }
+  ~DialogScript() { EXPECT_TRUE(steps_.empty()) << steps_.size() << " expected dialog(s) never opened"; }
+
+  template <typename Dialog>
+  DialogScript& then(std::function<void(Dialog*)> handler) {
+    steps_.push_back([handler](QWidget* widget) {
+      auto* dialog = qobject_cast<Dialog*>(widget);
+      if (dialog != nullptr) handler(dialog);
+      return dialog != nullptr;
+    });
+    return *this;
+  }
+
+  bool finished() const { return steps_.empty(); }
+
+ private:
+  void step() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible() || modal == handled_) return;
+    if (!steps_.empty() && steps_.front()(modal)) {
+      steps_.pop_front();
+      handled_ = modal;
+      waiting_.restart();
+    } else if (waiting_.elapsed() > 5000) {
+      ADD_FAILURE() << "an unexpected dialog opened: " << modal->metaObject()->className() << " \""
+                    << modal->windowTitle().toStdString() << "\"";
+      modal->close();
+    }
+  }
+
+  QTimer poll_;
+  QElapsedTimer waiting_;
+  QPointer<QWidget> handled_;
+  std::deque<std::function<bool(QWidget*)>> steps_;
+};
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    writeFile("default.hou", threeRoomHouse());
+  }
+
+  // Opens the window on the folder, shown and exposed as a player sees it.
+  FRMain& start() {
+    window = std::make_unique<FRMain>(FRMain::Options{folder.path(), [this] { return clockMs; }});
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    return *window;
+  }
+
+  QString path(const QString& name) const { return folder.filePath(name); }
+
+  void writeFile(const QString& name, const QByteArray& bytes) {
+    QFile file(path(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+
+  QByteArray readFile(const QString& name) const {
+    QFile file(path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  void clickTab(QTabBar* strip, int index) {
+    QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(index).center());
+  }
+  void clickMainTab(int page) { clickTab(window->LesOnglets->tabBar(), page - 1); }
+  void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+  // A key on the window, as the keypad sends it with Num Lock on unless told otherwise.
+  void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::KeypadModifier) {
+    QTest::keyClick(window.get(), key, modifiers);
+  }
+
+  QString caption(QPushButton* button) const { return button->text(); }
+  int man() const { return window->state().curRoom.man; }
+  PictureArea& board() const { return *window->game->PICroom; }
+
+  // The board rectangle of a cell at 32 pixels.
+  static QRect tile(int cell) { return {(cell % 10) * 32, (cell / 10) * 32, 32, 32}; }
+  static QRegion tiles(std::initializer_list<int> cells) {
+    QRegion region;
+    for (int cell : cells) region += tile(cell);
+    return region;
+  }
+  static QImage tileImage(const PictureArea& area, int cell) { return area.picture().toImage().copy(tile(cell)); }
+
+  // The message box the window shows without blocking, once it is on screen.
+  QMessageBox* shownMessage() {
+    QMessageBox* shown = nullptr;
+    const bool found = QTest::qWaitFor([&] {
+      for (QMessageBox* box : window->findChildren<QMessageBox*>()) {
+        if (box->isVisible()) shown = box;
+      }
+      return shown != nullptr;
+    }, 2000);
+    return found ? shown : nullptr;
+  }
+
+  QTemporaryDir folder;
+  std::int64_t clockMs = 5'000'000;
+  std::unique_ptr<FRMain> window;
+};
+
+}  // namespace tarvo::test

@@ -1,0 +1,85 @@
+// Rooms as text for the tests: build a room from a few rows, start a game on it, show a room
+// as text in failure messages, and read its cells and lists at a glance.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "help/forbidden_marks.h"
+#include "rules/game_state.h"
+#include "rules/room_text.h"
+
+namespace tarvo {
+
+inline void PrintTo(const CouplePair& c, std::ostream* out) { *out << "(" << c.cellA << ", " << c.cellB << ")"; }
+
+namespace test {
+
+using Codes = std::vector<std::int32_t>;
+using Texts = std::vector<std::string>;
+
+// A room from up to ten rows. Unlike a house file, missing rows and the right-hand end of
+// short rows are outside cells, so a test writes only the part of the room it needs.
+inline RoomRecord roomFromRows(const Texts& rows) {
+  RowBuffer buffer;
+  for (std::size_t k = 0; k < buffer.size(); ++k) {
+    buffer[k] = k < rows.size() ? rows[k] : "";
+    buffer[k].resize(kColumns, '-');
+  }
+  RoomRecord room;
+  parseRoomRows(room, buffer);
+  return room;
+}
+
+inline Codes markedCells(const RoomRecord& room) {
+  Codes marked;
+  for (int cell = kFirstCell; cell <= kLastCell; ++cell) {
+    if (isMarkedCode(room.cells[cell])) marked.push_back(cell);
+  }
+  return marked;
+}
+
+// The rows between bars, then the marked cells, which the rows cannot show.
+inline std::string roomText(const RoomRecord& room) {
+  std::string text = "\n";
+  for (const std::string& row : buildRoomRows(room)) text += "|" + row + "|\n";
+  for (int cell : markedCells(room)) text += "marked " + std::to_string(cell) + "\n";
+  return text;
+}
+
+inline Codes codes(const RoomRecord& room, int first, int count) {
+  Codes result;
+  for (int cell = first; cell < first + count; ++cell) result.push_back(room.cells[cell]);
+  return result;
+}
+
+inline Codes places(const RoomRecord& r) { return {&r.forbPlaces[1], &r.forbPlaces[1] + r.forbPlaceCount}; }
+inline std::vector<CouplePair> couples(const RoomRecord& r) {
+  return {&r.forbCouples[1], &r.forbCouples[1] + r.forbCoupleCount};
+}
+
+// One "name|moves|time|solution" text per record.
+inline Texts records(const RoomRecord& r) {
+  Texts result;
+  for (std::size_t k = 0; k < r.recNames->size(); ++k) {
+    result.push_back((*r.recNames)[k] + "|" + r.recMoves->at(k) + "|" + r.recTimes->at(k) + "|" + r.recSolutions->at(k));
+  }
+  return result;
+}
+
+// A game as a room start leaves it: `room` stored as room `number` of the house and made
+// current, curRoom a copy of it (sharing its lists) with its forbidden marks applied.
+inline GameState startRoom(const RoomRecord& room, int number = 1) {
+  GameState state;
+  initRules(state);
+  state.house.roomCount = number;
+  state.house.currentRoom = number;
+  *state.house.roomNumber(number) = room;
+  state.curRoom = room;
+  applyForbiddenMarks(state.curRoom);
+  return state;
+}
+
+}  // namespace test
+}  // namespace tarvo

@@ -1,0 +1,103 @@
+// The room and its text: cell codes and operations, shared lists, rows of symbols to cells
+// and back, and the forbidden place and couple lists.
+#include <gtest/gtest.h>
+
+#include "room_builder.h"
+
+namespace tarvo::test {
+namespace {
+
+TEST(RoomCells, BoxesAndMarksFollowTheCodes) {
+  RoomRecord room;
+  for (int code : {8, 9, 12, 13, 16, 17, 20, 21, -1}) {
+    room.cells[5] = code;
+    EXPECT_EQ(isBox(room, 5), code >= 8 && code <= 13) << code;
+  }
+  room = roomFromRows({"# $.@-"});
+  const RoomRecord unmarked = room;
+  for (int cell : {0, 1, 2, 3, 4, 5, 1, 2}) setMark(room, cell);
+  EXPECT_EQ(codes(room, 0, 6), (Codes{3, 1, 9, 5, 17, -1})) << "a wall becomes 3, outside stays";
+  for (int cell : {1, 1, 5}) clearMark(room, cell);
+  EXPECT_EQ(codes(room, 0, 6), (Codes{3, 0, 9, 5, 17, -1}));
+  clearAllMarks(room);
+  EXPECT_TRUE(room.cells == unmarked.cells) << roomText(room);
+}
+
+TEST(RoomCells, BoxesOnGoalsAreCountedAndRemovedWithTheMan) {
+  RoomRecord room = roomFromRows({"#@$*.*#"});
+  EXPECT_EQ(goalCount(room), 3);
+  EXPECT_EQ(countBoxesOnGoals(room), 2) << roomText(room);
+  EXPECT_EQ(countBoxesOnGoals(roomFromRows({"#@$ #"})), 0);
+  setMark(room, 1);
+  setMark(room, 2);
+  removeBoxesAndMan(room);
+  EXPECT_EQ(codes(room, 0, 7), (Codes{2, 1, 1, 4, 4, 4, 2})) << roomText(room);
+}
+
+TEST(RoomRecords, ACopySharesTheFiveListsButNotTheCells) {
+  RoomRecord source = roomFromRows({"#@.#"});
+  RoomRecord copy = source;
+  for (const auto& list : {copy.recNames, copy.recMoves, copy.recTimes, copy.recSolutions}) list->push_back("x");
+  source.goals->push_back(7);
+  EXPECT_EQ(records(source), Texts{"x|x|x|x"});
+  EXPECT_EQ(*copy.goals, (Codes{2, 7}));
+  copy.cells[1] = FLOOR;
+  copy.forbPlaceCount = 1;
+  EXPECT_TRUE(source.cells[1] == MAN && source.forbPlaceCount == 0);
+}
+
+TEST(RoomRows, EachByteIsOneCellAndShortRowsEndInFloor) {
+  RowBuffer rows = {"####", "#\xE9@$.#", "#x+*-#####!!"};  // 0xE9: an accented byte, one outside cell
+  RoomRecord room;
+  RoomRecord sharing = room;
+  room.goals->push_back(99);  // left over from an earlier room
+  parseRoomRows(room, rows);
+  EXPECT_EQ(codes(room, 0, 10), (Codes{2, 2, 2, 2, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(codes(room, 10, 10), (Codes{2, -1, 16, 8, 4, 2, 0, 0, 0, 0}));
+  EXPECT_EQ(codes(room, 20, 10), (Codes{2, -1, 20, 12, -1, 2, 2, 2, 2, 2})) << "two bytes too many";
+  EXPECT_EQ(codes(room, 95, 10), (Codes{0, 0, 0, 0, 0, -1, -1, -1, -1, -1}));
+  EXPECT_EQ(*room.goals, (Codes{14, 22, 23}));
+  EXPECT_EQ(sharing.goals, room.goals) << "the goal list is refilled in place";
+  EXPECT_EQ(room.man, 22) << "the last man met";
+}
+
+TEST(RoomRows, WritingGivesTenSymbolsPerRowThatReadBackToTheSameCells) {
+  RowBuffer rows = {"----------", "-#######--", "-#@ $. #--", "-# *+$ #--", "-#######--",
+                    "----------", "          ", "##########", "          ", "----------"};
+  RoomRecord room;
+  parseRoomRows(room, rows);
+  EXPECT_EQ(buildRoomRows(room), rows);
+  // A marked cell is written as the same cell unmarked, a code without symbol as outside.
+  for (int cell : {11, 22, 23, 24, 25, 26, 33, 34}) setMark(room, cell);
+  EXPECT_EQ(buildRoomRows(room), rows) << roomText(room);
+  room.cells[61] = 6;
+  room.cells[62] = 7;
+  room.cells[63] = 22;
+  EXPECT_EQ(buildRoomRows(room)[6], " ---      ");
+}
+
+TEST(ForbiddenLists, ListsAreReadInOrderOrRefusedWhole) {
+  RoomRecord room;
+  std::string placeText;
+  std::string coupleText;
+  for (int i = 0; i < kMaxPlaces; ++i) placeText += std::to_string(i) + ";";
+  for (int i = 0; i < kMaxCouples; ++i) coupleText += "5,6;";
+  EXPECT_FALSE(parsePlaceList(room, placeText));
+  EXPECT_FALSE(parseCoupleList(room, coupleText));
+  EXPECT_TRUE(parsePlaceList(room, placeText + "80;"));
+  EXPECT_TRUE(parseCoupleList(room, coupleText + "5,6;"));
+  EXPECT_TRUE(room.forbPlaces[80] == 79 && room.forbPlaceCount == 80 && room.forbCoupleCount == 40);
+  EXPECT_FALSE(parsePlaceList(room, " -10 ;109; "));
+  EXPECT_EQ(places(room), (Codes{-10, 109}));
+  EXPECT_FALSE(parsePlaceList(room, "23;24;35;"));
+  EXPECT_FALSE(parseCoupleList(room, "23,34;45,46;"));
+  for (const char* text : {"7;8", "7;x;", "1.5;", "110;", "-11;", "99999999999;"}) {
+    EXPECT_TRUE(parsePlaceList(room, text)) << text;
+  }
+  for (const char* text : {"7,8;9,10", "7;", "7,x;", "7,110;"}) EXPECT_TRUE(parseCoupleList(room, text)) << text;
+  EXPECT_EQ(places(room), (Codes{23, 24, 35})) << "a refused list changes nothing";
+  EXPECT_EQ(couples(room), (std::vector<CouplePair>{{23, 34}, {45, 46}}));
+}
+
+}  // namespace
+}  // namespace tarvo::test
