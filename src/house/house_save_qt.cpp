@@ -31,6 +31,14 @@ SaveOutcome saveHouseFile(const QString& path, const HouseRecord& house) {
     file.cancelWriting();
     return failure(file, error);
   }
+  // The bytes sit in Qt's buffer until here. A disk that fills up takes part of them without an
+  // error, and commit() would then rename the cut file over the target: flush and check first.
+  errno = 0;
+  if (!file.flush()) {
+    int error = errno;
+    file.cancelWriting();
+    return failure(file, error);
+  }
   errno = 0;
   if (!file.commit()) return failure(file, errno);
   return {};
