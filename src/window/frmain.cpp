@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
+
+#include <cstdio>
 
 #include "help/forbidden_marks.h"
 #include "house/house_save_qt.h"
@@ -194,7 +197,20 @@ void FRMain::BTsaveDisk_Click() {
   box.exec();
 }
 
-void FRMain::Form_KeyDown(int keyCode) { afterStep(playKey(state_, keyCode)); }
+void FRMain::Form_KeyDown(int keyCode) {
+  // With TARVO_REPORT_KEYS=1 each key tells on stderr what it painted and how long it took.
+  static const bool reportKeys = qEnvironmentVariableIntValue("TARVO_REPORT_KEYS") == 1;
+  if (!reportKeys) {
+    afterStep(playKey(state_, keyCode));
+    return;
+  }
+  QElapsedTimer timer;
+  timer.start();
+  const int tilesBefore = game->PICroom->tilesPainted();
+  afterStep(playKey(state_, keyCode));
+  std::fprintf(stderr, "key tiles=%d us=%.1f\n", game->PICroom->tilesPainted() - tilesBefore,
+               static_cast<double>(timer.nsecsElapsed()) / 1000.0);
+}
 
 void FRMain::BTmoinsMove_Click() {
   if (undoStep(state_)) afterStep(KeyOutcome{});
