@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace tarvo {
 
@@ -18,17 +19,22 @@ char32_t codePointOfByte(unsigned char byte) {
   return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : char32_t{byte};
 }
 
-void appendUtf8(std::string& out, char32_t cp) {
+// Every code point of the table lies below 0x10000: one to three UTF-8 bytes.
+std::size_t utf8Length(char32_t cp) { return cp < 0x80 ? 1 : cp < 0x800 ? 2 : 3; }
+
+// Writes the UTF-8 bytes of `cp` at `at` and returns the end.
+char* putUtf8(char* at, char32_t cp) {
   if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
+    *at++ = static_cast<char>(cp);
   } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    *at++ = static_cast<char>(0xC0 | (cp >> 6));
+    *at++ = static_cast<char>(0x80 | (cp & 0x3F));
   } else {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    *at++ = static_cast<char>(0xE0 | (cp >> 12));
+    *at++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    *at++ = static_cast<char>(0x80 | (cp & 0x3F));
   }
+  return at;
 }
 
 int byteOfCodePoint(char32_t cp) {
@@ -39,21 +45,45 @@ int byteOfCodePoint(char32_t cp) {
   return '?';
 }
 
+}  // namespace
+
+// Word by word: record fields are mostly ASCII and this check runs on every field of every
+// record a house holds.
 bool isAscii(std::string_view text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+  const char* at = text.data();
+  const std::size_t size = text.size();
+  if (size < 8) {
+    unsigned any = 0;
+    for (std::size_t i = 0; i < size; ++i) any |= static_cast<unsigned char>(at[i]);
+    return (any & 0x80u) == 0;
   }
-  return true;
+  auto word = [at](std::size_t i) {
+    std::uint64_t value;
+    std::memcpy(&value, at + i, sizeof value);
+    return value;
+  };
+  std::uint64_t any = 0;
+  for (std::size_t i = 0; i + 8 <= size; i += 8) any |= word(i);
+  // The last eight bytes, overlapping what was read, instead of a byte-by-byte tail.
+  any |= word(size - 8);
+  return (any & kHighBits) == 0;
 }
 
-}  // namespace
 
 void appendCp1252AsUtf8(std::string& out, std::string_view bytes) {
   if (isAscii(bytes)) {
     out.append(bytes);
     return;
   }
-  for (char c : bytes) appendUtf8(out, codePointOfByte(static_cast<unsigned char>(c)));
+  // Sized once, then written in place: a byte at a time through push_back costs more than
+  // the conversion itself.
+  std::size_t length = 0;
+  for (char c : bytes) length += utf8Length(codePointOfByte(static_cast<unsigned char>(c)));
+  const std::size_t start = out.size();
+  out.resize(start + length);
+  char* at = out.data() + start;
+  for (char c : bytes) at = putUtf8(at, codePointOfByte(static_cast<unsigned char>(c)));
 }
 
 std::string cp1252ToUtf8(std::string_view bytes) {
@@ -78,6 +108,10 @@ void appendUtf8AsCp1252(std::string& out, std::string_view utf8) {
       valid = (next & 0xC0) == 0x80;
       cp = (cp << 6) | (next & 0x3F);
     }
+    // An overlong form or a surrogate would smuggle in a byte the text never had (a line end
+    // inside a name): it is as broken as a cut sequence.
+    static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    valid = valid && cp >= kSmallest[length] && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
     if (!valid) {
       out.push_back('?');
       ++i;

@@ -6,6 +6,9 @@
 
 namespace tarvo {
 
+// No byte above 0x7F: the text is the same in both encodings.
+bool isAscii(std::string_view text);
+
 // Every byte maps to one code point; the five bytes the code page leaves unassigned map to
 // the C1 control of the same value, so any file reads and writes back to the same bytes.
 void appendCp1252AsUtf8(std::string& out, std::string_view bytes);

@@ -2,8 +2,10 @@
 #include "house/house_reader.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 #include "house/cp1252.h"
 #include "house/file_bytes.h"
@@ -53,6 +55,22 @@ std::string_view valueOf(std::string_view line) {
 
 std::string roomName(int position) { return "room " + std::to_string(position + 1); }
 
+// Where a record field before the solution ends (its TAB), or npos. Those fields are a few
+// bytes long, where a plain loop is quicker than a call to the library's search.
+std::size_t findShortFieldEnd(std::string_view line) {
+  const std::size_t end = static_cast<std::size_t>(std::find(line.begin(), line.end(), '\t') - line.begin());
+  return end == line.size() ? std::string_view::npos : end;
+}
+
+// Appends one record field to its list as UTF-8, built in place in the list's new entry.
+void appendField(std::vector<std::string>& list, std::string_view bytes, bool ascii) {
+  if (ascii) {
+    list.emplace_back(bytes);
+  } else {
+    appendCp1252AsUtf8(list.emplace_back(), bytes);
+  }
+}
+
 class Reader {
  public:
   explicit Reader(std::string_view bytes) : lines_(bytes) {}
@@ -74,6 +92,10 @@ class Reader {
  private:
   bool need(std::string_view& line, const std::string& what) {
     if (lines_.next(line)) return true;
+    return endsEarly(what);
+  }
+
+  bool endsEarly(const std::string& what) {
     error_ = {HouseReadResult::Status::Invalid, lines_.number() + 1, "the file ends where " + what + " should be"};
     return false;
   }
@@ -133,10 +155,14 @@ class Reader {
     room.recSolutions->reserve(expected);
     std::string_view line;
     for (std::int64_t k = 1; k <= count; ++k) {
-      if (!need(line, "record " + std::to_string(k) + " of " + std::to_string(count) + " of " + name)) return false;
+      // The description is built only when it is needed: this runs for every record line.
+      if (!lines_.next(line)) {
+        return endsEarly("record " + std::to_string(k) + " of " + std::to_string(count) + " of " + name);
+      }
+      const bool ascii = isAscii(line);
       std::string_view fields[4];
       for (int f = 0; f < 3; ++f) {
-        std::size_t tab = line.find('\t');
+        std::size_t tab = findShortFieldEnd(line);
         if (tab == std::string_view::npos) {
           return fail("record " + std::to_string(k) + " of " + name + " has fewer than four TAB-separated fields");
         }
@@ -144,10 +170,10 @@ class Reader {
         line.remove_prefix(tab + 1);
       }
       fields[3] = line.substr(0, line.find('\t'));
-      room.recNames->push_back(cp1252ToUtf8(fields[0]));
-      room.recMoves->push_back(cp1252ToUtf8(fields[1]));
-      room.recTimes->push_back(cp1252ToUtf8(fields[2]));
-      room.recSolutions->push_back(cp1252ToUtf8(fields[3]));
+      appendField(*room.recNames, fields[0], ascii);
+      appendField(*room.recMoves, fields[1], ascii);
+      appendField(*room.recTimes, fields[2], ascii);
+      appendField(*room.recSolutions, fields[3], ascii);
     }
     return true;
   }

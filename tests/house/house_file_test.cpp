@@ -142,6 +142,9 @@ TEST(HouseWriter, WritesTheHouseFormatWithQuestionMarksForForeignCharacters) {
   for (const auto& list : {room.recNames, room.recMoves, room.recTimes, room.recSolutions}) list->push_back("\u4E2D");
   std::string written = writeHouse(house);
   EXPECT_NE(written.find("\r\nHOUSE's NAME:Caf\xE9 \x80 ? ?\r\n"), std::string::npos) << written;
+  // Broken or overlong UTF-8 never turns into a byte the name did not have, such as a line end.
+  house.houseName = "a\xC1\x8A\xE0\x80\x8A" "b\xC3";
+  EXPECT_NE(writeHouse(house).find("NAME:a?????b?\r\n"), std::string::npos);
   EXPECT_NE(written.find("----------\r\nFORBBIDEN PLACE:\r\nFORBBIDEN COUPLE:\r\nNUMBER OF RECCORD:1\r\n?\t?\t?\t?\t\r\n"),
             std::string::npos)
       << written;
