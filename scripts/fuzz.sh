@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) and runs each for a bounded time
+# from the committed seeds. Exits non-zero when a target finds a crash, a leak, a sanitizer
+# report, a timeout or a broken invariant.
+#
+#   scripts/fuzz.sh [BUILD_DIR]     default BUILD_DIR: build-fuzz in the repository
+#   FUZZ_SECONDS=60 scripts/fuzz.sh  seconds per target (default 15)
+#   FUZZ_JOBS=2 scripts/fuzz.sh      parallel build jobs (default 2)
+set -euo pipefail
+
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${1:-$repo/build-fuzz}"
+case "$build" in /*) ;; *) build="$PWD/$build" ;; esac
+seconds="${FUZZ_SECONDS:-15}"
+jobs="${FUZZ_JOBS:-2}"
+
+if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -lt 1 ]; then
+  echo "FUZZ_SECONDS must be a whole number of seconds, 1 or more (got \"$seconds\")" >&2
+  exit 2
+fi
+
+CC=clang-14 CXX=clang++-14 cmake -S "$repo" -B "$build" -G Ninja \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTARVO_FUZZ=ON -DTARVO_GUI=OFF -DTARVO_TESTS=OFF -DTARVO_BENCH=OFF >/dev/null
+cmake --build "$build" -j "$jobs" --target fuzz_house_reader fuzz_room_text
+
+# The seeds stay untouched: each run grows a scratch copy of them.
+scratch="$(mktemp -d "${TMPDIR:-/tmp}/tarvo-fuzz.XXXXXX")"
+trap 'rm -rf "$scratch"' EXIT
+artifacts="$build/fuzz-findings"
+mkdir -p "$artifacts"
+
+# target seed-folder
+run_target() {
+  local target="$1" seeds="$2"
+  local corpus="$scratch/$target" log="$scratch/$target.log"
+  mkdir -p "$corpus"
+  cp "$repo/fuzz/corpus/$seeds/"* "$corpus/"
+  local status=0
+  # Leaks, sanitizer reports and aborted invariants all end the run with a non-zero status.
+  "$build/fuzz/$target" "$corpus" \
+    -dict="$repo/fuzz/house.dict" \
+    -max_len=65536 \
+    -max_total_time="$seconds" \
+    -timeout=10 \
+    -print_final_stats=1 \
+    -artifact_prefix="$artifacts/$target-" \
+    >"$log" 2>&1 || status=$?
+
+  local execs cov
+  execs="$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -n 1 || true)"
+  cov="$(grep ' cov: ' "$log" | tail -n 1 | sed 's/^.*\(cov: [0-9]*\).*\(ft: [0-9]*\).*\(corp: [^ ]*\).*$/\1 \2 \3/' || true)"
+  printf '%-18s executions: %s  %s\n' "$target" "${execs:-?}" "${cov:-cov: ?}"
+  if [ "$status" -ne 0 ]; then
+    echo "$target FAILED (exit status $status); its report follows, inputs kept in $artifacts" >&2
+    grep -v -E '^#[0-9]+' "$log" | tail -n 60 >&2
+    return 1
+  fi
+}
+
+failed=0
+run_target fuzz_house_reader house || failed=1
+run_target fuzz_room_text room || failed=1
+exit "$failed"
