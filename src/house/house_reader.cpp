@@ -191,12 +191,10 @@ std::string HouseReadResult::describe() const {
 HouseReadResult readHouse(std::string_view bytes, HouseRecord& house) { return Reader(bytes).read(house); }
 
 HouseReadResult readHouseFile(const std::string& path, HouseRecord& house) {
-  std::string bytes;
+  FileBytes bytes;
   std::string error;
-  if (!readFileBytes(path, bytes, error)) {
-    return {HouseReadResult::Status::CannotOpen, 0, "cannot read " + path + ": " + error};
-  }
-  return readHouse(bytes, house);
+  if (!bytes.read(path, error)) return {HouseReadResult::Status::CannotOpen, 0, "cannot read " + path + ": " + error};
+  return readHouse(bytes.view(), house);
 }
 
 }  // namespace tarvo
