@@ -6,9 +6,7 @@
 #include <cstdio>
 
 #include "platform/look.h"
-#include "platform/picture_area.h"
 #include "window/frmain.h"
-#include "window/game_page.h"
 
 namespace {
 
@@ -38,7 +36,9 @@ int main(int argc, char* argv[]) {
   tarvo::look::installFontSubstitutes();
   tarvo::FRMain window({QCoreApplication::applicationDirPath(), {}});
   ReadyReport readyReport;
-  if (qEnvironmentVariableIntValue("TARVO_REPORT_READY") == 1) window.game->PICroom->installEventFilter(&readyReport);
+  if (qEnvironmentVariableIntValue("TARVO_REPORT_READY") == 1) {
+    if (QWidget* board = window.findChild<QWidget*>(QStringLiteral("PICroom"))) board->installEventFilter(&readyReport);
+  }
   window.show();
   return QApplication::exec();
 }

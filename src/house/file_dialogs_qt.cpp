@@ -39,11 +39,11 @@ DialogChoice FileDialogs::show(const QString& extensions, const QString& title, 
   dialog.setNameFilters(filters);
   dialog.selectNameFilter(filters.value(0));
   if (!fileName_.isEmpty()) dialog.selectFile(fileName_);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {QString(), kCancelled};
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   const QString path = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
   directory_ = QFileInfo(path).absolutePath();
   fileName_ = QFileInfo(path).fileName();
-  return {path, 0};
+  return {path};
 }
 
 }  // namespace tarvo

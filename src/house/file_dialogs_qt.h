@@ -8,14 +8,11 @@ class QWidget;
 namespace tarvo {
 
 struct DialogChoice {
-  QString path;       // empty when nothing was chosen
-  int errorCode = 0;  // 0 when a file was chosen
+  QString path;  // empty when nothing was chosen
 };
 
 class FileDialogs {
  public:
-  static constexpr int kCancelled = 32755;
-
   explicit FileDialogs(QWidget* parent) : parent_(parent) {}
 
   // Accepts a typed name of a file that does not exist.

@@ -1,12 +1,15 @@
-// Turns key events into the program's direction key codes.
+// Turns key events into the program's directions: the one place that knows the keys.
 #pragma once
+
+#include <optional>
+
+#include "rules/direction.h"
 
 class QKeyEvent;
 
 namespace tarvo {
 
-// keyUp, keyDown, keyRight or keyLeft for the keypad's 8, 2, 6, 4 (Num Lock on or off) and
-// the arrow keys; 0 for any other key.
-int directionKeyCode(const QKeyEvent& event);
+// The keypad's 8, 2, 6, 4 (Num Lock on or off) and the arrow keys; nothing for any other key.
+std::optional<Direction> directionOfKey(const QKeyEvent& event);
 
 }  // namespace tarvo

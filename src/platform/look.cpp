@@ -31,8 +31,10 @@ QFont textBoxFont() {
   return font;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& caption, const QString& toolTip, QRect geometry) {
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& toolTip, QRect geometry) {
   auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setFocusPolicy(Qt::TabFocus);
   button->setGeometry(geometry);
   button->setFont(captionFont());
   if (!toolTip.isEmpty()) button->setToolTip(toolTip);
@@ -40,16 +42,21 @@ QPushButton* makeButton(QWidget* parent, const QString& caption, const QString& 
   return button;
 }
 
-QPushButton* makeDisplay(QWidget* parent, const QString& caption, QRect geometry) {
-  QPushButton* display = makeButton(parent, caption, QString(), geometry);
+QPushButton* makeDisplay(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+  QPushButton* display = makeButton(parent, name, caption, QString(), geometry);
   display->setFocusPolicy(Qt::NoFocus);
   return display;
 }
 
-void setElidedCaption(QPushButton* button, const QString& caption) {
+void setElidedCaption(QPushButton* button, const QString& prefix, std::string_view text) {
+  // No button shows more than a few dozen characters; a cut inside a UTF-8 sequence only
+  // spoils the last character, which the elision drops anyway.
+  constexpr std::size_t kMostBytes = 1024;
+  const bool cut = text.size() > kMostBytes;
+  const QByteArray start(text.data(), static_cast<qsizetype>(cut ? kMostBytes : text.size()));
+  const QString caption = prefix + QString::fromUtf8(start) + (cut ? QStringLiteral("\u2026") : QString());
   const int room = button->width() - 12;
-  const QString shown = QFontMetrics(button->font()).elidedText(caption, Qt::ElideRight, room);
-  button->setText(shown);
+  button->setText(QFontMetrics(button->font()).elidedText(caption, Qt::ElideRight, room));
 }
 
 }  // namespace tarvo::look

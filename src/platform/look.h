@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+#include <string_view>
+
 namespace tarvo::look {
 
 QColor pageColour();
@@ -17,13 +19,16 @@ void installFontSubstitutes();
 QFont captionFont();  // buttons and displays
 QFont textBoxFont();  // the room text box
 
-// A button at a fixed place; narrow ones drop their padding so the caption is never cut.
-QPushButton* makeButton(QWidget* parent, const QString& caption, const QString& toolTip, QRect geometry);
+// A button at a fixed place, named `name` for the tests; narrow ones drop their padding so the
+// caption is never cut. It takes the keyboard focus only from Tab, never from a click, so a
+// Space or Enter meant for play never presses the button last clicked.
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& toolTip, QRect geometry);
 
 // A button used only to show a value: it takes no focus and does nothing when clicked.
-QPushButton* makeDisplay(QWidget* parent, const QString& caption, QRect geometry);
+QPushButton* makeDisplay(QWidget* parent, const char* name, const QString& caption, QRect geometry);
 
-// Sets a caption, eliding its end with "..." when it does not fit the button.
-void setElidedCaption(QPushButton* button, const QString& caption);
+// Sets `prefix` followed by the UTF-8 `text` as the caption, eliding its end with "…" when it
+// does not fit the button; only a bounded start of a huge text is ever laid out.
+void setElidedCaption(QPushButton* button, const QString& prefix, std::string_view text);
 
 }  // namespace tarvo::look

@@ -1,11 +1,12 @@
-// Painting rooms from a sprite sheet through a tile canvas, with the drawn-cell cache.
+// Painting rooms from a sprite sheet through a tile canvas, with a drawn-cell cache per picture.
 #include "rules/drawing.h"
 
 namespace tarvo {
 
 std::optional<Tile> tileOf(std::int32_t code) {
   if (code == OUTSIDE) return Tile{0, 0};
-  if (code == WALL) return Tile{1, 0};
+  // A wall listed as a forbidden place carries a mark; it still looks and acts as a wall.
+  if (code == WALL || code == WALL + MARK) return Tile{1, 0};
   if (code < 0 || code > 21) return std::nullopt;
   // Only floor and goal, marked or not, under nothing, the man or a box have a tile.
   std::int32_t occupant = code & (BOX | MAN);
@@ -20,33 +21,30 @@ CounterTexts counterTexts(const RoomRecord& room, std::int32_t moveCount) {
                       std::to_string(countBoxesOnGoals(room)) + "/" + std::to_string(goalCount(room))};
 }
 
-namespace {
-
-void paintCell(TileCanvas& target, SpriteSheet sheet, int cell, Tile tile) {
-  int size = tileSize(sheet);
-  target.drawTile(sheet, tile, (cell % kColumns) * size, (cell / kColumns) * size);
+void drawCell(TileCanvas& target, SpriteSheet sheet, int cell, std::int32_t code) {
+  target.drawnCells()[cell] = code;
+  if (std::optional<Tile> tile = tileOf(code)) {
+    const int size = tileSize(sheet);
+    target.drawTile(sheet, *tile, (cell % kColumns) * size, (cell / kColumns) * size);
+  }
 }
 
-}  // namespace
-
-CounterTexts drawRoom(TileCanvas& target, SpriteSheet sheet, const RoomRecord& room, DrawnCells& drawnCells,
-                      std::int32_t moveCount) {
-  for (int cell = 0; cell < kPlayableCells; ++cell) {
-    std::int32_t code = room.cells[cell];
-    drawnCells[cell] = code;
-    if (std::optional<Tile> tile = tileOf(code)) paintCell(target, sheet, cell, *tile);
-  }
+CounterTexts drawRoom(TileCanvas& target, SpriteSheet sheet, const RoomRecord& room, std::int32_t moveCount) {
+  for (int cell = 0; cell < kPlayableCells; ++cell) drawCell(target, sheet, cell, room.cells[cell]);
   return counterTexts(room, moveCount);
 }
 
-CounterTexts redrawChangedCells(TileCanvas& target, const RoomRecord& curRoom, DrawnCells& drawnCells,
-                                std::int32_t moveCount) {
+CounterTexts redrawChangedCells(TileCanvas& target, const RoomRecord& curRoom, std::int32_t moveCount) {
+  DrawnCells& drawn = target.drawnCells();
   for (int cell = 0; cell < kPlayableCells; ++cell) {
-    std::int32_t code = curRoom.cells[cell];
-    if (code == drawnCells[cell]) continue;
-    drawnCells[cell] = code;
-    if (code == OUTSIDE || code == WALL) continue;
-    if (std::optional<Tile> tile = tileOf(code)) paintCell(target, SpriteSheet::Large, cell, *tile);
+    const std::int32_t code = curRoom.cells[cell];
+    if (code == drawn[cell]) continue;
+    // Outside cells and walls never change in play.
+    if (code == OUTSIDE || (code | MARK) == WALL + MARK) {
+      drawn[cell] = code;
+      continue;
+    }
+    drawCell(target, SpriteSheet::Large, cell, code);
   }
   return counterTexts(curRoom, moveCount);
 }

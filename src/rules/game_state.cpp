@@ -1,4 +1,4 @@
-// The one state object of a running game: the house, the working room, counters and caches.
+// The one state object of a running game: the house, the working room and the play counters.
 #include "rules/game_state.h"
 
 namespace tarvo {
@@ -6,7 +6,6 @@ namespace tarvo {
 void initRules(GameState& state) {
   state.house.currentRoom = 1;
   state.house.roomCount = 1;
-  state.drawnCells.reset();
 }
 
 }  // namespace tarvo

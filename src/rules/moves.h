@@ -1,31 +1,26 @@
-// The man's steps and pushes, and taking them back.
+// The man's steps and pushes on a room, and taking them back.
 #pragma once
 
-#include <cstdint>
-
-#include "rules/game_state.h"
+#include "rules/direction.h"
+#include "rules/room.h"
 
 namespace tarvo {
 
 enum class StepKind { None, Walk, Push };
 
-// One step of the man on state.curRoom for a direction key code (keyUp, keyDown, keyRight,
-// keyLeft). Any other key, a blocked step, or a room whose `man` does not name the man's cell
-// changes nothing. A step drops what could have been redone.
-StepKind stepMan(GameState& state, int keyCode);
+// One step as undo needs it.
+struct StepRecord {
+  Direction direction = Direction::Up;
+  bool pushed = false;
+};
 
-// The key code of a step letter ("u", "D", ...), or 0 for any other character.
-int keyCodeOfLetter(char letter);
+// One step of the man: a walk onto floor or a goal (marked or not), or a push of the box ahead
+// onto such a cell, after which the couple marks follow the boxes. A blocked step, or a room
+// whose `man` does not name the man's cell, changes nothing.
+StepKind moveMan(RoomRecord& room, Direction direction);
 
-// Takes back the last step made since the board was loaded: the man steps back, a pushed box
-// comes back with him, couple marks are refreshed, the count and history lose the step.
-// Returns false when there is nothing to undo.
-bool undoStep(GameState& state);
-
-// Makes the last undone step again as a normal step. Returns what it did.
-StepKind redoStep(GameState& state);
-
-// Forgets what can be undone or redone (the board now shows the stored room).
-void clearUndo(GameState& state);
+// Takes back `step`, the last step made on the room: the man steps back and a pushed box comes
+// back with him. Returns false, changing nothing, when the cells do not fit that step.
+bool takeBackStep(RoomRecord& room, StepRecord step);
 
 }  // namespace tarvo

@@ -1,31 +1,142 @@
-// The "Game" page: the board and the play controls.
+// The "Game" page: the board, the play controls and their handlers.
 #include "window/game_page.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QInputDialog>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "house/file_dialogs_qt.h"
 #include "platform/look.h"
+#include "platform/message_box.h"
 #include "platform/picture_area.h"
+#include "rules/completion.h"
 
 namespace tarvo {
 
 using look::makeButton;
 using look::makeDisplay;
 
-GamePage::GamePage(const SpriteSheets& sheets, QWidget* parent)
+GamePage::GamePage(PageContext context, QWidget* parent)
     : Page(parent),
-      BTchoisiHouse(makeButton(this, QStringLiteral("House: Easy One"), QStringLiteral("Choose a House"), {32, 32, 192, 32})),
-      BTrecommence(makeButton(this, QStringLiteral("Room"), QStringLiteral("Restart this Room"), {32, 96, 64, 32})),
-      BTmoins(makeButton(this, QStringLiteral("<"), QStringLiteral("Previous Room"), {128, 96, 16, 32})),
-      BTnumPiece(makeDisplay(this, QStringLiteral("1/1"), {144, 96, 64, 32})),
-      BTplus(makeButton(this, QStringLiteral(">"), QStringLiteral("Next Room"), {208, 96, 16, 32})),
-      BTtime(makeDisplay(this, QStringLiteral("Time"), {32, 160, 64, 32})),
-      BTtimeValue(makeDisplay(this, QStringLiteral("00'00''"), {128, 160, 96, 32})),
-      BTmove(makeDisplay(this, QStringLiteral("Move"), {32, 224, 64, 32})),
-      BTmoinsMove(makeButton(this, QStringLiteral("<"), QStringLiteral("Undo one move"), {128, 224, 16, 32})),
-      BTmoveValue(makeDisplay(this, QStringLiteral("0000"), {144, 224, 64, 32})),
-      BTplusMove(makeButton(this, QStringLiteral(">"), QStringLiteral("Redo one move"), {208, 224, 16, 32})),
-      BTgoal(makeDisplay(this, QStringLiteral("Goal:"), {32, 288, 64, 32})),
-      BTgoalValue(makeDisplay(this, QStringLiteral("00/00"), {128, 288, 96, 32})),
-      PICroom(new PictureArea(sheets, {320, 320}, this)) {
+      context_(std::move(context)),
+      BTchoisiHouse(makeButton(this, "BTchoisiHouse", QStringLiteral("House: Easy One"), QStringLiteral("Choose a House"), {32, 32, 192, 32})),
+      BTrecommence(makeButton(this, "BTrecommence", QStringLiteral("Room"), QStringLiteral("Restart this Room"), {32, 96, 64, 32})),
+      BTmoins(makeButton(this, "BTmoins", QStringLiteral("<"), QStringLiteral("Previous Room"), {128, 96, 16, 32})),
+      BTnumPiece(makeDisplay(this, "BTnumPiece", QStringLiteral("1/1"), {144, 96, 64, 32})),
+      BTplus(makeButton(this, "BTplus", QStringLiteral(">"), QStringLiteral("Next Room"), {208, 96, 16, 32})),
+      BTtime(makeDisplay(this, "BTtime", QStringLiteral("Time"), {32, 160, 64, 32})),
+      BTtimeValue(makeDisplay(this, "BTtimeValue", QStringLiteral("00'00''"), {128, 160, 96, 32})),
+      BTmove(makeDisplay(this, "BTmove", QStringLiteral("Move"), {32, 224, 64, 32})),
+      BTmoinsMove(makeButton(this, "BTmoinsMove", QStringLiteral("<"), QStringLiteral("Undo one move"), {128, 224, 16, 32})),
+      BTmoveValue(makeDisplay(this, "BTmoveValue", QStringLiteral("0000"), {144, 224, 64, 32})),
+      BTplusMove(makeButton(this, "BTplusMove", QStringLiteral(">"), QStringLiteral("Redo one move"), {208, 224, 16, 32})),
+      BTgoal(makeDisplay(this, "BTgoal", QStringLiteral("Goal:"), {32, 288, 64, 32})),
+      BTgoalValue(makeDisplay(this, "BTgoalValue", QStringLiteral("00/00"), {128, 288, 96, 32})),
+      PICroom(new PictureArea(context_.sheets, {320, 320}, this)),
+      TimerMain(new QTimer(this)) {
+  PICroom->setObjectName(QStringLiteral("PICroom"));
   PICroom->move(256, 64);
+  connect(BTrecommence, &QPushButton::clicked, this, &GamePage::BTrecommence_Click);
+  connect(BTplus, &QPushButton::clicked, this, &GamePage::BTplus_Click);
+  connect(BTmoins, &QPushButton::clicked, this, &GamePage::BTmoins_Click);
+  connect(BTchoisiHouse, &QPushButton::clicked, this, &GamePage::BTchoisiHouse_Click);
+  connect(BTmoinsMove, &QPushButton::clicked, this, &GamePage::BTmoinsMove_Click);
+  connect(BTplusMove, &QPushButton::clicked, this, &GamePage::BTplusMove_Click);
+  TimerMain->setInterval(1000);
+  connect(TimerMain, &QTimer::timeout, this, &GamePage::TimerMain_Timer);
+  TimerMain->start();
+}
+
+void GamePage::showHouse() {
+  look::setElidedCaption(BTchoisiHouse, QStringLiteral("House: "), context_.state.house.houseName);
+  showRoomNumber();
+}
+
+void GamePage::showRoomNumber() {
+  const HouseRecord& house = context_.state.house;
+  BTnumPiece->setText(QStringLiteral("%1/%2").arg(house.currentRoom).arg(house.roomCount));
+}
+
+void GamePage::applyCounters(const CounterTexts& texts) {
+  BTmoveValue->setText(QString::fromStdString(texts.moveText));
+  BTgoalValue->setText(QString::fromStdString(texts.goalText));
+}
+
+void GamePage::BTrecommence_Click() {
+  startRoom(context_.state, context_.now());
+  showStartedRoom();
+}
+
+void GamePage::showStartedRoom() {
+  applyCounters(drawRoom(*PICroom, SpriteSheet::Large, context_.state.curRoom, 0));
+  BTtimeValue->setText(QString::fromStdString(formatElapsed(0)));
+}
+
+void GamePage::BTplus_Click() {
+  nextRoom(context_.state, context_.now());
+  showChangedRoom();
+}
+
+void GamePage::BTmoins_Click() {
+  previousRoom(context_.state, context_.now());
+  showChangedRoom();
+}
+
+void GamePage::showChangedRoom() {
+  showRoomNumber();
+  emit roomChanged(context_.state.house.currentRoom);
+  showStartedRoom();
+}
+
+void GamePage::BTchoisiHouse_Click() {
+  const DialogChoice choice = context_.dialogs.showOpenDialog(QStringLiteral("HOU"), QStringLiteral("CHOOSE A HOUSE"));
+  QCoreApplication::processEvents();  // repaint where the dialog was
+  if (!choice.path.isEmpty()) emit houseChosen(choice.path);
+}
+
+void GamePage::playDirection(Direction direction) {
+  // With TARVO_REPORT_KEYS=1 each key tells on stderr what it painted and how long it took.
+  static const bool reportKeys = qEnvironmentVariableIntValue("TARVO_REPORT_KEYS") == 1;
+  if (!reportKeys) {
+    afterStep(playStep(context_.state, direction));
+    return;
+  }
+  QElapsedTimer timer;
+  timer.start();
+  const int tilesBefore = PICroom->tilesPainted();
+  afterStep(playStep(context_.state, direction));
+  std::fprintf(stderr, "key tiles=%d us=%.1f\n", PICroom->tilesPainted() - tilesBefore,
+               static_cast<double>(timer.nsecsElapsed()) / 1000.0);
+}
+
+void GamePage::BTmoinsMove_Click() {
+  if (undoStep(context_.state)) afterStep(KeyOutcome{});
+}
+
+void GamePage::BTplusMove_Click() { afterStep(redoStep(context_.state)); }
+
+void GamePage::afterStep(KeyOutcome outcome) {
+  const GameState& state = context_.state;
+  applyCounters(redrawChangedCells(*PICroom, state.curRoom, state.counters.moveCount));
+  if (outcome.completed) recordCompletion();
+}
+
+void GamePage::recordCompletion() {
+  if (!appendRecordExceptName(context_.state, context_.now())) return;
+  QInputDialog prompt(this);
+  prompt.setWindowTitle(QStringLiteral("It's a new record"));
+  prompt.setLabelText(QStringLiteral("Enter Your Name"));
+  fitTitle(prompt);
+  const bool accepted = prompt.exec() == QDialog::Accepted;
+  appendRecordName(context_.state, accepted ? prompt.textValue().toStdString() : std::string());
+}
+
+void GamePage::TimerMain_Timer() {
+  BTtimeValue->setText(QString::fromStdString(formatElapsed(context_.now() - context_.state.counters.startTime)));
 }
 
 }  // namespace tarvo

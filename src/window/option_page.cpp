@@ -10,6 +10,7 @@
 #include "platform/picture_area.h"
 #include "platform/sprite_sheets.h"
 #include "platform/tab_strip.h"
+#include "rules/play.h"
 #include "window/page_switch.h"
 
 namespace tarvo {
@@ -39,16 +40,19 @@ QLabel* borderedPicture(QWidget* parent, QRect geometry) {
 
 }  // namespace
 
-EditPage::EditPage(const SpriteSheets& sheets, QWidget* parent)
+EditPage::EditPage(PageContext context, QWidget* parent)
     : Page(parent),
-      BTeditSave(makeButton(this, QStringLiteral("Save"), QString(), {64, 32, 128, 32})),
-      BTeditMoins(makeButton(this, QStringLiteral("<"), QString(), {64, 64, 32, 32})),
-      BTeditNum(makeDisplay(this, QStringLiteral("01"), {96, 64, 65, 32})),
-      BTeditPlus(makeButton(this, QStringLiteral(">"), QString(), {160, 64, 32, 32})),
+      context_(std::move(context)),
+      BTeditSave(makeButton(this, "BTeditSave", QStringLiteral("Save"), QString(), {64, 32, 128, 32})),
+      BTeditMoins(makeButton(this, "BTeditMoins", QStringLiteral("<"), QString(), {64, 64, 32, 32})),
+      BTeditNum(makeDisplay(this, "BTeditNum", QStringLiteral("01"), {96, 64, 65, 32})),
+      BTeditPlus(makeButton(this, "BTeditPlus", QStringLiteral(">"), QString(), {160, 64, 32, 32})),
       PICedit(nullptr),
       LesOnglets3(new TabStrip({QStringLiteral("Edit"), QStringLiteral("Import"), QStringLiteral("Place")}, {32, 128, 193, 225}, this)) {
+  LesOnglets3->setObjectName(QStringLiteral("LesOnglets3"));
   QFrame* canvasFrame = borderedFrame(this, {256, 32, 324, 324});
-  PICedit = new PictureArea(sheets, {320, 320}, canvasFrame);
+  PICedit = new PictureArea(context_.sheets, {320, 320}, canvasFrame);
+  PICedit->setObjectName(QStringLiteral("PICedit"));
   PICedit->move(2, 2);
 
   for (std::size_t i = 0; i < Onglet3.size(); ++i) {
@@ -59,28 +63,30 @@ EditPage::EditPage(const SpriteSheets& sheets, QWidget* parent)
   PICsprite[0] = borderedPicture(Onglet3[0], {20, 12, 36, 36});
   PICsprite[1] = borderedPicture(Onglet3[0], {116, 12, 36, 36});
   PICsprites = borderedPicture(Onglet3[0], {20, 80, 132, 100});
-  PICsprites->setPixmap(sheets.sheet(SpriteSheet::Large).copy(0, 0, 128, 96));
+  PICsprites->setPixmap(context_.sheets.sheet(SpriteSheet::Large).copy(0, 0, 128, 96));
 
   TXTimport = new QPlainTextEdit(Onglet3[1]);
   TXTimport->setGeometry(4, 8, 97, 169);
   TXTimport->setFont(look::textBoxFont());
   TXTimport->setLineWrapMode(QPlainTextEdit::NoWrap);
-  BTimport = makeButton(Onglet3[1], QStringLiteral("==>"), QString(), {108, 40, 65, 33});
-  BTexport = makeButton(Onglet3[1], QStringLiteral("<=="), QString(), {108, 104, 65, 33});
+  BTimport = makeButton(Onglet3[1], "BTimport", QStringLiteral("==>"), QString(), {108, 40, 65, 33});
+  BTexport = makeButton(Onglet3[1], "BTexport", QStringLiteral("<=="), QString(), {108, 104, 65, 33});
 
-  BTup = makeButton(Onglet3[2], QStringLiteral("8"), QString(), {72, 32, 32, 32});
-  BTleft = makeButton(Onglet3[2], QStringLiteral("4"), QString(), {24, 80, 32, 32});
-  BTright = makeButton(Onglet3[2], QStringLiteral("6"), QString(), {120, 80, 32, 32});
-  BTdown = makeButton(Onglet3[2], QStringLiteral("2"), QString(), {72, 128, 32, 32});
+  BTup = makeButton(Onglet3[2], "BTup", QStringLiteral("8"), QString(), {72, 32, 32, 32});
+  BTleft = makeButton(Onglet3[2], "BTleft", QStringLiteral("4"), QString(), {24, 80, 32, 32});
+  BTright = makeButton(Onglet3[2], "BTright", QStringLiteral("6"), QString(), {120, 80, 32, 32});
+  BTdown = makeButton(Onglet3[2], "BTdown", QStringLiteral("2"), QString(), {72, 128, 32, 32});
 
   frameSwitch = new PageSwitch(LesOnglets3->tabBar(), {Onglet3[0], Onglet3[1], Onglet3[2]}, this);
 }
 
-OptionPage::OptionPage(const SpriteSheets& sheets, QWidget* parent)
+OptionPage::OptionPage(PageContext context, QWidget* parent)
     : Page(parent),
+      context_(context),
       // Sized from the "Game" page's inner size: 609 x 417 less 6 and 3.
       LesOnglets2(new TabStrip({QStringLiteral("Edit"), QStringLiteral("Help Info")}, {4, 0, 603, 414}, this)),
-      edit(new EditPage(sheets, this)) {
+      edit(new EditPage(std::move(context), this)) {
+  LesOnglets2->setObjectName(QStringLiteral("LesOnglets2"));
   Onglet2[0] = edit;
   Onglet2[1] = new Page(this);
   for (Page* subPage : Onglet2) {
@@ -88,6 +94,22 @@ OptionPage::OptionPage(const SpriteSheets& sheets, QWidget* parent)
     subPage->raise();
   }
   subPageSwitch = new PageSwitch(LesOnglets2->tabBar(), {Onglet2[0], Onglet2[1]}, this);
+  connect(subPageSwitch, &PageSwitch::pageChanged, this, &OptionPage::LesOnglets2_Click);
 }
+
+void OptionPage::showForEditing() {
+  loadRoomForEditing(context_.state);
+  edit->drawWorkingRoom();
+}
+
+void OptionPage::LesOnglets2_Click(int page) {
+  if (page == 1) edit->drawWorkingRoom();
+}
+
+void OptionPage::showRoomNumber(int number) { edit->showRoomNumber(number); }
+
+void EditPage::drawWorkingRoom() { drawRoom(*PICedit, SpriteSheet::Large, context_.state.curRoom, context_.state.counters.moveCount); }
+
+void EditPage::showRoomNumber(int number) { BTeditNum->setText(QString::number(number)); }
 
 }  // namespace tarvo

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/page.h"
+#include "window/page_context.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -13,7 +14,6 @@ namespace tarvo {
 
 class PageSwitch;
 class PictureArea;
-class SpriteSheets;
 class TabStrip;
 
 // The "Edit" sub-page: the canvas, the room choice and the palette, import and shift frames.
@@ -21,8 +21,14 @@ class EditPage : public Page {
   Q_OBJECT
 
  public:
-  EditPage(const SpriteSheets& sheets, QWidget* parent);
+  EditPage(PageContext context, QWidget* parent);
 
+  // Paints curRoom, as it stands, on the canvas.
+  void drawWorkingRoom();
+  void showRoomNumber(int number);
+
+ private:
+  PageContext context_;
   QPushButton* BTeditSave;
   QPushButton* BTeditMoins;
   QPushButton* BTeditNum;
@@ -46,8 +52,19 @@ class OptionPage : public Page {
   Q_OBJECT
 
  public:
-  OptionPage(const SpriteSheets& sheets, QWidget* parent);
+  OptionPage(PageContext context, QWidget* parent);
 
+  // The "Option" tab: the current room as stored, without marks, on the editor canvas.
+  void showForEditing();
+  // The editor's room number display follows the room chosen elsewhere.
+  void showRoomNumber(int number);
+  // Background pictures of the sub-pages.
+  const std::array<Page*, 2>& subPages() const { return Onglet2; }
+
+ private:
+  void LesOnglets2_Click(int page);
+
+  PageContext context_;
   TabStrip* LesOnglets2;
   std::array<Page*, 2> Onglet2{};
   EditPage* edit;

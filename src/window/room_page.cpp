@@ -1,44 +1,76 @@
-// The "Room" page: the records list, the house's sixteen previews and "Save to disk".
+// The "Room" page: the record list, the house's sixteen previews and "Save to disk".
 #include "window/room_page.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
-#include <QTreeWidget>
+#include <QTreeView>
 
+#include <algorithm>
+#include <memory>
+
+#include "house/file_dialogs_qt.h"
+#include "house/house_save_qt.h"
 #include "platform/look.h"
+#include "platform/message_box.h"
 #include "platform/picture_area.h"
+#include "rules/drawing.h"
+#include "window/record_list_model.h"
 
 namespace tarvo {
 
-RoomPage::RoomPage(const SpriteSheets& sheets, QWidget* parent)
+RoomPage::RoomPage(PageContext context, QWidget* parent)
     : Page(parent),
-      LVrecord(new QTreeWidget(this)),
-      BTsaveDisk(look::makeButton(this, QStringLiteral("Save to disk"), QString(), {64, 352, 96, 32})) {
+      context_(std::move(context)),
+      records_(new RecordListModel(this)),
+      LVrecord(new QTreeView(this)),
+      BTsaveDisk(look::makeButton(this, "BTsaveDisk", QStringLiteral("Save to disk"), QString(), {64, 352, 96, 32})) {
+  LVrecord->setObjectName(QStringLiteral("LVrecord"));
   LVrecord->setGeometry(32, 64, 189, 257);
-  LVrecord->setColumnCount(3);
-  LVrecord->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Move"), QStringLiteral("Time")});
+  LVrecord->setModel(records_);
   LVrecord->setRootIsDecorated(false);
   LVrecord->setUniformRowHeights(true);
-  LVrecord->header()->setStretchLastSection(true);
-  LVrecord->header()->resizeSection(0, 80);
-  LVrecord->header()->resizeSection(1, 44);
+  // Moves and times are short: their columns fit their header or a long value, and the name
+  // takes the room left, so no horizontal scroll bar stays on.
+  QHeaderView* header = LVrecord->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  const QFontMetrics metrics(LVrecord->font());
+  for (int column : {1, 2}) {
+    header->setSectionResizeMode(column, QHeaderView::Fixed);
+    header->resizeSection(column, metrics.horizontalAdvance(QStringLiteral("00:00")) + 16);
+  }
+  connect(BTsaveDisk, &QPushButton::clicked, this, &RoomPage::BTsaveDisk_Click);
   for (int k = 0; k < kMaxRooms; ++k) {
-    auto* preview = new PictureArea(sheets, {80, 80}, this);
+    auto* preview = new PictureArea(context_.sheets, {80, 80}, this);
+    preview->setObjectName(QStringLiteral("PICpreview%1").arg(k));
     preview->move(256 + 80 * (k % 4), 64 + 80 * (k / 4));
+    connect(preview, &PictureArea::mouseReleased, this, [this, k] { PICpreview_MouseUp(k); });
     PICpreview[static_cast<std::size_t>(k)] = preview;
   }
 }
 
-void RoomPage::showRecords(const RoomRecord& room) {
-  LVrecord->clear();
-  const auto& names = *room.recNames;
-  QList<QTreeWidgetItem*> items;
-  for (std::size_t k = 0; k < names.size(); ++k) {
-    auto cell = [](const std::vector<std::string>& list, std::size_t i) {
-      return i < list.size() ? QString::fromStdString(list[i]) : QString();
-    };
-    items << new QTreeWidgetItem(QStringList{QString::fromStdString(names[k]), cell(*room.recMoves, k), cell(*room.recTimes, k)});
+void RoomPage::drawPreviews() {
+  const HouseRecord& house = context_.state.house;
+  const int rooms = std::clamp(house.roomCount, 0, kMaxRooms);
+  for (int r = 0; r < rooms; ++r) {
+    const auto slot = static_cast<std::size_t>(r);
+    drawRoom(*PICpreview[slot], SpriteSheet::Small, house.rooms[slot], 0);
   }
-  LVrecord->addTopLevelItems(items);
+}
+
+void RoomPage::PICpreview_MouseUp(int index) {
+  records_->showRoom(context_.state.house.rooms[static_cast<std::size_t>(index)]);
+}
+
+void RoomPage::BTsaveDisk_Click() {
+  const DialogChoice choice = context_.dialogs.showSaveDialog(QStringLiteral("HOU"), QStringLiteral("SAVE A HOUSE"));
+  if (choice.path.isEmpty()) return;
+  const SaveOutcome outcome = saveHouseFile(choice.path, context_.state.house);
+  if (outcome.ok) return;
+  const std::unique_ptr<QMessageBox> box(makeMessageBox(
+      QMessageBox::Critical, QStringLiteral("ERREUR n\u00B0%1 in BTsaveDisk_Click").arg(outcome.errorNumber),
+      outcome.description, this));
+  box->exec();
 }
 
 }  // namespace tarvo

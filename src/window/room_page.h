@@ -1,29 +1,36 @@
-// The "Room" page: the records list, the house's sixteen previews and "Save to disk".
+// The "Room" page: the record list, the house's sixteen previews and "Save to disk".
 #pragma once
 
 #include <array>
 
 #include "platform/page.h"
 #include "rules/room.h"
+#include "window/page_context.h"
 
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
 
 namespace tarvo {
 
 class PictureArea;
-class SpriteSheets;
+class RecordListModel;
 
 class RoomPage : public Page {
   Q_OBJECT
 
  public:
-  RoomPage(const SpriteSheets& sheets, QWidget* parent);
+  RoomPage(PageContext context, QWidget* parent);
 
-  // Lists a room's records: name, moves and time.
-  void showRecords(const RoomRecord& room);
+  // Paints the previews of the house's rooms; those past the room count keep what they showed.
+  void drawPreviews();
 
-  QTreeWidget* LVrecord;
+ private:
+  void PICpreview_MouseUp(int index);
+  void BTsaveDisk_Click();
+
+  PageContext context_;
+  RecordListModel* records_;
+  QTreeView* LVrecord;
   QPushButton* BTsaveDisk;
   std::array<PictureArea*, kMaxRooms> PICpreview{};
 };

@@ -1,0 +1,120 @@
+// The game's actions on the state object: choosing and starting rooms, steps, undo, redo and
+// the record a completion leaves.
+#include "rules/play.h"
+
+#include <algorithm>
+
+#include "rules/completion.h"
+#include "rules/forbidden_marks.h"
+
+namespace tarvo {
+
+namespace {
+
+// Play starts over: the counters, the history, undo and the solutions already recorded.
+void dropGame(GameState& state, std::int64_t now) {
+  state.counters = PlayCounters{};
+  state.counters.startTime = now;
+  state.undoSteps.clear();
+  state.redoSteps.clear();
+  state.solutionsRecorded.clear();
+}
+
+bool alreadyRecorded(const GameState& state) {
+  const std::vector<std::string>& recorded = state.solutionsRecorded;
+  return std::find(recorded.begin(), recorded.end(), state.counters.moveHistory) != recorded.end();
+}
+
+// Makes a step without touching the redo list.
+KeyOutcome makeStep(GameState& state, Direction direction) {
+  const bool wasComplete = isComplete(state.curRoom);
+  const StepKind kind = moveMan(state.curRoom, direction);
+  if (kind == StepKind::None) return {};
+  const bool pushed = kind == StepKind::Push;
+  const char letter = letterOf(direction);
+  state.counters.moveHistory.push_back(pushed ? static_cast<char>(letter - 'a' + 'A') : letter);
+  state.counters.moveCount += 1;
+  state.undoSteps.push_back(StepRecord{direction, pushed});
+  // Only the step that covers the last goal completes; keys pressed while every goal stays
+  // covered, and a solution already recorded since the start (undo and redo of the winning
+  // push), make no record.
+  return KeyOutcome{kind, !wasComplete && isComplete(state.curRoom) && !alreadyRecorded(state)};
+}
+
+}  // namespace
+
+bool copyRoomIntoWorkingCopy(GameState& state, std::int32_t number) {
+  const RoomRecord* room = state.house.roomNumber(number);
+  if (room == nullptr) return false;
+  state.curRoom = *room;
+  return true;
+}
+
+void startRoom(GameState& state, std::int64_t now) {
+  copyRoomIntoWorkingCopy(state, state.house.currentRoom);
+  applyForbiddenMarks(state.curRoom);
+  dropGame(state, now);
+}
+
+void loadRoomForEditing(GameState& state) {
+  copyRoomIntoWorkingCopy(state, state.house.currentRoom);
+  dropGame(state, state.counters.startTime);
+}
+
+void nextRoom(GameState& state, std::int64_t now) {
+  HouseRecord& house = state.house;
+  house.currentRoom += 1;
+  if (house.currentRoom == house.roomCount + 1 || house.currentRoom > kMaxRooms) house.currentRoom = 1;
+  startRoom(state, now);
+}
+
+void previousRoom(GameState& state, std::int64_t now) {
+  HouseRecord& house = state.house;
+  house.currentRoom -= 1;
+  if (house.currentRoom < 1 || house.currentRoom > kMaxRooms) house.currentRoom = std::clamp(house.roomCount, 1, kMaxRooms);
+  startRoom(state, now);
+}
+
+KeyOutcome playStep(GameState& state, Direction direction) {
+  KeyOutcome outcome = makeStep(state, direction);
+  if (outcome.step != StepKind::None) state.redoSteps.clear();
+  return outcome;
+}
+
+KeyOutcome stepMan(GameState& state, int keyCode) {
+  const std::optional<Direction> direction = directionOfKeyCode(keyCode);
+  return direction ? playStep(state, *direction) : KeyOutcome{};
+}
+
+bool undoStep(GameState& state) {
+  if (state.undoSteps.empty() || !takeBackStep(state.curRoom, state.undoSteps.back())) return false;
+  state.redoSteps.push_back(state.undoSteps.back());
+  state.undoSteps.pop_back();
+  state.counters.moveCount -= 1;
+  if (!state.counters.moveHistory.empty()) state.counters.moveHistory.pop_back();
+  return true;
+}
+
+KeyOutcome redoStep(GameState& state) {
+  if (state.redoSteps.empty()) return {};
+  KeyOutcome outcome = makeStep(state, state.redoSteps.back().direction);
+  if (outcome.step != StepKind::None) state.redoSteps.pop_back();
+  return outcome;
+}
+
+bool appendRecordExceptName(GameState& state, std::int64_t now) {
+  RoomRecord* room = state.house.roomNumber(state.house.currentRoom);
+  if (room == nullptr) return false;
+  state.counters.endTime = now;
+  room->recTimes->push_back(formatElapsed(state.counters.endTime - state.counters.startTime));
+  room->recSolutions->push_back(state.counters.moveHistory);
+  room->recMoves->push_back(std::to_string(state.counters.moveCount));
+  state.solutionsRecorded.push_back(state.counters.moveHistory);
+  return true;
+}
+
+void appendRecordName(GameState& state, std::string_view typed) {
+  if (RoomRecord* room = state.house.roomNumber(state.house.currentRoom)) room->recNames->push_back(recordName(typed));
+}
+
+}  // namespace tarvo

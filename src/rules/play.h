@@ -1,0 +1,59 @@
+// The game's actions on the state object: choosing and starting rooms, steps, undo, redo and
+// the record a completion leaves. Every caller (window, tests, tools) goes through these.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "rules/direction.h"
+#include "rules/game_state.h"
+
+namespace tarvo {
+
+// Copies room `number` (1-based) of the house into curRoom, sharing its five lists. Returns
+// false, leaving curRoom as it was, when the number names no slot.
+bool copyRoomIntoWorkingCopy(GameState& state, std::int32_t number);
+
+// Starts the current room afresh for play, as a restart, a change of room and the "Game" tab
+// all do: the stored room with its forbidden marks, no moves, no history, no undo, and the
+// clock started at `now` (milliseconds).
+void startRoom(GameState& state, std::int64_t now);
+
+// The current room as stored, without marks, for the editor; the game in play is dropped.
+void loadRoomForEditing(GameState& state);
+
+// The next or previous room, wrapping between 1 and the room count, then started.
+void nextRoom(GameState& state, std::int64_t now);
+void previousRoom(GameState& state, std::int64_t now);
+
+// What a step did, and whether it completed the room with a solution not yet recorded since
+// the room was started: only then does the caller make a record.
+struct KeyOutcome {
+  StepKind step = StepKind::None;
+  bool completed = false;
+};
+
+// One step of the man, written into the history and the move count. A step drops what could
+// have been redone.
+KeyOutcome playStep(GameState& state, Direction direction);
+
+// The same for a direction key code (keyUp, keyDown, keyRight, keyLeft); any other key code
+// does nothing.
+KeyOutcome stepMan(GameState& state, int keyCode);
+
+// Takes back the last step made since the room was started: the man steps back, a pushed box
+// comes back with him, the couple marks follow, the count and history lose the step. Returns
+// false when there is nothing to undo.
+bool undoStep(GameState& state);
+
+// Makes the last undone step again, as a normal step.
+KeyOutcome redoStep(GameState& state);
+
+// Appends the time, solution and move count of the finished game to the current room's
+// record lists (in that order) and sets endTime; the caller then asks the player's name and
+// appends it with appendRecordName. Returns false, changing nothing, when the current room
+// number names no slot.
+bool appendRecordExceptName(GameState& state, std::int64_t now);
+void appendRecordName(GameState& state, std::string_view typed);
+
+}  // namespace tarvo

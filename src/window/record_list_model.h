@@ -1,0 +1,33 @@
+// The rows of the record list: name, moves and time of each record of one room.
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include "rules/room.h"
+
+namespace tarvo {
+
+// Holds its own references to the room's record lists, taken when the room is shown: a house
+// read afterwards gives the rooms new lists and leaves these as they were. Rows are made only
+// when the view asks for them, so a room of many records lists at once.
+class RecordListModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void showRoom(const RoomRecord& room);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+ private:
+  SharedList<std::string> names_;
+  SharedList<std::string> moves_;
+  SharedList<std::string> times_;
+  int rows_ = 0;
+};
+
+}  // namespace tarvo
