@@ -5,12 +5,10 @@
 
 namespace art {
 
-inline constexpr int sheetColumns = 6;
-inline constexpr int sheetRows = 3;
-
-// A sheet of 6 x 3 tiles of tileSize pixels (32 or 8): (0,0) outside, (1,0) wall, then
-// column 2 + ground (floor, goal, marked floor, marked goal) and row occupant (nobody,
-// man, box). Tiles (0,1), (1,1), (0,2), (1,2) are unused and left in the page grey.
+// A sheet of tiles of tileSize pixels (32 or 8), each drawn at the place the game looks
+// for it (tarvo::tileOf), so the sheet and the game cannot disagree about the layout. The
+// sheet is just large enough for the places named; places no code names are left in the
+// page grey. Other tile sizes throw std::invalid_argument.
 QImage makeSpriteSheet(int tileSize);
 
 }  // namespace art

@@ -1,7 +1,9 @@
-// The individual tiles of the sprite sheets: picks the hand-drawn set for the tile size.
+// The individual tiles of the sprite sheets: reads a cell code and picks the hand-drawn
+// set for the tile size.
 #include "art/tiles.h"
 
 #include <stdexcept>
+#include <string>
 
 namespace art {
 namespace {
@@ -14,34 +16,26 @@ void checkSize(int tileSize)
 
 }  // namespace
 
-QImage outsideTile(int tileSize)
+QImage cellTile(std::int32_t code, int tileSize)
 {
-    checkSize(tileSize);
-    return tileSize == 32 ? large::outside() : small::outside();
-}
-
-QImage wallTile(int tileSize)
-{
-    checkSize(tileSize);
-    return tileSize == 32 ? large::wall() : small::wall();
-}
-
-QImage cellTile(Ground ground, Occupant occupant, int tileSize)
-{
+    using namespace tarvo;
     checkSize(tileSize);
     const bool isLarge = tileSize == 32;
-    QImage tile = isLarge ? large::ground(ground) : small::ground(ground);
-    const bool onGoal = ground == Ground::Goal || ground == Ground::MarkedGoal;
-    switch (occupant) {
-    case Occupant::Nobody:
-        break;
-    case Occupant::Man:
+    if (code == OUTSIDE)
+        return isLarge ? large::outside() : small::outside();
+    if (code < 0 || code > lastCellCode || (code & (BOX | MAN)) == (BOX | MAN))
+        throw std::logic_error("no cell looks like code " + std::to_string(code));
+    // A wall is drawn the same whatever else the code says: nothing stands in a wall.
+    if (code & WALL)
+        return isLarge ? large::wall() : small::wall();
+
+    const bool goal = (code & GOAL) != 0;
+    const bool marked = (code & MARK) != 0;
+    QImage tile = isLarge ? large::ground(goal, marked) : small::ground(goal, marked);
+    if (code & MAN)
         isLarge ? large::drawMan(tile) : small::drawMan(tile);
-        break;
-    case Occupant::Box:
-        isLarge ? large::drawBox(tile, onGoal) : small::drawBox(tile, onGoal);
-        break;
-    }
+    else if (code & BOX)
+        isLarge ? large::drawBox(tile, goal) : small::drawBox(tile, goal);
     return tile;
 }
 

@@ -3,25 +3,26 @@
 
 #include <QImage>
 
+#include <cstdint>
+
+#include "rules/cell.h"
+
 namespace art {
 
-// What a walkable cell is made of, in sheet column order (columns 2..5).
-enum class Ground { Floor, Goal, MarkedFloor, MarkedGoal };
+// The highest cell code: every part added together. Cell codes are OUTSIDE and 0..this.
+inline constexpr std::int32_t lastCellCode = tarvo::MARK | tarvo::WALL | tarvo::GOAL | tarvo::BOX | tarvo::MAN;
 
-// What stands on it, in sheet row order (rows 0..2).
-enum class Occupant { Nobody, Man, Box };
+// The picture of a cell code (outside, wall, or floor or goal, marked or not, with nobody,
+// the man or a box on it) as a tileSize x tileSize opaque image. tileSize is 32 or 8;
+// other sizes throw std::invalid_argument (each size is hand-drawn, not scaled). A code
+// no cell can hold, such as a box and the man together, throws std::logic_error.
+QImage cellTile(std::int32_t code, int tileSize);
 
-// Each function returns a tileSize x tileSize opaque image. tileSize is 32 or 8; other
-// sizes throw std::invalid_argument (each size is hand-drawn, not scaled).
-QImage outsideTile(int tileSize);
-QImage wallTile(int tileSize);
-QImage cellTile(Ground ground, Occupant occupant, int tileSize);
-
-// The hand-drawn sets behind the functions above.
+// The hand-drawn sets behind cellTile.
 namespace large {
 QImage outside();
 QImage wall();
-QImage ground(Ground ground);
+QImage ground(bool goal, bool marked);
 void drawMan(QImage& tile);
 void drawBox(QImage& tile, bool onGoal);
 }  // namespace large
@@ -29,7 +30,7 @@ void drawBox(QImage& tile, bool onGoal);
 namespace small {
 QImage outside();
 QImage wall();
-QImage ground(Ground ground);
+QImage ground(bool goal, bool marked);
 void drawMan(QImage& tile);
 void drawBox(QImage& tile, bool onGoal);
 }  // namespace small

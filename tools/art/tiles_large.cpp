@@ -232,12 +232,12 @@ QImage wall()
     return tile;
 }
 
-QImage ground(Ground kind)
+QImage ground(bool goal, bool marked)
 {
     QImage tile = floorSlab();
-    if (kind == Ground::Goal || kind == Ground::MarkedGoal)
+    if (goal)
         drawGoalPlate(tile);
-    if (kind == Ground::MarkedFloor || kind == Ground::MarkedGoal)
+    if (marked)
         applyMark(tile);
     return tile;
 }

@@ -105,14 +105,14 @@ QImage wall()
     return tile;
 }
 
-QImage ground(Ground kind)
+QImage ground(bool goal, bool marked)
 {
     QImage tile = solidTile(size, colours::sand);
     fillRect(tile, 0, size - 1, size, 1, colours::sandDark);
     fillRect(tile, size - 1, 0, 1, size, colours::sandDark);
-    if (kind == Ground::Goal || kind == Ground::MarkedGoal)
+    if (goal)
         stamp(tile, 0, 0, goalRows, goalInks);
-    if (kind == Ground::MarkedFloor || kind == Ground::MarkedGoal)
+    if (marked)
         darken(tile, colours::markFactor);
     return tile;
 }
