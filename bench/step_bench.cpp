@@ -1,10 +1,8 @@
 // One key press of play: a step of the man and the repaint of the cells it changed.
 #include <benchmark/benchmark.h>
 
-#include "help/forbidden_marks.h"
 #include "rules/drawing.h"
-#include "rules/game_state.h"
-#include "rules/moves.h"
+#include "rules/play.h"
 
 namespace tarvo::bench {
 
@@ -22,7 +20,7 @@ class CountingCanvas : public TileCanvas {
 GameState corridorGame() {
   GameState state;
   initRules(state);
-  RoomRecord& room = state.curRoom;
+  RoomRecord& room = state.house.rooms[0];
   for (int row = 0; row < kRows; ++row) {
     for (int column = 0; column < kColumns; ++column) {
       bool wall = row == 0 || row == kRows - 1 || column == 0 || column == kColumns - 1;
@@ -36,31 +34,27 @@ GameState corridorGame() {
   room.cells[room.man] = MAN;
   room.forbPlaceCount = 1;
   room.forbPlaces[1] = cellIndex(4, 5);
-  applyForbiddenMarks(room);
+  startRoom(state, 0);
   return state;
 }
 
 void BM_StepAndRedraw(benchmark::State& state) {
   GameState game = corridorGame();
   CountingCanvas canvas;
-  drawRoom(canvas, SpriteSheet::Large, game.curRoom, game.drawnCells, 0);
+  drawRoom(canvas, SpriteSheet::Large, game.curRoom, 0);
   canvas.painted = 0;
   bool right = true;
   for (auto _ : state) {
-    if (stepMan(game, right ? keyRight : keyLeft) != StepKind::Walk) {
+    if (playStep(game, right ? Direction::Right : Direction::Left).step != StepKind::Walk) {
       state.SkipWithError("the man did not walk");
       break;
     }
-    CounterTexts texts = redrawChangedCells(canvas, game.curRoom, game.drawnCells, game.counters.moveCount);
+    CounterTexts texts = redrawChangedCells(canvas, game.curRoom, game.counters.moveCount);
     benchmark::DoNotOptimize(texts);
     right = !right;
     // Keep the undo list and history from growing for millions of steps; cleared rarely
     // enough to cost nothing per step.
-    if (game.undoSteps.size() >= 4096) {
-      clearUndo(game);
-      game.counters.moveHistory.clear();
-      game.counters.moveCount = 0;
-    }
+    if (game.undoSteps.size() >= 4096) startRoom(game, 0);
   }
   state.counters["tiles_per_step"] =
       state.iterations() > 0 ? static_cast<double>(canvas.painted) / static_cast<double>(state.iterations()) : 0.0;

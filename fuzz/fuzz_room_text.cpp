@@ -12,10 +12,9 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "help/forbidden_marks.h"
 #include "rules/drawing.h"
-#include "rules/game_state.h"
-#include "rules/moves.h"
+#include "rules/forbidden_marks.h"
+#include "rules/play.h"
 #include "rules/room_text.h"
 #include "rules/symbols.h"
 
@@ -211,7 +210,7 @@ int directionIndex(int keyCode) {
 // One key press, checked against what the step says it did.
 void pressKey(GameState& state, int keyCode, std::vector<StepPair>& undone, std::vector<StepPair>& done) {
   const Snapshot before(state);
-  const StepKind kind = stepMan(state, keyCode);
+  const StepKind kind = stepMan(state, keyCode).step;
   const int d = directionIndex(keyCode);
   if (kind == StepKind::None) {
     require(before.matches(state), "a step that did nothing changed the room or counters");
@@ -245,7 +244,7 @@ void undo(GameState& state, std::vector<StepPair>& undone, std::vector<StepPair>
 
 void redo(GameState& state, std::vector<StepPair>& undone, std::vector<StepPair>& done) {
   const Snapshot before(state);
-  if (redoStep(state) == StepKind::None) {
+  if (redoStep(state).step == StepKind::None) {
     require(undone.empty(), "redo refused a step that was undone");
     require(before.matches(state), "a refused redo changed the room");
     return;
@@ -257,24 +256,25 @@ void redo(GameState& state, std::vector<StepPair>& undone, std::vector<StepPair>
 }
 
 // The changed-cell redraw paints each changed cell that has a tile, once, and nothing after.
-void redraw(GameState& state) {
+void redraw(const GameState& state, CountingCanvas& board) {
   int expected = 0;
   for (int i = 0; i < kPlayableCells; ++i) {
     const std::int32_t code = state.curRoom.cells[i];
-    if (code != state.drawnCells[i] && code != OUTSIDE && code != WALL && tileOf(code)) ++expected;
+    const bool wall = code == WALL || code == WALL + MARK;
+    if (code != board.drawnCells()[i] && code != OUTSIDE && !wall && tileOf(code)) ++expected;
   }
-  CountingCanvas canvas;
-  redrawChangedCells(canvas, state.curRoom, state.drawnCells, state.counters.moveCount);
-  require(canvas.painted == expected, "the redraw painted other than the changed cells");
+  board.painted = 0;
+  redrawChangedCells(board, state.curRoom, state.counters.moveCount);
+  require(board.painted == expected, "the redraw painted other than the changed cells");
   for (int i = 0; i < kPlayableCells; ++i) {
-    require(state.drawnCells[i] == state.curRoom.cells[i], "the cache missed a cell");
+    require(board.drawnCells()[i] == state.curRoom.cells[i], "the cache missed a cell");
   }
-  CountingCanvas second;
-  redrawChangedCells(second, state.curRoom, state.drawnCells, state.counters.moveCount);
-  require(second.painted == 0, "a second redraw painted again");
+  board.painted = 0;
+  redrawChangedCells(board, state.curRoom, state.counters.moveCount);
+  require(board.painted == 0, "a second redraw painted again");
 }
 
-void play(GameState& state, std::string_view actions) {
+void play(GameState& state, CountingCanvas& board, std::string_view actions) {
   PlayFacts facts;
   facts.boxes = countCells(state.curRoom, isBoxCode);
   facts.men = countCells(state.curRoom, isManCode);
@@ -290,7 +290,7 @@ void play(GameState& state, std::string_view actions) {
       case 4: undo(state, undone, done); break;
       case 5: redo(state, undone, done); break;
       case 6: pressKey(state, byte, undone, done); break;  // any other key code (102 is keyRight)
-      default: redraw(state); break;
+      default: redraw(state, board); break;
     }
     checkPlayInvariants(state, facts);
   }
@@ -314,15 +314,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Start the room as play does: marks applied, painted whole, counters at zero.
   GameState state;
   initRules(state);
-  state.curRoom = room;
-  applyForbiddenMarks(state.curRoom);
-  CountingCanvas canvas;
-  drawRoom(canvas, SpriteSheet::Large, state.curRoom, state.drawnCells, 0);
+  state.house.rooms[0] = room;
+  startRoom(state, 0);
+  CountingCanvas board;
+  drawRoom(board, SpriteSheet::Large, state.curRoom, 0);
   for (int i = 0; i < kPlayableCells; ++i) {
-    require(state.drawnCells[i] == state.curRoom.cells[i], "drawRoom missed a cell");
+    require(board.drawnCells()[i] == state.curRoom.cells[i], "drawRoom missed a cell");
   }
 
-  play(state, rest);
+  play(state, board, rest);
   checkRowsRoundTrip(state.curRoom);
   return 0;
 }

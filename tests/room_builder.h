@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "help/forbidden_marks.h"
-#include "rules/game_state.h"
+#include "rules/play.h"
 #include "rules/room_text.h"
 
 namespace tarvo {
@@ -68,16 +67,14 @@ inline Texts records(const RoomRecord& r) {
   return result;
 }
 
-// A game as a room start leaves it: `room` stored as room `number` of the house and made
-// current, curRoom a copy of it (sharing its lists) with its forbidden marks applied.
-inline GameState startRoom(const RoomRecord& room, int number = 1) {
+// A game on `room`, stored as room `number` of the house, made current and started.
+inline GameState gameOn(const RoomRecord& room, int number = 1) {
   GameState state;
   initRules(state);
   state.house.roomCount = number;
   state.house.currentRoom = number;
   *state.house.roomNumber(number) = room;
-  state.curRoom = room;
-  applyForbiddenMarks(state.curRoom);
+  startRoom(state, 0);
   return state;
 }
 

@@ -21,12 +21,16 @@ int widthForTitle(const QString& title) {
 
 void fitTitle(QDialog& dialog) {
   const int width = widthForTitle(dialog.windowTitle());
-  // A message box sizes itself from its text and ignores a minimum width; a spacer across its
-  // grid is what it honours.
-  if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()); grid != nullptr && qobject_cast<QMessageBox*>(&dialog)) {
-    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
-                  grid->columnCount());
+  // Message boxes and input dialogs size themselves from their layouts and ignore a minimum
+  // width; a spacer as wide as needed is what they honour.
+  dialog.minimumSizeHint();  // an input dialog makes its layout only when first asked
+  auto* spacer = new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+  if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+    grid->addItem(spacer, grid->rowCount(), 0, 1, grid->columnCount());
+  } else if (dialog.layout() != nullptr) {
+    dialog.layout()->addItem(spacer);
   } else {
+    delete spacer;
     dialog.setMinimumWidth(width);
   }
 }

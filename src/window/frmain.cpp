@@ -50,7 +50,9 @@ FRMain::FRMain(Options options, QWidget* parent)
   option_ = new OptionPage(context, this);
   Onglet = {game_, roomPage_, option_, new Page(this)};
   const QPixmap background(QDir(programFolder_).filePath(QStringLiteral("background.gif")));
-  for (Page* page : Onglet) {
+  for (std::size_t k = 0; k < Onglet.size(); ++k) {
+    Page* page = Onglet[k];
+    page->setObjectName(QStringLiteral("Onglet%1").arg(k + 1));
     page->setGeometry(5, 32, 608, 416);
     page->setBackgroundPicture(background);
     page->raise();

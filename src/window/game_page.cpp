@@ -46,6 +46,7 @@ GamePage::GamePage(PageContext context, QWidget* parent)
   connect(BTchoisiHouse, &QPushButton::clicked, this, &GamePage::BTchoisiHouse_Click);
   connect(BTmoinsMove, &QPushButton::clicked, this, &GamePage::BTmoinsMove_Click);
   connect(BTplusMove, &QPushButton::clicked, this, &GamePage::BTplusMove_Click);
+  TimerMain->setObjectName(QStringLiteral("TimerMain"));
   TimerMain->setInterval(1000);
   connect(TimerMain, &QTimer::timeout, this, &GamePage::TimerMain_Timer);
   TimerMain->start();

@@ -57,6 +57,7 @@ EditPage::EditPage(PageContext context, QWidget* parent)
 
   for (std::size_t i = 0; i < Onglet3.size(); ++i) {
     Onglet3[i] = new Page(this);
+    Onglet3[i]->setObjectName(QStringLiteral("Onglet3_%1").arg(i + 1));
     Onglet3[i]->setGeometry(40, 160, 177, 185);
     Onglet3[i]->raise();
   }
@@ -89,7 +90,9 @@ OptionPage::OptionPage(PageContext context, QWidget* parent)
   LesOnglets2->setObjectName(QStringLiteral("LesOnglets2"));
   Onglet2[0] = edit;
   Onglet2[1] = new Page(this);
-  for (Page* subPage : Onglet2) {
+  for (std::size_t i = 0; i < Onglet2.size(); ++i) {
+    Page* subPage = Onglet2[i];
+    subPage->setObjectName(QStringLiteral("Onglet2_%1").arg(i + 1));
     subPage->setGeometry(8, 28, 593, 382);
     subPage->raise();
   }

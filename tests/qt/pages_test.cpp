@@ -2,7 +2,8 @@
 #include "window_harness.h"
 
 #include "rules/cell.h"
-#include "window/page_switch.h"
+#include "rules/direction.h"
+#include "rules/play.h"
 
 namespace tarvo::test {
 namespace {
@@ -10,96 +11,104 @@ namespace {
 TEST_F(WindowTest, EachStripShowsOnlyItsFirstPageAtStart) {
   FRMain& w = start();
   EXPECT_EQ(w.windowTitle(), "Tarvo Plim");
-  for (int k = 0; k < 4; ++k) EXPECT_EQ(w.Onglet[k]->isVisible(), k == 0) << "page " << k + 1;
-  EXPECT_FALSE(w.option->Onglet2[0]->isHidden());
-  EXPECT_TRUE(w.option->Onglet2[1]->isHidden());
-  for (int k = 0; k < 3; ++k) EXPECT_EQ(w.option->edit->Onglet3[k]->isHidden(), k != 0) << "frame " << k + 1;
-  EXPECT_EQ(w.pageSwitch->shownPage(), 1);
+  for (int k = 1; k <= 4; ++k) EXPECT_EQ(shown(QStringLiteral("Onglet%1").arg(k)), k == 1) << "page " << k;
+  EXPECT_FALSE(find(QStringLiteral("Onglet2_1"))->isHidden());
+  EXPECT_TRUE(find(QStringLiteral("Onglet2_2"))->isHidden());
+  for (int k = 1; k <= 3; ++k) EXPECT_EQ(find(QStringLiteral("Onglet3_%1").arg(k))->isHidden(), k != 1) << "frame " << k;
   // Room 1 of the default house is in play.
-  EXPECT_EQ(caption(w.game->BTchoisiHouse), "House: Three Rooms");
-  EXPECT_EQ(caption(w.game->BTnumPiece), "1/3");
-  EXPECT_EQ(caption(w.game->BTmoveValue), "0");
-  EXPECT_EQ(caption(w.game->BTgoalValue), "0/1");
+  EXPECT_EQ(caption("BTchoisiHouse"), "House: Three Rooms");
+  EXPECT_EQ(caption("BTnumPiece"), "1/3");
+  EXPECT_EQ(caption("BTmoveValue"), "0");
+  EXPECT_EQ(caption("BTgoalValue"), "0/1");
   EXPECT_EQ(man(), 22);
 }
 
 TEST_F(WindowTest, ClickingTheShownTabReloadsAndRepaintsNothing) {
-  FRMain& w = start();
+  start();
   key(Qt::Key_6);
   board().resetPaintedRegion();
   clickMainTab(1);
   EXPECT_EQ(man(), 23);
   EXPECT_EQ(board().tilesPainted(), 0);
-  EXPECT_EQ(caption(w.game->BTmoveValue), "1");
+  EXPECT_EQ(caption("BTmoveValue"), "1");
 
   clickMainTab(3);
-  PictureArea& canvas = *w.option->edit->PICedit;
+  PictureArea& canvas = picture("PICedit");
   canvas.resetPaintedRegion();
-  clickTab(w.option->LesOnglets2->tabBar(), 0);
+  clickTab(tabs("LesOnglets2"), 0);
   EXPECT_EQ(canvas.tilesPainted(), 0);
 }
 
-TEST_F(WindowTest, GameTabAfterRoomTabShowsTheStoredRoomWithTheMovesKept) {
+// Plays a solution from the room's start with the core's own steps.
+bool replaysFromStart(const RoomRecord& room, const std::string& solution) {
+  GameState state;
+  state.house.rooms[0] = room;
+  startRoom(state, 0);
+  for (char letter : solution) {
+    const std::optional<Direction> direction = directionOfLetter(letter);
+    const StepKind expected = std::isupper(static_cast<unsigned char>(letter)) ? StepKind::Push : StepKind::Walk;
+    if (!direction || playStep(state, *direction).step != expected) return false;
+  }
+  return countBoxesOnGoals(state.curRoom) == goalCount(state.curRoom);
+}
+
+TEST_F(WindowTest, TheGameTabStartsPlayOverSoEveryRecordReplaysTheRoom) {
   FRMain& w = start();
-  key(Qt::Key_6);
-  key(Qt::Key_6);  // a push: the box leaves 24, the couple mark moves from 34 to 35
-  ASSERT_EQ(man(), 24);
-
-  board().resetPaintedRegion();
-  clickMainTab(2);
-  EXPECT_TRUE(w.Onglet[1]->isVisible());
-  EXPECT_FALSE(w.Onglet[0]->isVisible());
-  EXPECT_EQ(board().tilesPainted(), 0);
-  key(Qt::Key_4);  // the man does not move off the "Game" page
-  EXPECT_EQ(man(), 24);
-
-  clickMainTab(1);
-  EXPECT_TRUE(w.Onglet[0]->isVisible());
-  EXPECT_FALSE(w.Onglet[1]->isVisible());
-  EXPECT_EQ(man(), 22);
-  EXPECT_EQ(w.state().curRoom.cells[24], BOX);
-  EXPECT_TRUE(isMarkedCode(w.state().curRoom.cells[34]));
-  EXPECT_FALSE(isMarkedCode(w.state().curRoom.cells[35]));
-  EXPECT_EQ(board().tilesPainted(), 100);
-  EXPECT_EQ(caption(w.game->BTmoveValue), "2");
-  EXPECT_EQ(caption(w.game->BTgoalValue), "0/1");
+  const RoomRecord& stored = w.state().house.rooms[0];
+  // A push, a look at another page and back: the stored room with no moves, history or undo.
+  for (int other : {2, 3}) {
+    key(Qt::Key_6);
+    key(Qt::Key_6);
+    ASSERT_EQ(man(), 24);
+    board().resetPaintedRegion();
+    clickMainTab(other);
+    EXPECT_EQ(board().tilesPainted(), 0);
+    key(Qt::Key_4);  // the man does not move off the "Game" page
+    clickMainTab(1);
+    EXPECT_EQ(man(), 22);
+    EXPECT_EQ(w.state().curRoom.cells[24], BOX);
+    EXPECT_TRUE(isMarkedCode(w.state().curRoom.cells[34]));
+    EXPECT_EQ(board().tilesPainted(), 100);
+    EXPECT_EQ(caption("BTmoveValue"), "0");
+    EXPECT_TRUE(w.state().counters.moveHistory.empty());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(man(), 22) << "nothing to undo";
+  }
+  {
+    DialogScript script;
+    script.then<QDialog>([](QDialog* prompt) { prompt->reject(); });
+    for (int k = 0; k < 3; ++k) key(Qt::Key_6);
+  }
+  ASSERT_EQ(stored.recSolutions->size(), 1u);
+  EXPECT_EQ(stored.recMoves->front(), "3");
+  EXPECT_TRUE(replaysFromStart(stored, stored.recSolutions->front())) << stored.recSolutions->front();
 }
 
 TEST_F(WindowTest, OptionTabPaintsTheStoredRoomWithoutMarksAndItsStripsSwitchPages) {
-  FRMain& w = start();
+  start();
   key(Qt::Key_6);
   // On the board the couple mark on 34 shows: its tile differs from the plain floor of 33.
   ASSERT_NE(tileImage(board(), 34), tileImage(board(), 33));
 
-  PictureArea& canvas = *w.option->edit->PICedit;
+  PictureArea& canvas = picture("PICedit");
   clickMainTab(3);
-  EXPECT_TRUE(w.Onglet[2]->isVisible());
+  EXPECT_TRUE(shown("Onglet3"));
   EXPECT_EQ(man(), 22);
-  EXPECT_FALSE(isMarkedCode(w.state().curRoom.cells[34]));
   EXPECT_EQ(tileImage(canvas, 34), tileImage(canvas, 33));
   EXPECT_EQ(tileImage(canvas, 22), tileImage(board(), 23));  // the man, on the stored cell
-  key(Qt::Key_2);
-  EXPECT_EQ(man(), 22);
 
-  QTabBar* inner = w.option->LesOnglets2->tabBar();
+  QTabBar* inner = tabs("LesOnglets2");
   clickTab(inner, 1);
-  EXPECT_TRUE(w.option->Onglet2[1]->isVisible());
-  EXPECT_FALSE(w.option->Onglet2[0]->isVisible());
+  EXPECT_TRUE(shown("Onglet2_2"));
+  EXPECT_FALSE(shown("Onglet2_1"));
   canvas.resetPaintedRegion();
   clickTab(inner, 0);
-  EXPECT_TRUE(w.option->Onglet2[0]->isVisible());
-  EXPECT_FALSE(w.option->Onglet2[1]->isVisible());
+  EXPECT_TRUE(shown("Onglet2_1"));
   EXPECT_EQ(canvas.tilesPainted(), 100);
 
-  QTabBar* frames = w.option->edit->LesOnglets3->tabBar();
-  const auto& frame = w.option->edit->Onglet3;
-  clickTab(frames, 2);
-  EXPECT_TRUE(frame[2]->isVisible());
-  EXPECT_FALSE(frame[0]->isVisible());
-  EXPECT_FALSE(frame[1]->isVisible());
-  clickTab(frames, 1);
-  EXPECT_TRUE(frame[1]->isVisible());
-  EXPECT_FALSE(frame[2]->isVisible());
+  clickTab(tabs("LesOnglets3"), 2);
+  EXPECT_TRUE(shown("Onglet3_3"));
+  EXPECT_FALSE(shown("Onglet3_1"));
 }
 
 }  // namespace

@@ -25,9 +25,6 @@
 #include "platform/picture_area.h"
 #include "platform/tab_strip.h"
 #include "window/frmain.h"
-#include "window/game_page.h"
-#include "window/option_page.h"
-#include "window/room_page.h"
 
 // Readable failure messages for Qt's strings.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -120,6 +117,10 @@ class DialogScript {
   std::deque<std::function<bool(QWidget*)>> steps_;
 };
 
+// The width a dialog needs to show its whole title under a window manager: the title in the
+// application font and the title bar's own buttons.
+inline int titleWidth(const QString& title) { return QFontMetrics(QApplication::font()).horizontalAdvance(title) + 120; }
+
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -131,7 +132,8 @@ class WindowTest : public ::testing::Test {
   FRMain& start() {
     window = std::make_unique<FRMain>(FRMain::Options{folder.path(), [this] { return clockMs; }});
     window->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     return *window;
   }
 
@@ -148,20 +150,42 @@ class WindowTest : public ::testing::Test {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
 
+  // The window's controls by the names they carry.
+  template <typename Widget = QWidget>
+  Widget* find(const QString& name) const {
+    auto* widget = window->findChild<Widget*>(name);
+    EXPECT_NE(widget, nullptr) << "no control " << name.toStdString();
+    return widget;
+  }
+  QPushButton* button(const QString& name) const { return find<QPushButton>(name); }
+  QString caption(const QString& name) const { return button(name)->text(); }
+  PictureArea& picture(const QString& name) const { return *find<PictureArea>(name); }
+  PictureArea& board() const { return picture(QStringLiteral("PICroom")); }
+  QTabBar* tabs(const QString& strip) const { return find<TabStrip>(strip)->tabBar(); }
+  bool shown(const QString& page) const { return find(page)->isVisible(); }
+
   void clickTab(QTabBar* strip, int index) {
     QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(index).center());
   }
-  void clickMainTab(int page) { clickTab(window->LesOnglets->tabBar(), page - 1); }
-  void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+  void clickMainTab(int page) { clickTab(tabs(QStringLiteral("LesOnglets")), page - 1); }
+  void click(const QString& name) { QTest::mouseClick(button(name), Qt::LeftButton); }
 
-  // A key on the window, as the keypad sends it with Num Lock on unless told otherwise.
+  // A key as the keypad sends it with Num Lock on unless told otherwise, to whatever has the
+  // keyboard focus, as a player's key goes.
   void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::KeypadModifier) {
-    QTest::keyClick(window.get(), key, modifiers);
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : window.get(), key, modifiers);
   }
 
-  QString caption(QPushButton* button) const { return button->text(); }
+  // Lets the one-second clock tick now.
+  void tick() {
+    auto* timer = find<QTimer>(QStringLiteral("TimerMain"));
+    timer->setInterval(0);
+    QTest::qWait(20);
+    timer->setInterval(1000);
+  }
+
   int man() const { return window->state().curRoom.man; }
-  PictureArea& board() const { return *window->game->PICroom; }
 
   // The board rectangle of a cell at 32 pixels.
   static QRect tile(int cell) { return {(cell % 10) * 32, (cell / 10) * 32, 32, 32}; }

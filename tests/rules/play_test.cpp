@@ -1,130 +1,189 @@
-// Playing a room: steps and pushes, taking them back, completion and records, and the
-// painting of the board.
+// Playing a room: steps and pushes, taking them back, starting over, completion and records,
+// and the painting of the board.
 #include <gtest/gtest.h>
 
 #include <utility>
 
 #include "rules/completion.h"
+#include "rules/drawing.h"
 #include "room_builder.h"
 
 namespace tarvo::test {
 namespace {
 
-// A key press that must change nothing at all.
-void expectUnchanged(GameState& state, int keyCode) {
+constexpr Direction kUp = Direction::Up, kDown = Direction::Down, kRight = Direction::Right, kLeft = Direction::Left;
+
+StepKind step(GameState& state, Direction direction) { return playStep(state, direction).step; }
+
+// A step that must change nothing at all.
+void expectUnchanged(GameState& state, Direction direction) {
   const GameState before = state;
-  EXPECT_EQ(stepMan(state, keyCode), StepKind::None) << "key " << keyCode << roomText(before.curRoom);
-  EXPECT_TRUE(state.curRoom.cells == before.curRoom.cells) << "key " << keyCode << roomText(state.curRoom);
+  EXPECT_EQ(step(state, direction), StepKind::None) << letterOf(direction) << roomText(before.curRoom);
+  EXPECT_TRUE(state.curRoom.cells == before.curRoom.cells) << letterOf(direction) << roomText(state.curRoom);
   EXPECT_EQ(state.counters.moveHistory, before.counters.moveHistory);
 }
 
-TEST(Steps, KeypadKeysWalkAndPushAndWriteTheirLetters) {
-  GameState state = startRoom(roomFromRows({"#####", "# . #", "# $ #", "#@  #", "#####"}));
-  EXPECT_EQ(stepMan(state, 102), StepKind::Walk);
-  EXPECT_EQ(stepMan(state, 104), StepKind::Push);
-  EXPECT_EQ(stepMan(state, 100), StepKind::Walk);
-  EXPECT_EQ(stepMan(state, 98), StepKind::Walk);
+// Plays a solution from the room's start with the core's own steps; a letter's case must match
+// what happens (lower case a walk, upper case a push) and the room must end complete.
+::testing::AssertionResult replays(const RoomRecord& room, const std::string& solution) {
+  GameState state = gameOn(room);
+  for (std::size_t k = 0; k < solution.size(); ++k) {
+    const std::optional<Direction> direction = directionOfLetter(solution[k]);
+    const StepKind expected = std::isupper(static_cast<unsigned char>(solution[k])) ? StepKind::Push : StepKind::Walk;
+    if (!direction || step(state, *direction) != expected) {
+      return ::testing::AssertionFailure() << "step " << k + 1 << " of " << solution << roomText(state.curRoom);
+    }
+  }
+  if (!isComplete(state.curRoom)) return ::testing::AssertionFailure() << solution << " leaves a goal bare";
+  return ::testing::AssertionSuccess();
+}
+
+TEST(Steps, WalkAndPushWriteTheirLettersAndKeyCodesAreTranslatedOnce) {
+  GameState state = gameOn(roomFromRows({"#####", "# . #", "# $ #", "#@  #", "#####"}));
+  EXPECT_EQ(stepMan(state, keyRight).step, StepKind::Walk);
+  EXPECT_EQ(stepMan(state, keyUp).step, StepKind::Push);
+  EXPECT_EQ(step(state, kLeft), StepKind::Walk);
+  EXPECT_EQ(step(state, kDown), StepKind::Walk);
   EXPECT_EQ(state.counters.moveHistory, "rUld");
   EXPECT_EQ(state.counters.moveCount, 4);
   EXPECT_TRUE(state.curRoom.cells == roomFromRows({"#####", "# * #", "#   #", "#@  #", "#####"}).cells)
       << roomText(state.curRoom);
+  // Keypad 5, 7, 9, a letter: not a direction, and the last push is not made again.
+  for (int key : {0, 101, 103, 105, 65}) EXPECT_EQ(stepMan(state, key).step, StepKind::None) << key;
+  EXPECT_EQ(state.counters.moveHistory, "rUld");
 }
 
-TEST(Steps, WallsOutsideCellsAndSecondBoxesBlock) {
-  const std::pair<Texts, int> cases[] = {
-      {{"#@#"}, keyRight},
-      {{"#@$#"}, keyRight},
-      {{"#@$$ #"}, keyRight},
-      {{"@ "}, keyUp},                                                  // off the top row
-      {{"-", "-", "-", "-", "-", "-", "-", "-", " ", " @ "}, keyDown},   // off the bottom row
-      {{"-", "-", "-", "-", "-", "-", "-", "-", " @ ", " $ "}, keyDown}  // a box off the bottom row
+TEST(Steps, WallsOutsideCellsSecondBoxesAndAMissingManBlock) {
+  const std::pair<Texts, Direction> cases[] = {
+      {{"#@#"}, kRight},
+      {{"#@$#"}, kRight},
+      {{"#@$$ #"}, kRight},
+      {{"@ "}, kUp},                                                  // off the top row
+      {{"-", "-", "-", "-", "-", "-", "-", "-", " ", " @ "}, kDown},   // off the bottom row
+      {{"-", "-", "-", "-", "-", "-", "-", "-", " @ ", " $ "}, kDown}  // a box off the bottom row
   };
-  for (const auto& [rows, key] : cases) {
-    GameState state = startRoom(roomFromRows(rows));
-    expectUnchanged(state, key);
+  for (const auto& [rows, direction] : cases) {
+    GameState state = gameOn(roomFromRows(rows));
+    expectUnchanged(state, direction);
   }
-  GameState state = startRoom(roomFromRows({"#@#"}));
+  GameState state = gameOn(roomFromRows({"#@#"}));
   setMark(state.curRoom, 2);
-  expectUnchanged(state, keyRight);
+  expectUnchanged(state, kRight);
+  state = gameOn(roomFromRows({"#@ $ #"}));
+  state.curRoom.man = 2;  // names floor: a stale man never moves
+  expectUnchanged(state, kRight);
+  GameState noMan = gameOn(roomFromRows({"# $ #"}));
+  expectUnchanged(noMan, kRight);
+
+  state = gameOn(roomFromRows({"-", "-", "---------@", " "}));
+  EXPECT_EQ(step(state, kRight), StepKind::Walk) << "the index is linear";
+  EXPECT_EQ(state.curRoom.man, 30);
 }
 
 TEST(Steps, MarkedCellsNeverBlockAndKeepTheirMarks) {
   RoomRecord room = roomFromRows({"#@  $ . #"});
   ASSERT_FALSE(parsePlaceList(room, "2;5;6;"));
-  GameState state = startRoom(room);
-  EXPECT_EQ(stepMan(state, keyRight), StepKind::Walk);
+  GameState state = gameOn(room);
+  EXPECT_EQ(step(state, kRight), StepKind::Walk);
   EXPECT_EQ(state.curRoom.cells[2], 17);
-  EXPECT_EQ(stepMan(state, keyRight), StepKind::Walk);
-  EXPECT_EQ(stepMan(state, keyRight), StepKind::Push);
+  EXPECT_EQ(step(state, kRight), StepKind::Walk);
+  EXPECT_EQ(step(state, kRight), StepKind::Push);
   EXPECT_EQ(codes(state.curRoom, 1, 6), (Codes{0, 1, 0, 16, 9, 5}));
-  EXPECT_EQ(stepMan(state, keyRight), StepKind::Push);
+  EXPECT_EQ(step(state, kRight), StepKind::Push);
   EXPECT_EQ(codes(state.curRoom, 1, 6), (Codes{0, 1, 0, 0, 17, 13})) << roomText(state.curRoom);
   EXPECT_EQ(state.counters.moveHistory, "rrRR");
-}
-
-TEST(Steps, OnlyDirectionKeysAndARealManMove) {
-  GameState state = startRoom(roomFromRows({"-", "-", "---------@", " "}));
-  EXPECT_EQ(stepMan(state, keyRight), StepKind::Walk) << "the index is linear";
-  EXPECT_EQ(state.curRoom.man, 30);
-
-  state = startRoom(roomFromRows({"#@$   #"}));
-  ASSERT_EQ(stepMan(state, keyRight), StepKind::Push);
-  // Keypad 5, 7, 9, the arrow keys, a letter: the last push is not made again.
-  for (int key : {0, 101, 103, 105, 37, 38, 39, 40, 65}) expectUnchanged(state, key);
-  state.curRoom.man = 4;  // floor, next to floor
-  expectUnchanged(state, keyRight);
-  state.curRoom.man = -5;
-  expectUnchanged(state, keyDown);
-  GameState noMan = startRoom(roomFromRows({"# $ #"}));
-  expectUnchanged(noMan, keyRight);
 }
 
 TEST(UndoRedo, StepsAreTakenBackAndMadeAgainWithTheirMarks) {
   RoomRecord room = roomFromRows({"#######", "#@ $  #", "#######"});
   ASSERT_FALSE(parsePlaceList(room, "14;"));
   ASSERT_FALSE(parseCoupleList(room, "13,15;"));
-  GameState state = startRoom(room);
+  GameState state = gameOn(room);
   const RoomRecord atStart = state.curRoom;
-  stepMan(state, keyRight);
-  ASSERT_EQ(stepMan(state, keyRight), StepKind::Push);
+  step(state, kRight);
+  ASSERT_EQ(step(state, kRight), StepKind::Push);
   const RoomRecord afterPush = state.curRoom;
   EXPECT_TRUE(undoStep(state) && undoStep(state));
   EXPECT_FALSE(undoStep(state));
   EXPECT_TRUE(state.curRoom.cells == atStart.cells) << "marks included" << roomText(state.curRoom);
   EXPECT_TRUE(state.counters.moveCount == 0 && state.counters.moveHistory.empty());
-  EXPECT_EQ(redoStep(state), StepKind::Walk);
-  EXPECT_EQ(redoStep(state), StepKind::Push);
+  EXPECT_EQ(redoStep(state).step, StepKind::Walk);
+  EXPECT_EQ(redoStep(state).step, StepKind::Push);
   EXPECT_TRUE(state.curRoom.cells == afterPush.cells) << roomText(state.curRoom);
   EXPECT_EQ(state.counters.moveHistory, "rR");
 
   EXPECT_TRUE(undoStep(state));
-  EXPECT_EQ(stepMan(state, keyLeft), StepKind::Walk);
-  EXPECT_EQ(redoStep(state), StepKind::None) << "a new step drops what could be redone";
-  clearUndo(state);
-  EXPECT_FALSE(undoStep(state));
+  EXPECT_EQ(step(state, kLeft), StepKind::Walk);
+  EXPECT_EQ(redoStep(state).step, StepKind::None) << "a new step drops what could be redone";
 }
 
-TEST(Completion, OnlyTheStepThatCoversTheLastGoalCompletes) {
+TEST(StartingRooms, AStartBringsBackTheStoredRoomWithFreshCountersAndNoUndo) {
+  RoomRecord room = roomFromRows({"######", "#@$. #", "#    #", "######"});
+  GameState state = gameOn(room);
+  state.house.rooms[1] = roomFromRows({"#@ #"});
+  state.house.roomCount = 2;
+  step(state, kDown);
+  step(state, kUp);
+  startRoom(state, 7000);
+  EXPECT_TRUE(state.curRoom.cells == room.cells) << roomText(state.curRoom);
+  EXPECT_TRUE(state.counters.moveCount == 0 && state.counters.moveHistory.empty() && state.counters.startTime == 7000);
+  EXPECT_FALSE(undoStep(state));
+  EXPECT_EQ(state.curRoom.recNames, state.house.rooms[0].recNames) << "records made in play reach the house";
+
+  nextRoom(state, 0);
+  EXPECT_EQ(state.house.currentRoom, 2);
+  EXPECT_EQ(state.curRoom.man, 1);
+  nextRoom(state, 0);
+  EXPECT_EQ(state.house.currentRoom, 1);
+  previousRoom(state, 0);
+  EXPECT_EQ(state.house.currentRoom, 2);
+  // A room number without a slot keeps the working room.
+  state.house.currentRoom = 17;
+  startRoom(state, 0);
+  EXPECT_EQ(state.curRoom.man, 1);
+  copyRoomIntoWorkingCopy(state, 1);
+  EXPECT_TRUE(state.curRoom.cells == room.cells);
+}
+
+TEST(Completion, OnlyTheStepThatCoversTheLastGoalWithANewSolutionCompletes) {
   for (const char* row : {"#@$#", "#@*.$#"}) EXPECT_FALSE(isComplete(roomFromRows({row}))) << row;  // no goal; one bare
   EXPECT_TRUE(isComplete(roomFromRows({"#@*$#"}))) << "a spare box may stand anywhere";
-  GameState state = startRoom(roomFromRows({"######", "#@$. #", "#    #", "######"}));
-  EXPECT_TRUE(playKey(state, keyRight).completed) << roomText(state.curRoom);
-  for (int key : {keyDown, keyDown, 101, keyLeft}) EXPECT_FALSE(playKey(state, key).completed) << key;
+  GameState state = gameOn(roomFromRows({"######", "#@$. #", "#    #", "######"}));
+  ASSERT_TRUE(playStep(state, kRight).completed) << roomText(state.curRoom);
+  ASSERT_TRUE(appendRecordExceptName(state, 0));
+  appendRecordName(state, "Ann");
+  for (Direction d : {kDown, kDown, kLeft}) EXPECT_FALSE(playStep(state, d).completed) << letterOf(d);
+  // Undoing the winning push and making it again is the same solution: no second record.
   ASSERT_TRUE(undoStep(state) && undoStep(state) && undoStep(state));
-  EXPECT_TRUE(playRedo(state).completed) << "redoing the push";
+  EXPECT_FALSE(redoStep(state).completed);
+  // Another way to the goal is a new solution.
+  ASSERT_TRUE(undoStep(state));
+  for (Direction d : {kDown, kUp}) EXPECT_FALSE(playStep(state, d).completed);
+  EXPECT_TRUE(playStep(state, kRight).completed) << state.counters.moveHistory;
+  // After a restart the first solution counts again.
+  startRoom(state, 0);
+  EXPECT_TRUE(playStep(state, kRight).completed);
 }
 
-TEST(Records, ACompletionAppendsToTheCurrentRoomsLists) {
-  GameState state = startRoom(roomFromRows({"#@$.#"}), 2);
+TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
+  const RoomRecord room = roomFromRows({"######", "#@$. #", "#    #", "######"});
+  GameState state = gameOn(room, 2);
   state.counters.startTime = 5000;
-  ASSERT_TRUE(playKey(state, keyRight).completed);
+  step(state, kDown);
+  step(state, kUp);
+  // Back to the room's start, as the "Game" tab does: the next record holds only what follows.
+  startRoom(state, 5000);
+  ASSERT_TRUE(playStep(state, kRight).completed);
   EXPECT_TRUE(appendRecordExceptName(state, 5000 + 65000));
   EXPECT_TRUE(state.house.rooms[1].recNames->empty()) << "the name comes afterwards";
   appendRecordName(state, "Ann\tLee\r\n");
+  startRoom(state, 5000);
+  ASSERT_TRUE(playStep(state, kRight).completed);
   EXPECT_TRUE(appendRecordExceptName(state, 5000 + ((1 * 60 + 2) * 60 + 3) * 1000));
   appendRecordName(state, "");
   EXPECT_EQ(records(state.house.rooms[1]), (Texts{"Ann Lee  |1|01:05|R", "|1|02:03|R"}));
-  EXPECT_EQ(formatElapsed(65000), "01:05");
+  for (const std::string& solution : *state.house.rooms[1].recSolutions) EXPECT_TRUE(replays(room, solution));
+  EXPECT_FALSE(replays(room, "r")) << "a walk where a push happens";
   EXPECT_EQ(formatElapsed(64999), "01:04");
   EXPECT_EQ(formatElapsed(3599999), "59:59");
 }
@@ -137,46 +196,45 @@ class RecordingCanvas : public TileCanvas {
   std::vector<Painted> painted;
 };
 
-TEST(Drawing, AWholeRoomIsPaintedTileByTileAndCached) {
-  const std::pair<int, Tile> table[] = {
-      {-1, {0, 0}}, {2, {1, 0}},  {0, {2, 0}},  {4, {3, 0}}, {1, {4, 0}},  {5, {5, 0}},  {16, {2, 1}},
-      {20, {3, 1}}, {17, {4, 1}}, {21, {5, 1}}, {8, {2, 2}}, {12, {3, 2}}, {9, {4, 2}}, {13, {5, 2}}};
-  for (const auto& [code, tile] : table) EXPECT_TRUE(tileOf(code) == tile) << code;
-  for (int code : {3, 6, 7, 10, 11, 14, 15, 18, 19, 22, 24, 25, -2}) EXPECT_FALSE(tileOf(code)) << code;
-
+TEST(Drawing, AWholeRoomIsPaintedTileByTileAndAMarkedWallAsAWall) {
   RoomRecord room = roomFromRows({"#####", "#@$.#", "#*. #", "#####", "", "-------$"});
-  setMark(room, 0);  // a marked wall has no tile
-  DrawnCells drawn;
+  setMark(room, 0);
   RecordingCanvas canvas;
-  CounterTexts texts = drawRoom(canvas, SpriteSheet::Small, room, drawn, 7);
-  ASSERT_EQ(canvas.painted.size(), 99u) << roomText(room);
-  const auto& box = canvas.painted[56];  // cell 57, the marked wall being skipped
+  CounterTexts texts = drawRoom(canvas, SpriteSheet::Small, room, 7);
+  ASSERT_EQ(canvas.painted.size(), 100u) << roomText(room);
+  EXPECT_TRUE(canvas.painted[0].tile == canvas.painted[1].tile) << "the marked wall shows the wall tile";
+  const auto& box = canvas.painted[57];
   EXPECT_TRUE(box.sheet == SpriteSheet::Small && box.x == 56 && box.y == 40 && box.tile == (Tile{2, 2}));
-  for (int cell = 0; cell < kPlayableCells; ++cell) EXPECT_EQ(drawn[cell], room.cells[cell]) << cell;
+  for (int cell = 0; cell < kPlayableCells; ++cell) EXPECT_EQ(canvas.drawnCells()[cell], room.cells[cell]) << cell;
   EXPECT_EQ(texts.moveText, "7");
   EXPECT_EQ(texts.goalText, "1/3");
 }
 
-TEST(Drawing, OnlyChangedCellsAreRepainted) {
+TEST(Drawing, OnlyChangedCellsAreRepaintedAndEachPictureKeepsItsOwnCache) {
   RoomRecord room = roomFromRows({"#######", "#@ $ .#", "#  $ *#", "#######"});
   ASSERT_FALSE(parseCoupleList(room, "13,23;"));
-  GameState state = startRoom(room);
-  RecordingCanvas canvas;
-  // After start-up every inner cell counts as changed; walls and outside are never painted here.
-  redrawChangedCells(canvas, state.curRoom, state.drawnCells, 0);
-  ASSERT_EQ(canvas.painted.size(), 10u);
-  const auto& first = canvas.painted[0];
-  EXPECT_TRUE(first.sheet == SpriteSheet::Large && first.x == 32 && first.y == 32);
-  EXPECT_EQ(canvas.count(), 10u);
-  redrawChangedCells(canvas, state.curRoom, state.drawnCells, 0);
-  EXPECT_EQ(canvas.count(), 0u);
+  GameState state = gameOn(room);
+  RecordingCanvas board;
+  RecordingCanvas other;
+  // A fresh picture counts every inner cell as changed; walls and outside are never painted here.
+  redrawChangedCells(board, state.curRoom, 0);
+  ASSERT_EQ(board.painted.size(), 10u);
+  EXPECT_TRUE(board.painted[0].sheet == SpriteSheet::Large && board.painted[0].x == 32 && board.painted[0].y == 32);
+  EXPECT_EQ(board.count(), 10u);
+  redrawChangedCells(board, state.curRoom, 0);
+  EXPECT_EQ(board.count(), 0u);
+  drawRoom(other, SpriteSheet::Large, gameOn(roomFromRows({"#@#"})).curRoom, 0);
   CounterTexts texts;
   for (std::size_t tiles : {2, 4, 3}) {  // a walk; a push that unmarks 23; a push
-    stepMan(state, keyRight);
-    texts = redrawChangedCells(canvas, state.curRoom, state.drawnCells, state.counters.moveCount);
-    EXPECT_EQ(canvas.count(), tiles) << roomText(state.curRoom);
+    step(state, kRight);
+    texts = redrawChangedCells(board, state.curRoom, state.counters.moveCount);
+    EXPECT_EQ(board.count(), tiles) << roomText(state.curRoom);
   }
   EXPECT_EQ(texts.goalText, "2/2");
+  drawCell(board, SpriteSheet::Large, 11, BOX);
+  EXPECT_EQ(board.count(), 1u);
+  redrawChangedCells(board, state.curRoom, 0);
+  EXPECT_EQ(board.count(), 1u) << "a single tile painted directly is in the cache";
 }
 
 }  // namespace
