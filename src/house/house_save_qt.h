@@ -9,11 +9,12 @@ namespace tarvo {
 
 struct SaveOutcome {
   bool ok = true;
-  int errorNumber = 0;  // the system's error number where there is one, else Qt's file error
-  QString description;  // the system's description of the error
+  int errorNumber = 0;  // errno where the system gave one, else a number above 1000 (file_save.h)
+  QString description;  // what failed, where and why, as a sentence for the user
 };
 
-// Writes into a temporary file beside the target and renames it over the target.
+// Writes the house with saveFileSafely: a temporary file beside the target, renamed over it;
+// only a regular file (or a link to one) is replaced.
 SaveOutcome saveHouseFile(const QString& path, const HouseRecord& house);
 
 }  // namespace tarvo

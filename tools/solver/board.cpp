@@ -3,16 +3,27 @@
 
 #include <vector>
 
+#include "rules/room_text.h"
+#include "rules/symbols.h"
+
 namespace tarvo::solver {
 
 namespace {
 
-std::string where(int cell) {
-  return "row " + std::to_string(cell / kSide + 1) + ", column " + std::to_string(cell % kSide + 1);
+std::string where(int cell, int firstLine) {
+  return "line " + std::to_string(firstLine + cell / kSide) + ", column " + std::to_string(cell % kSide + 1);
 }
 
 std::string count(std::size_t n, const std::string& one, const std::string& several) {
   return std::to_string(n) + " " + (n == 1 ? one : several);
+}
+
+// A symbol as typed, or its value when it would not show in a message.
+std::string shown(char symbol) {
+  const auto byte = static_cast<unsigned char>(symbol);
+  if (byte >= 0x20 && byte < 0x7f) return std::string("'") + symbol + "'";
+  const char* digits = "0123456789ABCDEF";
+  return std::string("byte 0x") + digits[byte / 16] + digits[byte % 16];
 }
 
 bool onEdge(int cell) {
@@ -45,44 +56,63 @@ BoxSet flood(const Board& board, int* leak) {
   return seen;
 }
 
+// The rows as the room text reader will take them, or what it would read differently from
+// what was typed.
+std::string collectRows(const std::vector<std::string>& rows, int firstLine, RowBuffer& buffer) {
+  for (int row = 0; row < kSide; ++row) {
+    std::string text = rows[static_cast<std::size_t>(row)];
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+    const std::string line = "line " + std::to_string(firstLine + row);
+    if (text.size() > static_cast<std::size_t>(kSide) && text.find_first_not_of(' ', kSide) != std::string::npos) {
+      return line + " is longer than ten cells";
+    }
+    text.resize(kSide, symFloor);
+    for (int column = 0; column < kSide; ++column) {
+      const char symbol = text[static_cast<std::size_t>(column)];
+      if (codeOfSymbol(symbol) == OUTSIDE && symbol != symOutside) {
+        return "unknown symbol " + shown(symbol) + " at " + line + ", column " + std::to_string(column + 1);
+      }
+    }
+    buffer[static_cast<std::size_t>(row)] = text;
+  }
+  return "";
+}
+
 }  // namespace
 
-BoardResult readBoard(const std::vector<std::string>& rows) {
+Board boardOf(const RoomRecord& room) {
+  Board board;
+  for (int cell = 0; cell < kCells; ++cell) {
+    const std::int32_t code = room.cells[cell];
+    const std::int32_t unmarked = isMarkedCode(code) ? code - MARK : code;
+    if (code == OUTSIDE) {
+      board.ground[cell] = Ground::Outside;
+      continue;
+    }
+    board.ground[cell] = unmarked == WALL ? Ground::Wall : Ground::Floor;
+    if (unmarked == WALL) continue;
+    if ((unmarked & GOAL) != 0) board.goals.set(cell);
+    if ((unmarked & BOX) != 0) board.boxes.set(cell);
+    if ((unmarked & MAN) != 0) board.man = cell;
+  }
+  return board;
+}
+
+BoardResult readBoard(const std::vector<std::string>& rows, int firstLine) {
   BoardResult result;
-  Board& board = result.board;
   if (rows.size() != static_cast<std::size_t>(kSide)) {
     result.error = "a room has ten rows, not " + std::to_string(rows.size());
     return result;
   }
+  RowBuffer buffer;
+  result.error = collectRows(rows, firstLine, buffer);
+  if (!result.error.empty()) return result;
+  parseRoomRows(result.room, buffer);
+  result.board = boardOf(result.room);
+  const Board& board = result.board;
+
   int men = 0;
-  for (int row = 0; row < kSide; ++row) {
-    std::string text = rows[row];
-    if (!text.empty() && text.back() == '\r') text.pop_back();
-    if (text.size() > static_cast<std::size_t>(kSide) &&
-        text.find_first_not_of(' ', kSide) != std::string::npos) {
-      result.error = "row " + std::to_string(row + 1) + " is longer than ten cells";
-      return result;
-    }
-    text.resize(kSide, ' ');
-    for (int column = 0; column < kSide; ++column) {
-      int cell = row * kSide + column;
-      char symbol = text[column];
-      board.ground[cell] = Ground::Floor;
-      switch (symbol) {
-        case '#': board.ground[cell] = Ground::Wall; break;
-        case '-': board.ground[cell] = Ground::Outside; break;
-        case ' ': break;
-        case '.': board.goals.set(cell); break;
-        case '$': board.boxes.set(cell); break;
-        case '*': board.goals.set(cell); board.boxes.set(cell); break;
-        case '@': board.man = cell; ++men; break;
-        case '+': board.goals.set(cell); board.man = cell; ++men; break;
-        default:
-          result.error = std::string("unknown symbol '") + symbol + "' at " + where(cell);
-          return result;
-      }
-    }
-  }
+  for (int cell = 0; cell < kCells; ++cell) men += isManCode(result.room.cells[cell]) ? 1 : 0;
   if (men != 1) {
     result.error = men == 0 ? "no man" : std::to_string(men) + " men";
     return result;
@@ -90,7 +120,7 @@ BoardResult readBoard(const std::vector<std::string>& rows) {
   int leak = -1;
   flood(board, &leak);
   if (leak >= 0) {
-    result.error = "not closed: the man can reach " + where(leak);
+    result.error = "not closed: the man can reach " + where(leak, firstLine);
     return result;
   }
   std::size_t boxes = board.boxes.count();
@@ -104,25 +134,5 @@ BoardResult readBoard(const std::vector<std::string>& rows) {
 }
 
 BoxSet manRegion(const Board& board) { return flood(board, nullptr); }
-
-std::string boardRow(const Board& board, int row) {
-  std::string text;
-  for (int column = 0; column < kSide; ++column) {
-    int cell = row * kSide + column;
-    bool goal = board.goals.test(cell);
-    if (board.ground[cell] == Ground::Wall) {
-      text += '#';
-    } else if (board.ground[cell] == Ground::Outside) {
-      text += '-';
-    } else if (cell == board.man) {
-      text += goal ? '+' : '@';
-    } else if (board.boxes.test(cell)) {
-      text += goal ? '*' : '$';
-    } else {
-      text += goal ? '.' : ' ';
-    }
-  }
-  return text;
-}
 
 }  // namespace tarvo::solver

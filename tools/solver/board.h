@@ -1,10 +1,12 @@
-// A room as the solver sees it: ten rows of symbols read into walls, goals, boxes and the man, and checked for being playable.
+// A room as the solver sees it: read with the game's room text reader, checked for being playable, and turned into walls, goals, boxes and the man.
 #pragma once
 
 #include <array>
 #include <bitset>
 #include <string>
 #include <vector>
+
+#include "rules/room.h"
 
 namespace tarvo::solver {
 
@@ -27,22 +29,26 @@ struct Board {
   int man = -1;
 };
 
-// A board, or why the rows do not make a playable room.
+// A room the solver can take, or why the rows do not make one.
 struct BoardResult {
-  Board board;
-  std::string error;  // empty when the board is playable
+  RoomRecord room;  // as the game reads the rows: for the house file and for replaying
+  Board board;      // the same room for the search
+  std::string error;  // empty when the room is playable
   bool ok() const { return error.empty(); }
 };
 
-// Reads ten rows ("#", " ", ".", "@", "$", "+", "*", "-"; a short row is floor on its right;
-// a trailing CR is dropped) and checks that the room is playable: one man, walls that keep him
-// away from outside cells and the board's edge, and as many boxes as goals (at least one).
-BoardResult readBoard(const std::vector<std::string>& rows);
+// Reads ten rows, the first of them on line `firstLine` of the input, with the game's own
+// room text reader. That reader takes any byte that is no symbol for an outside cell and
+// leaves out bytes past the tenth, which would quietly change a mistyped room: here both are
+// errors. A short row is floor on its right, a trailing CR is dropped. The room must then be
+// playable: one man, walls that keep him away from outside cells and the board's edge, and as
+// many boxes as goals (at least one).
+BoardResult readBoard(const std::vector<std::string>& rows, int firstLine = 1);
+
+// The board of a room record; a marked cell counts as the same cell without its mark.
+Board boardOf(const RoomRecord& room);
 
 // The cells the man could ever reach if no box stood in his way.
 BoxSet manRegion(const Board& board);
-
-// Row r of the board in room symbols, exactly ten characters.
-std::string boardRow(const Board& board, int row);
 
 }  // namespace tarvo::solver

@@ -1,15 +1,18 @@
 // tarvo_solve: solves rooms with the fewest pushes and turns a list of rooms into a house file.
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "board.h"
-#include "house_text.h"
+#include "house/file_save.h"
+#include "house/house_writer.h"
 #include "room_list.h"
+#include "solution_check.h"
+#include "solved_house.h"
 #include "solver.h"
 
 namespace {
@@ -107,10 +110,11 @@ std::string label(std::size_t number, const ListedRoom& room) {
   return text;
 }
 
-// Solves one room; prints why when it cannot be solved.
+// Solves one room and plays the solution through the game's rules; prints why when the room
+// cannot be solved.
 bool solveOne(const ListedRoom& room, const std::string& name, std::size_t limit, SolvedRoom& solved,
               std::ostream& report) {
-  BoardResult read = readBoard(room.rows);
+  BoardResult read = readBoard(room.rows, room.firstLine);
   if (!read.ok()) {
     report << name << ": malformed: " << read.error << "\n";
     return false;
@@ -124,7 +128,11 @@ bool solveOne(const ListedRoom& room, const std::string& name, std::size_t limit
     report << name << ": gave up after " << result.states << " positions (see --limit)\n";
     return false;
   }
-  solved = SolvedRoom{read.board, result.solution};
+  if (std::optional<std::string> problem = solutionProblem(read.room, result.solution.steps)) {
+    report << name << ": the solution found does not play in the game: " << *problem << "\n";
+    return false;
+  }
+  solved = SolvedRoom{read.room, result.solution};
   return true;
 }
 
@@ -142,7 +150,7 @@ int solveRooms(const std::vector<ListedRoom>& rooms, std::size_t limit) {
   return allSolved ? 0 : 1;
 }
 
-int writeHouse(const Options& options, const std::vector<ListedRoom>& rooms) {
+int writeHouseFile(const Options& options, const std::vector<ListedRoom>& rooms) {
   if (rooms.empty() || rooms.size() > 16) {
     std::cerr << "tarvo_solve: a house holds 1 to 16 rooms, not " << rooms.size() << "\n";
     return 1;
@@ -163,21 +171,14 @@ int writeHouse(const Options& options, const std::vector<ListedRoom>& rooms) {
       std::cerr << "  warning: fewer pushes than the room before\n";
     }
   }
-  std::string text = houseText(options.houseName, solved);
+  const std::string bytes = tarvo::writeHouse(solvedHouse(options.houseName, solved));
   if (options.output.empty()) {
-    std::cout << text;
+    std::cout << bytes;
     return std::cout ? 0 : 2;
   }
-  // Write beside the target and rename, so a failed write never leaves a broken house.
-  std::string temporary = options.output + ".tmp";
-  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-  out << text;
-  out.close();
-  std::error_code error;
-  if (out) std::filesystem::rename(temporary, options.output, error);
-  if (!out || error) {
-    std::filesystem::remove(temporary, error);
-    std::cerr << "tarvo_solve: cannot write " << options.output << "\n";
+  const tarvo::SaveResult saved = tarvo::saveFileSafely(options.output, bytes);
+  if (!saved.ok) {
+    std::cerr << "tarvo_solve: " << saved.description << "\n";
     return 2;
   }
   return 0;
@@ -197,5 +198,5 @@ int main(int argc, char** argv) {
   }
   std::vector<ListedRoom> rooms;
   if (!readInputs(options.files, rooms)) return 2;
-  return options.house ? writeHouse(options, rooms) : solveRooms(rooms, options.limit);
+  return options.house ? writeHouseFile(options, rooms) : solveRooms(rooms, options.limit);
 }

@@ -1,0 +1,320 @@
+// Saving a file safely: the old file survives every failure, and only regular files are replaced.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "house/file_save.h"
+
+namespace tarvo {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kOld = "the house that was there\r\n";
+const std::string kNew = "the house being saved\r\n";
+
+// What a save in a child process did, with whatever the child saw afterwards.
+struct ChildSave {
+  SaveResult result;
+  std::string seen;
+  bool ran = true;  // false when the child could not set up what it was asked to
+};
+
+// Runs `work` in a child, so that limits, a changed user or a private mount stay there. The
+// child sends back its fields through a pipe, each ended by a NUL byte.
+ChildSave inChild(const std::function<ChildSave()>& work) {
+  int pipes[2];
+  EXPECT_EQ(::pipe(pipes), 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const ChildSave save = work();
+    std::string message;
+    for (const std::string& field : {std::string(save.ran ? "1" : "0"), std::string(save.result.ok ? "1" : "0"),
+                                     std::to_string(save.result.errorNumber), save.result.description, save.seen}) {
+      message += field + '\0';
+    }
+    std::_Exit(::write(pipes[1], message.data(), message.size()) == static_cast<ssize_t>(message.size()) ? 0 : 3);
+  }
+  ::close(pipes[1]);
+  std::string message;
+  char buffer[4096];
+  for (ssize_t n; (n = ::read(pipes[0], buffer, sizeof buffer)) > 0;) message.append(buffer, static_cast<std::size_t>(n));
+  ::close(pipes[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child failed: " << status;
+  std::vector<std::string> fields;
+  std::istringstream in(message);
+  for (std::string field; std::getline(in, field, '\0');) fields.push_back(field);
+  fields.resize(5);
+  ChildSave save;
+  save.ran = fields[0] == "1";
+  save.result = SaveResult{fields[1] == "1", std::atoi(fields[2].c_str()), fields[3]};
+  save.seen = fields[4];
+  return save;
+}
+
+class FileSave : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "file_save_test.XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(folder_, ignored);
+  }
+
+  std::string path(const std::string& name) const { return folder_ + "/" + name; }
+
+  void write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(path(name), std::ios::binary) << bytes;
+  }
+
+  std::string read(const std::string& name) const {
+    std::ostringstream bytes;
+    bytes << std::ifstream(path(name), std::ios::binary).rdbuf();
+    return bytes.str();
+  }
+
+  // The names in a folder of the test, sorted, so that a temporary file left behind shows.
+  std::vector<std::string> names(const std::string& sub = "") const {
+    std::vector<std::string> found;
+    for (const auto& entry : fs::directory_iterator(sub.empty() ? folder_ : path(sub))) {
+      found.push_back(entry.path().filename().string());
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+  }
+
+  struct stat status(const std::string& name) const {
+    struct stat s {};
+    EXPECT_EQ(::lstat(path(name).c_str(), &s), 0) << name;
+    return s;
+  }
+
+  std::string folder_;
+};
+
+using Names = std::vector<std::string>;
+
+TEST_F(FileSave, ReplacesARegularFileWithItsModeAndOwnerAndLeavesNoTemporaryFile) {
+  write("house.hou", kOld);
+  ASSERT_EQ(::chmod(path("house.hou").c_str(), 0640), 0);
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(::chown(path("house.hou").c_str(), 1234, 5678), 0);
+  }
+
+  const SaveResult saved = saveFileSafely(path("house.hou"), kNew);
+  EXPECT_TRUE(saved.ok) << saved.description;
+  EXPECT_EQ(read("house.hou"), kNew);
+  EXPECT_EQ(status("house.hou").st_mode & 07777, 0640u);
+  if (root) {
+    EXPECT_EQ(status("house.hou").st_uid, 1234u) << "root saving someone's house must not take it from them";
+    EXPECT_EQ(status("house.hou").st_gid, 5678u);
+  }
+
+  // A new file gets what any new file would: 0666 less the umask, not mkstemp's 0600.
+  const mode_t mask = ::umask(027);
+  const std::string large(3 << 20, 'x');
+  EXPECT_TRUE(saveFileSafely(path("new.hou"), large).ok);
+  ::umask(mask);
+  EXPECT_EQ(status("new.hou").st_mode & 07777, 0640u);
+  EXPECT_EQ(read("new.hou"), large);
+  EXPECT_EQ(names(), (Names{"house.hou", "new.hou"}));
+
+  // A name alone is a file in the current folder.
+  const fs::path before = fs::current_path();
+  fs::current_path(folder_);
+  EXPECT_TRUE(saveFileSafely("here.hou", kNew).ok);
+  fs::current_path(before);
+  EXPECT_EQ(read("here.hou"), kNew);
+}
+
+// A rename goes over anything: saving onto /dev/full as root once left a regular file there.
+// A device made in the test's folder stands in for /dev/full, so a fault here breaks nothing.
+TEST_F(FileSave, RefusesDevicesFifosAndFoldersAndLinksToThemAndLeavesThemAlone) {
+  ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0644), 0);
+  ASSERT_EQ(::mkdir(path("folder").c_str(), 0755), 0);
+  write("folder/inside.hou", kOld);
+  const bool device = ::mknod(path("full").c_str(), S_IFCHR | 0666, ::makedev(1, 7)) == 0;
+  ASSERT_EQ(::symlink("fifo", path("to-fifo").c_str()), 0);
+  ASSERT_EQ(::symlink(path("folder").c_str(), path("to-folder").c_str()), 0);
+  ASSERT_EQ(::symlink("full", path("to-full").c_str()), 0);
+
+  const auto expectRefused = [&](const std::string& name, const std::string& kind) {
+    SCOPED_TRACE(name);
+    const SaveResult saved = saveFileSafely(path(name), kNew);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.errorNumber, kSaveNotARegularFile);
+    EXPECT_NE(saved.description.find(path(name)), std::string::npos) << saved.description;
+    EXPECT_NE(saved.description.find(kind + ", not a regular file, so the house was not saved"), std::string::npos)
+        << saved.description;
+  };
+  expectRefused("fifo", "a FIFO");
+  expectRefused("folder", "a folder");
+  expectRefused("to-fifo", "a FIFO");
+  expectRefused("to-folder", "a folder");
+  EXPECT_TRUE(S_ISFIFO(status("fifo").st_mode));
+  EXPECT_TRUE(S_ISDIR(status("folder").st_mode));
+  EXPECT_EQ(read("folder/inside.hou"), kOld);
+  EXPECT_TRUE(S_ISLNK(status("to-fifo").st_mode));
+  if (device) {
+    expectRefused("full", "a device");
+    expectRefused("to-full", "a device");
+    EXPECT_TRUE(S_ISCHR(status("full").st_mode));
+    EXPECT_EQ(status("full").st_rdev, ::makedev(1, 7));
+  } else {
+    ::symlink("missing", path("full").c_str());  // keeps the listing below the same
+    std::cout << "no device made here (" << std::strerror(errno) << "): devices are not checked\n";
+  }
+
+  const SaveResult noName = saveFileSafely(path("folder/"), kNew);
+  EXPECT_FALSE(noName.ok);
+  EXPECT_EQ(noName.errorNumber, kSaveNoFileName);
+  EXPECT_EQ(names(), (Names{"fifo", "folder", "full", "to-fifo", "to-folder", "to-full"}));
+  EXPECT_EQ(names("folder"), Names{"inside.hou"});
+}
+
+TEST_F(FileSave, ALinkLeadsToTheFileItNamesWhichIsReplacedWhileTheLinkStays) {
+  write("house.hou", kOld);
+  ASSERT_EQ(::mkdir(path("links").c_str(), 0755), 0);
+  // Relative links are read from the link's own folder, and chains are followed to the end.
+  ASSERT_EQ(::symlink("../house.hou", path("links/relative").c_str()), 0);
+  ASSERT_EQ(::symlink(path("links/relative").c_str(), path("absolute").c_str()), 0);
+  const SaveResult saved = saveFileSafely(path("absolute"), kNew);
+  EXPECT_TRUE(saved.ok) << saved.description;
+  EXPECT_EQ(read("house.hou"), kNew);
+  EXPECT_TRUE(S_ISREG(status("house.hou").st_mode));
+  EXPECT_TRUE(S_ISLNK(status("absolute").st_mode));
+  EXPECT_TRUE(S_ISLNK(status("links/relative").st_mode));
+  EXPECT_EQ(fs::read_symlink(path("links/relative")), "../house.hou");
+
+  // A link to a file not made yet makes that file.
+  ASSERT_EQ(::symlink("later.hou", path("to-later").c_str()), 0);
+  EXPECT_TRUE(saveFileSafely(path("to-later"), kNew).ok);
+  EXPECT_EQ(read("later.hou"), kNew);
+  EXPECT_TRUE(S_ISLNK(status("to-later").st_mode));
+
+  ASSERT_EQ(::symlink("loop-b", path("loop-a").c_str()), 0);
+  ASSERT_EQ(::symlink("loop-a", path("loop-b").c_str()), 0);
+  const SaveResult loop = saveFileSafely(path("loop-a"), kNew);
+  EXPECT_FALSE(loop.ok);
+  EXPECT_EQ(loop.errorNumber, ELOOP);
+  EXPECT_EQ(names(), (Names{"absolute", "house.hou", "later.hou", "links", "loop-a", "loop-b", "to-later"}));
+  EXPECT_EQ(names("links"), Names{"relative"});
+}
+
+// A file is never written in place: where no new file can be made beside it, it stays as it
+// was. Tests run as root, whom a read-only folder does not stop, so that case runs as "nobody".
+TEST_F(FileSave, AFolderThatTakesNoNewFileLeavesTheFileAsItWasAndIsNamed) {
+  const auto expectNotSaved = [](const SaveResult& saved, int error, const std::string& folder) {
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.errorNumber, error) << saved.description;
+    EXPECT_EQ(saved.description,
+              "cannot write a new file in " + folder + ", so the house was not saved: " + std::strerror(error));
+  };
+  expectNotSaved(saveFileSafely(path("missing/house.hou"), kNew), ENOENT, path("missing"));
+  write("plain", kOld);
+  expectNotSaved(saveFileSafely(path("plain/house.hou"), kNew), ENOTDIR, path("plain"));
+  EXPECT_EQ(read("plain"), kOld);
+
+  // No file descriptor left for the temporary file.
+  write("house.hou", kOld);
+  const ChildSave noDescriptor = inChild([&] {
+    ChildSave save;
+    const int lowestFree = ::dup(0);
+    ::close(lowestFree);
+    const rlimit limit{static_cast<rlim_t>(lowestFree), static_cast<rlim_t>(lowestFree)};
+    save.ran = ::setrlimit(RLIMIT_NOFILE, &limit) == 0;
+    save.result = saveFileSafely(path("house.hou"), kNew);
+    return save;
+  });
+  expectNotSaved(noDescriptor.result, EMFILE, folder_);
+
+  // A folder that only its owner may write, holding a file that anyone may write.
+  ASSERT_EQ(::chmod(path("house.hou").c_str(), 0666), 0);
+  ASSERT_EQ(::chmod(folder_.c_str(), 0755), 0);
+  const bool root = ::geteuid() == 0;
+  if (!root) {
+    ASSERT_EQ(::chmod(folder_.c_str(), 0555), 0);
+  }
+  const ChildSave readOnly = inChild([&] {
+    ChildSave save;
+    if (root) save.ran = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+    save.result = saveFileSafely(path("house.hou"), kNew);
+    return save;
+  });
+  ::chmod(folder_.c_str(), 0755);
+  ASSERT_TRUE(readOnly.ran);
+  expectNotSaved(readOnly.result, EACCES, folder_);
+  EXPECT_EQ(read("house.hou"), kOld);
+  EXPECT_EQ(names(), (Names{"house.hou", "plain"}));
+}
+
+// The write itself fails part way. The window ignores SIGXFSZ, so a file size limit shows as
+// EFBIG; a full disk is a tiny file system in a private mount, where the system allows one.
+TEST_F(FileSave, AWriteThatFailsPartWayLeavesTheOldFileAndReportsTheSystemsError) {
+  write("house.hou", kOld);
+  const std::string large(64 << 10, 'x');
+  const ChildSave tooLarge = inChild([&] {
+    ChildSave save;
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = 64;
+    save.ran = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    save.result = saveFileSafely(path("house.hou"), large);
+    return save;
+  });
+  ASSERT_TRUE(tooLarge.ran);
+  EXPECT_FALSE(tooLarge.result.ok);
+  EXPECT_EQ(tooLarge.result.errorNumber, EFBIG);
+  EXPECT_EQ(tooLarge.result.description, "cannot write the house in a new file in " + folder_ + ", so it was not saved and " +
+                                             path("house.hou") + " is as it was: File too large");
+  EXPECT_EQ(read("house.hou"), kOld);
+  EXPECT_EQ(names(), Names{"house.hou"});
+
+  ASSERT_EQ(::mkdir(path("small").c_str(), 0755), 0);
+  const ChildSave full = inChild([&] {
+    ChildSave save;
+    save.ran = ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+               ::mount("tmpfs", path("small").c_str(), "tmpfs", 0, "size=16k") == 0;
+    if (!save.ran) return save;
+    write("small/house.hou", kOld);
+    save.result = saveFileSafely(path("small/house.hou"), large);
+    save.seen = read("small/house.hou") + "|";
+    for (const std::string& name : names("small")) save.seen += name + "|";
+    return save;
+  });
+  if (!full.ran) GTEST_SKIP() << "no private tmpfs here: a full disk is covered by the size limit above alone";
+  EXPECT_FALSE(full.result.ok);
+  EXPECT_EQ(full.result.errorNumber, ENOSPC) << full.result.description;
+  EXPECT_EQ(full.seen, kOld + "|house.hou|");
+}
+
+}  // namespace
+}  // namespace tarvo
