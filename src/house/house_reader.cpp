@@ -111,7 +111,7 @@ class Reader {
     next.houseName = cp1252ToUtf8(valueOf(line));
     if (!need(line, "the number of rooms")) return false;
     std::optional<std::int64_t> count = parseDecimal(valueOf(line));
-    if (!count) return fail("the number of rooms \"" + std::string(valueOf(line)) + "\" is not a whole number");
+    if (!count) return fail("the number of rooms " + quotedValue(valueOf(line)) + " is not a whole number");
     if (*count < 1 || *count > kMaxRooms) {
       return fail("the number of rooms is " + std::to_string(*count) + "; a house holds 1 to 16 rooms");
     }
@@ -140,7 +140,7 @@ class Reader {
     if (!need(line, "the number of records of " + name)) return false;
     std::optional<std::int64_t> count = parseDecimal(valueOf(line));
     if (!count) {
-      return fail("the number of records of " + name + " \"" + std::string(valueOf(line)) + "\" is not a whole number");
+      return fail("the number of records of " + name + " " + quotedValue(valueOf(line)) + " is not a whole number");
     }
     return readRecords(room, name, *count);
   }

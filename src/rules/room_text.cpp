@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "house/cp1252.h"
 #include "rules/symbols.h"
 #include "rules/text_numbers.h"
 
@@ -36,7 +37,7 @@ std::optional<ListError> splitEntries(std::string_view text, const char* listNam
     std::size_t end = text.find(';');
     if (end == std::string_view::npos) {
       if (isBlankOnly(text)) break;
-      return ListError{std::string("the ") + listName + " ends with \"" + std::string(text) + "\", which has no \";\""};
+      return ListError{std::string("the ") + listName + " ends with " + quotedValue(text) + ", which has no \";\""};
     }
     if (entries.size() == capacity) {
       return ListError{std::string("the ") + listName + " holds more than " + std::to_string(capacity) + " entries"};
@@ -50,10 +51,10 @@ std::optional<ListError> splitEntries(std::string_view text, const char* listNam
 std::optional<ListError> readCell(std::string_view entry, const char* listName, std::int32_t& cell) {
   std::optional<std::int64_t> value = parseDecimal(entry);
   if (!value) {
-    return ListError{std::string("the ") + listName + " has \"" + std::string(entry) + "\" where a cell number belongs"};
+    return ListError{std::string("the ") + listName + " has " + quotedValue(entry) + " where a cell number belongs"};
   }
   if (!isInCellArray(*value)) {
-    return ListError{std::string("the ") + listName + " names cell " + std::string(trimBlanks(entry)) +
+    return ListError{std::string("the ") + listName + " names cell " + shownValue(trimBlanks(entry)) +
                      ", outside the room (cells -10 to 109)"};
   }
   cell = static_cast<std::int32_t>(*value);
@@ -84,7 +85,7 @@ std::optional<ListError> parseCoupleList(RoomRecord& room, std::string_view coup
     std::string_view entry = entries[i];
     std::size_t comma = entry.find(',');
     if (comma == std::string_view::npos) {
-      return ListError{std::string("the ") + name + " has \"" + std::string(entry) + "\", which is not two cells joined by \",\""};
+      return ListError{std::string("the ") + name + " has " + quotedValue(entry) + ", which is not two cells joined by \",\""};
     }
     if (auto error = readCell(entry.substr(0, comma), name, couples[i + 1].cellA)) return error;
     if (auto error = readCell(entry.substr(comma + 1), name, couples[i + 1].cellB)) return error;

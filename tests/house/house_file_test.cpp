@@ -38,6 +38,13 @@ Texts example(std::size_t number = 0, const std::string& text = "") {
   return lines;
 }
 
+std::string repeated(std::string_view text, std::size_t times) {
+  std::string out;
+  out.reserve(text.size() * times);
+  for (std::size_t k = 0; k < times; ++k) out += text;
+  return out;
+}
+
 HouseRecord readOrFail(const std::string& bytes) {
   HouseRecord house;
   HouseReadResult result = readHouse(bytes, house);
@@ -133,6 +140,22 @@ TEST(HouseReader, LooseButReadableLinesAreAccepted) {
   EXPECT_TRUE(house.rooms[5].cells == oldSixth.cells) << roomText(house.rooms[5]);
   EXPECT_TRUE(house.rooms[5].recNames->empty());
   EXPECT_EQ(oldSixth.recNames->size(), 2u);
+}
+
+TEST(HouseReader, MessagesQuoteAtMostSixtyCharactersOfAValue) {
+  HouseRecord house;
+  auto problem = [&](const Texts& lines) { return readHouse(joined(lines), house).problem; };
+  EXPECT_EQ(problem(example(4, "NUMBER OF ROOM:" + repeated("9", 100) + "x")),
+            "the number of rooms \"" + repeated("9", 60) + "\u2026\" is not a whole number");
+
+  // Values are shown in UTF-8, cut after 60 characters, never inside one.
+  EXPECT_EQ(problem(example(16, "FORBBIDEN PLACE:" + repeated("\xE9", 1000) + ";")),
+            "room 1: the forbidden place list has \"" + repeated("\u00E9", 60) + "\u2026\" where a cell number belongs");
+  EXPECT_EQ(problem(example(17, "FORBBIDEN COUPLE:" + repeated("\x80", 61))),
+            "room 1: the forbidden couple list ends with \"" + repeated("\u20AC", 60) + "\u2026\", which has no \";\"");
+  EXPECT_EQ(problem(example(17, "FORBBIDEN COUPLE:" + repeated("\x80", 60) + ";")),
+            "room 1: the forbidden couple list has \"" + repeated("\u20AC", 60) +
+                "\", which is not two cells joined by \",\"");
 }
 
 TEST(HouseWriter, WritesTheHouseFormatWithQuestionMarksForForeignCharacters) {
