@@ -110,10 +110,11 @@ class Reader {
     if (!need(line, "the version line") || !need(line, "the house name")) return false;
     next.houseName = cp1252ToUtf8(valueOf(line));
     if (!need(line, "the number of rooms")) return false;
-    std::optional<std::int64_t> count = parseDecimal(valueOf(line));
+    std::optional<std::int64_t> count = parseCount(valueOf(line));
     if (!count) return fail("the number of rooms " + quotedValue(valueOf(line)) + " is not a whole number");
     if (*count < 1 || *count > kMaxRooms) {
-      return fail("the number of rooms is " + std::to_string(*count) + "; a house holds 1 to 16 rooms");
+      return fail("the number of rooms is " + shownValue(trimBlanks(valueOf(line))) + "; a house holds 1 to " +
+                  std::to_string(kMaxRooms) + " rooms");
     }
     next.roomCount = static_cast<std::int32_t>(*count);
     next.currentRoom = 1;
@@ -138,9 +139,13 @@ class Reader {
     if (!need(line, "the forbidden couples of " + name)) return false;
     if (auto error = parseCoupleList(room, valueOf(line))) return fail(name + ": " + error->problem);
     if (!need(line, "the number of records of " + name)) return false;
-    std::optional<std::int64_t> count = parseDecimal(valueOf(line));
+    std::optional<std::int64_t> count = parseCount(valueOf(line));
     if (!count) {
       return fail("the number of records of " + name + " " + quotedValue(valueOf(line)) + " is not a whole number");
+    }
+    if (*count > kMaxRecordsPerRoom) {
+      return fail(name + " has " + shownValue(trimBlanks(valueOf(line))) + " records; a room holds at most " +
+                  std::to_string(kMaxRecordsPerRoom));
     }
     return readRecords(room, name, *count);
   }

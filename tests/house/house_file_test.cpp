@@ -108,6 +108,7 @@ TEST(HouseReader, RefusedFilesLeaveTheHouseAsItWas) {
       {example(19, "Ann\t5\t00:07"), 19},
       {example(16, "FORBBIDEN PLACE:24"), 16},
       {example(17, "FORBBIDEN COUPLE:32;"), 17},
+      {example(18, "NUMBER OF RECCORD:" + std::to_string(kMaxRecordsPerRoom + 1)), 18},
       {example(16, "FORBBIDEN PLACE:" + joined(Texts(81, "1"), ";")), 16},
       {example(17, "FORBBIDEN COUPLE:" + joined(Texts(41, "1,2"), ";")), 17},
   };
@@ -142,9 +143,16 @@ TEST(HouseReader, LooseButReadableLinesAreAccepted) {
   EXPECT_EQ(oldSixth.recNames->size(), 2u);
 }
 
-TEST(HouseReader, MessagesQuoteAtMostSixtyCharactersOfAValue) {
+TEST(HouseReader, MessagesSayWhatIsWrongAndQuoteAtMostSixtyCharacters) {
   HouseRecord house;
   auto problem = [&](const Texts& lines) { return readHouse(joined(lines), house).problem; };
+  // Counts too large to hold are out of range, not "not a number".
+  EXPECT_EQ(problem(example(4, "NUMBER OF ROOM: 99999999999")),
+            "the number of rooms is 99999999999; a house holds 1 to 16 rooms");
+  EXPECT_EQ(problem(example(18, "NUMBER OF RECCORD:12582912")),
+            "room 1 has 12582912 records; a room holds at most " + std::to_string(kMaxRecordsPerRoom));
+  EXPECT_EQ(problem(example(4, "NUMBER OF ROOM:" + repeated("9", 10'000'000))),
+            "the number of rooms is " + repeated("9", 60) + "\u2026; a house holds 1 to 16 rooms");
   EXPECT_EQ(problem(example(4, "NUMBER OF ROOM:" + repeated("9", 100) + "x")),
             "the number of rooms \"" + repeated("9", 60) + "\u2026\" is not a whole number");
 
@@ -156,6 +164,18 @@ TEST(HouseReader, MessagesQuoteAtMostSixtyCharactersOfAValue) {
   EXPECT_EQ(problem(example(17, "FORBBIDEN COUPLE:" + repeated("\x80", 60) + ";")),
             "room 1: the forbidden couple list has \"" + repeated("\u20AC", 60) +
                 "\", which is not two cells joined by \",\"");
+}
+
+TEST(HouseReader, ARoomHoldsRecordsUpToTheBound) {
+  Texts lines = example(18, "NUMBER OF RECCORD:" + std::to_string(kMaxRecordsPerRoom));
+  lines.resize(lines.size() - 1 + kMaxRecordsPerRoom, "\t\t\t");
+  HouseRecord house = readOrFail(joined(lines));
+  EXPECT_EQ(house.rooms[0].recNames->size(), static_cast<std::size_t>(kMaxRecordsPerRoom));
+  lines[17] = "NUMBER OF RECCORD:" + std::to_string(kMaxRecordsPerRoom + 1);
+  lines.push_back("\t\t\t");
+  HouseReadResult refused = readHouse(joined(lines), house);
+  EXPECT_EQ(refused.line, 18) << refused.describe();
+  EXPECT_EQ(house.rooms[0].recNames->size(), static_cast<std::size_t>(kMaxRecordsPerRoom));
 }
 
 TEST(HouseWriter, WritesTheHouseFormatWithQuestionMarksForForeignCharacters) {
