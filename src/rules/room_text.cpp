@@ -30,10 +30,11 @@ namespace {
 
 bool isBlankOnly(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
-// Splits a list into its entries, each ended by ";". A remainder of blanks is ignored.
+// Splits a list into its entries, each ended by ";". A remainder of one character (whatever
+// it is: a lone ";" reads as an empty list) or of blanks only is ignored.
 std::optional<ListError> splitEntries(std::string_view text, const char* listName, std::size_t capacity,
                                       std::vector<std::string_view>& entries) {
-  while (!text.empty()) {
+  while (text.size() > 1) {
     std::size_t end = text.find(';');
     if (end == std::string_view::npos) {
       if (isBlankOnly(text)) break;
@@ -48,14 +49,12 @@ std::optional<ListError> splitEntries(std::string_view text, const char* listNam
   return std::nullopt;
 }
 
+// Any 32-bit value is kept, inside the room or not: the file is written back as it was read,
+// and whatever marks a cell from a list checks the index against the cell array first.
 std::optional<ListError> readCell(std::string_view entry, const char* listName, std::int32_t& cell) {
   std::optional<std::int64_t> value = parseDecimal(entry);
   if (!value) {
     return ListError{std::string("the ") + listName + " has " + quotedValue(entry) + " where a cell number belongs"};
-  }
-  if (!isInCellArray(*value)) {
-    return ListError{std::string("the ") + listName + " names cell " + shownValue(trimBlanks(entry)) +
-                     ", outside the room (cells -10 to 109)"};
   }
   cell = static_cast<std::int32_t>(*value);
   return std::nullopt;

@@ -108,6 +108,8 @@ TEST(HouseReader, RefusedFilesLeaveTheHouseAsItWas) {
       {example(19, "Ann\t5\t00:07"), 19},
       {example(16, "FORBBIDEN PLACE:24"), 16},
       {example(17, "FORBBIDEN COUPLE:32;"), 17},
+      {example(16, "FORBBIDEN PLACE:24;77"), 16},  // two characters after the last ";"
+      {example(16, "FORBBIDEN PLACE:2147483648;"), 16},  // beyond 32 bits
       {example(18, "NUMBER OF RECCORD:" + std::to_string(kMaxRecordsPerRoom + 1)), 18},
       {example(16, "FORBBIDEN PLACE:" + joined(Texts(81, "1"), ";")), 16},
       {example(17, "FORBBIDEN COUPLE:" + joined(Texts(41, "1,2"), ";")), 17},
@@ -141,6 +143,28 @@ TEST(HouseReader, LooseButReadableLinesAreAccepted) {
   EXPECT_TRUE(house.rooms[5].cells == oldSixth.cells) << roomText(house.rooms[5]);
   EXPECT_TRUE(house.rooms[5].recNames->empty());
   EXPECT_EQ(oldSixth.recNames->size(), 2u);
+}
+
+TEST(HouseReader, ListRemaindersAndCellsOutsideTheRoomAreKeptAsTheFileHasThem) {
+  // One character after the last ";" is not an entry; a list of one character has none.
+  HouseRecord house = readOrFail(joined(example(16, "FORBBIDEN PLACE:24;7")));
+  EXPECT_EQ(places(house.rooms[0]), Codes{24});
+  house = readOrFail(joined(example(17, "FORBBIDEN COUPLE:32,42;x")));
+  EXPECT_EQ(couples(house.rooms[0]), (std::vector<CouplePair>{{32, 42}}));
+  for (const char* list : {";", "x", " "}) {
+    house = readOrFail(joined(example(16, std::string("FORBBIDEN PLACE:") + list)));
+    EXPECT_EQ(places(house.rooms[0]), Codes{}) << list;
+  }
+
+  // Cells outside the room are kept and written back, but mark nothing when the room starts.
+  Texts lines = example(16, "FORBBIDEN PLACE:24;110;-11;2147483647;-2147483648;");
+  lines[16] = "FORBBIDEN COUPLE:33,999;-500,23;";
+  const std::string bytes = joined(lines);
+  house = readOrFail(bytes);
+  EXPECT_EQ(places(house.rooms[0]), (Codes{24, 110, -11, INT32_MAX, INT32_MIN}));
+  EXPECT_EQ(couples(house.rooms[0]), (std::vector<CouplePair>{{33, 999}, {-500, 23}}));
+  EXPECT_EQ(writeHouse(house), bytes);
+  EXPECT_EQ(markedCells(startRoom(house.rooms[0]).curRoom), Codes{24}) << "the box on 33 marks no cell 999";
 }
 
 TEST(HouseReader, MessagesSayWhatIsWrongAndQuoteAtMostSixtyCharacters) {
