@@ -29,7 +29,8 @@ class LineReader {
     ++number_;
     const void* lf = std::memchr(rest_.data(), '\n', rest_.size());
     if (lf == nullptr) {
-      line = rest_;
+      // A last line whose LF was lost reads as if it had its whole CR LF.
+      line = rest_.back() == '\r' ? rest_.substr(0, rest_.size() - 1) : rest_;
       rest_ = {};
       return true;
     }

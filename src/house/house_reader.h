@@ -34,10 +34,10 @@ struct HouseReadResult {
 inline constexpr std::int64_t kMaxRecordsPerRoom = 25000;
 
 // Reads a house from the file's bytes (Windows-1252 text; lines end at LF, a CR just before
-// the LF is dropped). On success the house holds the file's rooms, room 1 is current, and
-// every room has new record lists; rooms past the count keep their cells. On any failure the
-// house is left exactly as it was, lists included. Messages quote at most 60 characters of a
-// value from the file.
+// the LF, or at the very end of the file, is dropped). On success the house holds the file's
+// rooms, room 1 is current, and every room has new record lists; rooms past the count keep
+// their cells. On any failure the house is left exactly as it was, lists included. Messages
+// quote at most 60 characters of a value from the file.
 HouseReadResult readHouse(std::string_view bytes, HouseRecord& house);
 
 // The same from a file; a file that cannot be read gets the system's reason.

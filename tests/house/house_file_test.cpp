@@ -167,6 +167,20 @@ TEST(HouseReader, ListRemaindersAndCellsOutsideTheRoomAreKeptAsTheFileHasThem) {
   EXPECT_EQ(markedCells(startRoom(house.rooms[0]).curRoom), Codes{24}) << "the box on 33 marks no cell 999";
 }
 
+TEST(HouseReader, ALastLineWithoutItsLineFeedReadsAsAWholeLine) {
+  std::string bytes = fixtureBytes("easy_one.hou");
+  bytes.pop_back();  // "...rDldR\t\r"
+  EXPECT_EQ(writeHouse(readOrFail(bytes)), fixtureBytes("easy_one.hou"));
+  bytes.pop_back();
+  EXPECT_EQ(writeHouse(readOrFail(bytes)), fixtureBytes("easy_one.hou"));
+  // A count on the last line is read as a count, not refused for its CR.
+  Texts noRecords = example(18, "NUMBER OF RECCORD:0");
+  noRecords.pop_back();
+  std::string countLast = joined(noRecords);
+  countLast.pop_back();
+  EXPECT_TRUE(readOrFail(countLast).rooms[0].recNames->empty());
+}
+
 TEST(HouseReader, MessagesSayWhatIsWrongAndQuoteAtMostSixtyCharacters) {
   HouseRecord house;
   auto problem = [&](const Texts& lines) { return readHouse(joined(lines), house).problem; };
