@@ -197,10 +197,24 @@ std::string HouseReadResult::describe() const {
 HouseReadResult readHouse(std::string_view bytes, HouseRecord& house) { return Reader(bytes).read(house); }
 
 HouseReadResult readHouseFile(const std::string& path, HouseRecord& house) {
+  using Outcome = FileBytes::Outcome;
+  const auto refused = [](std::string problem) {
+    return HouseReadResult{HouseReadResult::Status::CannotOpen, 0, std::move(problem)};
+  };
   FileBytes bytes;
-  std::string error;
-  if (!bytes.read(path, error)) return {HouseReadResult::Status::CannotOpen, 0, "cannot read " + path + ": " + error};
-  return readHouse(bytes.view(), house);
+  std::string reason;
+  switch (bytes.read(path, kMaxHouseFileBytes, reason)) {
+    case Outcome::Read:
+      return readHouse(bytes.view(), house);
+    case Outcome::CannotOpen:
+      return refused("cannot read " + path + ": " + reason);
+    case Outcome::NotAFile:
+      return refused(path + " is " + reason + ", not a house file");
+    case Outcome::TooLarge:
+      return refused(path + " is larger than a house file can be (" + std::to_string(kMaxHouseFileBytes >> 20) +
+                     " MiB)");
+  }
+  return refused("cannot read " + path);
 }
 
 }  // namespace tarvo

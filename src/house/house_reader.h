@@ -1,6 +1,7 @@
 // Reading a house file into the house record.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,7 +15,7 @@ struct HouseReadResult {
     Ok,
     NotAHouse,   // the first line is not the header: nothing was read
     Invalid,     // a line breaks the format
-    CannotOpen,  // the file could not be read at all
+    CannotOpen,  // the file could not be read at all: missing, not a regular file, too large
   };
   Status status = Status::Ok;
   int line = 0;         // 1-based line of the problem, 0 when no line is concerned
@@ -24,6 +25,10 @@ struct HouseReadResult {
   // "line 12: ..." or the problem alone.
   std::string describe() const;
 };
+
+// The largest house file read: room for 16 rooms full of records (below) of over 150 bytes
+// each, while a wrong choice of file (a disk image, a film) is refused without being read.
+inline constexpr std::size_t kMaxHouseFileBytes = std::size_t{64} << 20;
 
 // The most records one room may hold: far more than players make (each is a finished game of
 // the room), and what keeps a file of tiny record lines from filling the memory. A record
@@ -40,7 +45,9 @@ inline constexpr std::int64_t kMaxRecordsPerRoom = 25000;
 // quote at most 60 characters of a value from the file.
 HouseReadResult readHouse(std::string_view bytes, HouseRecord& house);
 
-// The same from a file; a file that cannot be read gets the system's reason.
+// The same from a file. Only a regular file of at most kMaxHouseFileBytes is read; anything
+// else is refused without being read (a FIFO does not block), and a file that cannot be read
+// gets the system's reason. The path is quoted whole in the message.
 HouseReadResult readHouseFile(const std::string& path, HouseRecord& house);
 
 }  // namespace tarvo

@@ -1,11 +1,17 @@
 // House files: reading them into the house, refusing broken ones, and writing them back.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "house/file_bytes.h"
 #include "house/house_reader.h"
 #include "house/house_writer.h"
 #include "room_builder.h"
@@ -43,6 +49,31 @@ std::string repeated(std::string_view text, std::size_t times) {
   out.reserve(text.size() * times);
   for (std::size_t k = 0; k < times; ++k) out += text;
   return out;
+}
+
+// A folder of its own for the files a test makes, removed afterwards.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tarvo-house-test.XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : "";
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+  }
+  std::string file(const char* name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+// A file of `size` zero bytes that takes no room on disk.
+bool makeSparseFile(const std::string& path, std::int64_t size) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  const bool made = fd >= 0 && ::ftruncate(fd, size) == 0;
+  if (fd >= 0) ::close(fd);
+  return made;
 }
 
 HouseRecord readOrFail(const std::string& bytes) {
@@ -122,7 +153,6 @@ TEST(HouseReader, RefusedFilesLeaveTheHouseAsItWas) {
   HouseReadResult missing = readHouseFile(fixturePath("no such house.hou"), house);
   EXPECT_EQ(missing.status, Status::CannotOpen);
   EXPECT_NE(missing.problem.find(fixturePath("no such house.hou") + ": " + std::strerror(ENOENT)), std::string::npos);
-  EXPECT_EQ(readHouseFile(TARVO_FIXTURES, house).status, Status::CannotOpen) << "a folder";
   EXPECT_TRUE(fingerprint(house) == before);
   EXPECT_EQ(playing.recNames, house.rooms[0].recNames);
 }
@@ -214,6 +244,44 @@ TEST(HouseReader, ARoomHoldsRecordsUpToTheBound) {
   HouseReadResult refused = readHouse(joined(lines), house);
   EXPECT_EQ(refused.line, 18) << refused.describe();
   EXPECT_EQ(house.rooms[0].recNames->size(), static_cast<std::size_t>(kMaxRecordsPerRoom));
+}
+
+TEST(HouseFiles, OnlyRegularFilesUpToTheSizeBoundAreRead) {
+  ScratchFolder folder;
+  HouseRecord house = readOrFail(fixtureBytes("easy_one.hou"));
+  const std::string before = fingerprint(house);
+  auto refusal = [&](const std::string& path) {
+    HouseReadResult result = readHouseFile(path, house);
+    EXPECT_EQ(result.status, Status::CannotOpen) << path;
+    return result.problem;
+  };
+
+  // A FIFO without a writer would block an open for reading for good: it must not be opened.
+  const std::string fifo = folder.file("fifo.hou");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ::alarm(10);  // a hang ends the tests instead of stalling them
+  EXPECT_EQ(refusal(fifo), fifo + " is a FIFO (named pipe), not a house file");
+  ::alarm(0);
+  EXPECT_EQ(refusal("/dev/zero"), "/dev/zero is a device, not a house file");
+  EXPECT_EQ(refusal(TARVO_FIXTURES), std::string(TARVO_FIXTURES) + " is a folder, not a house file");
+
+  // A file over the bound is refused from its size, without a byte read (this one is sparse).
+  const std::string large = folder.file("large.hou");
+  const std::string tooLarge = large + " is larger than a house file can be (64 MiB)";
+  ASSERT_TRUE(makeSparseFile(large, kMaxHouseFileBytes + 1));
+  EXPECT_EQ(refusal(large), tooLarge);
+  ASSERT_TRUE(makeSparseFile(large, std::int64_t{100} << 30));
+  EXPECT_EQ(refusal(large), tooLarge);
+  EXPECT_TRUE(fingerprint(house) == before);
+
+  // The size a file reports is only a hint: the files of /proc say 0 and have bytes, and a
+  // file that turns out longer than the bound stops one byte past it.
+  FileBytes bytes;
+  std::string reason;
+  EXPECT_EQ(bytes.read("/proc/self/status", 1 << 20, reason), FileBytes::Outcome::Read);
+  EXPECT_NE(bytes.view().find("VmHWM:"), std::string_view::npos);
+  EXPECT_EQ(bytes.read("/proc/self/status", 16, reason), FileBytes::Outcome::TooLarge);
+  EXPECT_TRUE(bytes.view().empty());
 }
 
 TEST(HouseWriter, WritesTheHouseFormatWithQuestionMarksForForeignCharacters) {
