@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 #include "house/cp1252.h"
@@ -194,27 +196,51 @@ std::string HouseReadResult::describe() const {
   return line > 0 ? "line " + std::to_string(line) + ": " + problem : problem;
 }
 
-HouseReadResult readHouse(std::string_view bytes, HouseRecord& house) { return Reader(bytes).read(house); }
+namespace {
+
+HouseReadResult outOfMemory() {
+  return {HouseReadResult::Status::OutOfMemory, 0, "there is not enough memory to read this house"};
+}
+
+}  // namespace
+
+HouseReadResult readHouse(std::string_view bytes, HouseRecord& house) {
+  // The house is built on a copy and only moved into place at the end, so an allocation that
+  // fails on the way leaves the house in play as it was.
+  try {
+    return Reader(bytes).read(house);
+  } catch (const std::bad_alloc&) {
+    return outOfMemory();
+  } catch (const std::length_error&) {
+    return outOfMemory();
+  }
+}
 
 HouseReadResult readHouseFile(const std::string& path, HouseRecord& house) {
   using Outcome = FileBytes::Outcome;
   const auto refused = [](std::string problem) {
     return HouseReadResult{HouseReadResult::Status::CannotOpen, 0, std::move(problem)};
   };
-  FileBytes bytes;
-  std::string reason;
-  switch (bytes.read(path, kMaxHouseFileBytes, reason)) {
-    case Outcome::Read:
-      return readHouse(bytes.view(), house);
-    case Outcome::CannotOpen:
-      return refused("cannot read " + path + ": " + reason);
-    case Outcome::NotAFile:
-      return refused(path + " is " + reason + ", not a house file");
-    case Outcome::TooLarge:
-      return refused(path + " is larger than a house file can be (" + std::to_string(kMaxHouseFileBytes >> 20) +
-                     " MiB)");
+  try {
+    FileBytes bytes;
+    std::string reason;
+    switch (bytes.read(path, kMaxHouseFileBytes, reason)) {
+      case Outcome::Read:
+        return readHouse(bytes.view(), house);
+      case Outcome::CannotOpen:
+        return refused("cannot read " + path + ": " + reason);
+      case Outcome::NotAFile:
+        return refused(path + " is " + reason + ", not a house file");
+      case Outcome::TooLarge:
+        return refused(path + " is larger than a house file can be (" + std::to_string(kMaxHouseFileBytes >> 20) +
+                       " MiB)");
+    }
+    return refused("cannot read " + path);
+  } catch (const std::bad_alloc&) {
+    return outOfMemory();
+  } catch (const std::length_error&) {
+    return outOfMemory();
   }
-  return refused("cannot read " + path);
 }
 
 }  // namespace tarvo

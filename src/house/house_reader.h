@@ -13,9 +13,10 @@ namespace tarvo {
 struct HouseReadResult {
   enum class Status {
     Ok,
-    NotAHouse,   // the first line is not the header: nothing was read
-    Invalid,     // a line breaks the format
-    CannotOpen,  // the file could not be read at all: missing, not a regular file, too large
+    NotAHouse,    // the first line is not the header: nothing was read
+    Invalid,      // a line breaks the format
+    CannotOpen,   // the file could not be read at all: missing, not a regular file, too large
+    OutOfMemory,  // the house did not fit in memory
   };
   Status status = Status::Ok;
   int line = 0;         // 1-based line of the problem, 0 when no line is concerned
@@ -41,8 +42,8 @@ inline constexpr std::int64_t kMaxRecordsPerRoom = 25000;
 // Reads a house from the file's bytes (Windows-1252 text; lines end at LF, a CR just before
 // the LF, or at the very end of the file, is dropped). On success the house holds the file's
 // rooms, room 1 is current, and every room has new record lists; rooms past the count keep
-// their cells. On any failure the house is left exactly as it was, lists included. Messages
-// quote at most 60 characters of a value from the file.
+// their cells. On any failure (running out of memory included) the house is left exactly as
+// it was, lists included. Messages quote at most 60 characters of a value from the file.
 HouseReadResult readHouse(std::string_view bytes, HouseRecord& house);
 
 // The same from a file. Only a regular file of at most kMaxHouseFileBytes is read; anything

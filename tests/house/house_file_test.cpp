@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -282,6 +285,36 @@ TEST(HouseFiles, OnlyRegularFilesUpToTheSizeBoundAreRead) {
   EXPECT_NE(bytes.view().find("VmHWM:"), std::string_view::npos);
   EXPECT_EQ(bytes.read("/proc/self/status", 16, reason), FileBytes::Outcome::TooLarge);
   EXPECT_TRUE(bytes.view().empty());
+}
+
+// In a child process whose address space is capped just above what it uses.
+void readWithLittleMemory(const std::string& path, const std::string& bytes) {
+  HouseRecord house = readOrFail(fixtureBytes("sixteen_rooms.hou"));
+  const std::string before = fingerprint(house);
+  std::ifstream status("/proc/self/status");
+  long kib = 0;
+  for (std::string field; status >> field;) {
+    if (field == "VmSize:" && status >> kib) break;
+  }
+  const rlim_t cap = static_cast<rlim_t>(kib + 16 * 1024) * 1024;
+  const rlimit limit{cap, cap};
+  if (kib == 0 || ::setrlimit(RLIMIT_AS, &limit) != 0) std::exit(2);
+  const HouseReadResult fromBytes = readHouse(bytes, house);
+  const HouseReadResult fromFile = readHouseFile(path, house);
+  std::fprintf(stderr, "%s / %s\n", fromBytes.describe().c_str(), fromFile.describe().c_str());
+  const bool both = fromBytes.status == Status::OutOfMemory && fromFile.status == Status::OutOfMemory;
+  std::exit(both && fingerprint(house) == before ? 0 : 1);
+}
+
+TEST(HouseFiles, RunningOutOfMemoryIsAMessageAndTheHouseStays) {
+  // A name of 16 Mi bytes that become 48 MiB of UTF-8, and a file of 60 MiB that needs a
+  // buffer of its size: neither fits in 16 MiB to spare, nor in what the heap holds free
+  // (blocks this large are always mapped afresh).
+  const std::string bytes = joined(example(3, "HOUSE's NAME:" + repeated("\x80", std::size_t{16} << 20)));
+  ScratchFolder folder;
+  const std::string path = folder.file("zeros.hou");
+  ASSERT_TRUE(makeSparseFile(path, std::int64_t{60} << 20));
+  EXPECT_EXIT(readWithLittleMemory(path, bytes), ::testing::ExitedWithCode(0), "not enough memory");
 }
 
 TEST(HouseWriter, WritesTheHouseFormatWithQuestionMarksForForeignCharacters) {
