@@ -1,6 +1,7 @@
 // Starts the program: the main window opens on room 1 of the house beside the executable.
 #include <QApplication>
 #include <QEvent>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <cstdio>
@@ -27,6 +28,24 @@ class ReadyReport : public QObject {
   }
 };
 
+// With TARVO_REPORT_MESSAGES=1 the program prints "message: " and the text of every message
+// box it shows on one line, its paragraphs joined by " / ", so that a benchmark of broken house
+// files can tell what the user saw.
+class MessageReport : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) {
+      if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+        QString text = box->text();
+        text.replace(QStringLiteral("\n\n"), QStringLiteral(" / ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        std::printf("message: %s\n", text.toUtf8().constData());
+        std::fflush(stdout);
+      }
+    }
+    return false;
+  }
+};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -39,6 +58,8 @@ int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIntValue("TARVO_REPORT_READY") == 1) {
     if (QWidget* board = window.findChild<QWidget*>(QStringLiteral("PICroom"))) board->installEventFilter(&readyReport);
   }
+  MessageReport messageReport;
+  if (qEnvironmentVariableIntValue("TARVO_REPORT_MESSAGES") == 1) app.installEventFilter(&messageReport);
   window.show();
   return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #   scripts/fuzz.sh [BUILD_DIR]     default BUILD_DIR: build-fuzz in the repository
 #   FUZZ_SECONDS=60 scripts/fuzz.sh  seconds per target (default 15)
 #   FUZZ_JOBS=2 scripts/fuzz.sh      parallel build jobs (default 2)
+#   FUZZ_TARGETS=fuzz_house_reader scripts/fuzz.sh   only these targets (default: both)
 set -euo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -13,16 +14,23 @@ build="${1:-$repo/build-fuzz}"
 case "$build" in /*) ;; *) build="$PWD/$build" ;; esac
 seconds="${FUZZ_SECONDS:-15}"
 jobs="${FUZZ_JOBS:-2}"
+targets="${FUZZ_TARGETS:-fuzz_house_reader fuzz_room_text}"
 
 if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -lt 1 ]; then
   echo "FUZZ_SECONDS must be a whole number of seconds, 1 or more (got \"$seconds\")" >&2
   exit 2
 fi
+for target in $targets; do
+  case "$target" in fuzz_house_reader | fuzz_room_text) ;;
+    *) echo "FUZZ_TARGETS names an unknown target \"$target\" (fuzz_house_reader, fuzz_room_text)" >&2; exit 2 ;;
+  esac
+done
 
 CC=clang-14 CXX=clang++-14 cmake -S "$repo" -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTARVO_FUZZ=ON -DTARVO_GUI=OFF -DTARVO_TESTS=OFF -DTARVO_BENCH=OFF >/dev/null
-cmake --build "$build" -j "$jobs" --target fuzz_house_reader fuzz_room_text
+# shellcheck disable=SC2086  # one word per target
+cmake --build "$build" -j "$jobs" --target $targets
 
 # The seeds stay untouched: each run grows a scratch copy of them.
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/tarvo-fuzz.XXXXXX")"
@@ -59,6 +67,10 @@ run_target() {
 }
 
 failed=0
-run_target fuzz_house_reader house || failed=1
-run_target fuzz_room_text room || failed=1
+for target in $targets; do
+  case "$target" in
+    fuzz_house_reader) run_target fuzz_house_reader house || failed=1 ;;
+    fuzz_room_text) run_target fuzz_room_text room || failed=1 ;;
+  esac
+done
 exit "$failed"

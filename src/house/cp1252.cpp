@@ -128,4 +128,13 @@ std::string utf8ToCp1252(std::string_view utf8) {
   return out;
 }
 
+std::string shownValue(std::string_view bytes) {
+  // One byte is one character in this code page, so any cut falls between characters.
+  std::string out = cp1252ToUtf8(bytes.substr(0, kShownCharacters));
+  if (bytes.size() > kShownCharacters) out += "\u2026";
+  return out;
+}
+
+std::string quotedValue(std::string_view bytes) { return '"' + shownValue(bytes) + '"'; }
+
 }  // namespace tarvo

@@ -1,6 +1,7 @@
 // Windows-1252 on disk, UTF-8 inside: lossless for every byte.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,5 +18,13 @@ std::string cp1252ToUtf8(std::string_view bytes);
 // A character the code page cannot hold (or a broken UTF-8 sequence) is written as "?".
 void appendUtf8AsCp1252(std::string& out, std::string_view utf8);
 std::string utf8ToCp1252(std::string_view utf8);
+
+// A value from a file as a message shows it: in UTF-8, at most kShownCharacters characters
+// of it, followed by "…" when it was cut. A file can hold a line of many megabytes, which no
+// message box should try to lay out.
+inline constexpr std::size_t kShownCharacters = 60;
+std::string shownValue(std::string_view bytes);
+// The same between double quotes.
+std::string quotedValue(std::string_view bytes);
 
 }  // namespace tarvo

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 #include "house/cp1252.h"
@@ -29,7 +31,8 @@ class LineReader {
     ++number_;
     const void* lf = std::memchr(rest_.data(), '\n', rest_.size());
     if (lf == nullptr) {
-      line = rest_;
+      // A last line whose LF was lost reads as if it had its whole CR LF.
+      line = rest_.back() == '\r' ? rest_.substr(0, rest_.size() - 1) : rest_;
       rest_ = {};
       return true;
     }
@@ -110,10 +113,11 @@ class Reader {
     if (!need(line, "the version line") || !need(line, "the house name")) return false;
     next.houseName = cp1252ToUtf8(valueOf(line));
     if (!need(line, "the number of rooms")) return false;
-    std::optional<std::int64_t> count = parseDecimal(valueOf(line));
-    if (!count) return fail("the number of rooms \"" + std::string(valueOf(line)) + "\" is not a whole number");
+    std::optional<std::int64_t> count = parseCount(valueOf(line));
+    if (!count) return fail("the number of rooms " + quotedValue(valueOf(line)) + " is not a whole number");
     if (*count < 1 || *count > kMaxRooms) {
-      return fail("the number of rooms is " + std::to_string(*count) + "; a house holds 1 to 16 rooms");
+      return fail("the number of rooms is " + shownValue(trimBlanks(valueOf(line))) + "; a house holds 1 to " +
+                  std::to_string(kMaxRooms) + " rooms");
     }
     next.roomCount = static_cast<std::int32_t>(*count);
     next.currentRoom = 1;
@@ -138,10 +142,15 @@ class Reader {
     if (!need(line, "the forbidden couples of " + name)) return false;
     if (auto error = parseCoupleList(room, valueOf(line))) return fail(name + ": " + error->problem);
     if (!need(line, "the number of records of " + name)) return false;
-    std::optional<std::int64_t> count = parseDecimal(valueOf(line));
+    std::optional<std::int64_t> count = parseCount(valueOf(line));
     if (!count) {
-      return fail("the number of records of " + name + " \"" + std::string(valueOf(line)) + "\" is not a whole number");
+      return fail("the number of records of " + name + " " + quotedValue(valueOf(line)) + " is not a whole number");
     }
+    if (*count > kMaxHouseRecords - records_) {
+      return fail(name + " has " + shownValue(trimBlanks(valueOf(line))) + " records; a house holds at most " +
+                  std::to_string(kMaxHouseRecords) + " records in all");
+    }
+    if (*count > 0) records_ += *count;
     return readRecords(room, name, *count);
   }
 
@@ -180,6 +189,7 @@ class Reader {
 
   LineReader lines_;
   HouseReadResult error_;
+  std::int64_t records_ = 0;  // in the rooms read so far
 };
 
 }  // namespace
@@ -188,13 +198,51 @@ std::string HouseReadResult::describe() const {
   return line > 0 ? "line " + std::to_string(line) + ": " + problem : problem;
 }
 
-HouseReadResult readHouse(std::string_view bytes, HouseRecord& house) { return Reader(bytes).read(house); }
+namespace {
+
+HouseReadResult outOfMemory() {
+  return {HouseReadResult::Status::OutOfMemory, 0, "there is not enough memory to read this house"};
+}
+
+}  // namespace
+
+HouseReadResult readHouse(std::string_view bytes, HouseRecord& house) {
+  // The house is built on a copy and only moved into place at the end, so an allocation that
+  // fails on the way leaves the house in play as it was.
+  try {
+    return Reader(bytes).read(house);
+  } catch (const std::bad_alloc&) {
+    return outOfMemory();
+  } catch (const std::length_error&) {
+    return outOfMemory();
+  }
+}
 
 HouseReadResult readHouseFile(const std::string& path, HouseRecord& house) {
-  FileBytes bytes;
-  std::string error;
-  if (!bytes.read(path, error)) return {HouseReadResult::Status::CannotOpen, 0, "cannot read " + path + ": " + error};
-  return readHouse(bytes.view(), house);
+  using Outcome = FileBytes::Outcome;
+  const auto refused = [](std::string problem) {
+    return HouseReadResult{HouseReadResult::Status::CannotOpen, 0, std::move(problem)};
+  };
+  try {
+    FileBytes bytes;
+    std::string reason;
+    switch (bytes.read(path, kMaxHouseFileBytes, reason)) {
+      case Outcome::Read:
+        return readHouse(bytes.view(), house);
+      case Outcome::CannotOpen:
+        return refused("cannot read " + path + ": " + reason);
+      case Outcome::NotAFile:
+        return refused(path + " is " + reason + ", not a house file");
+      case Outcome::TooLarge:
+        return refused(path + " is larger than a house file can be (" + std::to_string(kMaxHouseFileBytes >> 20) +
+                       " MiB)");
+    }
+    return refused("cannot read " + path);
+  } catch (const std::bad_alloc&) {
+    return outOfMemory();
+  } catch (const std::length_error&) {
+    return outOfMemory();
+  }
 }
 
 }  // namespace tarvo

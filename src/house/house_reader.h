@@ -1,6 +1,8 @@
 // Reading a house file into the house record.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,9 +13,10 @@ namespace tarvo {
 struct HouseReadResult {
   enum class Status {
     Ok,
-    NotAHouse,   // the first line is not the header: nothing was read
-    Invalid,     // a line breaks the format
-    CannotOpen,  // the file could not be read at all
+    NotAHouse,    // the first line is not the header: nothing was read
+    Invalid,      // a line breaks the format
+    CannotOpen,   // the file could not be read at all: missing, not a regular file, too large
+    OutOfMemory,  // the house did not fit in memory
   };
   Status status = Status::Ok;
   int line = 0;         // 1-based line of the problem, 0 when no line is concerned
@@ -24,13 +27,28 @@ struct HouseReadResult {
   std::string describe() const;
 };
 
+// The largest house file read: room for 16 rooms full of records (below) of over 150 bytes
+// each, while a wrong choice of file (a disk image, a film) is refused without being read.
+inline constexpr std::size_t kMaxHouseFileBytes = std::size_t{64} << 20;
+
+// The most records a house may hold, in one room or spread over several: far more than players
+// make (each is a finished game), and what keeps a file of tiny record lines from filling the
+// memory. A record takes four strings, 128 bytes even when its line is three TABs, so the
+// bound takes 26 MB with such lines, and about 300 MB when the whole file is records with
+// fields long enough to need strings of their own: reading that, on a machine where fresh
+// memory costs 5 ms a MiB, takes under two seconds.
+inline constexpr std::int64_t kMaxHouseRecords = 200000;
+
 // Reads a house from the file's bytes (Windows-1252 text; lines end at LF, a CR just before
-// the LF is dropped). On success the house holds the file's rooms, room 1 is current, and
-// every room has new record lists; rooms past the count keep their cells. On any failure the
-// house is left exactly as it was, lists included.
+// the LF, or at the very end of the file, is dropped). On success the house holds the file's
+// rooms, room 1 is current, and every room has new record lists; rooms past the count keep
+// their cells. On any failure (running out of memory included) the house is left exactly as
+// it was, lists included. Messages quote at most 60 characters of a value from the file.
 HouseReadResult readHouse(std::string_view bytes, HouseRecord& house);
 
-// The same from a file; a file that cannot be read gets the system's reason.
+// The same from a file. Only a regular file of at most kMaxHouseFileBytes is read; anything
+// else is refused without being read (a FIFO does not block), and a file that cannot be read
+// gets the system's reason. The path is quoted whole in the message.
 HouseReadResult readHouseFile(const std::string& path, HouseRecord& house);
 
 }  // namespace tarvo

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "house/cp1252.h"
 #include "rules/symbols.h"
 #include "rules/text_numbers.h"
 
@@ -29,14 +30,15 @@ namespace {
 
 bool isBlankOnly(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
-// Splits a list into its entries, each ended by ";". A remainder of blanks is ignored.
+// Splits a list into its entries, each ended by ";". A remainder of one character (whatever
+// it is: a lone ";" reads as an empty list) or of blanks only is ignored.
 std::optional<ListError> splitEntries(std::string_view text, const char* listName, std::size_t capacity,
                                       std::vector<std::string_view>& entries) {
-  while (!text.empty()) {
+  while (text.size() > 1) {
     std::size_t end = text.find(';');
     if (end == std::string_view::npos) {
       if (isBlankOnly(text)) break;
-      return ListError{std::string("the ") + listName + " ends with \"" + std::string(text) + "\", which has no \";\""};
+      return ListError{std::string("the ") + listName + " ends with " + quotedValue(text) + ", which has no \";\""};
     }
     if (entries.size() == capacity) {
       return ListError{std::string("the ") + listName + " holds more than " + std::to_string(capacity) + " entries"};
@@ -47,14 +49,12 @@ std::optional<ListError> splitEntries(std::string_view text, const char* listNam
   return std::nullopt;
 }
 
+// Any 32-bit value is kept, inside the room or not: the file is written back as it was read,
+// and whatever marks a cell from a list checks the index against the cell array first.
 std::optional<ListError> readCell(std::string_view entry, const char* listName, std::int32_t& cell) {
   std::optional<std::int64_t> value = parseDecimal(entry);
   if (!value) {
-    return ListError{std::string("the ") + listName + " has \"" + std::string(entry) + "\" where a cell number belongs"};
-  }
-  if (!isInCellArray(*value)) {
-    return ListError{std::string("the ") + listName + " names cell " + std::string(trimBlanks(entry)) +
-                     ", outside the room (cells -10 to 109)"};
+    return ListError{std::string("the ") + listName + " has " + quotedValue(entry) + " where a cell number belongs"};
   }
   cell = static_cast<std::int32_t>(*value);
   return std::nullopt;
@@ -84,7 +84,7 @@ std::optional<ListError> parseCoupleList(RoomRecord& room, std::string_view coup
     std::string_view entry = entries[i];
     std::size_t comma = entry.find(',');
     if (comma == std::string_view::npos) {
-      return ListError{std::string("the ") + name + " has \"" + std::string(entry) + "\", which is not two cells joined by \",\""};
+      return ListError{std::string("the ") + name + " has " + quotedValue(entry) + ", which is not two cells joined by \",\""};
     }
     if (auto error = readCell(entry.substr(0, comma), name, couples[i + 1].cellA)) return error;
     if (auto error = readCell(entry.substr(comma + 1), name, couples[i + 1].cellB)) return error;

