@@ -92,13 +92,12 @@ void FRMain::openHouse(const QString& path) {
 }
 
 QString FRMain::readProblemText(const QString& path, const HouseReadResult& result) const {
-  QString text;
-  if (result.status == HouseReadResult::Status::CannotOpen) {
-    text = QStringLiteral("The house file could not be opened.\n\n%1").arg(QString::fromStdString(result.problem));
-  } else {
-    text = QStringLiteral("The house file \"%1\" was not read.\n\n%2.")
-               .arg(QDir::toNativeSeparators(path), QString::fromStdString(result.describe()));
-  }
+  // A file that could not be read at all is named by the reader's own sentence.
+  const QString problem = QString::fromStdString(result.describe());
+  const QString text = result.status == HouseReadResult::Status::CannotOpen
+                           ? QStringLiteral("The house file was not read.\n\n%1.").arg(problem)
+                           : QStringLiteral("The house file \"%1\" was not read.\n\n%2.")
+                                 .arg(QDir::toNativeSeparators(path), problem);
   return text + QStringLiteral("\n\nThe house in play stays as it was.");
 }
 

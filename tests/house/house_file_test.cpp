@@ -197,7 +197,7 @@ TEST(HouseReader, ListRemaindersAndCellsOutsideTheRoomAreKeptAsTheFileHasThem) {
   EXPECT_EQ(places(house.rooms[0]), (Codes{24, 110, -11, INT32_MAX, INT32_MIN}));
   EXPECT_EQ(couples(house.rooms[0]), (std::vector<CouplePair>{{33, 999}, {-500, 23}}));
   EXPECT_EQ(writeHouse(house), bytes);
-  EXPECT_EQ(markedCells(startRoom(house.rooms[0]).curRoom), Codes{24}) << "the box on 33 marks no cell 999";
+  EXPECT_EQ(markedCells(gameOn(house.rooms[0]).curRoom), Codes{24}) << "the box on 33 marks no cell 999";
 }
 
 TEST(HouseReader, ALastLineWithoutItsLineFeedReadsAsAWholeLine) {
