@@ -70,7 +70,6 @@ bool isAscii(std::string_view text) {
   return (any & kHighBits) == 0;
 }
 
-
 void appendCp1252AsUtf8(std::string& out, std::string_view bytes) {
   if (isAscii(bytes)) {
     out.append(bytes);
@@ -120,12 +119,6 @@ void appendUtf8AsCp1252(std::string& out, std::string_view utf8) {
     out.push_back(static_cast<char>(byteOfCodePoint(cp)));
     i += static_cast<std::size_t>(length);
   }
-}
-
-std::string utf8ToCp1252(std::string_view utf8) {
-  std::string out;
-  appendUtf8AsCp1252(out, utf8);
-  return out;
 }
 
 std::string shownValue(std::string_view bytes) {

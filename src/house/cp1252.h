@@ -17,7 +17,6 @@ std::string cp1252ToUtf8(std::string_view bytes);
 
 // A character the code page cannot hold (or a broken UTF-8 sequence) is written as "?".
 void appendUtf8AsCp1252(std::string& out, std::string_view utf8);
-std::string utf8ToCp1252(std::string_view utf8);
 
 // A value from a file as a message shows it: in UTF-8, at most kShownCharacters characters
 // of it, followed by "…" when it was cut. A file can hold a line of many megabytes, which no
