@@ -18,8 +18,22 @@ namespace tarvo::bench {
 namespace {
 
 // Names as players type them: a few letters, some accented (UTF-8 here, Windows-1252 on disk).
-constexpr const char* kNames[] = {"Ann",         "Bo",  "Zo\xC3\xA9", "L\xC3\xA9" "a", "Max", "Ren\xC3\xA9" "e",
-                                  "\xC3\x89" "va", "Tom", "Jos\xC3\xA9", "Kai",         "Ines", "Ga\xC3\xAB" "l"};
+constexpr const char* kNames[] = {"Ann",
+                                  "Bo",
+                                  "Zo\xC3\xA9",
+                                  "L\xC3\xA9"
+                                  "a",
+                                  "Max",
+                                  "Ren\xC3\xA9"
+                                  "e",
+                                  "\xC3\x89"
+                                  "va",
+                                  "Tom",
+                                  "Jos\xC3\xA9",
+                                  "Kai",
+                                  "Ines",
+                                  "Ga\xC3\xAB"
+                                  "l"};
 constexpr char kSteps[] = {'u', 'd', 'l', 'r', 'U', 'D', 'L', 'R'};
 
 // A walled room with a man, three boxes and three goals placed by `number`.

@@ -20,7 +20,7 @@ namespace {
 
 void setThroughput(benchmark::State& state, const BenchHouse& bench) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                         static_cast<std::int64_t>(bench.bytes.size()));
+                          static_cast<std::int64_t>(bench.bytes.size()));
   state.counters["lines"] = static_cast<double>(bench.lines);
 }
 
@@ -121,9 +121,8 @@ void fileBenchmark(benchmark::internal::Benchmark* benchmark) {
       ->UseRealTime()
       ->Repetitions(5)
       ->DisplayAggregatesOnly(true)
-      ->ComputeStatistics("min", [](const std::vector<double>& times) {
-        return *std::min_element(times.begin(), times.end());
-      });
+      ->ComputeStatistics(
+          "min", [](const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); });
 }
 
 BENCHMARK(BM_ReadHouse)->Apply(fileBenchmark);

@@ -42,13 +42,13 @@ HouseRecord houseInMemory() {
 }
 
 bool sameListObjects(const RoomRecord& a, const RoomRecord& b) {
-  return a.goals == b.goals && a.recNames == b.recNames && a.recMoves == b.recMoves &&
-         a.recTimes == b.recTimes && a.recSolutions == b.recSolutions;
+  return a.goals == b.goals && a.recNames == b.recNames && a.recMoves == b.recMoves && a.recTimes == b.recTimes &&
+         a.recSolutions == b.recSolutions;
 }
 
 bool sharesAnyList(const RoomRecord& a, const RoomRecord& b) {
-  return a.goals == b.goals || a.recNames == b.recNames || a.recMoves == b.recMoves ||
-         a.recTimes == b.recTimes || a.recSolutions == b.recSolutions;
+  return a.goals == b.goals || a.recNames == b.recNames || a.recMoves == b.recMoves || a.recTimes == b.recTimes ||
+         a.recSolutions == b.recSolutions;
 }
 
 // What the reader promises about any house it accepts.
@@ -62,9 +62,9 @@ void checkReadHouse(const HouseRecord& house, const HouseRecord& before) {
     require(room.forbPlaceCount >= 0 && room.forbPlaceCount <= kMaxPlaces, "place count outside 0..80");
     require(room.forbCoupleCount >= 0 && room.forbCoupleCount <= kMaxCouples, "couple count outside 0..40");
     const std::size_t records = room.recNames->size();
-    require(room.recMoves->size() == records && room.recTimes->size() == records &&
-                room.recSolutions->size() == records,
-            "the four record lists differ in length after a read");
+    require(
+        room.recMoves->size() == records && room.recTimes->size() == records && room.recSolutions->size() == records,
+        "the four record lists differ in length after a read");
     if (static_cast<std::int32_t>(r) >= house.roomCount) {
       require(records == 0 && room.cells == before.rooms[r].cells, "a room past the count was changed");
     }

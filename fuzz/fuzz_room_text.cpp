@@ -49,11 +49,22 @@ class CountingCanvas : public TileCanvas {
 
 bool isKnownCode(std::int32_t code) {
   switch (code) {
-    case -1: case 0: case 1: case 2: case 3: case 4: case 5: case 8: case 9:
-    case 12: case 13: case 16: case 17: case 20: case 21:
-      return true;
-    default:
-      return false;
+    case -1:
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 8:
+    case 9:
+    case 12:
+    case 13:
+    case 16:
+    case 17:
+    case 20:
+    case 21: return true;
+    default: return false;
   }
 }
 
@@ -177,7 +188,9 @@ struct Snapshot {
   std::string history;
 
   explicit Snapshot(const GameState& state)
-      : cells(state.curRoom.cells), man(state.curRoom.man), moveCount(state.counters.moveCount),
+      : cells(state.curRoom.cells),
+        man(state.curRoom.man),
+        moveCount(state.counters.moveCount),
         history(state.counters.moveHistory) {}
   bool matches(const GameState& state) const {
     return cells == state.curRoom.cells && man == state.curRoom.man && moveCount == state.counters.moveCount &&
@@ -279,7 +292,10 @@ void play(GameState& state, CountingCanvas& board, std::string_view actions) {
   for (std::size_t i = 0; i < actions.size() && i < kMaxActions; ++i) {
     const auto byte = static_cast<unsigned char>(actions[i]);
     switch (byte % 8) {
-      case 0: case 1: case 2: case 3: pressKey(state, kDirectionKeys[byte % 8], undone, done); break;
+      case 0:
+      case 1:
+      case 2:
+      case 3: pressKey(state, kDirectionKeys[byte % 8], undone, done); break;
       case 4: undo(state, undone, done); break;
       case 5: redo(state, undone, done); break;
       case 6: pressKey(state, byte, undone, done); break;  // any other key code (102 is keyRight)

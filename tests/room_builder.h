@@ -62,7 +62,8 @@ inline std::vector<CouplePair> couples(const RoomRecord& r) {
 inline Texts records(const RoomRecord& r) {
   Texts result;
   for (std::size_t k = 0; k < r.recNames->size(); ++k) {
-    result.push_back((*r.recNames)[k] + "|" + r.recMoves->at(k) + "|" + r.recTimes->at(k) + "|" + r.recSolutions->at(k));
+    result.push_back((*r.recNames)[k] + "|" + r.recMoves->at(k) + "|" + r.recTimes->at(k) + "|" +
+                     r.recSolutions->at(k));
   }
   return result;
 }

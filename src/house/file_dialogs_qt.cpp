@@ -15,7 +15,8 @@ QStringList qtNameFilters(const QString& extensions) {
     const QString& pattern = parts[i + 1];
     const QString patterns = pattern == QLatin1String("*.*") ? pattern : pattern + QLatin1Char(' ') + pattern.toLower();
     // "Tous les fichiers (*.*)" already shows its pattern.
-    filters << (parts[i].contains(QLatin1Char('(')) ? parts[i] : parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+    filters << (parts[i].contains(QLatin1Char('(')) ? parts[i]
+                                                    : parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')'));
   }
   return filters;
 }

@@ -75,7 +75,8 @@ std::optional<std::string> readLink(const std::string& path, int& error) {
       error = errno;
       return std::nullopt;
     }
-    if (static_cast<std::size_t>(length) < buffer.size()) return std::string(buffer.data(), static_cast<std::size_t>(length));
+    if (static_cast<std::size_t>(length) < buffer.size())
+      return std::string(buffer.data(), static_cast<std::size_t>(length));
     buffer.resize(buffer.size() * 2);
   }
 }
@@ -100,11 +101,14 @@ std::optional<SaveResult> findTarget(const std::string& path, Target& target) {
       return std::nullopt;
     }
     if (links == kMaxLinks) {
-      return failure(ELOOP, "cannot follow the links from " + path + ", so the house was not saved: " + systemText(ELOOP));
+      return failure(ELOOP,
+                     "cannot follow the links from " + path + ", so the house was not saved: " + systemText(ELOOP));
     }
     int error = 0;
     const std::optional<std::string> link = readLink(target.path, error);
-    if (!link) return failure(error, "cannot read the link " + target.path + ", so the house was not saved: " + systemText(error));
+    if (!link)
+      return failure(error,
+                     "cannot read the link " + target.path + ", so the house was not saved: " + systemText(error));
     target.path = !link->empty() && (*link)[0] == '/' ? *link : folderPrefixOf(target.path) + *link;
   }
 }
@@ -196,16 +200,16 @@ SaveResult saveFileSafely(const std::string& path, std::string_view bytes) {
   if (target.exists && !S_ISREG(target.status.st_mode)) {
     // A rename would put a regular file where the device or FIFO was.
     const std::string subject = target.path == path ? path : path + " leads to " + target.path + ", which";
-    return failure(kSaveNotARegularFile,
-                   subject + " is " + kindOf(target.status.st_mode) + ", not a regular file, so the house was not saved");
+    return failure(kSaveNotARegularFile, subject + " is " + kindOf(target.status.st_mode) +
+                                             ", not a regular file, so the house was not saved");
   }
 
   std::string pattern = folderPrefixOf(target.path) + nameOf(target.path).substr(0, kMaxTemporaryStem) + ".XXXXXX";
   const int descriptor = ::mkstemp(pattern.data());
   if (descriptor < 0) {
     const int error = errno;
-    return failure(error, "cannot write a new file in " + shownFolder(target.path) + ", so the house was not saved: " +
-                              systemText(error));
+    return failure(error, "cannot write a new file in " + shownFolder(target.path) +
+                              ", so the house was not saved: " + systemText(error));
   }
   TemporaryFile temporary(descriptor, pattern);
   ::fcntl(descriptor, F_SETFD, FD_CLOEXEC);
@@ -216,7 +220,8 @@ SaveResult saveFileSafely(const std::string& path, std::string_view bytes) {
   if (error == 0) error = syncFile(descriptor);
   if (error == 0) error = temporary.close();
   if (error != 0) {
-    std::string description = "cannot write the house in a new file in " + shownFolder(target.path) + ", so it was not saved";
+    std::string description =
+        "cannot write the house in a new file in " + shownFolder(target.path) + ", so it was not saved";
     if (target.exists) description += " and " + target.path + " is as it was";
     const std::string reason = error == kSaveNothingWritten ? "the system took no bytes" : systemText(error);
     return failure(error, description + ": " + reason);
@@ -224,8 +229,8 @@ SaveResult saveFileSafely(const std::string& path, std::string_view bytes) {
 
   if (::rename(temporary.path().c_str(), target.path.c_str()) != 0) {
     error = errno;
-    return failure(error, "cannot put the new file in place of " + target.path + ", so the house was not saved: " +
-                              systemText(error));
+    return failure(error, "cannot put the new file in place of " + target.path +
+                              ", so the house was not saved: " + systemText(error));
   }
   temporary.placed();
   syncFolder(target.path);

@@ -157,7 +157,8 @@ class Reader {
   bool readRecords(RoomRecord& room, const std::string& name, std::int64_t count) {
     if (count <= 0) return true;
     // Every record line takes at least four bytes, which bounds what a wild count reserves.
-    auto expected = static_cast<std::size_t>(std::min<std::int64_t>(count, static_cast<std::int64_t>(lines_.bytesLeft() / 4 + 1)));
+    auto expected =
+        static_cast<std::size_t>(std::min<std::int64_t>(count, static_cast<std::int64_t>(lines_.bytesLeft() / 4 + 1)));
     room.recNames->reserve(expected);
     room.recMoves->reserve(expected);
     room.recTimes->reserve(expected);
@@ -227,12 +228,9 @@ HouseReadResult readHouseFile(const std::string& path, HouseRecord& house) {
     FileBytes bytes;
     std::string reason;
     switch (bytes.read(path, kMaxHouseFileBytes, reason)) {
-      case Outcome::Read:
-        return readHouse(bytes.view(), house);
-      case Outcome::CannotOpen:
-        return refused("cannot read " + path + ": " + reason);
-      case Outcome::NotAFile:
-        return refused(path + " is " + reason + ", not a house file");
+      case Outcome::Read: return readHouse(bytes.view(), house);
+      case Outcome::CannotOpen: return refused("cannot read " + path + ": " + reason);
+      case Outcome::NotAFile: return refused(path + " is " + reason + ", not a house file");
       case Outcome::TooLarge:
         return refused(path + " is larger than a house file can be (" + std::to_string(kMaxHouseFileBytes >> 20) +
                        " MiB)");

@@ -11,10 +11,12 @@ QColor pageColour() { return QColor(132, 132, 132); }
 void installFontSubstitutes() {
   const QStringList families = QFontDatabase::families();
   if (!families.contains(QStringLiteral("Comic Sans MS"))) {
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
+                               {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
   }
   if (!families.contains(QStringLiteral("Courier New"))) {
-    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
   }
 }
 
@@ -31,7 +33,8 @@ QFont textBoxFont() {
   return font;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& toolTip, QRect geometry) {
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& toolTip,
+                        QRect geometry) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setFocusPolicy(Qt::TabFocus);

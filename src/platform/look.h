@@ -22,7 +22,8 @@ QFont textBoxFont();  // the room text box
 // A button at a fixed place, named `name` for the tests; narrow ones drop their padding so the
 // caption is never cut. It takes the keyboard focus only from Tab, never from a click, so a
 // Space or Enter meant for play never presses the button last clicked.
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& toolTip, QRect geometry);
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& toolTip,
+                        QRect geometry);
 
 // A button used only to show a value: it takes no focus and does nothing when clicked.
 QPushButton* makeDisplay(QWidget* parent, const char* name, const QString& caption, QRect geometry);

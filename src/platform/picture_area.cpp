@@ -2,8 +2,8 @@
 #include "platform/picture_area.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include "platform/sprite_sheets.h"
 

@@ -3,6 +3,7 @@
 
 namespace tarvo {
 
-SpriteSheets::SpriteSheets() : large_(QStringLiteral(":/art/sprites32.png")), small_(QStringLiteral(":/art/sprites8.png")) {}
+SpriteSheets::SpriteSheets()
+    : large_(QStringLiteral(":/art/sprites32.png")), small_(QStringLiteral(":/art/sprites8.png")) {}
 
 }  // namespace tarvo

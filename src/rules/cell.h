@@ -17,7 +17,7 @@ inline constexpr std::int32_t MAN = 16;
 inline constexpr int kRows = 10;
 inline constexpr int kColumns = 10;
 inline constexpr int kPlayableCells = kRows * kColumns;  // cells 0..99
-inline constexpr int kFirstCell = -kColumns;              // the array runs -10..109
+inline constexpr int kFirstCell = -kColumns;             // the array runs -10..109
 inline constexpr int kLastCell = kPlayableCells + kColumns - 1;
 
 constexpr int cellIndex(int row, int column) { return row * kColumns + column; }

@@ -71,7 +71,8 @@ void nextRoom(GameState& state, std::int64_t now) {
 void previousRoom(GameState& state, std::int64_t now) {
   HouseRecord& house = state.house;
   house.currentRoom -= 1;
-  if (house.currentRoom < 1 || house.currentRoom > kMaxRooms) house.currentRoom = std::clamp(house.roomCount, 1, kMaxRooms);
+  if (house.currentRoom < 1 || house.currentRoom > kMaxRooms)
+    house.currentRoom = std::clamp(house.roomCount, 1, kMaxRooms);
   startRoom(state, now);
 }
 

@@ -20,7 +20,9 @@ class CellArray {
   std::int32_t& operator[](int index) { return codes_[static_cast<std::size_t>(index - kFirstCell)]; }
   std::int32_t operator[](int index) const { return codes_[static_cast<std::size_t>(index - kFirstCell)]; }
   // Out-of-array indexes read as OUTSIDE, which no operation ever changes.
-  std::int32_t at(std::int64_t index) const { return isInCellArray(index) ? (*this)[static_cast<int>(index)] : OUTSIDE; }
+  std::int32_t at(std::int64_t index) const {
+    return isInCellArray(index) ? (*this)[static_cast<int>(index)] : OUTSIDE;
+  }
   void fill(std::int32_t code) { codes_.fill(code); }
   bool operator==(const CellArray&) const = default;
 
@@ -42,7 +44,9 @@ template <typename T>
 using SharedList = std::shared_ptr<std::vector<T>>;
 
 template <typename T>
-SharedList<T> newList() { return std::make_shared<std::vector<T>>(); }
+SharedList<T> newList() {
+  return std::make_shared<std::vector<T>>();
+}
 
 // One room. Copying a RoomRecord copies cells, man and the forbidden arrays, and shares the
 // five lists with the source, so a record made on the working copy reaches the house at once.

@@ -84,7 +84,8 @@ std::optional<ListError> parseCoupleList(RoomRecord& room, std::string_view coup
     std::string_view entry = entries[i];
     std::size_t comma = entry.find(',');
     if (comma == std::string_view::npos) {
-      return ListError{std::string("the ") + name + " has " + quotedValue(entry) + ", which is not two cells joined by \",\""};
+      return ListError{std::string("the ") + name + " has " + quotedValue(entry) +
+                       ", which is not two cells joined by \",\""};
     }
     if (auto error = readCell(entry.substr(0, comma), name, couples[i + 1].cellA)) return error;
     if (auto error = readCell(entry.substr(comma + 1), name, couples[i + 1].cellB)) return error;

@@ -41,8 +41,9 @@ FRMain::FRMain(Options options, QWidget* parent)
   // Lay out the window, its three tab strips and their pages.
   setWindowTitle(QStringLiteral("Tarvo Plim"));
   setFixedSize(kInnerWidth, kInnerHeight);
-  LesOnglets = new TabStrip({QStringLiteral("Game"), QStringLiteral("Room"), QStringLiteral("Option"), QStringLiteral("About")},
-                            {4, 4, kInnerWidth - 8, kInnerHeight - 8}, this);
+  LesOnglets =
+      new TabStrip({QStringLiteral("Game"), QStringLiteral("Room"), QStringLiteral("Option"), QStringLiteral("About")},
+                   {4, 4, kInnerWidth - 8, kInnerHeight - 8}, this);
   LesOnglets->setObjectName(QStringLiteral("LesOnglets"));
   const PageContext context{state_, clock_, sheets_, CommonDialog1};
   game_ = new GamePage(context, this);
@@ -94,10 +95,10 @@ void FRMain::openHouse(const QString& path) {
 QString FRMain::readProblemText(const QString& path, const HouseReadResult& result) const {
   // A file that could not be read at all is named by the reader's own sentence.
   const QString problem = QString::fromStdString(result.describe());
-  const QString text = result.status == HouseReadResult::Status::CannotOpen
-                           ? QStringLiteral("The house file was not read.\n\n%1.").arg(problem)
-                           : QStringLiteral("The house file \"%1\" was not read.\n\n%2.")
-                                 .arg(QDir::toNativeSeparators(path), problem);
+  const QString text =
+      result.status == HouseReadResult::Status::CannotOpen
+          ? QStringLiteral("The house file was not read.\n\n%1.").arg(problem)
+          : QStringLiteral("The house file \"%1\" was not read.\n\n%2.").arg(QDir::toNativeSeparators(path), problem);
   return text + QStringLiteral("\n\nThe house in play stays as it was.");
 }
 

@@ -48,7 +48,8 @@ EditPage::EditPage(PageContext context, QWidget* parent)
       BTeditNum(makeDisplay(this, "BTeditNum", QStringLiteral("01"), {96, 64, 65, 32})),
       BTeditPlus(makeButton(this, "BTeditPlus", QStringLiteral(">"), QString(), {160, 64, 32, 32})),
       PICedit(nullptr),
-      LesOnglets3(new TabStrip({QStringLiteral("Edit"), QStringLiteral("Import"), QStringLiteral("Place")}, {32, 128, 193, 225}, this)) {
+      LesOnglets3(new TabStrip({QStringLiteral("Edit"), QStringLiteral("Import"), QStringLiteral("Place")},
+                               {32, 128, 193, 225}, this)) {
   LesOnglets3->setObjectName(QStringLiteral("LesOnglets3"));
   QFrame* canvasFrame = borderedFrame(this, {256, 32, 324, 324});
   PICedit = new PictureArea(context_.sheets, {320, 320}, canvasFrame);
@@ -111,7 +112,9 @@ void OptionPage::LesOnglets2_Click(int page) {
 
 void OptionPage::showRoomNumber(int number) { edit->showRoomNumber(number); }
 
-void EditPage::drawWorkingRoom() { drawRoom(*PICedit, SpriteSheet::Large, context_.state.curRoom, context_.state.counters.moveCount); }
+void EditPage::drawWorkingRoom() {
+  drawRoom(*PICedit, SpriteSheet::Large, context_.state.curRoom, context_.state.counters.moveCount);
+}
 
 void EditPage::showRoomNumber(int number) { BTeditNum->setText(QString::number(number)); }
 

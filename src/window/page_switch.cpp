@@ -6,7 +6,8 @@
 
 namespace tarvo {
 
-PageSwitch::PageSwitch(QTabBar* strip, QList<QWidget*> pages, QObject* parent) : QObject(parent), pages_(std::move(pages)) {
+PageSwitch::PageSwitch(QTabBar* strip, QList<QWidget*> pages, QObject* parent)
+    : QObject(parent), pages_(std::move(pages)) {
   for (qsizetype i = 0; i < pages_.size(); ++i) pages_[i]->setVisible(i == 0);
   strip->setCurrentIndex(0);
   connect(strip, &QTabBar::currentChanged, this, &PageSwitch::onTabChosen);

@@ -13,8 +13,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -58,7 +58,8 @@ ChildSave inChild(const std::function<ChildSave()>& work) {
   ::close(pipes[1]);
   std::string message;
   char buffer[4096];
-  for (ssize_t n; (n = ::read(pipes[0], buffer, sizeof buffer)) > 0;) message.append(buffer, static_cast<std::size_t>(n));
+  for (ssize_t n; (n = ::read(pipes[0], buffer, sizeof buffer)) > 0;)
+    message.append(buffer, static_cast<std::size_t>(n));
   ::close(pipes[0]);
   int status = 0;
   ::waitpid(child, &status, 0);
@@ -293,8 +294,9 @@ TEST_F(FileSave, AWriteThatFailsPartWayLeavesTheOldFileAndReportsTheSystemsError
   ASSERT_TRUE(tooLarge.ran);
   EXPECT_FALSE(tooLarge.result.ok);
   EXPECT_EQ(tooLarge.result.errorNumber, EFBIG);
-  EXPECT_EQ(tooLarge.result.description, "cannot write the house in a new file in " + folder_ + ", so it was not saved and " +
-                                             path("house.hou") + " is as it was: File too large");
+  EXPECT_EQ(tooLarge.result.description, "cannot write the house in a new file in " + folder_ +
+                                             ", so it was not saved and " + path("house.hou") +
+                                             " is as it was: File too large");
   EXPECT_EQ(read("house.hou"), kOld);
   EXPECT_EQ(names(), Names{"house.hou"});
 

@@ -124,15 +124,15 @@ TEST(HouseReader, RefusedFilesLeaveTheHouseAsItWas) {
   HouseRecord house = readOrFail(fixtureBytes("sixteen_rooms.hou"));
   const RoomRecord playing = house.rooms[0];
   const std::string before = fingerprint(house);
-  for (const char* header : {"HOUSE FILE FOR TARVO PLIM ", "house file for tarvo plim",
-                             "\xEF\xBB\xBFHOUSE FILE FOR TARVO PLIM", ""}) {
+  for (const char* header :
+       {"HOUSE FILE FOR TARVO PLIM ", "house file for tarvo plim", "\xEF\xBB\xBFHOUSE FILE FOR TARVO PLIM", ""}) {
     EXPECT_EQ(readHouse(joined(example(1, header)), house).status, Status::NotAHouse) << header;
   }
   const Texts whole = example();
   auto cut = [&](long kept) { return Texts(whole.begin(), whole.begin() + kept); };
   const std::pair<Texts, int> broken[] = {
-      {cut(3), 4},  // ends in the header
-      {cut(8), 9},  // ends in the rows
+      {cut(3), 4},    // ends in the header
+      {cut(8), 9},    // ends in the rows
       {cut(18), 19},  // ends before the record line
       {example(4, "NUMBER OF ROOM:2"), 20},
       {example(4, "NUMBER OF ROOM:one"), 4},
@@ -142,7 +142,7 @@ TEST(HouseReader, RefusedFilesLeaveTheHouseAsItWas) {
       {example(19, "Ann\t5\t00:07"), 19},
       {example(16, "FORBBIDEN PLACE:24"), 16},
       {example(17, "FORBBIDEN COUPLE:32;"), 17},
-      {example(16, "FORBBIDEN PLACE:24;77"), 16},  // two characters after the last ";"
+      {example(16, "FORBBIDEN PLACE:24;77"), 16},        // two characters after the last ";"
       {example(16, "FORBBIDEN PLACE:2147483648;"), 16},  // beyond 32 bits
       {example(18, "NUMBER OF RECCORD:" + std::to_string(kMaxHouseRecords + 1)), 18},
       {example(16, "FORBBIDEN PLACE:" + joined(Texts(81, "1"), ";")), 16},
@@ -220,16 +220,18 @@ TEST(HouseReader, MessagesSayWhatIsWrongAndQuoteAtMostSixtyCharacters) {
   // Counts too large to hold are out of range, not "not a number".
   EXPECT_EQ(problem(example(4, "NUMBER OF ROOM: 99999999999")),
             "the number of rooms is 99999999999; a house holds 1 to 16 rooms");
-  EXPECT_EQ(problem(example(18, "NUMBER OF RECCORD:12582912")),
-            "room 1 has 12582912 records; a house holds at most " + std::to_string(kMaxHouseRecords) + " records in all");
+  EXPECT_EQ(
+      problem(example(18, "NUMBER OF RECCORD:12582912")),
+      "room 1 has 12582912 records; a house holds at most " + std::to_string(kMaxHouseRecords) + " records in all");
   EXPECT_EQ(problem(example(4, "NUMBER OF ROOM:" + repeated("9", 10'000'000))),
             "the number of rooms is " + repeated("9", 60) + "\u2026; a house holds 1 to 16 rooms");
   EXPECT_EQ(problem(example(4, "NUMBER OF ROOM:" + repeated("9", 100) + "x")),
             "the number of rooms \"" + repeated("9", 60) + "\u2026\" is not a whole number");
 
   // Values are shown in UTF-8, cut after 60 characters, never inside one.
-  EXPECT_EQ(problem(example(16, "FORBBIDEN PLACE:" + repeated("\xE9", 1000) + ";")),
-            "room 1: the forbidden place list has \"" + repeated("\u00E9", 60) + "\u2026\" where a cell number belongs");
+  EXPECT_EQ(
+      problem(example(16, "FORBBIDEN PLACE:" + repeated("\xE9", 1000) + ";")),
+      "room 1: the forbidden place list has \"" + repeated("\u00E9", 60) + "\u2026\" where a cell number belongs");
   EXPECT_EQ(problem(example(17, "FORBBIDEN COUPLE:" + repeated("\x80", 61))),
             "room 1: the forbidden couple list ends with \"" + repeated("\u20AC", 60) + "\u2026\", which has no \";\"");
   EXPECT_EQ(problem(example(17, "FORBBIDEN COUPLE:" + repeated("\x80", 60) + ";")),
@@ -325,10 +327,13 @@ TEST(HouseWriter, WritesTheHouseFormatWithQuestionMarksForForeignCharacters) {
   std::string written = writeHouse(house);
   EXPECT_NE(written.find("\r\nHOUSE's NAME:Caf\xE9 \x80 ? ?\r\n"), std::string::npos) << written;
   // Broken or overlong UTF-8 never turns into a byte the name did not have, such as a line end.
-  house.houseName = "a\xC1\x8A\xE0\x80\x8A" "b\xC3";
+  house.houseName =
+      "a\xC1\x8A\xE0\x80\x8A"
+      "b\xC3";
   EXPECT_NE(writeHouse(house).find("NAME:a?????b?\r\n"), std::string::npos);
-  EXPECT_NE(written.find("----------\r\nFORBBIDEN PLACE:\r\nFORBBIDEN COUPLE:\r\nNUMBER OF RECCORD:1\r\n?\t?\t?\t?\t\r\n"),
-            std::string::npos)
+  EXPECT_NE(
+      written.find("----------\r\nFORBBIDEN PLACE:\r\nFORBBIDEN COUPLE:\r\nNUMBER OF RECCORD:1\r\n?\t?\t?\t?\t\r\n"),
+      std::string::npos)
       << written;
 
   house = readOrFail(fixtureBytes("sixteen_rooms.hou"));

@@ -176,7 +176,8 @@ TEST_F(WindowTest, AFailedSaveShowsTheErrorAndKeepsTheFileThatWasThere) {
         })
         .then<QMessageBox>([&](QMessageBox* box) {
           limitFileSize(original.rlim_cur);
-          EXPECT_TRUE(box->windowTitle().contains(QStringLiteral("n\u00B0%1 ").arg(EFBIG))) << box->windowTitle().toStdString();
+          EXPECT_TRUE(box->windowTitle().contains(QStringLiteral("n\u00B0%1 ").arg(EFBIG)))
+              << box->windowTitle().toStdString();
           EXPECT_TRUE(box->text().contains(QString::fromLocal8Bit(std::strerror(EFBIG)))) << box->text().toStdString();
           expectSaveError(box);
         });

@@ -14,7 +14,8 @@ TEST_F(WindowTest, EachStripShowsOnlyItsFirstPageAtStart) {
   for (int k = 1; k <= 4; ++k) EXPECT_EQ(shown(QStringLiteral("Onglet%1").arg(k)), k == 1) << "page " << k;
   EXPECT_FALSE(find(QStringLiteral("Onglet2_1"))->isHidden());
   EXPECT_TRUE(find(QStringLiteral("Onglet2_2"))->isHidden());
-  for (int k = 1; k <= 3; ++k) EXPECT_EQ(find(QStringLiteral("Onglet3_%1").arg(k))->isHidden(), k != 1) << "frame " << k;
+  for (int k = 1; k <= 3; ++k)
+    EXPECT_EQ(find(QStringLiteral("Onglet3_%1").arg(k))->isHidden(), k != 1) << "frame " << k;
   // Room 1 of the default house is in play.
   EXPECT_EQ(caption("BTchoisiHouse"), "House: Three Rooms");
   EXPECT_EQ(caption("BTnumPiece"), "1/3");

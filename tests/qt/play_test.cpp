@@ -11,11 +11,15 @@ TEST_F(WindowTest, KeypadWithNumLockOnOrOffAndArrowKeysMoveTheMan) {
   FRMain& w = start();
   const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, int>> presses = {
       // Keypad with Num Lock on: digits with the keypad flag; off: arrows with the flag.
-      {Qt::Key_6, Qt::KeypadModifier, 23}, {Qt::Key_2, Qt::KeypadModifier, 33},
-      {Qt::Key_Up, Qt::KeypadModifier, 23}, {Qt::Key_Left, Qt::KeypadModifier, 22},
+      {Qt::Key_6, Qt::KeypadModifier, 23},
+      {Qt::Key_2, Qt::KeypadModifier, 33},
+      {Qt::Key_Up, Qt::KeypadModifier, 23},
+      {Qt::Key_Left, Qt::KeypadModifier, 22},
       // The arrow keys.
-      {Qt::Key_Right, Qt::NoModifier, 23}, {Qt::Key_Down, Qt::NoModifier, 33},
-      {Qt::Key_Up, Qt::NoModifier, 23}, {Qt::Key_Left, Qt::NoModifier, 22}};
+      {Qt::Key_Right, Qt::NoModifier, 23},
+      {Qt::Key_Down, Qt::NoModifier, 33},
+      {Qt::Key_Up, Qt::NoModifier, 23},
+      {Qt::Key_Left, Qt::NoModifier, 22}};
   for (auto [pressed, modifiers, expected] : presses) {
     key(pressed, modifiers);
     EXPECT_EQ(man(), expected) << "key " << int(pressed);

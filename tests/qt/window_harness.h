@@ -35,16 +35,16 @@ inline void PrintTo(const QStringList& texts, std::ostream* out) {
 namespace tarvo::test {
 
 struct RoomText {
-  std::vector<std::string> rows;  // ten rows of ten symbols
-  std::string places;             // "24;35;"
-  std::string couples;            // "24,34;"
+  std::vector<std::string> rows;     // ten rows of ten symbols
+  std::string places;                // "24;35;"
+  std::string couples;               // "24,34;"
   std::vector<std::string> records;  // "Ann\t5\t00:07\trD\t"
 };
 
 // A house file in the writer's own form: CR LF lines, rows of exactly ten symbols.
 inline QByteArray houseFile(const std::string& name, const std::vector<RoomText>& rooms) {
-  std::string text = "HOUSE FILE FOR TARVO PLIM\r\nVersion:1.0\r\nHOUSE's NAME:" + name + "\r\nNUMBER OF ROOM:" +
-                     std::to_string(rooms.size()) + "\r\n";
+  std::string text = "HOUSE FILE FOR TARVO PLIM\r\nVersion:1.0\r\nHOUSE's NAME:" + name +
+                     "\r\nNUMBER OF ROOM:" + std::to_string(rooms.size()) + "\r\n";
   const std::string bar(39, '=');
   for (std::size_t r = 0; r < rooms.size(); ++r) {
     text += bar + " ROOM " + std::to_string(r) + bar + "\r\n";
@@ -60,7 +60,8 @@ inline QByteArray houseFile(const std::string& name, const std::vector<RoomText>
 
 // Room 1: the man at 22, a box at 24 and its goal at 26, so "r R R" solves it. The couples
 // (24,34) and (25,35) put a mark on 34 at the start; the first push moves it to 35.
-inline const RoomText kPushRoom{{"----------", "-#######--", "-#@ $ .#--", "-#     #--", "-#######--"}, "", "24,34;25,35;", {}};
+inline const RoomText kPushRoom{
+    {"----------", "-#######--", "-#@ $ .#--", "-#     #--", "-#######--"}, "", "24,34;25,35;", {}};
 // Room 2: the man at 23, the box at 34 over its goal at 44; two records.
 inline const RoomText kRecordRoom{{"----------", "--####----", "--#@ #----", "--# $#----", "--# .#----", "--####----"},
                                   "",
@@ -119,7 +120,9 @@ class DialogScript {
 
 // The width a dialog needs to show its whole title under a window manager: the title in the
 // application font and the title bar's own buttons.
-inline int titleWidth(const QString& title) { return QFontMetrics(QApplication::font()).horizontalAdvance(title) + 120; }
+inline int titleWidth(const QString& title) {
+  return QFontMetrics(QApplication::font()).horizontalAdvance(title) + 120;
+}
 
 class WindowTest : public ::testing::Test {
  protected:
@@ -199,12 +202,14 @@ class WindowTest : public ::testing::Test {
   // The message box the window shows without blocking, once it is on screen.
   QMessageBox* shownMessage() {
     QMessageBox* shown = nullptr;
-    const bool found = QTest::qWaitFor([&] {
-      for (QMessageBox* box : window->findChildren<QMessageBox*>()) {
-        if (box->isVisible()) shown = box;
-      }
-      return shown != nullptr;
-    }, 2000);
+    const bool found = QTest::qWaitFor(
+        [&] {
+          for (QMessageBox* box : window->findChildren<QMessageBox*>()) {
+            if (box->isVisible()) shown = box;
+          }
+          return shown != nullptr;
+        },
+        2000);
     return found ? shown : nullptr;
   }
 

@@ -1,8 +1,8 @@
 // The marks that forbidden places and couples put on the working room.
 #include <gtest/gtest.h>
 
-#include "rules/forbidden_marks.h"
 #include "room_builder.h"
+#include "rules/forbidden_marks.h"
 
 namespace tarvo::test {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <utility>
 
+#include "room_builder.h"
 #include "rules/completion.h"
 #include "rules/drawing.h"
-#include "room_builder.h"
 
 namespace tarvo::test {
 namespace {
@@ -58,7 +58,7 @@ TEST(Steps, WallsOutsideCellsSecondBoxesAndAMissingManBlock) {
       {{"#@#"}, kRight},
       {{"#@$#"}, kRight},
       {{"#@$$ #"}, kRight},
-      {{"@ "}, kUp},                                                  // off the top row
+      {{"@ "}, kUp},                                                   // off the top row
       {{"-", "-", "-", "-", "-", "-", "-", "-", " ", " @ "}, kDown},   // off the bottom row
       {{"-", "-", "-", "-", "-", "-", "-", "-", " @ ", " $ "}, kDown}  // a box off the bottom row
   };
@@ -190,7 +190,11 @@ TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
 
 class RecordingCanvas : public TileCanvas {
  public:
-  struct Painted { SpriteSheet sheet; Tile tile; int x, y; };
+  struct Painted {
+    SpriteSheet sheet;
+    Tile tile;
+    int x, y;
+  };
   void drawTile(SpriteSheet sheet, Tile tile, int x, int y) override { painted.push_back({sheet, tile, x, y}); }
   std::size_t count() { return std::exchange(painted, {}).size(); }
   std::vector<Painted> painted;

@@ -7,18 +7,18 @@
 namespace art {
 
 struct GifColour {
-    std::uint8_t r = 0;
-    std::uint8_t g = 0;
-    std::uint8_t b = 0;
-    friend bool operator==(const GifColour&, const GifColour&) = default;
+  std::uint8_t r = 0;
+  std::uint8_t g = 0;
+  std::uint8_t b = 0;
+  friend bool operator==(const GifColour&, const GifColour&) = default;
 };
 
 // One picture as palette indexes, one byte per pixel, rows from top to bottom.
 struct IndexedImage {
-    int width = 0;
-    int height = 0;
-    std::vector<GifColour> palette;    // 1 to 256 colours
-    std::vector<std::uint8_t> pixels;  // width * height entries, each < palette.size()
+  int width = 0;
+  int height = 0;
+  std::vector<GifColour> palette;    // 1 to 256 colours
+  std::vector<std::uint8_t> pixels;  // width * height entries, each < palette.size()
 };
 
 // Encodes the image as a GIF89a file: one frame, a global colour table, no transparency.

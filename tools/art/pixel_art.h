@@ -10,8 +10,8 @@ namespace art {
 
 // One letter of a sprite map and the colour it paints.
 struct Ink {
-    char key;
-    QRgb colour;
+  char key;
+  QRgb colour;
 };
 
 // Sprite map letters with a fixed meaning: '.' leaves the pixel alone, ':' darkens it

@@ -80,52 +80,40 @@ constexpr std::array<std::string_view, 8> crateRows{{
     "..::::::",
 }};
 
-std::array<Ink, 4> crateInks(bool onGoal)
-{
-    using namespace colours;
-    if (onGoal)
-        return {{{'e', leafEdge}, {'d', leafDark}, {'w', leaf}, {'l', leafLight}}};
-    return {{{'e', woodEdge}, {'d', woodDark}, {'w', wood}, {'l', woodLight}}};
+std::array<Ink, 4> crateInks(bool onGoal) {
+  using namespace colours;
+  if (onGoal) return {{{'e', leafEdge}, {'d', leafDark}, {'w', leaf}, {'l', leafLight}}};
+  return {{{'e', woodEdge}, {'d', woodDark}, {'w', wood}, {'l', woodLight}}};
 }
 
 }  // namespace
 
-QImage outside()
-{
-    QImage tile = solidTile(size, colours::outside);
-    for (int i = 0; i < size; ++i)
-        tile.setPixel(i, i, colours::outsideLine);
-    return tile;
+QImage outside() {
+  QImage tile = solidTile(size, colours::outside);
+  for (int i = 0; i < size; ++i) tile.setPixel(i, i, colours::outsideLine);
+  return tile;
 }
 
-QImage wall()
-{
-    QImage tile = solidTile(size, colours::stone);
-    stamp(tile, 0, 0, wallRows, wallInks);
-    return tile;
+QImage wall() {
+  QImage tile = solidTile(size, colours::stone);
+  stamp(tile, 0, 0, wallRows, wallInks);
+  return tile;
 }
 
-QImage ground(bool goal, bool marked)
-{
-    QImage tile = solidTile(size, colours::sand);
-    fillRect(tile, 0, size - 1, size, 1, colours::sandDark);
-    fillRect(tile, size - 1, 0, 1, size, colours::sandDark);
-    if (goal)
-        stamp(tile, 0, 0, goalRows, goalInks);
-    if (marked)
-        darken(tile, colours::markFactor);
-    return tile;
+QImage ground(bool goal, bool marked) {
+  QImage tile = solidTile(size, colours::sand);
+  fillRect(tile, 0, size - 1, size, 1, colours::sandDark);
+  fillRect(tile, size - 1, 0, 1, size, colours::sandDark);
+  if (goal) stamp(tile, 0, 0, goalRows, goalInks);
+  if (marked) darken(tile, colours::markFactor);
+  return tile;
 }
 
-void drawMan(QImage& tile)
-{
-    stampSymmetric(tile, 0, 0, manHalves, manInks);
-}
+void drawMan(QImage& tile) { stampSymmetric(tile, 0, 0, manHalves, manInks); }
 
-void drawBox(QImage& tile, bool onGoal)
-{
-    const auto inks = crateInks(onGoal);
-    stamp(tile, 0, 0, crateRows, inks);
+void drawBox(QImage& tile, bool onGoal) {
+  const auto inks = crateInks(onGoal);
+  stamp(tile, 0, 0, crateRows, inks);
 }
 
 }  // namespace art::small

@@ -1,4 +1,5 @@
-// A room as the solver sees it: read with the game's room text reader, checked for being playable, and turned into walls, goals, boxes and the man.
+// A room as the solver sees it: read with the game's room text reader, checked for being playable, and turned into
+// walls, goals, boxes and the man.
 #pragma once
 
 #include <array>
@@ -31,8 +32,8 @@ struct Board {
 
 // A room the solver can take, or why the rows do not make one.
 struct BoardResult {
-  RoomRecord room;  // as the game reads the rows: for the house file and for replaying
-  Board board;      // the same room for the search
+  RoomRecord room;    // as the game reads the rows: for the house file and for replaying
+  Board board;        // the same room for the search
   std::string error;  // empty when the room is playable
   bool ok() const { return error.empty(); }
 };

@@ -19,9 +19,7 @@ struct Key {
 };
 
 struct KeyHash {
-  std::size_t operator()(const Key& key) const {
-    return std::hash<BoxSet>{}(key.boxes) * 31u + key.man;
-  }
+  std::size_t operator()(const Key& key) const { return std::hash<BoxSet>{}(key.boxes) * 31u + key.man; }
 };
 
 struct Node {
@@ -157,8 +155,12 @@ class Search {
           moved.reset(box);
           moved.set(target);
           if (frozenSquare(moved, target)) continue;
-          Node child{Key{moved, static_cast<std::uint8_t>(box)}, id, parent.moves + walks.distance[stand] + 1,
-                     parent.pushes + 1, static_cast<std::int8_t>(box), static_cast<std::int8_t>(d)};
+          Node child{Key{moved, static_cast<std::uint8_t>(box)},
+                     id,
+                     parent.moves + walks.distance[stand] + 1,
+                     parent.pushes + 1,
+                     static_cast<std::int8_t>(box),
+                     static_cast<std::int8_t>(d)};
           auto found = index_.find(child.key);
           if (found == index_.end()) {
             next.push_back(static_cast<int>(nodes_.size()));

@@ -20,8 +20,8 @@ enum class Outcome { Solved, NoSolution, LimitReached };
 
 struct SolveResult {
   Outcome outcome = Outcome::NoSolution;
-  Solution solution;        // set when solved
-  std::size_t states = 0;   // positions kept during the search
+  Solution solution;       // set when solved
+  std::size_t states = 0;  // positions kept during the search
 };
 
 // Breadth-first over pushes from a board that readBoard accepted. Positions are kept with the

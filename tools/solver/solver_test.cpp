@@ -1,4 +1,5 @@
-// The solver on small rooms: the rooms it refuses, the fewest pushes and then moves, and the replay that checks its steps.
+// The solver on small rooms: the rooms it refuses, the fewest pushes and then moves, and the replay that checks its
+// steps.
 #include <gtest/gtest.h>
 
 #include <optional>
