@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -33,14 +31,13 @@ namespace fs = std::filesystem;
 const std::string kOld = "the house that was there\r\n";
 const std::string kNew = "the house being saved\r\n";
 
-// What a save in a child process did, with whatever the child saw afterwards.
+// What a save in a child process did.
 struct ChildSave {
   SaveResult result;
-  std::string seen;
   bool ran = true;  // false when the child could not set up what it was asked to
 };
 
-// Runs `work` in a child, so that limits, a changed user or a private mount stay there. The
+// Runs `work` in a child, so that limits or a changed user stay there. The
 // child sends back its fields through a pipe, each ended by a NUL byte.
 ChildSave inChild(const std::function<ChildSave()>& work) {
   int pipes[2];
@@ -50,7 +47,7 @@ ChildSave inChild(const std::function<ChildSave()>& work) {
     const ChildSave save = work();
     std::string message;
     for (const std::string& field : {std::string(save.ran ? "1" : "0"), std::string(save.result.ok ? "1" : "0"),
-                                     std::to_string(save.result.errorNumber), save.result.description, save.seen}) {
+                                     std::to_string(save.result.errorNumber), save.result.description}) {
       message += field + '\0';
     }
     std::_Exit(::write(pipes[1], message.data(), message.size()) == static_cast<ssize_t>(message.size()) ? 0 : 3);
@@ -67,11 +64,10 @@ ChildSave inChild(const std::function<ChildSave()>& work) {
   std::vector<std::string> fields;
   std::istringstream in(message);
   for (std::string field; std::getline(in, field, '\0');) fields.push_back(field);
-  fields.resize(5);
+  fields.resize(4);
   ChildSave save;
   save.ran = fields[0] == "1";
   save.result = SaveResult{fields[1] == "1", std::atoi(fields[2].c_str()), fields[3]};
-  save.seen = fields[4];
   return save;
 }
 
@@ -121,22 +117,13 @@ class FileSave : public ::testing::Test {
 
 using Names = std::vector<std::string>;
 
-TEST_F(FileSave, ReplacesARegularFileWithItsModeAndOwnerAndLeavesNoTemporaryFile) {
+TEST_F(FileSave, ReplacesARegularFileWithItsModeAndLeavesNoTemporaryFile) {
   write("house.hou", kOld);
   ASSERT_EQ(::chmod(path("house.hou").c_str(), 0640), 0);
-  const bool root = ::geteuid() == 0;
-  if (root) {
-    ASSERT_EQ(::chown(path("house.hou").c_str(), 1234, 5678), 0);
-  }
-
   const SaveResult saved = saveFileSafely(path("house.hou"), kNew);
   EXPECT_TRUE(saved.ok) << saved.description;
   EXPECT_EQ(read("house.hou"), kNew);
   EXPECT_EQ(status("house.hou").st_mode & 07777, 0640u);
-  if (root) {
-    EXPECT_EQ(status("house.hou").st_uid, 1234u) << "root saving someone's house must not take it from them";
-    EXPECT_EQ(status("house.hou").st_gid, 5678u);
-  }
 
   // A new file gets what any new file would: 0666 less the umask, not mkstemp's 0600.
   const mode_t mask = ::umask(027);
@@ -146,13 +133,6 @@ TEST_F(FileSave, ReplacesARegularFileWithItsModeAndOwnerAndLeavesNoTemporaryFile
   EXPECT_EQ(status("new.hou").st_mode & 07777, 0640u);
   EXPECT_EQ(read("new.hou"), large);
   EXPECT_EQ(names(), (Names{"house.hou", "new.hou"}));
-
-  // A name alone is a file in the current folder.
-  const fs::path before = fs::current_path();
-  fs::current_path(folder_);
-  EXPECT_TRUE(saveFileSafely("here.hou", kNew).ok);
-  fs::current_path(before);
-  EXPECT_EQ(read("here.hou"), kNew);
 }
 
 // A rename goes over anything: saving onto /dev/full as root once left a regular file there.
@@ -193,9 +173,6 @@ TEST_F(FileSave, RefusesDevicesFifosAndFoldersAndLinksToThemAndLeavesThemAlone) 
     std::cout << "no device made here (" << std::strerror(errno) << "): devices are not checked\n";
   }
 
-  const SaveResult noName = saveFileSafely(path("folder/"), kNew);
-  EXPECT_FALSE(noName.ok);
-  EXPECT_EQ(noName.errorNumber, kSaveNoFileName);
   EXPECT_EQ(names(), (Names{"fifo", "folder", "full", "to-fifo", "to-folder", "to-full"}));
   EXPECT_EQ(names("folder"), Names{"inside.hou"});
 }
@@ -213,20 +190,7 @@ TEST_F(FileSave, ALinkLeadsToTheFileItNamesWhichIsReplacedWhileTheLinkStays) {
   EXPECT_TRUE(S_ISLNK(status("absolute").st_mode));
   EXPECT_TRUE(S_ISLNK(status("links/relative").st_mode));
   EXPECT_EQ(fs::read_symlink(path("links/relative")), "../house.hou");
-
-  // A link to a file not made yet makes that file.
-  ASSERT_EQ(::symlink("later.hou", path("to-later").c_str()), 0);
-  EXPECT_TRUE(saveFileSafely(path("to-later"), kNew).ok);
-  EXPECT_EQ(read("later.hou"), kNew);
-  EXPECT_TRUE(S_ISLNK(status("to-later").st_mode));
-
-  ASSERT_EQ(::symlink("loop-b", path("loop-a").c_str()), 0);
-  ASSERT_EQ(::symlink("loop-a", path("loop-b").c_str()), 0);
-  const SaveResult loop = saveFileSafely(path("loop-a"), kNew);
-  EXPECT_FALSE(loop.ok);
-  EXPECT_EQ(loop.errorNumber, ELOOP);
-  EXPECT_EQ(names(), (Names{"absolute", "house.hou", "later.hou", "links", "loop-a", "loop-b", "to-later"}));
-  EXPECT_EQ(names("links"), Names{"relative"});
+  EXPECT_EQ(names(), (Names{"absolute", "house.hou", "links"}));
 }
 
 // A file is never written in place: where no new file can be made beside it, it stays as it
@@ -243,20 +207,8 @@ TEST_F(FileSave, AFolderThatTakesNoNewFileLeavesTheFileAsItWasAndIsNamed) {
   expectNotSaved(saveFileSafely(path("plain/house.hou"), kNew), ENOTDIR, path("plain"));
   EXPECT_EQ(read("plain"), kOld);
 
-  // No file descriptor left for the temporary file.
-  write("house.hou", kOld);
-  const ChildSave noDescriptor = inChild([&] {
-    ChildSave save;
-    const int lowestFree = ::dup(0);
-    ::close(lowestFree);
-    const rlimit limit{static_cast<rlim_t>(lowestFree), static_cast<rlim_t>(lowestFree)};
-    save.ran = ::setrlimit(RLIMIT_NOFILE, &limit) == 0;
-    save.result = saveFileSafely(path("house.hou"), kNew);
-    return save;
-  });
-  expectNotSaved(noDescriptor.result, EMFILE, folder_);
-
   // A folder that only its owner may write, holding a file that anyone may write.
+  write("house.hou", kOld);
   ASSERT_EQ(::chmod(path("house.hou").c_str(), 0666), 0);
   ASSERT_EQ(::chmod(folder_.c_str(), 0755), 0);
   const bool root = ::geteuid() == 0;
@@ -276,8 +228,8 @@ TEST_F(FileSave, AFolderThatTakesNoNewFileLeavesTheFileAsItWasAndIsNamed) {
   EXPECT_EQ(names(), (Names{"house.hou", "plain"}));
 }
 
-// The write itself fails part way. The window ignores SIGXFSZ, so a file size limit shows as
-// EFBIG; a full disk is a tiny file system in a private mount, where the system allows one.
+// The write itself fails part way, as on a full disk. The window ignores SIGXFSZ, so a file
+// size limit shows as EFBIG.
 TEST_F(FileSave, AWriteThatFailsPartWayLeavesTheOldFileAndReportsTheSystemsError) {
   write("house.hou", kOld);
   const std::string large(64 << 10, 'x');
@@ -300,22 +252,6 @@ TEST_F(FileSave, AWriteThatFailsPartWayLeavesTheOldFileAndReportsTheSystemsError
   EXPECT_EQ(read("house.hou"), kOld);
   EXPECT_EQ(names(), Names{"house.hou"});
 
-  ASSERT_EQ(::mkdir(path("small").c_str(), 0755), 0);
-  const ChildSave full = inChild([&] {
-    ChildSave save;
-    save.ran = ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-               ::mount("tmpfs", path("small").c_str(), "tmpfs", 0, "size=16k") == 0;
-    if (!save.ran) return save;
-    write("small/house.hou", kOld);
-    save.result = saveFileSafely(path("small/house.hou"), large);
-    save.seen = read("small/house.hou") + "|";
-    for (const std::string& name : names("small")) save.seen += name + "|";
-    return save;
-  });
-  if (!full.ran) GTEST_SKIP() << "no private tmpfs here: a full disk is covered by the size limit above alone";
-  EXPECT_FALSE(full.result.ok);
-  EXPECT_EQ(full.result.errorNumber, ENOSPC) << full.result.description;
-  EXPECT_EQ(full.seen, kOld + "|house.hou|");
 }
 
 }  // namespace
