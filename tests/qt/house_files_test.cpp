@@ -44,7 +44,7 @@ void expectSaveError(QMessageBox* box) {
 
 TEST_F(WindowTest, OpeningAHouseReplacesTheHouseInPlay) {
   writeFile("other.hou", houseFile("Other House", {kShortRoom, kPushRoom}));
-  start();
+  FRMain& w = start();
   key(Qt::Key_6);
   {
     DialogScript script;
@@ -82,7 +82,7 @@ TEST_F(WindowTest, AFileThatIsNotAHouseOrIsBrokenIsNamedAndTheHouseStays) {
   writeFile("<font size=7>notes.txt", "Shopping list\r\nmilk\r\n");
   const QByteArrayList lines = threeRoomHouse().split('\n');
   writeFile("broken.hou", lines.mid(0, 8).join('\n') + '\n');  // ends after row 3 of room 1
-  start();
+  FRMain& w = start();
   const std::string before = writeHouse(w.state().house);
 
   for (auto [name, line] : {std::pair{"<font size=7>notes.txt", "line 1:"}, {"broken.hou", "line 9:"}}) {
