@@ -2,8 +2,7 @@
 #include "window_harness.h"
 
 #include "rules/cell.h"
-#include "rules/direction.h"
-#include "rules/play.h"
+#include "rules/replay.h"
 
 namespace tarvo::test {
 namespace {
@@ -40,19 +39,6 @@ TEST_F(WindowTest, ClickingTheShownTabReloadsAndRepaintsNothing) {
   EXPECT_EQ(canvas.tilesPainted(), 0);
 }
 
-// Plays a solution from the room's start with the core's own steps.
-bool replaysFromStart(const RoomRecord& room, const std::string& solution) {
-  GameState state;
-  state.house.rooms[0] = room;
-  startRoom(state, 0);
-  for (char letter : solution) {
-    const std::optional<Direction> direction = directionOfLetter(letter);
-    const StepKind expected = std::isupper(static_cast<unsigned char>(letter)) ? StepKind::Push : StepKind::Walk;
-    if (!direction || playStep(state, *direction).step != expected) return false;
-  }
-  return countBoxesOnGoals(state.curRoom) == goalCount(state.curRoom);
-}
-
 TEST_F(WindowTest, TheGameTabStartsPlayOverSoEveryRecordReplaysTheRoom) {
   FRMain& w = start();
   const RoomRecord& stored = w.state().house.rooms[0];
@@ -82,7 +68,7 @@ TEST_F(WindowTest, TheGameTabStartsPlayOverSoEveryRecordReplaysTheRoom) {
   }
   ASSERT_EQ(stored.recSolutions->size(), 1u);
   EXPECT_EQ(stored.recMoves->front(), "3");
-  EXPECT_TRUE(replaysFromStart(stored, stored.recSolutions->front())) << stored.recSolutions->front();
+  EXPECT_EQ(replayProblem(stored, stored.recSolutions->front()), std::nullopt) << stored.recSolutions->front();
 }
 
 TEST_F(WindowTest, OptionTabPaintsTheStoredRoomWithoutMarksAndItsStripsSwitchPages) {

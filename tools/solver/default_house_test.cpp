@@ -13,7 +13,7 @@
 #include <string>
 
 #include "house/house_reader.h"
-#include "solution_check.h"
+#include "rules/replay.h"
 #include "solved_house.h"
 
 namespace tarvo::solver {
@@ -37,7 +37,7 @@ TEST(BundledHouse, EveryRecordReplaysThroughTheCoreAndSolvesItsRoom) {
     const RoomRecord& room = *house.roomNumber(number);
     ASSERT_EQ(room.recSolutions->size(), 1u);
     const std::string& steps = room.recSolutions->front();
-    EXPECT_EQ(solutionProblem(room, steps), std::nullopt);
+    EXPECT_EQ(replayProblem(room, steps), std::nullopt);
     EXPECT_EQ(room.recNames->front(), "TarvoPlim");
     EXPECT_EQ(room.recMoves->front(), std::to_string(steps.size()));
     EXPECT_EQ(room.recTimes->front(), recordTime(static_cast<int>(steps.size())));

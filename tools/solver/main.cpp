@@ -11,7 +11,7 @@
 #include "house/file_save.h"
 #include "house/house_writer.h"
 #include "room_list.h"
-#include "solution_check.h"
+#include "rules/replay.h"
 #include "solved_house.h"
 #include "solver.h"
 
@@ -128,7 +128,7 @@ bool solveOne(const ListedRoom& room, const std::string& name, std::size_t limit
     report << name << ": gave up after " << result.states << " positions (see --limit)\n";
     return false;
   }
-  if (std::optional<std::string> problem = solutionProblem(read.room, result.solution.steps)) {
+  if (std::optional<std::string> problem = replayProblem(read.room, result.solution.steps)) {
     report << name << ": the solution found does not play in the game: " << *problem << "\n";
     return false;
   }
