@@ -1,6 +1,8 @@
 // The one state object of a running game: the house, the working room and the play counters.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@ struct GameState {
   std::vector<StepRecord> undoSteps;  // since the room was last started
   std::vector<StepRecord> redoSteps;
   std::vector<std::string> solutionsRecorded;  // since the room was last started
+  std::array<std::int32_t, 2> spriteCode{FLOOR, FLOOR};  // the editor's codes of the left and right buttons
 };
 
 // The start-up defaults: room 1 of a one-room house.

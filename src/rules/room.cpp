@@ -50,16 +50,21 @@ std::int32_t countBoxesOnGoals(const RoomRecord& room) {
 
 std::int32_t goalCount(const RoomRecord& room) { return static_cast<std::int32_t>(room.goals->size()); }
 
-HouseRecord emptyHouse() {
-  HouseRecord house;
-  RoomRecord& room = house.rooms[0];
+RoomRecord emptyRoom() {
+  RoomRecord room;
   for (int row = 1; row < kRows - 1; ++row) {
     for (int column = 0; column < kColumns; ++column) {
       bool border = row == 1 || row == kRows - 2 || column == 0 || column == kColumns - 1;
       room.cells[cellIndex(row, column)] = border ? WALL : FLOOR;
     }
   }
-  room.man = -1;
+  room.man = kNoMan;
+  return room;
+}
+
+HouseRecord emptyHouse() {
+  HouseRecord house;
+  for (RoomRecord& room : house.rooms) room = emptyRoom();
   return house;
 }
 

@@ -97,7 +97,13 @@ void removeBoxesAndMan(RoomRecord& room);
 std::int32_t countBoxesOnGoals(const RoomRecord& room);
 std::int32_t goalCount(const RoomRecord& room);
 
-// A house of one empty room: outside cells in the border rows, walls around a floor, no man.
+// The `man` of a room without one.
+inline constexpr std::int32_t kNoMan = -1;
+
+// A room ready to be designed: outside cells in the border rows, walls around a floor, no man.
+RoomRecord emptyRoom();
+
+// A house of one room, every one of its 16 places an empty room.
 HouseRecord emptyHouse();
 
 }  // namespace tarvo

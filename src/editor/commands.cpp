@@ -1,0 +1,143 @@
+// The editor's commands: choosing and counting rooms, storing the edited room, shifting it.
+#include "editor/commands.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "rules/play.h"
+#include "rules/replay.h"
+
+namespace tarvo {
+
+namespace {
+
+// Keeps a valid room number after a command that may have stepped past the slots.
+void keepRoomInSlots(HouseRecord& house) {
+  if (house.currentRoom < 1 || house.currentRoom > kMaxRooms) house.currentRoom = 1;
+}
+
+bool sameLayout(const RoomRecord& a, const RoomRecord& b) {
+  return a.cells == b.cells && a.man == b.man && *a.goals == *b.goals;
+}
+
+// Records whose solution no longer solves the room go; a room whose layout is unchanged keeps
+// every record it had.
+void keepTrueRecords(RoomRecord& stored, const RoomRecord& before) {
+  if (sameLayout(stored, before)) return;
+  const std::size_t count = std::min({stored.recNames->size(), stored.recMoves->size(), stored.recTimes->size(),
+                                      stored.recSolutions->size()});
+  std::vector<std::size_t> kept;
+  for (std::size_t k = 0; k < count; ++k) {
+    if (!replayProblem(stored, (*stored.recSolutions)[k])) kept.push_back(k);
+  }
+  if (kept.size() == stored.recNames->size() && kept.size() == count) return;
+  const auto filtered = [&](const SharedList<std::string>& list) {
+    SharedList<std::string> result = newList<std::string>();
+    result->reserve(kept.size());
+    for (std::size_t k : kept) result->push_back((*list)[k]);
+    return result;
+  };
+  stored.recNames = filtered(stored.recNames);
+  stored.recMoves = filtered(stored.recMoves);
+  stored.recTimes = filtered(stored.recTimes);
+  stored.recSolutions = filtered(stored.recSolutions);
+}
+
+// Where an index goes in a shift: moved by the offset, kept when it was off the board already,
+// or nothing when the shift takes it off the board.
+std::optional<std::int32_t> shifted(std::int32_t index, int offset) {
+  if (!isPlayableCell(index)) return index;
+  if (!isPlayableCell(std::int64_t{index} + offset)) return std::nullopt;
+  return index + offset;
+}
+
+}  // namespace
+
+void readGoalsAndMan(RoomRecord& room) {
+  room.goals = newList<std::int32_t>();
+  std::int32_t lastMan = kNoMan;
+  for (int cell = 0; cell < kPlayableCells; ++cell) {
+    const std::int32_t code = room.cells[cell];
+    if (code == OUTSIDE || (code & WALL) != 0) continue;
+    if ((code & GOAL) != 0) room.goals->push_back(cell);
+    if ((code & MAN) != 0) lastMan = cell;
+  }
+  if (!isPlayableCell(room.man) || !isManCode(room.cells[room.man])) room.man = lastMan;
+}
+
+void editPreviousRoom(GameState& state, int button) {
+  HouseRecord& house = state.house;
+  if (button == kLeftButton) {
+    house.currentRoom = house.currentRoom == 1 ? house.roomCount : house.currentRoom - 1;
+    keepRoomInSlots(house);
+  } else if (button == kRightButton && house.roomCount > 1) {
+    house.roomCount -= 1;
+  }
+  loadRoomForEditing(state);
+}
+
+void editNextRoom(GameState& state, int button) {
+  HouseRecord& house = state.house;
+  if (button == kLeftButton) {
+    house.currentRoom = house.currentRoom == house.roomCount ? 1 : house.currentRoom + 1;
+    keepRoomInSlots(house);
+  } else if (button == kRightButton && house.roomCount < kMaxRooms - 1) {
+    house.roomCount += 1;
+    readGoalsAndMan(house.rooms[static_cast<std::size_t>(house.roomCount - 1)]);
+  }
+  loadRoomForEditing(state);
+}
+
+bool storeRoom(GameState& state) {
+  RoomRecord* slot = state.house.roomNumber(state.house.currentRoom);
+  if (slot == nullptr) return false;
+  RoomRecord stored = state.curRoom;
+  clearAllMarks(stored);
+  readGoalsAndMan(stored);
+  keepTrueRecords(stored, *slot);
+  *slot = stored;
+  // The working room goes on sharing the house room's records, as a copy of it would.
+  state.curRoom.recNames = stored.recNames;
+  state.curRoom.recMoves = stored.recMoves;
+  state.curRoom.recTimes = stored.recTimes;
+  state.curRoom.recSolutions = stored.recSolutions;
+  return true;
+}
+
+void shiftRoom(GameState& state, Direction direction) {
+  RoomRecord& room = state.curRoom;
+  const int offset = offsetOf(direction);
+  const CellArray before = room.cells;
+  // Cells -10..-1 and 100..109 hold OUTSIDE: they fill the row or cell left empty at the edge.
+  for (int cell = 0; cell < kPlayableCells; ++cell) room.cells[cell] = before[cell - offset];
+
+  room.man = shifted(room.man, offset).value_or(kNoMan);
+  // A new list: the one curRoom had is shared with the house room.
+  SharedList<std::int32_t> goals = newList<std::int32_t>();
+  for (std::int32_t goal : *room.goals) {
+    if (std::optional<std::int32_t> moved = shifted(goal, offset)) goals->push_back(*moved);
+  }
+  room.goals = goals;
+
+  int places = 0;
+  for (int i = 1; i <= std::clamp(room.forbPlaceCount, 0, kMaxPlaces); ++i) {
+    if (std::optional<std::int32_t> moved = shifted(room.forbPlaces[static_cast<std::size_t>(i)], offset)) {
+      room.forbPlaces[static_cast<std::size_t>(++places)] = *moved;
+    }
+  }
+  room.forbPlaceCount = places;
+  int couples = 0;
+  for (int i = 1; i <= std::clamp(room.forbCoupleCount, 0, kMaxCouples); ++i) {
+    const CouplePair couple = room.forbCouples[static_cast<std::size_t>(i)];
+    if (couple == CouplePair{}) {
+      room.forbCouples[static_cast<std::size_t>(++couples)] = couple;  // a deleted couple keeps its slot
+      continue;
+    }
+    const std::optional<std::int32_t> a = shifted(couple.cellA, offset);
+    const std::optional<std::int32_t> b = shifted(couple.cellB, offset);
+    if (a && b) room.forbCouples[static_cast<std::size_t>(++couples)] = CouplePair{*a, *b};
+  }
+  room.forbCoupleCount = couples;
+}
+
+}  // namespace tarvo

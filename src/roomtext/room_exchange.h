@@ -1,0 +1,22 @@
+// A room to and from the text of the editor's text box: ten lines of ten symbols.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "rules/room.h"
+
+namespace tarvo {
+
+// Ten lines of exactly ten symbols, each ended by a line feed; a marked cell is written as the
+// same cell unmarked.
+std::string exportRoomText(const RoomRecord& room);
+
+// Reads UTF-8 text into the room's cells, goals and man, as the user sees it: lines end at LF
+// and a CR ending a line is dropped; each character is one cell, and one that is no symbol is
+// an outside cell; a short line, an empty line and a missing line end in floor; characters
+// after the tenth and lines after the tenth are ignored. The forbidden lists and records stay.
+// The room gets a goal list of its own, so a house room that shared the old one keeps it.
+void importRoomText(RoomRecord& room, std::string_view text);
+
+}  // namespace tarvo
