@@ -24,8 +24,8 @@ bool sameLayout(const RoomRecord& a, const RoomRecord& b) {
 // every record it had.
 void keepTrueRecords(RoomRecord& stored, const RoomRecord& before) {
   if (sameLayout(stored, before)) return;
-  const std::size_t count = std::min({stored.recNames->size(), stored.recMoves->size(), stored.recTimes->size(),
-                                      stored.recSolutions->size()});
+  const std::size_t count = std::min(
+      {stored.recNames->size(), stored.recMoves->size(), stored.recTimes->size(), stored.recSolutions->size()});
   std::vector<std::size_t> kept;
   for (std::size_t k = 0; k < count; ++k) {
     if (!replayProblem(stored, (*stored.recSolutions)[k])) kept.push_back(k);

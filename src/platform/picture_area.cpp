@@ -41,6 +41,17 @@ void PictureArea::paintEvent(QPaintEvent* event) {
   for (const QRect& rect : event->region()) painter.drawPixmap(rect, picture_, rect);
 }
 
+void PictureArea::mousePressEvent(QMouseEvent* event) {
+  // Taken here, so the moves and the release that follow come here too.
+  event->accept();
+  emit mousePressed(event->button(), event->position().toPoint());
+}
+
+void PictureArea::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+  emit mouseMoved(event->buttons(), event->position().toPoint());
+}
+
 void PictureArea::mouseReleaseEvent(QMouseEvent* event) {
   emit mouseReleased(event->button(), event->position().toPoint());
   QWidget::mouseReleaseEvent(event);

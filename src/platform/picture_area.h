@@ -27,10 +27,15 @@ class PictureArea : public QWidget, public TileCanvas {
   const QPixmap& picture() const { return picture_; }
 
  signals:
+  void mousePressed(Qt::MouseButton button, QPoint position);
+  // While a button is held; positions may lie outside the picture.
+  void mouseMoved(Qt::MouseButtons buttons, QPoint position);
   void mouseReleased(Qt::MouseButton button, QPoint position);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:

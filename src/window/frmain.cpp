@@ -64,6 +64,7 @@ FRMain::FRMain(Options options, QWidget* parent)
   connect(pageSwitch_, &PageSwitch::pageChanged, this, &FRMain::LesOnglets_Click);
   connect(game_, &GamePage::houseChosen, this, &FRMain::openHouse);
   connect(game_, &GamePage::roomChanged, option_, &OptionPage::showRoomNumber);
+  connect(option_, &OptionPage::roomStored, roomPage_, &RoomPage::drawPreview);
   // The window sees the keys of its pages before any button or tab bar does.
   qApp->installEventFilter(this);
 

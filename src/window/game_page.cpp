@@ -77,6 +77,8 @@ void GamePage::BTrecommence_Click() {
 }
 
 void GamePage::showStartedRoom() {
+  // The editor may have chosen another room since this page last showed one.
+  showRoomNumber();
   applyCounters(drawRoom(*PICroom, SpriteSheet::Large, context_.state.curRoom, 0));
   BTtimeValue->setText(QString::fromStdString(formatElapsed(0)));
 }

@@ -6,47 +6,11 @@
 #include "platform/page.h"
 #include "window/page_context.h"
 
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
-
 namespace tarvo {
 
+class EditPage;
 class PageSwitch;
-class PictureArea;
 class TabStrip;
-
-// The "Edit" sub-page: the canvas, the room choice and the palette, import and shift frames.
-class EditPage : public Page {
-  Q_OBJECT
-
- public:
-  EditPage(PageContext context, QWidget* parent);
-
-  // Paints curRoom, as it stands, on the canvas.
-  void drawWorkingRoom();
-  void showRoomNumber(int number);
-
- private:
-  PageContext context_;
-  QPushButton* BTeditSave;
-  QPushButton* BTeditMoins;
-  QPushButton* BTeditNum;
-  QPushButton* BTeditPlus;
-  PictureArea* PICedit;
-  TabStrip* LesOnglets3;
-  std::array<Page*, 3> Onglet3{};
-  std::array<QLabel*, 2> PICsprite{};
-  QLabel* PICsprites;
-  QPlainTextEdit* TXTimport;
-  QPushButton* BTimport;
-  QPushButton* BTexport;
-  QPushButton* BTup;
-  QPushButton* BTleft;
-  QPushButton* BTright;
-  QPushButton* BTdown;
-  PageSwitch* frameSwitch;
-};
 
 class OptionPage : public Page {
   Q_OBJECT
@@ -60,6 +24,10 @@ class OptionPage : public Page {
   void showRoomNumber(int number);
   // Background pictures of the sub-pages.
   const std::array<Page*, 2>& subPages() const { return Onglet2; }
+
+ signals:
+  // The editor stored the room of this place (0..15) into the house.
+  void roomStored(int slot);
 
  private:
   void LesOnglets2_Click(int page);

@@ -51,11 +51,13 @@ RoomPage::RoomPage(PageContext context, QWidget* parent)
 
 void RoomPage::drawPreviews() {
   const HouseRecord& house = context_.state.house;
-  const int rooms = std::clamp(house.roomCount, 0, kMaxRooms);
-  for (int r = 0; r < rooms; ++r) {
-    const auto slot = static_cast<std::size_t>(r);
-    drawRoom(*PICpreview[slot], SpriteSheet::Small, house.rooms[slot], 0);
-  }
+  for (int slot = 0; slot < std::clamp(house.roomCount, 0, kMaxRooms); ++slot) drawPreview(slot);
+}
+
+void RoomPage::drawPreview(int slot) {
+  if (slot < 0 || slot >= kMaxRooms) return;
+  const auto place = static_cast<std::size_t>(slot);
+  drawRoom(*PICpreview[place], SpriteSheet::Small, context_.state.house.rooms[place], 0);
 }
 
 void RoomPage::PICpreview_MouseUp(int index) {

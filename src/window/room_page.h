@@ -23,6 +23,8 @@ class RoomPage : public Page {
 
   // Paints the previews of the house's rooms; those past the room count keep what they showed.
   void drawPreviews();
+  // Paints the preview of one place (0..15) of the house.
+  void drawPreview(int slot);
 
  private:
   void PICpreview_MouseUp(int index);

@@ -1,0 +1,208 @@
+// The "Edit" sub-page: the canvas, the palette, the room choice and store, the import and
+// export of room text, and the shifts, with their handlers.
+#include "window/edit_page.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "editor/canvas.h"
+#include "editor/commands.h"
+#include "platform/look.h"
+#include "platform/picture_area.h"
+#include "platform/sprite_sheets.h"
+#include "platform/tab_strip.h"
+#include "roomtext/room_exchange.h"
+#include "rules/drawing.h"
+#include "window/page_switch.h"
+
+namespace tarvo {
+
+using look::makeButton;
+using look::makeDisplay;
+
+namespace {
+
+// The border around the palette and the canvas, in pixels.
+constexpr int kBorder = 2;
+
+// A mouse button as the editor counts them: 1 left, 2 right, 4 middle.
+int buttonNumber(Qt::MouseButtons buttons) {
+  return (buttons.testFlag(Qt::LeftButton) ? kLeftButton : 0) + (buttons.testFlag(Qt::RightButton) ? kRightButton : 0) +
+         (buttons.testFlag(Qt::MiddleButton) ? kMiddleButton : 0);
+}
+
+// A picture inside a 2-pixel sunken border.
+QFrame* borderedFrame(QWidget* parent, QRect geometry) {
+  auto* frame = new QFrame(parent);
+  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  frame->setLineWidth(2);
+  frame->setGeometry(geometry);
+  return frame;
+}
+
+QLabel* borderedPicture(QWidget* parent, QRect geometry) {
+  auto* label = new QLabel(parent);
+  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  label->setLineWidth(2);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setGeometry(geometry);
+  return label;
+}
+
+}  // namespace
+
+EditPage::EditPage(PageContext context, QWidget* parent)
+    : Page(parent),
+      context_(std::move(context)),
+      BTeditSave(makeButton(this, "BTeditSave", QStringLiteral("Save"), QString(), {64, 32, 128, 32})),
+      BTeditMoins(makeButton(this, "BTeditMoins", QStringLiteral("<"), QString(), {64, 64, 32, 32})),
+      BTeditNum(makeDisplay(this, "BTeditNum", QStringLiteral("01"), {96, 64, 65, 32})),
+      BTeditPlus(makeButton(this, "BTeditPlus", QStringLiteral(">"), QString(), {160, 64, 32, 32})),
+      PICedit(nullptr),
+      LesOnglets3(new TabStrip({QStringLiteral("Edit"), QStringLiteral("Import"), QStringLiteral("Place")},
+                               {32, 128, 193, 225}, this)) {
+  LesOnglets3->setObjectName(QStringLiteral("LesOnglets3"));
+  QFrame* canvasFrame = borderedFrame(this, {256, 32, 324, 324});
+  PICedit = new PictureArea(context_.sheets, {320, 320}, canvasFrame);
+  PICedit->setObjectName(QStringLiteral("PICedit"));
+  PICedit->move(2, 2);
+
+  for (std::size_t i = 0; i < Onglet3.size(); ++i) {
+    Onglet3[i] = new Page(this);
+    Onglet3[i]->setObjectName(QStringLiteral("Onglet3_%1").arg(i + 1));
+    Onglet3[i]->setGeometry(40, 160, 177, 185);
+    Onglet3[i]->raise();
+  }
+  PICsprite[0] = borderedPicture(Onglet3[0], {20, 12, 36, 36});
+  PICsprite[1] = borderedPicture(Onglet3[0], {116, 12, 36, 36});
+  PICsprites = borderedPicture(Onglet3[0], {20, 80, 132, 100});
+  PICsprites->setPixmap(context_.sheets.sheet(SpriteSheet::Large).copy(0, 0, 128, 96));
+
+  TXTimport = new QPlainTextEdit(Onglet3[1]);
+  TXTimport->setGeometry(4, 8, 97, 169);
+  TXTimport->setFont(look::textBoxFont());
+  TXTimport->setLineWrapMode(QPlainTextEdit::NoWrap);
+  BTimport = makeButton(Onglet3[1], "BTimport", QStringLiteral("==>"), QString(), {108, 40, 65, 33});
+  BTexport = makeButton(Onglet3[1], "BTexport", QStringLiteral("<=="), QString(), {108, 104, 65, 33});
+
+  BTup = makeButton(Onglet3[2], "BTup", QStringLiteral("8"), QString(), {72, 32, 32, 32});
+  BTleft = makeButton(Onglet3[2], "BTleft", QStringLiteral("4"), QString(), {24, 80, 32, 32});
+  BTright = makeButton(Onglet3[2], "BTright", QStringLiteral("6"), QString(), {120, 80, 32, 32});
+  BTdown = makeButton(Onglet3[2], "BTdown", QStringLiteral("2"), QString(), {72, 128, 32, 32});
+
+  frameSwitch = new PageSwitch(LesOnglets3->tabBar(), {Onglet3[0], Onglet3[1], Onglet3[2]}, this);
+
+  PICsprites->setObjectName(QStringLiteral("PICsprites"));
+  PICsprite[0]->setObjectName(QStringLiteral("PICsprite1"));
+  PICsprite[1]->setObjectName(QStringLiteral("PICsprite2"));
+  TXTimport->setObjectName(QStringLiteral("TXTimport"));
+  PICsprites->installEventFilter(this);
+  // "<" and ">" act on the release of any mouse button, never from the keyboard.
+  for (QPushButton* button : {BTeditMoins, BTeditPlus}) {
+    button->setFocusPolicy(Qt::NoFocus);
+    button->installEventFilter(this);
+  }
+  connect(PICedit, &PictureArea::mousePressed, this,
+          [this](Qt::MouseButton button, QPoint at) { PICedit_MouseDown(buttonNumber(button), at); });
+  connect(PICedit, &PictureArea::mouseMoved, this,
+          [this](Qt::MouseButtons buttons, QPoint at) { PICedit_MouseMove(buttonNumber(buttons), at); });
+  connect(BTeditSave, &QPushButton::clicked, this, &EditPage::BTeditSave_Click);
+  connect(BTexport, &QPushButton::clicked, this, &EditPage::BTexport_Click);
+  connect(BTimport, &QPushButton::clicked, this, &EditPage::BTimport_Click);
+  connect(BTup, &QPushButton::clicked, this, [this] { shift(Direction::Up); });
+  connect(BTdown, &QPushButton::clicked, this, [this] { shift(Direction::Down); });
+  connect(BTleft, &QPushButton::clicked, this, [this] { shift(Direction::Left); });
+  connect(BTright, &QPushButton::clicked, this, [this] { shift(Direction::Right); });
+}
+
+bool EditPage::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (watched == PICsprites && type == QEvent::MouseButtonPress) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    PICsprites_MouseDown(buttonNumber(mouse->button()), mouse->position().toPoint() - QPoint(kBorder, kBorder));
+    return true;
+  }
+  if (watched == BTeditMoins || watched == BTeditPlus) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    // A button takes only the left press; taking the others too sends their release here.
+    if (type == QEvent::MouseButtonPress) return mouse->button() != Qt::LeftButton;
+    if (type == QEvent::MouseButtonRelease &&
+        static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) {
+      const int button = buttonNumber(mouse->button());
+      watched == BTeditMoins ? BTeditMoins_MouseUp(button) : BTeditPlus_MouseUp(button);
+    }
+    return false;
+  }
+  return Page::eventFilter(watched, event);
+}
+
+bool EditPage::paletteShown() const { return frameSwitch->shownPage() == 1; }
+
+void EditPage::PICsprites_MouseDown(int button, QPoint position) {
+  const std::optional<std::int32_t> code = choosePaletteCode(context_.state, button, position.x(), position.y());
+  if (!code) return;
+  const std::optional<Tile> tile = tileOf(*code);
+  const int size = tileSize(SpriteSheet::Large);
+  PICsprite[button == kLeftButton ? 0 : 1]->setPixmap(
+      context_.sheets.sheet(SpriteSheet::Large).copy(tile->column * size, tile->row * size, size, size));
+}
+
+void EditPage::paintCell(int cell) { drawCell(*PICedit, SpriteSheet::Large, cell, context_.state.curRoom.cells[cell]); }
+
+void EditPage::PICedit_MouseDown(int button, QPoint position) {
+  if (!paletteShown()) return;
+  if (const std::optional<int> cell = paintWithPress(context_.state, button, position.x(), position.y())) {
+    paintCell(*cell);
+  }
+}
+
+void EditPage::PICedit_MouseMove(int buttons, QPoint position) {
+  if (!paletteShown()) return;
+  if (const std::optional<int> cell = paintWithDrag(context_.state, buttons, position.x(), position.y())) {
+    paintCell(*cell);
+  }
+}
+
+void EditPage::afterRoomChoice(int button) {
+  if (button == kLeftButton) showRoomNumber(context_.state.house.currentRoom);
+  drawWorkingRoom();
+}
+
+void EditPage::BTeditMoins_MouseUp(int button) {
+  editPreviousRoom(context_.state, button);
+  afterRoomChoice(button);
+}
+
+void EditPage::BTeditPlus_MouseUp(int button) {
+  editNextRoom(context_.state, button);
+  afterRoomChoice(button);
+}
+
+void EditPage::BTeditSave_Click() {
+  if (storeRoom(context_.state)) emit roomStored(context_.state.house.currentRoom - 1);
+}
+
+void EditPage::shift(Direction direction) {
+  shiftRoom(context_.state, direction);
+  drawWorkingRoom();
+}
+
+void EditPage::BTexport_Click() {
+  TXTimport->setPlainText(QString::fromStdString(exportRoomText(context_.state.curRoom)));
+}
+
+void EditPage::BTimport_Click() {
+  importRoomText(context_.state.curRoom, TXTimport->toPlainText().toStdString());
+  drawWorkingRoom();
+}
+
+void EditPage::drawWorkingRoom() {
+  drawRoom(*PICedit, SpriteSheet::Large, context_.state.curRoom, context_.state.counters.moveCount);
+}
+
+void EditPage::showRoomNumber(int number) { BTeditNum->setText(QString::number(number)); }
+
+}  // namespace tarvo

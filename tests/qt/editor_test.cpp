@@ -1,0 +1,152 @@
+// The editor on the real widgets: palette and canvas under each mouse button, the room choice,
+// the store with its preview, a shift, export and import, and the stored room played.
+#include <QInputDialog>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+
+#include "room_builder.h"
+#include "rules/replay.h"
+#include "window_harness.h"
+
+namespace tarvo::test {
+namespace {
+
+class EditorTest : public WindowTest {
+ protected:
+  FRMain& openEditor() {
+    FRMain& w = start();
+    clickMainTab(3);
+    return w;
+  }
+
+  // The centre of a palette slot or a canvas cell, in the widget's own pixels.
+  static QPoint slot(int column, int row) { return {2 + column * 32 + 16, 2 + row * 32 + 16}; }
+  static QPoint cell(int index) { return {(index % 10) * 32 + 16, (index / 10) * 32 + 16}; }
+
+  void press(QWidget* widget, Qt::MouseButton button, QPoint at) { QTest::mousePress(widget, button, {}, at); }
+  // A drag step: a move with `held` buttons down, as a real drag reports it.
+  void drag(QWidget* widget, Qt::MouseButtons held, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+  }
+  void release(const QString& name, Qt::MouseButton which) { QTest::mouseClick(button(name), which); }
+
+  const CellArray& cells() const { return window->state().curRoom.cells; }
+  QImage largeTile(std::int32_t code) const {
+    const Tile tile = *tileOf(code);
+    return QImage(QStringLiteral(":/art/sprites32.png")).copy(tile.column * 32, tile.row * 32, 32, 32);
+  }
+};
+
+TEST_F(EditorTest, ThePaletteGivesEachButtonItsCodeAndTheCanvasPaintsWithIt) {
+  FRMain& w = openEditor();
+  auto* palette = find<QLabel>(QStringLiteral("PICsprites"));
+  PictureArea& canvas = picture("PICedit");
+  EXPECT_TRUE(find<QLabel>(QStringLiteral("PICsprite1"))->pixmap().isNull()) << "empty until the first choice";
+  press(palette, Qt::LeftButton, slot(3, 0));   // goal
+  press(palette, Qt::RightButton, slot(2, 2));  // box
+  press(palette, Qt::RightButton, slot(0, 1));  // a blank slot keeps the box
+  press(palette, Qt::MiddleButton, slot(1, 0));
+  EXPECT_EQ(find<QLabel>(QStringLiteral("PICsprite1"))->pixmap().toImage(),
+            largeTile(GOAL).convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(w.state().spriteCode, (std::array<std::int32_t, 2>{GOAL, BOX}));
+
+  canvas.resetPaintedRegion();
+  press(&canvas, Qt::RightButton, cell(33));
+  drag(&canvas, Qt::LeftButton, cell(36));
+  drag(&canvas, Qt::LeftButton | Qt::RightButton, cell(35));  // two buttons paint nothing
+  drag(&canvas, Qt::LeftButton, {330, 100});                  // past the right edge
+  EXPECT_EQ(cells()[33], BOX);
+  EXPECT_EQ(cells()[36], GOAL);
+  EXPECT_EQ(cells()[35], FLOOR);
+  EXPECT_EQ(canvas.paintedRegion(), tiles({33, 36})) << "single tiles, not the whole room";
+  EXPECT_EQ(tileImage(canvas, 33), largeTile(BOX).convertToFormat(tileImage(canvas, 33).format()));
+
+  // The man is placed by a press, never by a drag; another frame shown, nothing paints.
+  press(palette, Qt::LeftButton, slot(2, 1));
+  drag(&canvas, Qt::LeftButton, cell(34));
+  EXPECT_EQ(man(), 22);
+  press(&canvas, Qt::LeftButton, cell(32));
+  EXPECT_EQ(man(), 32);
+  clickTab(tabs("LesOnglets3"), 2);
+  press(&canvas, Qt::LeftButton, cell(35));
+  EXPECT_EQ(cells()[35], FLOOR);
+}
+
+TEST_F(EditorTest, EachMouseButtonOnTheRoomButtonsChoosesCountsOrReloads) {
+  FRMain& w = openEditor();
+  const HouseRecord& house = w.state().house;
+  release("BTeditPlus", Qt::LeftButton);
+  EXPECT_EQ(house.currentRoom, 2);
+  EXPECT_EQ(caption("BTeditNum"), "2");
+  EXPECT_EQ(man(), house.rooms[1].man);
+  release("BTeditMoins", Qt::LeftButton);
+  release("BTeditMoins", Qt::LeftButton);
+  EXPECT_EQ(caption("BTeditNum"), "3");
+  release("BTeditPlus", Qt::RightButton);
+  EXPECT_EQ(house.roomCount, 4);
+  EXPECT_EQ(house.currentRoom, 3);
+  release("BTeditMoins", Qt::RightButton);
+  EXPECT_EQ(house.roomCount, 3);
+  // Any other button reloads the room: unstored painting is gone.
+  press(find<QLabel>(QStringLiteral("PICsprites")), Qt::LeftButton, slot(1, 0));
+  press(&picture("PICedit"), Qt::LeftButton, cell(cellIndex(3, 3)));
+  ASSERT_EQ(cells()[cellIndex(3, 3)], WALL);
+  release("BTeditMoins", Qt::MiddleButton);
+  EXPECT_EQ(cells()[cellIndex(3, 3)], house.rooms[2].cells[cellIndex(3, 3)]);
+  EXPECT_EQ(caption("BTnumPiece"), "1/3") << "the Game page follows when it is shown";
+  clickMainTab(1);
+  EXPECT_EQ(caption("BTnumPiece"), "3/3");
+}
+
+TEST_F(EditorTest, AStoredRoomShowsInItsPreviewAndPlaysToCompletion) {
+  FRMain& w = openEditor();
+  const RoomRecord& stored = w.state().house.rooms[0];
+  auto* palette = find<QLabel>(QStringLiteral("PICsprites"));
+  press(palette, Qt::LeftButton, slot(3, 0));
+  press(palette, Qt::RightButton, slot(2, 2));
+  press(&picture("PICedit"), Qt::LeftButton, cell(36));
+  press(&picture("PICedit"), Qt::RightButton, cell(33));
+
+  // Exported and imported without a store, then left: the stored room stays as it was.
+  click("BTexport");
+  auto* text = find<QPlainTextEdit>(QStringLiteral("TXTimport"));
+  EXPECT_EQ(text->toPlainText().toStdString().substr(33, 11), "-# $  .#--\n");
+  text->setPlainText(QStringLiteral("#####\n#@$.#\n#####"));
+  click("BTimport");
+  EXPECT_EQ(cells()[12], BOX);
+  EXPECT_EQ(*stored.goals, Codes{26}) << "the house room keeps its goals";
+  clickMainTab(2);
+  clickMainTab(3);
+  press(palette, Qt::LeftButton, slot(3, 0));
+  press(&picture("PICedit"), Qt::LeftButton, cell(36));
+  press(&picture("PICedit"), Qt::RightButton, cell(33));
+
+  // A shift right and back left, then the store: the preview shows the room at once.
+  clickTab(tabs("LesOnglets3"), 2);
+  click("BTright");
+  EXPECT_EQ(man(), 23);
+  click("BTleft");
+  click("BTeditSave");
+  EXPECT_EQ(*stored.goals, (Codes{26, 36}));
+  const QImage preview = picture("PICpreview0").picture().toImage();
+  const QImage small(QStringLiteral(":/art/sprites8.png"));
+  EXPECT_EQ(preview.copy(6 * 8, 3 * 8, 8, 8), small.copy(3 * 8, 0, 8, 8).convertToFormat(preview.format()));
+
+  // Played on the "Game" page: both boxes onto both goals, and the record replays.
+  clickMainTab(1);
+  {
+    DialogScript script;
+    script.then<QInputDialog>([](QInputDialog* prompt) { prompt->reject(); });
+    for (Qt::Key k : {Qt::Key_6, Qt::Key_6, Qt::Key_6, Qt::Key_4, Qt::Key_4, Qt::Key_4, Qt::Key_2, Qt::Key_6, Qt::Key_6,
+                      Qt::Key_6}) {
+      key(k);
+    }
+  }
+  ASSERT_EQ(stored.recSolutions->size(), 1u) << w.state().counters.moveHistory;
+  EXPECT_EQ(replayProblem(stored, stored.recSolutions->front()), std::nullopt);
+}
+
+}  // namespace
+}  // namespace tarvo::test
