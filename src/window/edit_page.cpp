@@ -85,6 +85,9 @@ EditPage::EditPage(PageContext context, QWidget* parent)
   TXTimport->setGeometry(4, 8, 97, 169);
   TXTimport->setFont(look::textBoxFont());
   TXTimport->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Ten rows of ten symbols fill the narrow box exactly; a vertical scroll bar would take the
+  // room of a column (the wheel and the keys still scroll a longer paste).
+  TXTimport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   BTimport = makeButton(Onglet3[1], "BTimport", QStringLiteral("==>"), QString(), {108, 40, 65, 33});
   BTexport = makeButton(Onglet3[1], "BTexport", QStringLiteral("<=="), QString(), {108, 104, 65, 33});
 
