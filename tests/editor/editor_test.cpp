@@ -1,0 +1,196 @@
+// The room editor: the palette and canvas, storing the edited room, shifting it, and choosing
+// and counting the rooms of the house.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+
+#include "editor/commands.h"
+#include "house/house_reader.h"
+#include "room_builder.h"
+
+namespace tarvo::test {
+namespace {
+
+constexpr int kTile = 32;
+using Point = std::pair<int, int>;
+
+// The editor on `room`, stored as room `number` of an otherwise empty house.
+GameState editorOn(const RoomRecord& room, int number = 1) {
+  GameState state;
+  initRules(state);
+  state.house = emptyHouse();
+  state.house.roomCount = number;
+  state.house.currentRoom = number;
+  *state.house.roomNumber(number) = room;
+  loadRoomForEditing(state);
+  return state;
+}
+
+// Paints `cell` with `code` through the left button's slot.
+std::optional<int> press(GameState& state, int cell, std::int32_t code, bool drag = false) {
+  state.spriteCode[0] = code;
+  const int x = cell % kColumns * kTile + 5, y = cell / kColumns * kTile + 5;
+  return drag ? paintWithDrag(state, kLeftButton, x, y) : paintWithPress(state, kLeftButton, x, y);
+}
+
+// Sets the room number and count, releases `button` on an arrow, and gives the number and count after.
+Point arrow(GameState& state, void (*command)(GameState&, int), int button, int current, int count) {
+  state.house.currentRoom = current;
+  state.house.roomCount = count;
+  command(state, button);
+  return {state.house.currentRoom, state.house.roomCount};
+}
+
+void addRecord(RoomRecord& room, const std::string& name, const std::string& solution) {
+  room.recNames->push_back(name);
+  room.recMoves->push_back(std::to_string(solution.size()));
+  room.recTimes->push_back("00:01");
+  room.recSolutions->push_back(solution);
+}
+
+TEST(Canvas, PointsButtonsAndTheManCodeDecideWhatIsChosenAndPainted) {
+  EXPECT_EQ(canvasCell(-5, -5), 0) << "a little left of and above the area";
+  EXPECT_EQ(canvasCell(319, 0), 9);
+  for (auto [x, y] : {Point{320, 0}, Point{0, 320}, Point{-32, 0}, Point{0, -32}})
+    EXPECT_EQ(canvasCell(x, y), std::nullopt) << x;
+
+  GameState state = editorOn(emptyRoom());
+  EXPECT_EQ(choosePaletteCode(state, kRightButton, 2 * kTile + 5, kTile + 5), MAN);
+  for (auto [x, y] : {Point{5, kTile + 5}, Point{kTile + 5, 2 * kTile + 5}, Point{4 * kTile, 5}, Point{5, 3 * kTile}}) {
+    EXPECT_EQ(choosePaletteCode(state, kLeftButton, x, y), std::nullopt) << "blank slot or outside: " << x << "," << y;
+  }
+  EXPECT_EQ(choosePaletteCode(state, kMiddleButton, 5, 5), std::nullopt);
+  EXPECT_EQ(state.spriteCode, (std::array<std::int32_t, 2>{FLOOR, MAN}));
+
+  EXPECT_EQ(paintWithPress(state, kRightButton, 2 * kTile, kTile), 12);
+  EXPECT_EQ(state.curRoom.man, 12);
+  EXPECT_EQ(paintWithDrag(state, kRightButton, 3 * kTile, kTile), 13);
+  EXPECT_EQ(state.curRoom.cells[13], MAN);
+  EXPECT_EQ(state.curRoom.man, 12) << "a drag never moves the man";
+  const RoomRecord before = state.curRoom;
+  EXPECT_EQ(paintWithDrag(state, kLeftButton + kRightButton, 4 * kTile, kTile), std::nullopt);
+  EXPECT_EQ(paintWithPress(state, kMiddleButton, 4 * kTile, kTile), std::nullopt);
+  EXPECT_TRUE(state.curRoom.cells == before.cells) << roomText(state.curRoom);
+
+  press(state, 12, FLOOR);
+  press(state, 14, GOAL);
+  EXPECT_EQ(state.curRoom.man, 12) << "floor over the man leaves `man` alone";
+  EXPECT_TRUE(state.curRoom.goals->empty()) << "painting reads no goals";
+}
+
+TEST(Store, GoalsAndManAreReadFromTheUnmarkedCells) {
+  GameState state = editorOn(roomFromRows({"#######", "#@$ . #", "#     #", "#######"}));
+  setMark(state.curRoom, 21);
+  press(state, 22, BOX + GOAL);
+  press(state, 25, MAN + GOAL, true);
+  ASSERT_TRUE(storeRoom(state));
+  const RoomRecord& stored = state.house.rooms[0];
+  EXPECT_EQ(*stored.goals, (Codes{14, 22, 25}));
+  EXPECT_EQ(stored.man, 11) << "the man named keeps his place";
+  EXPECT_EQ(codes(stored, 20, 7), (Codes{2, 0, 12, 0, 0, 20, 2})) << roomText(stored);
+
+  press(state, 23, MAN, true);
+  press(state, 11, FLOOR);
+  ASSERT_TRUE(storeRoom(state));
+  EXPECT_EQ(state.house.rooms[0].man, 25) << "the last man in row order";
+  press(state, 23, FLOOR, true);
+  press(state, 25, GOAL, true);
+  ASSERT_TRUE(storeRoom(state));
+  EXPECT_EQ(state.house.rooms[0].man, kNoMan);
+
+  const HouseRecord before = state.house;
+  press(state, 0, FLOOR);
+  state.house.currentRoom = 17;
+  EXPECT_FALSE(storeRoom(state));
+  for (int k = 0; k < kMaxRooms; ++k) EXPECT_TRUE(state.house.rooms[k].cells == before.rooms[k].cells) << k;
+}
+
+TEST(Store, RecordsThatNoLongerSolveGoAndTheStoredRoomPlays) {
+  RoomRecord room = roomFromRows({"#######", "#@$  .#", "#######"});
+  addRecord(room, "Ann", "RRR");
+  addRecord(room, "Bob", "RR");  // does not solve this room
+  GameState state = editorOn(room, 3);
+  ASSERT_TRUE(storeRoom(state));
+  EXPECT_EQ(records(state.house.rooms[2]).size(), 2u) << "an unchanged room keeps every record";
+
+  press(state, 14, GOAL);
+  press(state, 15, FLOOR);
+  ASSERT_TRUE(storeRoom(state));
+  EXPECT_EQ(records(state.house.rooms[2]), (Texts{"Bob|2|00:01|RR"}));
+
+  press(state, 15, BOX + GOAL);
+  ASSERT_TRUE(storeRoom(state));
+  startRoom(state, 0);
+  EXPECT_FALSE(playStep(state, Direction::Right).completed);
+  EXPECT_TRUE(playStep(state, Direction::Right).completed) << "every goal holds a box";
+}
+
+TEST(Shift, CellsMoveInRowOrderWithTheManGoalsAndForbiddenLists) {
+  RoomRecord room = roomFromRows({"@. $#", "#   #####$"});
+  ASSERT_FALSE(parsePlaceList(room, "0;5;-10;120;"));
+  ASSERT_FALSE(parseCoupleList(room, "0,5;0,0;12,13;-3,13;"));
+  GameState state = editorOn(room);
+  shiftRoom(state, Direction::Left);
+  const RoomRecord& left = state.curRoom;
+  EXPECT_EQ(codes(left, 0, 10), (Codes{4, 0, 8, 2, -1, -1, -1, -1, -1, 2})) << "column 0 of row 1 ends row 0";
+  EXPECT_EQ(left.man, kNoMan);
+  EXPECT_EQ(*left.goals, (Codes{0}));
+  EXPECT_EQ(places(left), (Codes{4, -10, 120}));
+  EXPECT_EQ(couples(left), (std::vector<CouplePair>{{0, 0}, {11, 12}, {-3, 12}}));
+  EXPECT_EQ(*state.house.rooms[0].goals, (Codes{1})) << "the house room keeps its goals";
+
+  // Down then up: nothing is lost when row 9 is outside.
+  state = editorOn(room);
+  shiftRoom(state, Direction::Down);
+  EXPECT_EQ(state.curRoom.man, 10);
+  EXPECT_EQ(codes(state.curRoom, 0, 10), Codes(10, OUTSIDE));
+  shiftRoom(state, Direction::Up);
+  EXPECT_TRUE(state.curRoom.cells == room.cells) << roomText(state.curRoom);
+  EXPECT_EQ(state.curRoom.man, 0);
+  EXPECT_EQ(*state.curRoom.goals, *room.goals);
+  EXPECT_EQ(places(state.curRoom), places(room));
+  EXPECT_EQ(couples(state.curRoom), couples(room));
+}
+
+TEST(RoomChoice, LeftArrowsWrapRightArrowsCountAndEveryButtonReloads) {
+  GameState state = editorOn(roomFromRows({"#@$.#"}));
+  EXPECT_EQ(arrow(state, editPreviousRoom, kLeftButton, 1, 5), Point(5, 5));
+  EXPECT_EQ(arrow(state, editNextRoom, kLeftButton, 5, 5), Point(1, 5));
+  EXPECT_EQ(arrow(state, editNextRoom, kLeftButton, 5, 4), Point(6, 4)) << "past the count after it was lowered";
+  EXPECT_EQ(arrow(state, editNextRoom, kLeftButton, 16, 4), Point(1, 4));
+  EXPECT_EQ(arrow(state, editPreviousRoom, kRightButton, 5, 5), Point(5, 4));
+  EXPECT_EQ(arrow(state, editPreviousRoom, kRightButton, 1, 1), Point(1, 1));
+  EXPECT_EQ(arrow(state, editNextRoom, kRightButton, 1, 14), Point(1, 15));
+  EXPECT_EQ(arrow(state, editNextRoom, kRightButton, 1, 15), Point(1, 15));
+  EXPECT_EQ(arrow(state, editNextRoom, kRightButton, 1, 16), Point(1, 16));
+  press(state, 1, WALL);
+  EXPECT_EQ(arrow(state, editNextRoom, kMiddleButton, 1, 5), Point(1, 5));
+  EXPECT_TRUE(state.curRoom.cells == state.house.rooms[0].cells) << "unstored painting is dropped";
+}
+
+TEST(RoomChoice, ARoomJoiningTheHouseIsEmptyOrReadFromTheCellsItKept) {
+  GameState state = editorOn(roomFromRows({"#@$.#"}));
+  editNextRoom(state, kRightButton);
+  editNextRoom(state, kLeftButton);
+  ASSERT_EQ(state.house.currentRoom, 2);
+  const RoomRecord& fresh = state.curRoom;
+  EXPECT_EQ(codes(fresh, 0, 10), Codes(10, OUTSIDE));
+  EXPECT_EQ(codes(fresh, 10, 10), Codes(10, WALL));
+  EXPECT_EQ(codes(fresh, 50, 10), (Codes{2, 0, 0, 0, 0, 0, 0, 0, 0, 2}));
+  EXPECT_EQ(codes(fresh, 80, 10), Codes(10, WALL));
+  EXPECT_EQ(codes(fresh, 90, 10), Codes(10, OUTSIDE)) << roomText(fresh);
+  EXPECT_TRUE(fresh.man == kNoMan && fresh.goals->empty() && fresh.recNames->empty());
+
+  ASSERT_TRUE(readHouseFile(TARVO_FIXTURES "/sixteen_rooms.hou", state.house).ok());
+  const RoomRecord earlier = state.house.rooms[2];
+  ASSERT_TRUE(readHouseFile(TARVO_FIXTURES "/easy_one.hou", state.house).ok());
+  ASSERT_TRUE(state.house.rooms[2].goals->empty());
+  editNextRoom(state, kRightButton);
+  editNextRoom(state, kRightButton);
+  EXPECT_EQ(*state.house.rooms[2].goals, *earlier.goals);
+  EXPECT_EQ(state.house.rooms[2].man, earlier.man);
+}
+
+}  // namespace
+}  // namespace tarvo::test
