@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include "editor/canvas.h"
 #include "editor/commands.h"
@@ -198,7 +200,11 @@ void EditPage::BTexport_Click() {
 }
 
 void EditPage::BTimport_Click() {
-  importRoomText(context_.state.curRoom, TXTimport->toPlainText().toStdString());
+  // Only the first ten lines make the room: a long paste is not copied whole.
+  QString lines;
+  QTextBlock block = TXTimport->document()->firstBlock();
+  for (int row = 0; row < kRows && block.isValid(); ++row, block = block.next()) lines += block.text() + QLatin1Char('\n');
+  importRoomText(context_.state.curRoom, lines.toStdString());
   drawWorkingRoom();
 }
 
