@@ -117,7 +117,9 @@ TEST_F(EditorTest, AStoredRoomShowsInItsPreviewAndPlaysToCompletion) {
   click("BTimport");
   EXPECT_EQ(cells()[12], BOX);
   EXPECT_EQ(*stored.goals, Codes{26}) << "the house room keeps its goals";
-  clickMainTab(2);
+  clickMainTab(1);
+  EXPECT_TRUE(cells()[12] == WALL && cells()[24] == BOX && man() == 22) << "play gets the stored room";
+  EXPECT_EQ(caption("BTgoalValue"), "0/1");
   clickMainTab(3);
   press(palette, Qt::LeftButton, slot(3, 0));
   press(&picture("PICedit"), Qt::LeftButton, cell(36));
