@@ -11,6 +11,13 @@
 
 namespace tarvo {
 
+// The first cell of a forbidden couple picked on the help page, waiting for the second.
+struct PendingCouple {
+  std::int32_t cellA = 0;
+  std::int32_t cellB = 0;
+  int picks = 0;  // 0 or 1
+};
+
 struct GameState {
   HouseRecord house;
   RoomRecord curRoom;  // the working copy of the current room
@@ -19,6 +26,7 @@ struct GameState {
   std::vector<StepRecord> redoSteps;
   std::vector<std::string> solutionsRecorded;  // since the room was last started
   std::array<std::int32_t, 2> spriteCode{FLOOR, FLOOR};  // the editor's codes of the left and right buttons
+  PendingCouple pendingCouple;  // the help page's couple being picked
 };
 
 // The start-up defaults: room 1 of a one-room house.

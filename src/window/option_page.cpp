@@ -4,6 +4,7 @@
 #include "platform/tab_strip.h"
 #include "rules/play.h"
 #include "window/edit_page.h"
+#include "window/help_page.h"
 #include "window/page_switch.h"
 
 namespace tarvo {
@@ -16,7 +17,8 @@ OptionPage::OptionPage(PageContext context, QWidget* parent)
       edit(new EditPage(std::move(context), this)) {
   LesOnglets2->setObjectName(QStringLiteral("LesOnglets2"));
   Onglet2[0] = edit;
-  Onglet2[1] = new Page(this);
+  help = new HelpPage(context_, this);
+  Onglet2[1] = help;
   for (std::size_t i = 0; i < Onglet2.size(); ++i) {
     Page* subPage = Onglet2[i];
     subPage->setObjectName(QStringLiteral("Onglet2_%1").arg(i + 1));
@@ -35,6 +37,7 @@ void OptionPage::showForEditing() {
 
 void OptionPage::LesOnglets2_Click(int page) {
   if (page == 1) edit->drawWorkingRoom();
+  if (page == 2) help->fillHelpTree();
 }
 
 void OptionPage::showRoomNumber(int number) { edit->showRoomNumber(number); }

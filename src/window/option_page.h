@@ -9,6 +9,7 @@
 namespace tarvo {
 
 class EditPage;
+class HelpPage;
 class PageSwitch;
 class TabStrip;
 
@@ -36,6 +37,7 @@ class OptionPage : public Page {
   TabStrip* LesOnglets2;
   std::array<Page*, 2> Onglet2{};
   EditPage* edit;
+  HelpPage* help;
   PageSwitch* subPageSwitch;
 };
 

@@ -1,0 +1,51 @@
+// The help page's edits of the working room's forbidden lists, its marks, its room choice and
+// its store.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "rules/game_state.h"
+
+namespace tarvo {
+
+// What a press on the help board edits, from the tag of the node selected in the tree.
+enum class HelpMode { None, Places, Couples };
+HelpMode helpModeOf(std::string_view tag);
+
+// The room as the help page shows it: no marks, no boxes, no man.
+void prepareHelpRoom(RoomRecord& room);
+
+struct HelpEdit {
+  enum class Kind { Nothing, PlaceAdded, PlaceRemoved, MarkCleared, FirstPick, CoupleAdded, Refused };
+  Kind kind = Kind::Nothing;
+  std::int32_t cell = 0;    // the cell pressed
+  int coupleEntry = 0;      // the entry number of an added couple
+  std::string problem;      // why a refused edit was refused
+};
+
+// A press with `button` (1 left, 2 right) on `cell` of the help board. Places: the left button
+// adds a cell that is not listed yet and not outside the room, and marks it; the right one
+// removes a listed place (every entry of it) and its mark, or only clears a mark no place
+// made. Couples: two left presses make a couple of the two cells picked. A full list refuses.
+HelpEdit helpPress(GameState& state, HelpMode mode, int button, std::int32_t cell);
+
+// The marks of a node click: every place; the two cells of one couple alone; none.
+void showPlaceMarks(RoomRecord& room);
+void showCoupleMarks(RoomRecord& room, const CouplePair& couple);
+
+// Deletes couple `entry` (1-based): its cells become 0 and 0 and the count stays, so the other
+// couples keep their numbers. Returns false when the entry is not listed.
+bool deleteCouple(RoomRecord& room, int entry);
+
+// Copies the working room's forbidden lists into the current room of the house. Returns false
+// when the room number names no slot.
+bool storeHelpLists(GameState& state);
+
+// "<" and ">" of the help page: the previous or next room of the house (wrapping between 1 and
+// the room count), copied into curRoom.
+void helpPreviousRoom(GameState& state);
+void helpNextRoom(GameState& state);
+
+}  // namespace tarvo

@@ -1,0 +1,193 @@
+// The "Help Info" sub-page: the tree of a room's forbidden places and couples, the help board
+// where they are edited, the room choice and the store, with their handlers.
+#include "window/help_page.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "editor/canvas.h"
+#include "help/help_tree.h"
+#include "platform/look.h"
+#include "platform/picture_area.h"
+#include "rules/drawing.h"
+
+namespace tarvo {
+
+namespace {
+
+constexpr int kKeyRole = Qt::UserRole;
+constexpr int kTagRole = Qt::UserRole + 1;
+
+QString tagOf(const QTreeWidgetItem* node) { return node->data(0, kTagRole).toString(); }
+
+QFont treeFont() {
+  QFont font = look::captionFont();
+  font.setPointSizeF(8.25);
+  return font;
+}
+
+}  // namespace
+
+HelpPage::HelpPage(PageContext context, QWidget* parent)
+    : Page(parent),
+      context_(std::move(context)),
+      TVhelp(new QTreeWidget(this)),
+      PIChelp(nullptr),
+      status_(new QLabel(this)),
+      BThelpSave(look::makeButton(this, "BThelpSave", QStringLiteral("Save"), QString(), {64, 256, 128, 32})),
+      BThelpMoins(look::makeButton(this, "BThelpMoins", QStringLiteral("<"), QString(), {64, 288, 32, 32})),
+      BThelpNum(look::makeDisplay(this, "BThelpNum", QStringLiteral("01"), {96, 288, 64, 32})),
+      BThelpPlus(look::makeButton(this, "BThelpPlus", QStringLiteral(">"), QString(), {160, 288, 32, 32})) {
+  TVhelp->setObjectName(QStringLiteral("TVhelp"));
+  TVhelp->setGeometry(32, 32, 193, 193);
+  TVhelp->setFont(treeFont());
+  TVhelp->setHeaderHidden(true);
+  TVhelp->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  TVhelp->installEventFilter(this);
+  status_->setObjectName(QStringLiteral("helpStatus"));
+  status_->setGeometry(32, 226, 193, 28);
+  status_->setFont(treeFont());
+  status_->setTextFormat(Qt::PlainText);
+  auto* frame = new QFrame(this);
+  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  frame->setLineWidth(2);
+  frame->setGeometry(256, 32, 324, 324);
+  PIChelp = new PictureArea(context_.sheets, {320, 320}, frame);
+  PIChelp->setObjectName(QStringLiteral("PIChelp"));
+  PIChelp->move(2, 2);
+
+  connect(TVhelp, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { TVhelp_NodeClick(node); });
+  connect(PIChelp, &PictureArea::mousePressed, this, &HelpPage::PIChelp_MouseDown);
+  connect(BThelpMoins, &QPushButton::clicked, this, &HelpPage::BThelpMoins_Click);
+  connect(BThelpPlus, &QPushButton::clicked, this, &HelpPage::BThelpPlus_Click);
+  connect(BThelpSave, &QPushButton::clicked, this, &HelpPage::BThelpSave_Click);
+}
+
+QTreeWidgetItem* HelpPage::addNode(const HelpNode& node) {
+  QTreeWidgetItem* parent = node.parent == HelpNode::Parent::Places    ? places_
+                            : node.parent == HelpNode::Parent::Couples ? couples_
+                                                                       : root_;
+  auto* item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(TVhelp);
+  if (parent != nullptr && parent != root_ && !parent->isExpanded() && root_->isExpanded()) {
+    // A node added by the player shows at once; a rebuild leaves the headings closed.
+    parent->setExpanded(filled_);
+  }
+  item->setText(0, QString::fromStdString(node.text));
+  item->setData(0, kKeyRole, QString::fromStdString(node.key));
+  item->setData(0, kTagRole, QString::fromStdString(node.tag));
+  return item;
+}
+
+void HelpPage::fillHelpTree() {
+  GameState& state = context_.state;
+  TVhelp->clear();
+  root_ = places_ = couples_ = nullptr;
+  prepareHelpRoom(state.curRoom);
+  const std::vector<HelpNode> nodes = helpTreeNodes(state.curRoom, state.house.currentRoom);
+  root_ = addNode(nodes[0]);
+  places_ = addNode(nodes[1]);
+  couples_ = addNode(nodes[2]);
+  root_->setExpanded(true);
+  filled_ = false;
+  for (std::size_t k = 3; k < nodes.size(); ++k) addNode(nodes[k]);
+  filled_ = true;
+  BThelpNum->setText(QString::number(state.house.currentRoom));
+  drawRoom(*PIChelp, SpriteSheet::Large, state.curRoom, state.counters.moveCount);
+  showStatus();
+}
+
+QTreeWidgetItem* HelpPage::selectedNode() const {
+  const QList<QTreeWidgetItem*> selected = TVhelp->selectedItems();
+  return selected.isEmpty() ? nullptr : selected.front();
+}
+
+void HelpPage::redrawBoard() {
+  redrawChangedCells(*PIChelp, context_.state.curRoom, context_.state.counters.moveCount);
+}
+
+void HelpPage::showStatus(const QString& refusal) {
+  const PendingCouple& pending = context_.state.pendingCouple;
+  if (!refusal.isEmpty()) {
+    status_->setText(refusal);
+  } else {
+    status_->setText(pending.picks == 1 ? QStringLiteral("first cell: %1").arg(pending.cellA) : QString());
+  }
+}
+
+void HelpPage::TVhelp_NodeClick(QTreeWidgetItem* node) {
+  RoomRecord& room = context_.state.curRoom;
+  const QString tag = tagOf(node);
+  if (tag.startsWith(QLatin1Char('S'))) {
+    showPlaceMarks(room);
+  } else if (tag.startsWith(QLatin1Char('D'))) {
+    clearAllMarks(room);
+  } else if (tag.startsWith(QLatin1Char('d'))) {
+    const QStringList cells = node->text(0).split(QLatin1Char(','));
+    showCoupleMarks(room, CouplePair{cells.value(0).toInt(), cells.value(1).toInt()});
+  }
+  redrawBoard();
+}
+
+void HelpPage::TVhelp_KeyUp() {
+  QTreeWidgetItem* node = selectedNode();
+  if (node == nullptr || !tagOf(node).startsWith(QLatin1Char('d'))) return;
+  deleteCouple(context_.state.curRoom, tagOf(node).mid(1).toInt());
+  delete node;
+  // Removing a selected node selects the next one: a second Delete must not take it too.
+  TVhelp->setCurrentItem(nullptr);
+  TVhelp->clearSelection();
+}
+
+bool HelpPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == TVhelp && event->type() == QEvent::KeyRelease) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Delete && !key->isAutoRepeat()) TVhelp_KeyUp();
+  }
+  return Page::eventFilter(watched, event);
+}
+
+void HelpPage::PIChelp_MouseDown(Qt::MouseButton button, QPoint position) {
+  const QTreeWidgetItem* node = selectedNode();
+  const std::optional<int> cell = canvasCell(position.x(), position.y());
+  if (node == nullptr || !cell) return;
+  const int number = button == Qt::LeftButton ? kLeftButton : button == Qt::RightButton ? kRightButton : kMiddleButton;
+  const HelpEdit edit = helpPress(context_.state, helpModeOf(tagOf(node).toStdString()), number, *cell);
+  switch (edit.kind) {
+    case HelpEdit::Kind::PlaceAdded:
+      addNode({HelpNode::Parent::Places, "s" + std::to_string(edit.cell), std::to_string(edit.cell), "s"});
+      break;
+    case HelpEdit::Kind::PlaceRemoved:
+      for (int k = places_->childCount() - 1; k >= 0; --k) {
+        if (places_->child(k)->data(0, kKeyRole).toString() == QStringLiteral("s%1").arg(edit.cell)) delete places_->child(k);
+      }
+      break;
+    case HelpEdit::Kind::CoupleAdded: {
+      const CouplePair& couple = context_.state.curRoom.forbCouples[static_cast<std::size_t>(edit.coupleEntry)];
+      addNode({HelpNode::Parent::Couples, "", coupleText(couple), "d" + std::to_string(edit.coupleEntry)});
+      break;
+    }
+    default: break;
+  }
+  showStatus(QString::fromStdString(edit.problem));
+  redrawBoard();
+}
+
+void HelpPage::BThelpMoins_Click() {
+  helpPreviousRoom(context_.state);
+  fillHelpTree();
+}
+
+void HelpPage::BThelpPlus_Click() {
+  helpNextRoom(context_.state);
+  fillHelpTree();
+}
+
+void HelpPage::BThelpSave_Click() {
+  storeHelpLists(context_.state);
+  redrawBoard();
+}
+
+}  // namespace tarvo

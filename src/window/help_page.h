@@ -1,0 +1,60 @@
+// The "Help Info" sub-page: the tree of a room's forbidden places and couples, the help board
+// where they are edited, the room choice and the store, with their handlers.
+#pragma once
+
+#include <QPoint>
+
+#include "help/help_edits.h"
+#include "platform/page.h"
+#include "window/page_context.h"
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace tarvo {
+
+struct HelpNode;
+class PictureArea;
+
+class HelpPage : public Page {
+  Q_OBJECT
+
+ public:
+  HelpPage(PageContext context, QWidget* parent);
+
+  // Rebuilds the tree and the board for curRoom, which loses its marks, boxes and man.
+  void fillHelpTree();
+
+ protected:
+  // The Delete key's release on the tree.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void TVhelp_NodeClick(QTreeWidgetItem* node);
+  void TVhelp_KeyUp();
+  void PIChelp_MouseDown(Qt::MouseButton button, QPoint position);
+  void BThelpMoins_Click();
+  void BThelpPlus_Click();
+  void BThelpSave_Click();
+  QTreeWidgetItem* addNode(const HelpNode& node);
+  QTreeWidgetItem* selectedNode() const;
+  void redrawBoard();
+  void showStatus(const QString& refusal = QString());
+
+  PageContext context_;
+  QTreeWidget* TVhelp;
+  PictureArea* PIChelp;
+  QLabel* status_;
+  QPushButton* BThelpSave;
+  QPushButton* BThelpMoins;
+  QPushButton* BThelpNum;
+  QPushButton* BThelpPlus;
+  QTreeWidgetItem* root_ = nullptr;
+  QTreeWidgetItem* places_ = nullptr;
+  QTreeWidgetItem* couples_ = nullptr;
+  bool filled_ = false;  // the rebuild is over: nodes added now are the player's
+};
+
+}  // namespace tarvo
