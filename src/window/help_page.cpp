@@ -71,10 +71,6 @@ QTreeWidgetItem* HelpPage::addNode(const HelpNode& node) {
                             : node.parent == HelpNode::Parent::Couples ? couples_
                                                                        : root_;
   auto* item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(TVhelp);
-  if (parent != nullptr && parent != root_ && !parent->isExpanded() && root_->isExpanded()) {
-    // A node added by the player shows at once; a rebuild leaves the headings closed.
-    parent->setExpanded(filled_);
-  }
   item->setText(0, QString::fromStdString(node.text));
   item->setData(0, kKeyRole, QString::fromStdString(node.key));
   item->setData(0, kTagRole, QString::fromStdString(node.tag));
@@ -90,10 +86,8 @@ void HelpPage::fillHelpTree() {
   root_ = addNode(nodes[0]);
   places_ = addNode(nodes[1]);
   couples_ = addNode(nodes[2]);
-  root_->setExpanded(true);
-  filled_ = false;
   for (std::size_t k = 3; k < nodes.size(); ++k) addNode(nodes[k]);
-  filled_ = true;
+  root_->setExpanded(true);
   BThelpNum->setText(QString::number(state.house.currentRoom));
   drawRoom(*PIChelp, SpriteSheet::Large, state.curRoom, state.counters.moveCount);
   showStatus();
@@ -158,6 +152,7 @@ void HelpPage::PIChelp_MouseDown(Qt::MouseButton button, QPoint position) {
   switch (edit.kind) {
     case HelpEdit::Kind::PlaceAdded:
       addNode({HelpNode::Parent::Places, "s" + std::to_string(edit.cell), std::to_string(edit.cell), "s"});
+      places_->setExpanded(true);  // the player sees what the click added
       break;
     case HelpEdit::Kind::PlaceRemoved:
       for (int k = places_->childCount() - 1; k >= 0; --k) {
@@ -167,6 +162,7 @@ void HelpPage::PIChelp_MouseDown(Qt::MouseButton button, QPoint position) {
     case HelpEdit::Kind::CoupleAdded: {
       const CouplePair& couple = context_.state.curRoom.forbCouples[static_cast<std::size_t>(edit.coupleEntry)];
       addNode({HelpNode::Parent::Couples, "", coupleText(couple), "d" + std::to_string(edit.coupleEntry)});
+      couples_->setExpanded(true);
       break;
     }
     default: break;

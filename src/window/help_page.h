@@ -54,7 +54,6 @@ class HelpPage : public Page {
   QTreeWidgetItem* root_ = nullptr;
   QTreeWidgetItem* places_ = nullptr;
   QTreeWidgetItem* couples_ = nullptr;
-  bool filled_ = false;  // the rebuild is over: nodes added now are the player's
 };
 
 }  // namespace tarvo
