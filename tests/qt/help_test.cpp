@@ -1,0 +1,147 @@
+// The help page on the real widgets: the tree, node clicks and their marks, Delete, editing on
+// the board, the status line, the room buttons and "Save", and the marks then seen in play.
+#include <QFrame>
+#include <QLabel>
+#include <QTreeWidget>
+
+#include "window_harness.h"
+
+namespace tarvo::test {
+namespace {
+
+class HelpTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    RoomText room = kPushRoom;
+    room.places = "33;";
+    writeFile("default.hou", houseFile("Help", {room, kRecordRoom}));
+  }
+
+  void openHelp() {
+    start();
+    clickMainTab(3);
+    clickTab(tabs("LesOnglets2"), 1);
+  }
+
+  QTreeWidget& tree() const { return *find<QTreeWidget>(QStringLiteral("TVhelp")); }
+  QTreeWidgetItem* root() const { return tree().topLevelItem(0); }
+  QTreeWidgetItem* heading(int k) const { return root()->child(k); }  // 0 "Simple", 1 "Double"
+  static QStringList texts(const QTreeWidgetItem* parent) {
+    QStringList result;
+    for (int k = 0; k < parent->childCount(); ++k) result << parent->child(k)->text(0);
+    return result;
+  }
+  void clickNode(QTreeWidgetItem* node) {
+    if (node->parent() != nullptr) node->parent()->setExpanded(true);
+    QTest::mouseClick(tree().viewport(), Qt::LeftButton, {}, tree().visualItemRect(node).center());
+  }
+  void pressCell(int cell, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(&picture("PIChelp"), button, {}, QPoint((cell % 10) * 32 + 16, (cell / 10) * 32 + 16));
+  }
+  bool marked(int cell) const { return isMarkedCode(window->state().curRoom.cells[cell]); }
+  QString status() const { return find<QLabel>(QStringLiteral("helpStatus"))->text(); }
+};
+
+TEST_F(HelpTest, TheTreeListsTheRoomsPlacesAndCouplesAndFollowsTheRoomButtons) {
+  openHelp();
+  EXPECT_EQ(root()->text(0), "Death position for Room 1");
+  EXPECT_TRUE(root()->isExpanded());
+  EXPECT_EQ(texts(heading(0)), QStringList{"33"});
+  EXPECT_EQ(texts(heading(1)), (QStringList{"24,34", "25,35"}));
+  EXPECT_EQ(window->state().curRoom.cells[24], FLOOR) << "the page shows the room without boxes and man";
+  click("BThelpPlus");
+  EXPECT_EQ(root()->text(0), "Death position for Room 2");
+  EXPECT_EQ(caption("BThelpNum"), "2");
+  EXPECT_EQ(texts(heading(1)), QStringList{});
+  click("BThelpPlus");
+  EXPECT_EQ(caption("BThelpNum"), "1") << "after the last room, the first";
+}
+
+TEST_F(HelpTest, NodeClicksShowMarksAndDeleteTakesOneCoupleOnly) {
+  openHelp();
+  PictureArea& board = picture("PIChelp");
+  const QImage floor = tileImage(board, 23);
+  clickNode(heading(0));
+  EXPECT_NE(tileImage(board, 33), floor) << "the place shows marked";
+  clickNode(heading(1)->child(0));
+  EXPECT_TRUE(marked(24) && marked(34) && !marked(33));
+  EXPECT_NE(tileImage(board, 24), floor);
+  EXPECT_EQ(tileImage(board, 33), floor);
+
+  // Delete on a couple: its entry becomes (0, 0), its node goes, and nothing stays selected.
+  QTest::keyClick(&tree(), Qt::Key_Delete);
+  EXPECT_EQ(window->state().curRoom.forbCouples[1], (CouplePair{0, 0}));
+  EXPECT_EQ(window->state().curRoom.forbCoupleCount, 2);
+  EXPECT_EQ(texts(heading(1)), QStringList{"25,35"});
+  EXPECT_TRUE(tree().selectedItems().isEmpty());
+  QTest::keyClick(&tree(), Qt::Key_Delete);
+  clickNode(heading(0)->child(0));
+  QTest::keyClick(&tree(), Qt::Key_Delete);
+  EXPECT_EQ(texts(heading(1)), QStringList{"25,35"});
+  EXPECT_EQ(texts(heading(0)), QStringList{"33"}) << "Delete leaves places alone";
+}
+
+TEST_F(HelpTest, TheBoardAddsAndRemovesPlacesAndPicksCouples) {
+  openHelp();
+  pressCell(23);  // no node selected: nothing
+  clickNode(heading(0));
+  pressCell(23);
+  pressCell(23);  // listed already
+  EXPECT_EQ(texts(heading(0)), (QStringList{"33", "23"}));
+  EXPECT_TRUE(marked(23));
+  pressCell(33, Qt::RightButton);
+  EXPECT_EQ(texts(heading(0)), QStringList{"23"});
+  EXPECT_FALSE(marked(33));
+  // A click on the board's border picks no cell.
+  QTest::mouseClick(picture("PIChelp").parentWidget(), Qt::LeftButton, {}, QPoint(1, 1));
+  EXPECT_EQ(texts(heading(0)), QStringList{"23"});
+
+  clickNode(heading(1));
+  pressCell(32);
+  EXPECT_EQ(status(), "first cell: 32");
+  clickNode(heading(0));
+  pressCell(36);
+  clickNode(heading(1));
+  pressCell(43);
+  EXPECT_EQ(texts(heading(1)), (QStringList{"24,34", "25,35", "32,43"}));
+  EXPECT_EQ(status(), "");
+}
+
+TEST_F(HelpTest, AFullListRefusesOnTheStatusLine) {
+  std::string places;
+  for (int cell = 0; cell < 100 && places.size() < 400; ++cell) {
+    if (cell / 10 != 2 && cell / 10 != 3) places += std::to_string(cell) + ";";
+  }
+  RoomText room = kPushRoom;
+  room.places = places;  // 80 cells, none of rows 2 and 3
+  writeFile("default.hou", houseFile("Full", {room}));
+  openHelp();
+  ASSERT_EQ(window->state().curRoom.forbPlaceCount, 80);
+  clickNode(heading(0));
+  pressCell(23);
+  EXPECT_EQ(window->state().curRoom.forbPlaceCount, 80);
+  EXPECT_TRUE(status().contains("80")) << status().toStdString();
+}
+
+TEST_F(HelpTest, SavedListsStayAcrossRoomChangesAndMarkTheGameBoard) {
+  openHelp();
+  clickNode(heading(0));
+  pressCell(23);
+  click("BThelpPlus");
+  click("BThelpMoins");
+  EXPECT_EQ(texts(heading(0)), QStringList{"33"}) << "not saved: gone";
+  clickNode(heading(0));
+  pressCell(23);
+  click("BThelpSave");
+  click("BThelpPlus");
+  click("BThelpMoins");
+  EXPECT_EQ(texts(heading(0)), (QStringList{"33", "23"}));
+
+  clickMainTab(1);
+  EXPECT_TRUE(marked(23) && marked(33));
+  EXPECT_NE(tileImage(board(), 23), tileImage(board(), 32)) << "the place shows on the board";
+}
+
+}  // namespace
+}  // namespace tarvo::test
