@@ -20,9 +20,9 @@ void prepareHelpRoom(RoomRecord& room);
 struct HelpEdit {
   enum class Kind { Nothing, PlaceAdded, PlaceRemoved, MarkCleared, FirstPick, CoupleAdded, Refused };
   Kind kind = Kind::Nothing;
-  std::int32_t cell = 0;    // the cell pressed
-  int coupleEntry = 0;      // the entry number of an added couple
-  std::string problem;      // why a refused edit was refused
+  std::int32_t cell = 0;  // the cell pressed
+  int coupleEntry = 0;    // the entry number of an added couple
+  std::string problem;    // why a refused edit was refused
 };
 
 // A press with `button` (1 left, 2 right) on `cell` of the help board. Places: the left button

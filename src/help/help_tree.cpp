@@ -11,10 +11,9 @@ std::string coupleText(const CouplePair& couple) {
 
 std::vector<HelpNode> helpTreeNodes(const RoomRecord& room, int roomNumber) {
   using Parent = HelpNode::Parent;
-  std::vector<HelpNode> nodes = {
-      {Parent::None, "", "Death position for Room " + std::to_string(roomNumber), "Racine"},
-      {Parent::Root, "", "Simple", "Simple"},
-      {Parent::Root, "", "Double", "Double"}};
+  std::vector<HelpNode> nodes = {{Parent::None, "", "Death position for Room " + std::to_string(roomNumber), "Racine"},
+                                 {Parent::Root, "", "Simple", "Simple"},
+                                 {Parent::Root, "", "Double", "Double"}};
   std::vector<bool> shown(kPlayableCells, false);
   for (int i = 1; i <= std::clamp(room.forbPlaceCount, 0, kMaxPlaces); ++i) {
     const std::int32_t cell = room.forbPlaces[static_cast<std::size_t>(i)];

@@ -24,9 +24,9 @@ struct GameState {
   PlayCounters counters;
   std::vector<StepRecord> undoSteps;  // since the room was last started
   std::vector<StepRecord> redoSteps;
-  std::vector<std::string> solutionsRecorded;  // since the room was last started
+  std::vector<std::string> solutionsRecorded;            // since the room was last started
   std::array<std::int32_t, 2> spriteCode{FLOOR, FLOOR};  // the editor's codes of the left and right buttons
-  PendingCouple pendingCouple;  // the help page's couple being picked
+  PendingCouple pendingCouple;                           // the help page's couple being picked
 };
 
 // The start-up defaults: room 1 of a one-room house.

@@ -203,7 +203,8 @@ void EditPage::BTimport_Click() {
   // Only the first ten lines make the room: a long paste is not copied whole.
   QString lines;
   QTextBlock block = TXTimport->document()->firstBlock();
-  for (int row = 0; row < kRows && block.isValid(); ++row, block = block.next()) lines += block.text() + QLatin1Char('\n');
+  for (int row = 0; row < kRows && block.isValid(); ++row, block = block.next())
+    lines += block.text() + QLatin1Char('\n');
   importRoomText(context_.state.curRoom, lines.toStdString());
   drawWorkingRoom();
 }

@@ -156,7 +156,8 @@ void HelpPage::PIChelp_MouseDown(Qt::MouseButton button, QPoint position) {
       break;
     case HelpEdit::Kind::PlaceRemoved:
       for (int k = places_->childCount() - 1; k >= 0; --k) {
-        if (places_->child(k)->data(0, kKeyRole).toString() == QStringLiteral("s%1").arg(edit.cell)) delete places_->child(k);
+        if (places_->child(k)->data(0, kKeyRole).toString() == QStringLiteral("s%1").arg(edit.cell))
+          delete places_->child(k);
       }
       break;
     case HelpEdit::Kind::CoupleAdded: {

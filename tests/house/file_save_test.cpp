@@ -245,7 +245,6 @@ TEST_F(FileSave, AWriteThatFailsPartWayLeavesTheOldFileAndReportsTheSystemsError
                                              " is as it was: File too large");
   EXPECT_EQ(read("house.hou"), kOld);
   EXPECT_EQ(names(), Names{"house.hou"});
-
 }
 
 }  // namespace

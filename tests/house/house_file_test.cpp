@@ -276,7 +276,6 @@ TEST(HouseFiles, OnlyRegularFilesUpToTheSizeBoundAreRead) {
   ASSERT_TRUE(makeSparseFile(large, std::int64_t{100} << 30));
   EXPECT_EQ(refusal(large), tooLarge);
   EXPECT_TRUE(fingerprint(house) == before);
-
 }
 
 // In a child process whose address space is capped just above what it uses.

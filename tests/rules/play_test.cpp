@@ -161,7 +161,8 @@ TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
   EXPECT_TRUE(appendRecordExceptName(state, 5000 + ((1 * 60 + 2) * 60 + 3) * 1000));
   appendRecordName(state, "");
   EXPECT_EQ(records(state.house.rooms[1]), (Texts{"Ann Lee  |1|01:05|R", "|1|02:03|R"}));
-  for (const std::string& solution : *state.house.rooms[1].recSolutions) EXPECT_EQ(replayProblem(room, solution), std::nullopt);
+  for (const std::string& solution : *state.house.rooms[1].recSolutions)
+    EXPECT_EQ(replayProblem(room, solution), std::nullopt);
   EXPECT_NE(replayProblem(room, "r"), std::nullopt) << "a walk where a push happens";
   EXPECT_EQ(formatElapsed(64999), "01:04");
   EXPECT_EQ(formatElapsed(3599999), "59:59");
