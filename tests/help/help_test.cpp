@@ -1,0 +1,163 @@
+// The help page's core: the tree of a room's forbidden lists, their edits by pressing on the
+// board, the marks of a node click, the room choice and the store, and a trip through a file.
+#include <gtest/gtest.h>
+
+#include "editor/canvas.h"
+#include "help/help_edits.h"
+#include "help/help_tree.h"
+#include "house/house_reader.h"
+#include "house/house_writer.h"
+#include "room_builder.h"
+
+namespace tarvo::test {
+namespace {
+
+using Kind = HelpEdit::Kind;
+using Couples = std::vector<CouplePair>;
+const HelpMode kPlaces = helpModeOf("Simple"), kCouples = helpModeOf("Double");
+
+// Walls on cells 0..8, man 11, box 12, goal 13, floor 14..18 and 20..29; cells 9 and 19 are outside.
+const Texts kRows = {"#########", "#@$.     ", "          "};
+
+Kind press(GameState& state, HelpMode mode, int cell, int button = kLeftButton) {
+  return helpPress(state, mode, button, cell).kind;
+}
+
+// Each node as its parent (None, Root, Places, Couples), key, text and tag.
+Texts tree(const RoomRecord& room, int number) {
+  Texts nodes;
+  for (const HelpNode& n : helpTreeNodes(room, number))
+    nodes.push_back("NRPC"[static_cast<int>(n.parent)] + n.key + "|" + n.text + "|" + n.tag);
+  return nodes;
+}
+
+TEST(HelpTree, ShowsEachPlaceOnceEveryCoupleWithItsEntryNumberAndNothingOffTheBoard) {
+  RoomRecord room = roomFromRows(kRows);
+  const Texts heads = {"N|Death position for Room 3|Racine", "R|Simple|Simple", "R|Double|Double"};
+  EXPECT_EQ(tree(room, 3), heads);
+  ASSERT_FALSE(parsePlaceList(room, "12;120;5;12;-1;"));
+  ASSERT_FALSE(parseCoupleList(room, "5,-3;0,0;11,22;"));
+  Texts expected = heads;
+  expected.insert(expected.end(), {"Ps12|12|s", "Ps5|5|s", "C|0,0|d2", "C|11,22|d3"});
+  EXPECT_EQ(tree(room, 3), expected);
+}
+
+TEST(HelpPress, PlacesAreAddedOnceRemovedWithEveryEntryAndAFullListRefuses) {
+  GameState state = gameOn(roomFromRows(kRows));
+  prepareHelpRoom(state.curRoom);
+  EXPECT_EQ(press(state, kPlaces, 2), Kind::PlaceAdded) << "a wall may be a place";
+  EXPECT_EQ(state.curRoom.cells[2], WALL + MARK);
+  EXPECT_EQ(press(state, kPlaces, 2), Kind::Nothing);
+  EXPECT_EQ(press(state, kPlaces, 9), Kind::Nothing) << "outside";
+
+  ASSERT_FALSE(parsePlaceList(state.curRoom, "15;17;15;"));
+  for (int cell : {15, 24}) setMark(state.curRoom, cell);
+  EXPECT_EQ(press(state, kPlaces, 15, kRightButton), Kind::PlaceRemoved);
+  EXPECT_EQ(press(state, kPlaces, 24, kRightButton), Kind::MarkCleared) << "a mark no place made";
+  EXPECT_EQ(press(state, kPlaces, 24, kRightButton), Kind::Nothing);
+  EXPECT_EQ(places(state.curRoom), Codes{17});
+  EXPECT_EQ(markedCells(state.curRoom), Codes{2});
+
+  GameState full = gameOn(roomFromRows(Texts(10, "          ")));
+  for (int cell = 0; cell < kMaxPlaces; ++cell) ASSERT_EQ(press(full, kPlaces, cell), Kind::PlaceAdded) << cell;
+  const HelpEdit refused = helpPress(full, kPlaces, kLeftButton, 80);
+  EXPECT_TRUE(refused.kind == Kind::Refused && !refused.problem.empty());
+  EXPECT_EQ(full.curRoom.forbPlaceCount, kMaxPlaces);
+  EXPECT_EQ(full.curRoom.cells[80], FLOOR);
+}
+
+TEST(HelpPress, CouplesTakeTwoLeftPicksInOrderAndOtherTagsEditNothing) {
+  GameState state = gameOn(roomFromRows(kRows));
+  EXPECT_EQ(press(state, kCouples, 24), Kind::FirstPick);
+  EXPECT_EQ(press(state, kCouples, 14, kRightButton), Kind::Nothing);
+  EXPECT_EQ(press(state, kPlaces, 15), Kind::PlaceAdded) << "the first pick waits meanwhile";
+  EXPECT_EQ(state.pendingCouple.picks, 1);
+  EXPECT_EQ(helpPress(state, kCouples, kLeftButton, 14).coupleEntry, 1);
+  EXPECT_EQ(couples(state.curRoom), (Couples{{24, 14}}));
+
+  const GameState before = state;
+  for (const char* tag : {"s", "d1", "Racine", ""}) {
+    for (int button : {kLeftButton, kRightButton}) EXPECT_EQ(press(state, helpModeOf(tag), 15, button), Kind::Nothing);
+  }
+  EXPECT_TRUE(state.curRoom.cells == before.curRoom.cells);
+  EXPECT_EQ(places(state.curRoom), Codes{15});
+
+  for (int k = 2; k <= kMaxCouples; ++k) {
+    press(state, kCouples, 20);
+    ASSERT_EQ(helpPress(state, kCouples, kLeftButton, 21).coupleEntry, k);
+  }
+  EXPECT_EQ(press(state, kCouples, 22), Kind::FirstPick);
+  EXPECT_EQ(press(state, kCouples, 23), Kind::Refused);
+  EXPECT_EQ(state.pendingCouple.picks, 1);
+  EXPECT_EQ(state.curRoom.forbCoupleCount, kMaxCouples);
+}
+
+TEST(HelpMarks, PlaceMarksAddUpACoupleShowsAloneDeleteKeepsNumbersAndThePageRoomIsBare) {
+  RoomRecord room = roomFromRows(kRows);
+  ASSERT_FALSE(parsePlaceList(room, "14;2;"));
+  ASSERT_FALSE(parseCoupleList(room, "21,22;23,24;25,26;"));
+  setMark(room, 28);
+  showPlaceMarks(room);
+  EXPECT_EQ(markedCells(room), (Codes{2, 14, 28}));
+  showCoupleMarks(room, room.forbCouples[2]);
+  EXPECT_EQ(markedCells(room), (Codes{23, 24}));
+
+  EXPECT_FALSE(deleteCouple(room, 0) || deleteCouple(room, 4));
+  EXPECT_TRUE(deleteCouple(room, 2));
+  EXPECT_EQ(couples(room), (Couples{{21, 22}, {0, 0}, {25, 26}}));
+
+  prepareHelpRoom(room);
+  EXPECT_TRUE(room.cells == roomFromRows({"#########", "#  .     ", "          "}).cells) << roomText(room);
+}
+
+TEST(HelpRooms, ArrowsWrapAndOnlyStoredListsSurviveARoomChange) {
+  GameState state = gameOn(roomFromRows(kRows), 4);
+  for (int n = 1; n <= 3; ++n) *state.house.roomNumber(n) = roomFromRows({std::string(n, '#')});
+  auto from = [&](int current, void (*arrow)(GameState&)) {
+    state.house.currentRoom = current;
+    arrow(state);
+    EXPECT_TRUE(state.curRoom.cells == state.house.roomNumber(state.house.currentRoom)->cells);
+    return state.house.currentRoom;
+  };
+  EXPECT_EQ(from(4, helpNextRoom), 1);
+  EXPECT_EQ(from(1, helpPreviousRoom), 4);
+  EXPECT_EQ(from(6, helpNextRoom), 1) << "past the count";
+  EXPECT_EQ(from(6, helpPreviousRoom), 4);
+
+  const RoomRecord stored = *state.house.roomNumber(4);
+  for (int cell : {15, 16}) press(state, kPlaces, cell);
+  for (int cell : {21, 22}) press(state, kCouples, cell);
+  ASSERT_TRUE(storeHelpLists(state));
+  press(state, kPlaces, 17);
+  helpNextRoom(state);
+  helpPreviousRoom(state);
+  EXPECT_EQ(places(state.curRoom), (Codes{15, 16})) << "17 was not stored";
+  EXPECT_EQ(couples(state.curRoom), (Couples{{21, 22}}));
+  EXPECT_TRUE(state.house.roomNumber(4)->cells == stored.cells);
+  state.house.currentRoom = 17;
+  EXPECT_FALSE(storeHelpLists(state));
+}
+
+TEST(HelpRooms, EditedListsGoThroughAHouseFileAndMarkTheSameCellsInPlay) {
+  GameState state = gameOn(roomFromRows(kRows));
+  prepareHelpRoom(state.curRoom);
+  for (int cell : {14, 2, 25}) press(state, kPlaces, cell);
+  press(state, kPlaces, 2, kRightButton);
+  for (int cell : {12, 22, 13, 23, 24, 21}) press(state, kCouples, cell);
+  ASSERT_TRUE(deleteCouple(state.curRoom, 2));
+  ASSERT_TRUE(storeHelpLists(state));
+
+  const std::string bytes = writeHouse(state.house);
+  GameState back;
+  ASSERT_TRUE(readHouse(bytes, back.house).ok());
+  EXPECT_EQ(places(back.house.rooms[0]), (Codes{14, 25}));
+  EXPECT_EQ(couples(back.house.rooms[0]), (Couples{{12, 22}, {0, 0}, {24, 21}}));
+  EXPECT_EQ(writeHouse(back.house), bytes);
+  startRoom(state, 0);
+  startRoom(back, 0);
+  EXPECT_EQ(markedCells(back.curRoom), (Codes{14, 22, 25})) << roomText(back.curRoom);
+  EXPECT_EQ(markedCells(back.curRoom), markedCells(state.curRoom));
+}
+
+}  // namespace
+}  // namespace tarvo::test
