@@ -58,7 +58,7 @@ HelpEdit couplePress(RoomRecord& room, PendingCouple& pending, int button, std::
     return edit;
   }
   if (coupleCount(room) == kMaxCouples) {
-    // The first pick waits: a couple deleted meanwhile makes room for it.
+    // The first pick stays, as after any press that adds no couple.
     edit.kind = HelpEdit::Kind::Refused;
     edit.problem = "a room holds " + std::to_string(kMaxCouples) + " couples at most";
     return edit;
@@ -110,6 +110,7 @@ void showPlaceMarks(RoomRecord& room) {
 
 void showCoupleMarks(RoomRecord& room, const CouplePair& couple) {
   clearAllMarks(room);
+  if (couple == CouplePair{}) return;  // a deleted couple names no cell, as in play
   setMark(room, couple.cellB);
   setMark(room, couple.cellA);
 }

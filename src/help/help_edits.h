@@ -31,7 +31,8 @@ struct HelpEdit {
 // made. Couples: two left presses make a couple of the two cells picked. A full list refuses.
 HelpEdit helpPress(GameState& state, HelpMode mode, int button, std::int32_t cell);
 
-// The marks of a node click: every place; the two cells of one couple alone; none.
+// The marks of a node click: every place; the two cells of one couple alone (a deleted couple
+// shows none).
 void showPlaceMarks(RoomRecord& room);
 void showCoupleMarks(RoomRecord& room, const CouplePair& couple);
 
