@@ -51,7 +51,8 @@ class MessageReport : public QObject {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tarvo Plim"));
-  QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+  QApplication::setApplicationVersion(
+      QStringLiteral("%1.%2.%3").arg(TARVO_VERSION_MAJOR).arg(TARVO_VERSION_MINOR).arg(TARVO_VERSION_PATCH));
   tarvo::look::installFontSubstitutes();
   tarvo::FRMain window({QCoreApplication::applicationDirPath(), {}});
   ReadyReport readyReport;

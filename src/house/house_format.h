@@ -15,7 +15,8 @@ inline constexpr std::string_view kPlacesLabel = "FORBBIDEN PLACE:";
 inline constexpr std::string_view kCouplesLabel = "FORBBIDEN COUPLE:";
 inline constexpr std::string_view kRecordCountLabel = "NUMBER OF RECCORD:";
 inline constexpr std::string_view kLineEnd = "\r\n";
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 0;
+// From the project's version in the build files.
+inline constexpr int kVersionMajor = TARVO_VERSION_MAJOR;
+inline constexpr int kVersionMinor = TARVO_VERSION_MINOR;
 
 }  // namespace tarvo::house_format

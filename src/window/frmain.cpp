@@ -11,6 +11,8 @@
 
 #include <csignal>
 
+#include "about/about_box_qt.h"
+#include "about/shell_open_qt.h"
 #include "platform/clock.h"
 #include "platform/direction_keys.h"
 #include "platform/message_box.h"
@@ -33,7 +35,8 @@ FRMain::FRMain(Options options, QWidget* parent)
     : QWidget(parent),
       CommonDialog1(this),
       clock_(options.clock ? std::move(options.clock) : std::function<std::int64_t()>(monotonicMilliseconds)),
-      programFolder_(std::move(options.programFolder)) {
+      programFolder_(std::move(options.programFolder)),
+      desktop_(options.desktop ? std::move(options.desktop) : std::make_shared<XdgDesktop>()) {
   // A save beyond the file size limit must fail with "File too large", not end the program and
   // lose the records made since it started.
   std::signal(SIGXFSZ, SIG_IGN);
@@ -122,6 +125,11 @@ void FRMain::LesOnglets_Click(int page) {
   // replays the room from its start.
   if (page == 1) game_->BTrecommence_Click();
   if (page == 3) option_->showForEditing();
+  if (page == 4) {
+    // The box holds no game state; the "About" page stays selected when it closes.
+    FRMabout about(*desktop_, this);
+    about.exec();
+  }
 }
 
 bool FRMain::ownsKeyEvent(QObject* watched) const {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "house/file_dialogs_qt.h"
 #include "house/house_reader.h"
@@ -15,6 +16,7 @@
 
 namespace tarvo {
 
+class Desktop;
 class GamePage;
 class OptionPage;
 class Page;
@@ -29,6 +31,7 @@ class FRMain : public QWidget {
   struct Options {
     QString programFolder;                // where default.hou and background.gif lie
     std::function<std::int64_t()> clock;  // milliseconds; a monotonic clock when empty
+    std::shared_ptr<Desktop> desktop;     // opens the About box's links; xdg-open when empty
   };
 
   explicit FRMain(Options options, QWidget* parent = nullptr);
@@ -56,6 +59,7 @@ class FRMain : public QWidget {
   FileDialogs CommonDialog1;
   std::function<std::int64_t()> clock_;
   QString programFolder_;
+  std::shared_ptr<Desktop> desktop_;
   QString startupProblem_;  // shown once the window is on screen
   TabStrip* LesOnglets;
   GamePage* game_;
