@@ -1,6 +1,8 @@
-// Writes the game's artwork files (both sprite sheets and the page background) into a folder.
+// Writes the game's artwork files (both sprite sheets, the page background and the About
+// window's pictures) into a folder.
 #include "art/artwork.h"
 
+#include "art/about_art.h"
 #include "art/background.h"
 #include "art/gif_writer.h"
 #include "art/indexed_image.h"
@@ -58,7 +60,10 @@ bool writeArtwork(const QString& folder, QString& error) {
   }
   return savePng(makeSpriteSheet(32), dir.filePath(QString::fromLatin1(largeSheetFile)), error) &&
          savePng(makeSpriteSheet(8), dir.filePath(QString::fromLatin1(smallSheetFile)), error) &&
-         saveGif(makeBackground(), dir.filePath(QString::fromLatin1(backgroundFile)), error);
+         saveGif(makeBackground(), dir.filePath(QString::fromLatin1(backgroundFile)), error) &&
+         savePng(makeAboutFilm(), dir.filePath(QString::fromLatin1(aboutFilmFile)), error) &&
+         savePng(makeAboutTitle(), dir.filePath(QString::fromLatin1(aboutTitleFile)), error) &&
+         savePng(makeLinkPointer(), dir.filePath(QString::fromLatin1(linkPointerFile)), error);
 }
 
 }  // namespace art

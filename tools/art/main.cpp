@@ -1,7 +1,10 @@
-// tarvo_art: draws the game's sprite sheets and page background into the folder given.
+// tarvo_art: draws the game's sprite sheets, page background and About window pictures into
+// the folder given.
 #include "art/artwork.h"
 
+#include <QGuiApplication>
 #include <QString>
+#include <QtGlobal>
 
 #include <cstdio>
 #include <stdexcept>
@@ -11,6 +14,10 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "usage: tarvo_art OUTDIR\n");
     return 2;
   }
+  // The About title draws text, which needs the fonts a QGuiApplication loads. The tool
+  // never opens a window, so it asks for no display unless told otherwise.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const QGuiApplication application(argc, argv);
   QString error;
   try {
     if (!art::writeArtwork(QString::fromLocal8Bit(argv[1]), error)) {
