@@ -3,7 +3,7 @@
 # Usage: scripts/setup.sh [run|test]
 set -euo pipefail
 what=${1:-test}
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-comic-neue fonts-liberation2)
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-comic-neue fonts-liberation2 xdg-utils)
 if [ "$what" = test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
              xvfb xauth xdotool numlockx imagemagick x11-utils)

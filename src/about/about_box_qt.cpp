@@ -21,15 +21,17 @@ namespace {
 constexpr int kWidth = 387;
 constexpr int kHeight = 124;
 constexpr int kFrameHeight = 85;
+constexpr int kFilmLeft = kWidth - 164 - 4;  // the film's frame, at the right
+constexpr int kValueLeft = 78;               // the values, after the captions
 constexpr int kShowDefault = 10;
 constexpr const char* kDurations = "1000,200,200,200,200,1000,200,200,200,200,1000,200,200,200,100";
 // Where the tip of the link pointer's finger is.
-constexpr int kPointerHotX = 10;
-constexpr int kPointerHotY = 2;
+constexpr int kPointerHotX = 9;
+constexpr int kPointerHotY = 0;
 
 QFont aboutFont(bool bold) {
   QFont font(QStringLiteral("Comic Sans MS"));
-  font.setPixelSize(11);
+  font.setPixelSize(10);
   font.setBold(bold);
   return font;
 }
@@ -108,8 +110,9 @@ FRMabout::FRMabout(Desktop& desktop, QWidget* parent)
   caption(QStringLiteral("CopyRight    :"), 3);
   caption(QStringLiteral("Organisation :"), 4);
   LBLappname = value(QApplication::applicationName(), 0, "LBLappname");
-  LBLversion = value(QStringLiteral("%1.%2.%3").arg(TARVO_VERSION_MAJOR).arg(TARVO_VERSION_MINOR).arg(TARVO_VERSION_PATCH),
-                     1, "LBLversion");
+  LBLversion =
+      value(QStringLiteral("%1.%2.%3").arg(TARVO_VERSION_MAJOR).arg(TARVO_VERSION_MINOR).arg(TARVO_VERSION_PATCH), 1,
+            "LBLversion");
   // On Linux the executable's name has no ".exe": it is shown as it is.
   LBLexe = value(QFileInfo(QCoreApplication::applicationFilePath()).fileName(), 2, "LBLexe");
   LBLcopyRight = value(QLatin1String(kMakerAddress), 3, "LBLcopyRight");
@@ -127,7 +130,7 @@ FRMabout::FRMabout(Desktop& desktop, QWidget* parent)
   picture1->setObjectName(QStringLiteral("Picture1"));
   picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   picture1->setLineWidth(2);
-  picture1->setGeometry(kWidth - 164 - 6, 24, 164, kFrameHeight + 4);
+  picture1->setGeometry(kFilmLeft, 24, 164, kFrameHeight + 4);
   auto* viewport = new QWidget(picture1);
   viewport->setGeometry(2, 2, 160, kFrameHeight);
   Image1 = new QLabel(viewport);
@@ -147,7 +150,7 @@ FRMabout::FRMabout(Desktop& desktop, QWidget* parent)
 QLabel* FRMabout::caption(const QString& text, int row) {
   auto* label = new QLabel(text, this);
   label->setFont(aboutFont(true));
-  label->setGeometry(6, 26 + row * 19, 82, 17);
+  label->setGeometry(6, 26 + row * 19, kValueLeft - 8, 17);
   return label;
 }
 
@@ -156,7 +159,7 @@ QLabel* FRMabout::value(const QString& text, int row, const char* name) {
   label->setObjectName(QString::fromLatin1(name));
   label->setFont(aboutFont(false));
   label->setTextFormat(Qt::PlainText);
-  label->setGeometry(88, 26 + row * 19, kWidth - 164 - 6 - 88 - 2, 17);
+  label->setGeometry(kValueLeft, 26 + row * 19, kFilmLeft - kValueLeft - 2, 17);
   return label;
 }
 
@@ -208,8 +211,8 @@ void FRMabout::LBLCieName_Click() {
 
 void FRMabout::LBLcopyRight_Click() {
   QString operation = QStringLiteral("open");
-  ShellOpen(desktop_, aboutMailto(LBLappname->text(), LBLversion->text()), kShowDefault, QString(), QString(), operation,
-            this, parentWidget());
+  ShellOpen(desktop_, aboutMailto(LBLappname->text(), LBLversion->text()), kShowDefault, QString(), QString(),
+            operation, this, parentWidget());
 }
 
 }  // namespace tarvo
