@@ -1,11 +1,15 @@
 // Starts the program: the main window opens on room 1 of the house beside the executable.
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QMessageBox>
 #include <QTimer>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
+#include "launch/command_line.h"
 #include "platform/look.h"
 #include "window/frmain.h"
 
@@ -49,12 +53,25 @@ class MessageReport : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Read before the application object exists, so that --help and --version need no display.
+  const tarvo::CommandLine line = tarvo::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  switch (line.action) {
+    case tarvo::CommandLine::Action::Help: std::fputs(tarvo::usageText().c_str(), stdout); return 0;
+    case tarvo::CommandLine::Action::Version: std::fputs(tarvo::versionText().c_str(), stdout); return 0;
+    case tarvo::CommandLine::Action::UsageError:
+      std::fprintf(stderr, "tarvoplim: %s\n\n%s", line.problem.c_str(), tarvo::usageText().c_str());
+      return 2;
+    case tarvo::CommandLine::Action::Play: break;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tarvo Plim"));
   QApplication::setApplicationVersion(
       QStringLiteral("%1.%2.%3").arg(TARVO_VERSION_MAJOR).arg(TARVO_VERSION_MINOR).arg(TARVO_VERSION_PATCH));
   tarvo::look::installFontSubstitutes();
-  tarvo::FRMain window({QCoreApplication::applicationDirPath(), {}});
+  tarvo::FRMain::Options options;
+  options.programFolder = QCoreApplication::applicationDirPath();
+  options.houseFile = QFile::decodeName(line.houseFile.c_str());
+  tarvo::FRMain window(std::move(options));
   ReadyReport readyReport;
   if (qEnvironmentVariableIntValue("TARVO_REPORT_READY") == 1) {
     if (QWidget* board = window.findChild<QWidget*>(QStringLiteral("PICroom"))) board->installEventFilter(&readyReport);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QTabBar>
@@ -53,7 +54,7 @@ FRMain::FRMain(Options options, QWidget* parent)
   roomPage_ = new RoomPage(context, this);
   option_ = new OptionPage(context, this);
   Onglet = {game_, roomPage_, option_, new Page(this)};
-  const QPixmap background(QDir(programFolder_).filePath(QStringLiteral("background.gif")));
+  const QPixmap background(dataFile(QStringLiteral("background.gif")));
   for (std::size_t k = 0; k < Onglet.size(); ++k) {
     Page* page = Onglet[k];
     page->setObjectName(QStringLiteral("Onglet%1").arg(k + 1));
@@ -75,13 +76,31 @@ FRMain::FRMain(Options options, QWidget* parent)
   // read, then room 1.
   state_.house = emptyHouse();
   initRules(state_);
-  const QString defaultHouse = QDir(programFolder_).filePath(QStringLiteral("default.hou"));
-  const HouseReadResult result = readHouse(defaultHouse);
-  if (!result.ok()) startupProblem_ = readProblemText(defaultHouse, result);
+  // A house named on the command line, or else (or when it cannot be read) the default one.
+  const QString chosen = options.houseFile;
+  if (!chosen.isEmpty()) {
+    const HouseReadResult result = readHouse(chosen);
+    if (!result.ok()) startupProblem_ = readProblemText(chosen, result);
+  }
+  if (chosen.isEmpty() || !startupProblem_.isEmpty()) {
+    const QString defaultHouse = dataFile(QStringLiteral("default.hou"));
+    const HouseReadResult result = readHouse(defaultHouse);
+    if (!result.ok()) {
+      const QString problem = readProblemText(defaultHouse, result);
+      startupProblem_ = startupProblem_.isEmpty() ? problem : startupProblem_ + QStringLiteral("\n\n") + problem;
+    }
+  }
   game_->BTrecommence_Click();
 }
 
 FRMain::~FRMain() { qApp->removeEventFilter(this); }
+
+QString FRMain::dataFile(const QString& name) const {
+  const QDir folder(programFolder_);
+  const QString beside = folder.filePath(name);
+  const QString shared = folder.filePath(QStringLiteral("../share/tarvoplim/") + name);
+  return QFileInfo::exists(beside) || !QFileInfo::exists(shared) ? beside : QDir::cleanPath(shared);
+}
 
 HouseReadResult FRMain::readHouse(const QString& path) {
   HouseReadResult result = readHouseFile(QFile::encodeName(path).toStdString(), state_.house);

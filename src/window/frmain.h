@@ -29,7 +29,8 @@ class FRMain : public QWidget {
 
  public:
   struct Options {
-    QString programFolder;                // where default.hou and background.gif lie
+    QString programFolder;                // the executable's folder
+    QString houseFile;                    // a house to open instead of the default one
     std::function<std::int64_t()> clock;  // milliseconds; a monotonic clock when empty
     std::shared_ptr<Desktop> desktop;     // opens the About box's links; xdg-open when empty
   };
@@ -53,6 +54,8 @@ class FRMain : public QWidget {
   bool ownsKeyEvent(QObject* watched) const;
   QString readProblemText(const QString& path, const HouseReadResult& result) const;
   void showWarning(const QString& text);
+  // A file the program ships: beside the executable, or in ../share/tarvoplim/ from it.
+  QString dataFile(const QString& name) const;
 
   GameState state_;
   SpriteSheets sheets_;

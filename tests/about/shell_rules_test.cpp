@@ -18,8 +18,7 @@ TEST(ShellRules, RefusalsGiveTheirNumberAndWordingAndSuccessGivesNone) {
   EXPECT_EQ(shellFailureText(*shellFailure(2)), "Erreur 53\r\nFile not found");
   EXPECT_EQ(shellFailureText(*shellFailure(31)),
             "Erreur " + std::to_string(31 - 2147220456LL) + "\r\nNo application is associated with this file type.");
-  EXPECT_EQ(shellFailure(28)->message,
-            "The file could not be opened due to time out.  Please try again in a moment.");
+  EXPECT_EQ(shellFailure(28)->message, "The file could not be opened due to time out.  Please try again in a moment.");
   EXPECT_EQ(shellFailure(1)->message, "An error occurred occurred whilst trying to open or print the selected file.");
   EXPECT_EQ(shellFailure(1)->errorNumber, 1 - 2147220456LL);
   // The Linux opener's exit statuses.

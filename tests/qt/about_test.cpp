@@ -45,8 +45,8 @@ class AboutTest : public WindowTest {
     QCoreApplication::sendEvent(&timer(), &event);
   }
   void mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoint at) {
-    QMouseEvent event(type, at, widget->mapToGlobal(at), button, type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
-                      Qt::NoModifier);
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
   }
 
@@ -119,9 +119,11 @@ TEST_F(AboutTest, ALinkRefusedByTheDesktopSaysWhyOverTheBox) {
     EXPECT_EQ(shown->windowTitle(), QApplication::applicationName());
     texts << shown->text();
   }
-  EXPECT_EQ(texts, (QStringList{"Erreur 53\r\nFile not found",
-                                QStringLiteral("Erreur %1\r\nNo application is associated with this file type.")
-                                    .arg(31 - 2147220456LL)}))
+  EXPECT_EQ(
+      texts,
+      (QStringList{
+          "Erreur 53\r\nFile not found",
+          QStringLiteral("Erreur %1\r\nNo application is associated with this file type.").arg(31 - 2147220456LL)}))
       << "success above 32 and below 0 shows nothing";
   QTest::mouseClick(part("LBLcopyRight"), Qt::LeftButton);
   EXPECT_EQ(desktop.calls.back().target, aboutMailto(QApplication::applicationName(), "1.0.0").toStdString());

@@ -179,6 +179,19 @@ TEST_F(WindowTest, AFailedSaveShowsTheErrorAndKeepsTheFileThatWasThere) {
             (QStringList{"default.hou", "keep.hou"}));  // no temporary file left behind
 }
 
+TEST_F(WindowTest, AHouseNamedAtStartOpensAndABrokenOneLeavesTheDefault) {
+  writeFile("other.hou", houseFile("Other House", {kShortRoom}));
+  window = std::make_unique<FRMain>(FRMain::Options{folder.path(), path("other.hou"), {}, {}});
+  EXPECT_EQ(caption("BTchoisiHouse"), "House: Other House");
+  window = std::make_unique<FRMain>(FRMain::Options{folder.path(), path("missing.hou"), {}, {}});
+  window->show();
+  QMessageBox* box = shownMessage();
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box->text().contains(QStringLiteral("missing.hou"))) << box->text().toStdString();
+  box->button(QMessageBox::Ok)->click();
+  EXPECT_EQ(caption("BTchoisiHouse"), "House: Three Rooms");
+}
+
 TEST_F(WindowTest, WithoutTheDefaultHouseTheWindowSaysSoAndShowsAnEmptyRoom) {
   ASSERT_TRUE(QFile::remove(path("default.hou")));
   FRMain& w = start();  // returns: the message does not block the start

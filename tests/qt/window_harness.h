@@ -133,7 +133,7 @@ class WindowTest : public ::testing::Test {
 
   // Opens the window on the folder, shown and exposed as a player sees it.
   FRMain& start() {
-    window = std::make_unique<FRMain>(FRMain::Options{folder.path(), [this] { return clockMs; }});
+    window = std::make_unique<FRMain>(FRMain::Options{folder.path(), {}, [this] { return clockMs; }, {}});
     window->show();
     window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));

@@ -1,0 +1,45 @@
+// The program's command line: a house file to open, --help and --version.
+#include "launch/command_line.h"
+
+namespace tarvo {
+
+CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
+  CommandLine line;
+  const auto refuse = [&](std::string problem) {
+    line.action = CommandLine::Action::UsageError;
+    line.problem = std::move(problem);
+    return line;
+  };
+  for (const std::string& argument : arguments) {
+    if (argument == "--help" || argument == "-h") {
+      line.action = CommandLine::Action::Help;
+    } else if (argument == "--version") {
+      if (line.action != CommandLine::Action::Help) line.action = CommandLine::Action::Version;
+    } else if (argument.size() > 1 && argument[0] == '-') {
+      return refuse("unknown option " + argument);
+    } else if (!line.houseFile.empty()) {
+      return refuse("one house file at a time, not " + line.houseFile + " and " + argument);
+    } else {
+      line.houseFile = argument;
+    }
+  }
+  return line;
+}
+
+std::string usageText() {
+  return "usage: tarvoplim [FILE.hou]\n"
+         "       tarvoplim --help | --version\n"
+         "\n"
+         "A puzzle game with its own room editor: push every box onto a goal.\n"
+         "\n"
+         "  FILE.hou    open this house file instead of the bundled default house\n"
+         "  --help      print this help and exit\n"
+         "  --version   print the version and exit\n";
+}
+
+std::string versionText() {
+  return "tarvoplim " + std::to_string(TARVO_VERSION_MAJOR) + "." + std::to_string(TARVO_VERSION_MINOR) + "." +
+         std::to_string(TARVO_VERSION_PATCH) + "\n";
+}
+
+}  // namespace tarvo

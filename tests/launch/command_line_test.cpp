@@ -1,0 +1,28 @@
+// The command line: one house file, --help and --version, and what is refused.
+#include <gtest/gtest.h>
+
+#include "launch/command_line.h"
+
+namespace tarvo {
+namespace {
+
+using Action = CommandLine::Action;
+
+TEST(CommandLine, OneHouseFileOrHelpOrVersionAndNothingElse) {
+  EXPECT_EQ(parseCommandLine({}).action, Action::Play);
+  const CommandLine house = parseCommandLine({"rooms/My House.hou"});
+  EXPECT_EQ(house.action, Action::Play);
+  EXPECT_EQ(house.houseFile, "rooms/My House.hou");
+  EXPECT_EQ(parseCommandLine({"--version"}).action, Action::Version);
+  EXPECT_EQ(parseCommandLine({"--version", "--help"}).action, Action::Help);
+  EXPECT_EQ(versionText(), "tarvoplim 1.0.0\n");
+  EXPECT_NE(usageText().find("FILE.hou"), std::string::npos);
+  for (const auto& refused : {std::vector<std::string>{"a.hou", "b.hou"}, {"--fast"}, {"-x", "a.hou"}}) {
+    const CommandLine line = parseCommandLine(refused);
+    EXPECT_EQ(line.action, Action::UsageError) << refused.front();
+    EXPECT_FALSE(line.problem.empty());
+  }
+}
+
+}  // namespace
+}  // namespace tarvo
