@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, when any is missing.
-# Usage: scripts/setup.sh [run|test]
+# Usage: scripts/setup.sh [run|test|package]
 set -euo pipefail
 what=${1:-test}
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-comic-neue fonts-liberation2 xdg-utils)
 if [ "$what" = test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
-             xvfb xauth xdotool numlockx imagemagick x11-utils)
+             xvfb xauth xdotool numlockx imagemagick x11-utils
+             dpkg-dev file desktop-file-utils appstream)
+fi
+# cpack's dependency list of the .deb asks dpkg-shlibdeps (dpkg-dev), which runs file.
+if [ "$what" = package ]; then
+  packages+=(dpkg-dev file)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -1,8 +1,9 @@
 // Writes the game's artwork files (both sprite sheets, the page background and the About
-// window's pictures) into a folder.
+// window's pictures and the program's icon in several sizes) into a folder.
 #include "art/artwork.h"
 
 #include "art/about_art.h"
+#include "art/app_icon.h"
 #include "art/background.h"
 #include "art/gif_writer.h"
 #include "art/indexed_image.h"
@@ -57,6 +58,9 @@ bool writeArtwork(const QString& folder, QString& error) {
   if (!dir.mkpath(QStringLiteral("."))) {
     error = QStringLiteral("cannot create the folder %1").arg(folder);
     return false;
+  }
+  for (const int size : appIconSizes) {
+    if (!savePng(makeAppIcon(size), dir.filePath(QStringLiteral("icon%1.png").arg(size)), error)) return false;
   }
   return savePng(makeSpriteSheet(32), dir.filePath(QString::fromLatin1(largeSheetFile)), error) &&
          savePng(makeSpriteSheet(8), dir.filePath(QString::fromLatin1(smallSheetFile)), error) &&
