@@ -9,29 +9,15 @@
 set -euo pipefail
 build=${1:?usage: installed_e2e.sh BUILD_FOLDER OUTPUT_FOLDER}
 out=${2:?usage: installed_e2e.sh BUILD_FOLDER OUTPUT_FOLDER}
-fail() { echo "FAIL: $*" >&2; exit 1; }
-for tool in Xvfb xdotool import compare identify; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh test installs it)"
-done
+source "$(dirname "${BASH_SOURCE[0]}")/private_display.sh"
+needs Xvfb xdotool import compare identify
 mkdir -p "$out"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
 
 cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" || fail "install failed: $(cat "$work/install.log")"
 installed="$work/prefix/bin/tarvoplim"
 [ -x "$installed" ] || fail "no program at $installed"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_display
 
 # shot NAME PROGRAM [ARGS]: starts the program from an unrelated folder, waits until its board
 # is painted and steady, and keeps NAME-board.png and NAME-house.png (the house button).

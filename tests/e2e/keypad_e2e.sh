@@ -13,28 +13,11 @@ set -euo pipefail
 program=${1:?usage: keypad_e2e.sh PROGRAM OUTPUT_FOLDER}
 out=${2:?usage: keypad_e2e.sh PROGRAM OUTPUT_FOLDER}
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-for tool in Xvfb xdotool numlockx import compare identify; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh test installs it)"
-done
+source "$(dirname "${BASH_SOURCE[0]}")/private_display.sh"
+needs Xvfb xdotool numlockx import compare identify
 [ -x "$program" ] || fail "no program at $program"
 mkdir -p "$out"
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Xvfb chooses a free display and writes its number; -noreset keeps it up between clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_display
 numlockx on
 
 QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
