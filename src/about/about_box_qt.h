@@ -8,6 +8,8 @@
 
 #include <array>
 
+#include "about/close_button_qt.h"
+
 class QLabel;
 class QTimer;
 
@@ -18,28 +20,6 @@ class Desktop;
 // The maker's site and address: the reserved example domain, which reaches no stranger.
 inline constexpr const char* kMakerSite = "https://tarvoplim.example.org/";
 inline constexpr const char* kMakerAddress = "contact@tarvoplim.example.org";
-
-// The close button: a cross, with a bevel drawn around it while the pointer is over it.
-class CloseButton : public QWidget {
-  Q_OBJECT
-
- public:
-  explicit CloseButton(QWidget* parent);
-  void setHovered(bool hovered);
-
- signals:
-  void clicked();
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void enterEvent(QEnterEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-
- private:
-  bool hovered_ = false;
-  bool pressed_ = false;
-};
 
 class FRMabout : public QDialog {
   Q_OBJECT
