@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "board.h"
 #include "house/file_save.h"
 #include "house/house_writer.h"
 #include "room_list.h"
 #include "rules/replay.h"
 #include "solved_house.h"
-#include "solver.h"
+#include "solver/board.h"
+#include "solver/solver.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Splitting a text into rooms.
 #include "room_list.h"
 
-#include "board.h"
+#include "solver/board.h"
 
 namespace tarvo::solver {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "rules/room.h"
-#include "solver.h"
+#include "solver/solver.h"
 
 namespace tarvo::solver {
 

@@ -1,5 +1,5 @@
 // Push-optimal search: layers of positions by push count, walking between pushes by BFS.
-#include "solver.h"
+#include "solver/solver.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "board.h"
+#include "solver/board.h"
 
 namespace tarvo::solver {
 

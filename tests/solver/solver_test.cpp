@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "board.h"
 #include "rules/replay.h"
-#include "solver.h"
+#include "solver/board.h"
+#include "solver/solver.h"
 
 namespace tarvo::solver {
 namespace {

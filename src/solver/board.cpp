@@ -1,5 +1,5 @@
 // Reading and checking a room for the solver.
-#include "board.h"
+#include "solver/board.h"
 
 #include <vector>
 
