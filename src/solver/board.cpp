@@ -1,6 +1,7 @@
 // Reading and checking a room for the solver.
 #include "solver/board.h"
 
+#include <array>
 #include <vector>
 
 #include "rules/room_text.h"
@@ -9,6 +10,15 @@
 namespace tarvo::solver {
 
 namespace {
+
+enum class Ground : char { Outside, Floor, Wall };
+
+struct Board {
+  std::array<Ground, kCells> ground{};  // goals count as floor here
+  CellSet goals;
+  CellSet boxes;
+  int man = -1;
+};
 
 std::string where(int cell, int firstLine) {
   return "line " + std::to_string(firstLine + cell / kSide) + ", column " + std::to_string(cell % kSide + 1);
@@ -35,8 +45,8 @@ bool onEdge(int cell) {
 // Flood fill from the man through every cell that is not a wall, boxes ignored: boxes move,
 // so wherever one stands the man may one day stand too. Stops at the edge so that a linear
 // step never wraps to the next row.
-BoxSet flood(const Board& board, int* leak) {
-  BoxSet seen;
+CellSet flood(const Board& board, int* leak) {
+  CellSet seen;
   std::vector<int> queue{board.man};
   seen.set(board.man);
   for (std::size_t head = 0; head < queue.size(); ++head) {
@@ -78,8 +88,6 @@ std::string collectRows(const std::vector<std::string>& rows, int firstLine, Row
   return "";
 }
 
-}  // namespace
-
 Board boardOf(const RoomRecord& room) {
   Board board;
   for (int cell = 0; cell < kCells; ++cell) {
@@ -98,6 +106,8 @@ Board boardOf(const RoomRecord& room) {
   return board;
 }
 
+}  // namespace
+
 BoardResult readBoard(const std::vector<std::string>& rows, int firstLine) {
   BoardResult result;
   if (rows.size() != static_cast<std::size_t>(kSide)) {
@@ -108,8 +118,7 @@ BoardResult readBoard(const std::vector<std::string>& rows, int firstLine) {
   result.error = collectRows(rows, firstLine, buffer);
   if (!result.error.empty()) return result;
   parseRoomRows(result.room, buffer);
-  result.board = boardOf(result.room);
-  const Board& board = result.board;
+  const Board board = boardOf(result.room);
 
   int men = 0;
   for (int cell = 0; cell < kCells; ++cell) men += isManCode(result.room.cells[cell]) ? 1 : 0;
@@ -123,8 +132,8 @@ BoardResult readBoard(const std::vector<std::string>& rows, int firstLine) {
     result.error = "not closed: the man can reach " + where(leak, firstLine);
     return result;
   }
-  std::size_t boxes = board.boxes.count();
-  std::size_t goals = board.goals.count();
+  const auto boxes = static_cast<std::size_t>(board.boxes.count());
+  const auto goals = static_cast<std::size_t>(board.goals.count());
   if (goals == 0) {
     result.error = "no goals";
   } else if (boxes != goals) {
@@ -132,7 +141,5 @@ BoardResult readBoard(const std::vector<std::string>& rows, int firstLine) {
   }
   return result;
 }
-
-BoxSet manRegion(const Board& board) { return flood(board, nullptr); }
 
 }  // namespace tarvo::solver

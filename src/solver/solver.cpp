@@ -1,212 +1,164 @@
-// Push-optimal search: layers of positions by push count, walking between pushes by BFS.
+// Push-optimal search: layers of positions by push count, the man's exact cell in every position, so the fewest moves
+// within the layer that first solves the room are exact too.
 #include "solver/solver.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <functional>
-#include <unordered_map>
 #include <vector>
+
+#include "solver/dead_cells.h"
+#include "solver/frozen_boxes.h"
+#include "solver/position_store.h"
+#include "solver/walks.h"
 
 namespace tarvo::solver {
 
 namespace {
 
-// A position after a push: where the boxes stand and the man's exact cell.
-struct Key {
-  BoxSet boxes;
-  std::uint8_t man = 0;
-  bool operator==(const Key&) const = default;
-};
-
-struct KeyHash {
-  std::size_t operator()(const Key& key) const { return std::hash<BoxSet>{}(key.boxes) * 31u + key.man; }
-};
-
-struct Node {
-  Key key;
-  int parent = -1;
-  int moves = 0;
-  int pushes = 0;
-  std::int8_t boxFrom = -1;  // the cell of the pushed box before the push
-  std::int8_t direction = -1;
-};
-
-// Shortest walks of the man among the boxes; `from` keeps the direction that led to each cell.
-struct Walks {
-  std::array<int, kCells> distance;
-  std::array<std::int8_t, kCells> from;
-};
+constexpr std::uint32_t kCheckEvery = 256;          // expansions between looks at the cancel flag
+constexpr std::uint32_t kProgressEvery = 1u << 16;  // positions between progress reports
 
 class Search {
  public:
-  explicit Search(const Board& board) : board_(board), region_(manRegion(board)) { findDeadCells(); }
+  Search(const Layout& layout, const Limits& limits)
+      : layout_(layout),
+        limits_(limits),
+        spare_(layout.hasSpareBoxes()),
+        dead_(spare_ ? CellSet{} : deadCells(layout, manArea(layout, layout.man))),
+        store_(limits.memoryBytes, limits.positions) {}
 
-  SolveResult run(std::size_t stateLimit) {
+  SolveResult run() {
     SolveResult result;
-    addNode(Node{Key{board_.boxes, static_cast<std::uint8_t>(board_.man)}});
-    std::vector<int> layer{0};
-    while (!layer.empty()) {
-      int best = -1;
-      for (int id : layer) {
-        if (isSolved(nodes_[id].key) && (best < 0 || nodes_[id].moves < nodes_[best].moves)) best = id;
-      }
-      if (best >= 0) {
-        result.outcome = Outcome::Solved;
-        result.solution = rebuild(best);
-        break;
-      }
-      layer = expand(layer);
-      if (nodes_.size() > stateLimit) {
-        result.outcome = Outcome::LimitReached;
-        break;
-      }
+    bool added = false;
+    if (store_.find(Position(layout_.boxes, layout_.man), PositionStore::kNone, 0, added) == PositionStore::kNone) {
+      result.outcome = Outcome::LimitReached;
+      return finish(result);
     }
-    result.states = nodes_.size();
-    return result;
+    if (layout_.boxes.covers(layout_.goals)) {
+      result.outcome = Outcome::Solved;
+      return finish(result);
+    }
+    if (!spare_ && !(layout_.boxes & dead_).none()) return finish(result);
+    std::uint32_t layerStart = 0;
+    while (layerStart < store_.size()) {
+      const std::uint32_t layerEnd = store_.size();
+      solved_.clear();
+      for (std::uint32_t id = layerStart; id < layerEnd; ++id) {
+        if ((id - layerStart) % kCheckEvery == 0 && cancelled()) {
+          result.outcome = Outcome::Cancelled;
+          return finish(result);
+        }
+        if (!expand(id, layerEnd)) {
+          result.outcome = Outcome::LimitReached;
+          return finish(result);
+        }
+      }
+      if (!solved_.empty()) {
+        const auto best = std::min_element(solved_.begin(), solved_.end(), [&](std::uint32_t a, std::uint32_t b) {
+          return store_[a].moves < store_[b].moves;
+        });
+        result.outcome = Outcome::Solved;
+        result.solution = rebuild(*best);
+        return finish(result);
+      }
+      layerStart = layerEnd;
+    }
+    return finish(result);
   }
 
  private:
-  bool open(int cell) const { return region_.test(cell) && board_.ground[cell] != Ground::Wall; }
+  bool cancelled() const { return limits_.cancel != nullptr && limits_.cancel->load(std::memory_order_relaxed); }
 
-  bool isSolved(const Key& key) const { return (key.boxes & ~board_.goals).none(); }
-
-  // A box on a dead cell can never reach a goal: walk back from every goal by pulls.
-  void findDeadCells() {
-    BoxSet live;
-    std::vector<int> todo;
-    for (int cell = 0; cell < kCells; ++cell) {
-      if (board_.goals.test(cell) && open(cell)) {
-        live.set(cell);
-        todo.push_back(cell);
-      }
-    }
-    while (!todo.empty()) {
-      int cell = todo.back();
-      todo.pop_back();
-      for (int offset : kOffsets) {
-        int before = cell - offset;      // the box came from here...
-        int pusher = cell - 2 * offset;  // ...pushed by the man standing here
-        if (open(before) && open(pusher) && !live.test(before)) {
-          live.set(before);
-          todo.push_back(before);
-        }
-      }
-    }
-    dead_ = ~live;
+  SolveResult& finish(SolveResult& result) {
+    result.positions = store_.size();
+    result.bytes = peakBytes_;
+    return result;
   }
 
-  // Four boxes or walls in a square can never move again; with a box off its goal among
-  // them the room is lost.
-  bool frozenSquare(const BoxSet& boxes, int cell) const {
-    for (int top : {cell, cell - kSide}) {
-      for (int left : {top, top - 1}) {
-        bool allStuck = true;
-        bool offGoal = false;
-        for (int square : {left, left + 1, left + kSide, left + kSide + 1}) {
-          bool box = boxes.test(square);
-          if (!box && open(square)) allStuck = false;
-          if (box && !board_.goals.test(square)) offGoal = true;
-        }
-        if (allStuck && offGoal) return true;
+  // Every push from position `id`; positions from `nextLayer` on were found in this layer and
+  // may still get fewer moves. False when the store is full.
+  bool expand(std::uint32_t id, std::uint32_t nextLayer) {
+    const Position here = store_[id].position;
+    const std::uint32_t movesHere = store_[id].moves;
+    const CellSet boxes = here.boxes();
+    const Walks walks(layout_, boxes, here.man());
+    bool ok = true;
+    boxes.forEach([&](int box) {
+      for (int d = 0; d < 4 && ok; ++d) {
+        const int stand = box - kOffsets[static_cast<std::size_t>(d)];
+        if (stand < 0 || stand >= kCells || !walks.reaches(stand)) continue;
+        const int target = layout_.step(box, d);
+        if (target < 0 || boxes.test(target) || dead_.test(target)) continue;
+        CellSet moved = boxes;
+        moved.reset(box);
+        moved.set(target);
+        if (!spare_ && freezesOffGoal(layout_, dead_, moved, target)) continue;
+        ok =
+            add(Position(moved, box), id, movesHere + static_cast<std::uint32_t>(walks.distance(stand)) + 1, nextLayer);
       }
+    });
+    return ok;
+  }
+
+  bool add(const Position& position, std::uint32_t parent, std::uint32_t moves, std::uint32_t nextLayer) {
+    bool added = false;
+    const std::uint32_t id = store_.find(position, parent, moves, added);
+    if (id == PositionStore::kNone) return false;
+    if (added) {
+      if (position.boxes().covers(layout_.goals)) solved_.push_back(id);
+      peakBytes_ = std::max(peakBytes_, store_.bytes());
+      if (limits_.progress && store_.size() % kProgressEvery == 0) limits_.progress(store_.size());
+    } else if (id >= nextLayer && moves < store_[id].moves) {
+      store_[id].parent = parent;
+      store_[id].moves = moves;
     }
-    return false;
+    return true;
   }
 
-  Walks walk(const BoxSet& boxes, int man) const {
-    Walks walks;
-    walks.distance.fill(-1);
-    walks.from.fill(-1);
-    std::vector<int> queue{man};
-    walks.distance[man] = 0;
-    for (std::size_t head = 0; head < queue.size(); ++head) {
-      int cell = queue[head];
-      for (int d = 0; d < 4; ++d) {
-        int next = cell + kOffsets[d];
-        if (open(next) && !boxes.test(next) && walks.distance[next] < 0) {
-          walks.distance[next] = walks.distance[cell] + 1;
-          walks.from[next] = static_cast<std::int8_t>(d);
-          queue.push_back(next);
-        }
-      }
-    }
-    return walks;
-  }
-
-  void addNode(const Node& node) {
-    index_.emplace(node.key, static_cast<int>(nodes_.size()));
-    nodes_.push_back(node);
-  }
-
-  std::vector<int> expand(const std::vector<int>& layer) {
-    std::vector<int> next;
-    for (int id : layer) {
-      const Node parent = nodes_[id];  // a copy: nodes_ grows below
-      const BoxSet& boxes = parent.key.boxes;
-      Walks walks = walk(boxes, parent.key.man);
-      for (int box = 0; box < kCells; ++box) {
-        if (!boxes.test(box)) continue;
-        for (int d = 0; d < 4; ++d) {
-          int stand = box - kOffsets[d];
-          int target = box + kOffsets[d];
-          if (!open(stand) || walks.distance[stand] < 0) continue;
-          if (!open(target) || boxes.test(target) || dead_.test(target)) continue;
-          BoxSet moved = boxes;
-          moved.reset(box);
-          moved.set(target);
-          if (frozenSquare(moved, target)) continue;
-          Node child{Key{moved, static_cast<std::uint8_t>(box)},
-                     id,
-                     parent.moves + walks.distance[stand] + 1,
-                     parent.pushes + 1,
-                     static_cast<std::int8_t>(box),
-                     static_cast<std::int8_t>(d)};
-          auto found = index_.find(child.key);
-          if (found == index_.end()) {
-            next.push_back(static_cast<int>(nodes_.size()));
-            addNode(child);
-          } else {
-            Node& known = nodes_[found->second];
-            if (known.pushes == child.pushes && child.moves < known.moves) known = child;
-          }
-        }
-      }
-    }
-    return next;
-  }
-
-  Solution rebuild(int id) const {
-    std::vector<int> chain;
-    for (int at = id; at >= 0; at = nodes_[at].parent) chain.push_back(at);
+  Solution rebuild(std::uint32_t id) const {
+    std::vector<std::uint32_t> chain;
+    for (std::uint32_t at = id; at != PositionStore::kNone; at = store_[at].parent) chain.push_back(at);
     std::reverse(chain.begin(), chain.end());
     Solution solution;
     for (std::size_t i = 1; i < chain.size(); ++i) {
-      const Node& before = nodes_[chain[i - 1]];
-      const Node& push = nodes_[chain[i]];
-      int stand = push.boxFrom - kOffsets[push.direction];
-      Walks walks = walk(before.key.boxes, before.key.man);
-      std::string path;
-      for (int cell = stand; cell != before.key.man; cell -= kOffsets[walks.from[cell]]) {
-        path += kWalkLetters[walks.from[cell]];
-      }
-      std::reverse(path.begin(), path.end());
-      solution.steps += path;
-      solution.steps += kPushLetters[push.direction];
+      const Position before = store_[chain[i - 1]].position;
+      const Position after = store_[chain[i]].position;
+      const int from = after.man();
+      int to = -1;
+      after.boxes().without(before.boxes()).forEach([&](int cell) { to = cell; });
+      const auto d =
+          static_cast<std::size_t>(std::find(kOffsets.begin(), kOffsets.end(), to - from) - kOffsets.begin());
+      solution.steps += Walks(layout_, before.boxes(), before.man()).pathTo(from - kOffsets[d]);
+      solution.steps += kPushLetters[d];
     }
     solution.pushes = static_cast<int>(chain.size()) - 1;
     solution.moves = static_cast<int>(solution.steps.size());
     return solution;
   }
 
-  const Board& board_;
-  BoxSet region_;
-  BoxSet dead_;
-  std::vector<Node> nodes_;
-  std::unordered_map<Key, int, KeyHash> index_;
+  const Layout& layout_;
+  const Limits& limits_;
+  const bool spare_;
+  const CellSet dead_;  // empty when a box may be spared
+  PositionStore store_;
+  std::vector<std::uint32_t> solved_;  // solved positions of the layer being built
+  std::size_t peakBytes_ = 0;
 };
 
 }  // namespace
 
-SolveResult solve(const Board& board, std::size_t stateLimit) { return Search(board).run(stateLimit); }
+SolveResult solve(const Snapshot& snapshot, const Limits& limits) {
+  const Layout layout = layoutOf(snapshot);
+  SolveResult result;
+  if (layout.man < 0) {
+    result.outcome = Outcome::NoMan;
+    return result;
+  }
+  if (snapshot.goals.empty()) {
+    result.outcome = Outcome::Solved;
+    return result;
+  }
+  if (layout.unreachableGoal || layout.boxes.count() < layout.goals.count()) return result;
+  return Search(layout, limits).run();
+}
 
 }  // namespace tarvo::solver

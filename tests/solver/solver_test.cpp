@@ -50,7 +50,7 @@ void expectOptimal(const Rows& rows, int pushes, int moves) {
   SCOPED_TRACE(show(rows));
   const BoardResult room = read(rows);
   ASSERT_TRUE(room.ok()) << room.error;
-  const SolveResult result = solve(room.board);
+  const SolveResult result = solve(snapshotOf(room.room));
   ASSERT_EQ(result.outcome, Outcome::Solved);
   EXPECT_EQ(result.solution.pushes, pushes);
   EXPECT_EQ(result.solution.moves, moves);
@@ -88,7 +88,7 @@ TEST(Solver, FindsTheFewestPushesThenTheFewestMoves) {
   EXPECT_EQ(replayProblem(read(fewerMoves).room, "ddddlUUluRurDD"), std::nullopt);
   expectOptimal(fewerMoves, 3, 16);
   // Two boxes side by side against a wall can never be parted.
-  EXPECT_EQ(solve(read({"#######", "#  .. #", "#     #", "#@ $$ #", "#######"}).board).outcome, Outcome::NoSolution);
+  EXPECT_EQ(solve(snapshotOf(read({"#######", "#  .. #", "#     #", "#@ $$ #", "#######"}).room)).outcome, Outcome::NoSolution);
 }
 
 TEST(SolutionCheck, NamesTheFirstStepThatDoesNotDoWhatItsLetterSays) {

@@ -1,4 +1,6 @@
 // tarvo_solve: solves rooms with the fewest pushes and turns a list of rooms into a house file.
+#include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -19,13 +21,15 @@ namespace {
 
 using namespace tarvo::solver;
 
+constexpr std::size_t kDefaultPositionLimit = 3'000'000;
+
 const char* const kUsage = R"(usage:
-  tarvo_solve [--limit N] [FILE...]
+  tarvo_solve [--limit N] [--memory BYTES] [FILE...]
       Solves every room of the files (standard input when none are given) with the
       fewest pushes, and among those the fewest moves, and prints for each room the
       numbers of pushes and moves and the steps: u d r l walk up, down, right, left;
       U D R L push up, down, right, left.
-  tarvo_solve [--limit N] --house NAME ROOMS [-o OUT]
+  tarvo_solve [--limit N] [--memory BYTES] --house NAME ROOMS [-o OUT]
       Solves every room of ROOMS (at most 16) and writes a house file named NAME that
       holds them, each with its solution as the record of "TarvoPlim", to OUT or to
       standard output. Nothing is written when a room cannot be solved.
@@ -37,7 +41,9 @@ A line shorter than ten characters is floor on its right. Between rooms, blank l
 are skipped and lines starting with ";" are comments; the last comment before a room
 is its title. A room must be closed by walls, hold one man and as many boxes as goals.
 
-  --limit N   give up on a room after keeping N positions (default 3000000)
+  --limit N       give up on a room after keeping N positions (default 3000000)
+  --memory BYTES  give up on a room when its positions would take more memory
+                  (default 1073741824, that is 1 GiB)
 
 Exit status: 0 when every room was solved, 1 when one was malformed, unsolvable or
 too large, 2 for a usage or file error.
@@ -48,8 +54,19 @@ struct Options {
   std::string houseName;
   std::string output;
   std::vector<std::string> files;
-  std::size_t limit = kDefaultStateLimit;
+  Limits limits;
+
+  Options() { limits.positions = kDefaultPositionLimit; }
 };
+
+// A whole number above zero, or nothing.
+std::optional<std::size_t> positiveNumber(const std::string& text) {
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+  errno = 0;
+  const unsigned long long value = std::strtoull(text.c_str(), nullptr, 10);
+  if (errno == ERANGE || value == 0 || value > SIZE_MAX) return std::nullopt;
+  return static_cast<std::size_t>(value);
+}
 
 bool parseOptions(int argc, char** argv, Options& options) {
   std::vector<std::string> args(argv + 1, argv + argc);
@@ -61,11 +78,10 @@ bool parseOptions(int argc, char** argv, Options& options) {
       options.houseName = args[++i];
     } else if (arg == "-o" && hasValue) {
       options.output = args[++i];
-    } else if (arg == "--limit" && hasValue) {
-      char* end = nullptr;
-      unsigned long long limit = std::strtoull(args[++i].c_str(), &end, 10);
-      if (*end != '\0' || limit == 0) return false;
-      options.limit = static_cast<std::size_t>(limit);
+    } else if ((arg == "--limit" || arg == "--memory") && hasValue) {
+      const std::optional<std::size_t> value = positiveNumber(args[++i]);
+      if (!value) return false;
+      (arg == "--limit" ? options.limits.positions : options.limits.memoryBytes) = *value;
     } else if (arg.size() > 1 && arg[0] == '-') {
       return false;
     } else {
@@ -112,20 +128,20 @@ std::string label(std::size_t number, const ListedRoom& room) {
 
 // Solves one room and plays the solution through the game's rules; prints why when the room
 // cannot be solved.
-bool solveOne(const ListedRoom& room, const std::string& name, std::size_t limit, SolvedRoom& solved,
+bool solveOne(const ListedRoom& room, const std::string& name, const Limits& limits, SolvedRoom& solved,
               std::ostream& report) {
   BoardResult read = readBoard(room.rows, room.firstLine);
   if (!read.ok()) {
     report << name << ": malformed: " << read.error << "\n";
     return false;
   }
-  SolveResult result = solve(read.board, limit);
+  const SolveResult result = solve(snapshotOf(read.room), limits);
   if (result.outcome == Outcome::NoSolution) {
     report << name << ": no solution\n";
     return false;
   }
   if (result.outcome == Outcome::LimitReached) {
-    report << name << ": gave up after " << result.states << " positions (see --limit)\n";
+    report << name << ": gave up after " << result.positions << " positions (see --limit)\n";
     return false;
   }
   if (std::optional<std::string> problem = replayProblem(read.room, result.solution.steps)) {
@@ -136,12 +152,12 @@ bool solveOne(const ListedRoom& room, const std::string& name, std::size_t limit
   return true;
 }
 
-int solveRooms(const std::vector<ListedRoom>& rooms, std::size_t limit) {
+int solveRooms(const std::vector<ListedRoom>& rooms, const Limits& limits) {
   bool allSolved = true;
   for (std::size_t i = 0; i < rooms.size(); ++i) {
     std::string name = label(i + 1, rooms[i]);
     SolvedRoom solved;
-    if (!solveOne(rooms[i], name, limit, solved, std::cout)) {
+    if (!solveOne(rooms[i], name, limits, solved, std::cout)) {
       allSolved = false;
       continue;
     }
@@ -165,7 +181,7 @@ int writeHouseFile(const Options& options, const std::vector<ListedRoom>& rooms)
   std::vector<SolvedRoom> solved(rooms.size());
   for (std::size_t i = 0; i < rooms.size(); ++i) {
     std::string name = label(i + 1, rooms[i]);
-    if (!solveOne(rooms[i], name, options.limit, solved[i], std::cerr)) return 1;
+    if (!solveOne(rooms[i], name, options.limits, solved[i], std::cerr)) return 1;
     std::cerr << name << ": " << counts(solved[i].solution) << "\n";
     if (i > 0 && solved[i].solution.pushes < solved[i - 1].solution.pushes) {
       std::cerr << "  warning: fewer pushes than the room before\n";
@@ -198,5 +214,5 @@ int main(int argc, char** argv) {
   }
   std::vector<ListedRoom> rooms;
   if (!readInputs(options.files, rooms)) return 2;
-  return options.house ? writeHouseFile(options, rooms) : solveRooms(rooms, options.limit);
+  return options.house ? writeHouseFile(options, rooms) : solveRooms(rooms, options.limits);
 }

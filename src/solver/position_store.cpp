@@ -1,0 +1,72 @@
+// Open addressing over node ids: the nodes hold the full positions, so a hash collision is never a merge.
+#include "solver/position_store.h"
+
+#include <algorithm>
+
+namespace tarvo::solver {
+
+namespace {
+
+constexpr std::size_t kFirstSlots = std::size_t{1} << 12;
+
+}  // namespace
+
+PositionStore::PositionStore(std::size_t memoryLimit, std::size_t positionLimit)
+    : memoryLimit_(memoryLimit), positionLimit_(std::min<std::size_t>(positionLimit, kNone - 1)) {}
+
+std::size_t PositionStore::bytes() const {
+  return blocks_.size() * kBlockSize * sizeof(Node) + blocks_.capacity() * sizeof(blocks_[0]) +
+         slots_.capacity() * sizeof(std::uint32_t);
+}
+
+std::size_t PositionStore::slotOf(const Position& position) const {
+  std::uint64_t h = position.low * 0x9E3779B97F4A7C15u ^ (position.high + 0x632BE59BD9B4E019u) * 0xC2B2AE3D27D4EB4Fu;
+  h ^= h >> 31;
+  return static_cast<std::size_t>(h) & mask_;
+}
+
+// Doubles the index (or makes the first one), refusing when the old and the new index together
+// with the nodes would pass the memory limit.
+bool PositionStore::grow() {
+  const std::size_t newSlots = slots_.empty() ? kFirstSlots : slots_.size() * 2;
+  if (bytes() + newSlots * sizeof(std::uint32_t) > memoryLimit_) return false;
+  std::vector<std::uint32_t> slots(newSlots, 0);
+  mask_ = newSlots - 1;
+  for (std::uint32_t id : slots_) {
+    if (id == 0) continue;
+    std::size_t at = slotOf((*this)[id - 1].position);
+    while (slots[at] != 0) at = (at + 1) & mask_;
+    slots[at] = id;
+  }
+  slots_.swap(slots);
+  return true;
+}
+
+std::uint32_t PositionStore::find(const Position& position, std::uint32_t parent, std::uint32_t moves, bool& added) {
+  added = false;
+  if (!slots_.empty()) {
+    for (std::size_t at = slotOf(position);; at = (at + 1) & mask_) {
+      const std::uint32_t id = slots_[at];
+      if (id == 0) break;
+      if ((*this)[id - 1].position == position) return id - 1;
+    }
+  }
+  if (size_ >= positionLimit_) return kNone;
+  // Keep the index at most half full, and room in the last block for this node.
+  if (slots_.empty() || (size_ + 1) * 2 > slots_.size()) {
+    if (!grow()) return kNone;
+  }
+  if ((size_ & kBlockMask) == 0 && size_ / kBlockSize == blocks_.size()) {
+    if (bytes() + kBlockSize * sizeof(Node) > memoryLimit_) return kNone;
+    blocks_.push_back(std::make_unique<Node[]>(kBlockSize));
+  }
+  const std::uint32_t id = size_++;
+  (*this)[id] = Node{position, parent, moves};
+  std::size_t at = slotOf(position);
+  while (slots_[at] != 0) at = (at + 1) & mask_;
+  slots_[at] = id + 1;
+  added = true;
+  return id;
+}
+
+}  // namespace tarvo::solver

@@ -1,0 +1,71 @@
+// The positions of a search, kept compactly in the order they were found, with a hash index over them and a bound
+// on the memory they take.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "solver/cell_set.h"
+
+namespace tarvo::solver {
+
+// Where the boxes stand and the man's cell, packed into 16 bytes: the man takes bits 36..42 of
+// the high word, above the cells 64..99.
+struct Position {
+  std::uint64_t low = 0;
+  std::uint64_t high = 0;
+
+  Position() = default;
+  Position(const CellSet& boxes, int man)
+      : low(boxes.low), high(boxes.high | (static_cast<std::uint64_t>(man) << kManShift)) {}
+  CellSet boxes() const { return CellSet{low, high & kCellBits}; }
+  int man() const { return static_cast<int>(high >> kManShift); }
+  bool operator==(const Position&) const = default;
+
+ private:
+  static constexpr int kManShift = 36;
+  static constexpr std::uint64_t kCellBits = (std::uint64_t{1} << kManShift) - 1;
+};
+
+// A kept position, the one it was reached from and the moves made to reach it.
+struct Node {
+  Position position;
+  std::uint32_t parent = 0;
+  std::uint32_t moves = 0;
+};
+
+class PositionStore {
+ public:
+  static constexpr std::uint32_t kNone = UINT32_MAX;
+
+  PositionStore(std::size_t memoryLimit, std::size_t positionLimit);
+
+  // The id of `position`, adding it with parent and moves when it is new. kNone when it is
+  // new but would take the store past its limits; `added` tells whether it was new.
+  std::uint32_t find(const Position& position, std::uint32_t parent, std::uint32_t moves, bool& added);
+
+  Node& operator[](std::uint32_t id) { return blocks_[id >> kBlockBits][id & kBlockMask]; }
+  const Node& operator[](std::uint32_t id) const { return blocks_[id >> kBlockBits][id & kBlockMask]; }
+  std::uint32_t size() const { return size_; }
+  // The memory the store holds now: node blocks and the index.
+  std::size_t bytes() const;
+
+ private:
+  static constexpr int kBlockBits = 16;
+  static constexpr std::uint32_t kBlockSize = 1u << kBlockBits;
+  static constexpr std::uint32_t kBlockMask = kBlockSize - 1;
+
+  bool grow();
+  std::size_t slotOf(const Position& position) const;
+
+  std::size_t memoryLimit_;
+  std::size_t positionLimit_;
+  std::vector<std::unique_ptr<Node[]>> blocks_;
+  std::vector<std::uint32_t> slots_;  // node id + 1; 0 is an empty slot
+  std::size_t mask_ = 0;
+  std::uint32_t size_ = 0;
+};
+
+}  // namespace tarvo::solver

@@ -1,0 +1,30 @@
+// The man's shortest walks among the boxes.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "solver/layout.h"
+
+namespace tarvo::solver {
+
+// Breadth-first distances from the man's cell over free cells without a box, and the
+// direction of the last step into each cell.
+class Walks {
+ public:
+  Walks(const Layout& layout, const CellSet& boxes, int man);
+
+  bool reaches(int cell) const { return distance_[static_cast<std::size_t>(cell)] != kUnreached; }
+  int distance(int cell) const { return distance_[static_cast<std::size_t>(cell)]; }
+  // The letters "udrl" of a shortest walk to `cell`; empty when it is the man's cell or out of reach.
+  std::string pathTo(int cell) const;
+
+ private:
+  static constexpr std::uint8_t kUnreached = 0xff;
+  int man_;
+  std::array<std::uint8_t, kCells> distance_;
+  std::array<std::uint8_t, kCells> from_;
+};
+
+}  // namespace tarvo::solver
