@@ -1,0 +1,56 @@
+// The worker thread of a search and the queued signals that bring its news back.
+#include "platform/solver_run.h"
+
+#include <QMetaObject>
+
+namespace tarvo {
+
+SolverRun::SolverRun(QObject* parent) : QObject(parent) {
+  qRegisterMetaType<tarvo::solver::SolveResult>("tarvo::solver::SolveResult");
+}
+
+SolverRun::~SolverRun() { cancel(); }
+
+void SolverRun::join() {
+  if (thread_.joinable()) thread_.join();
+}
+
+void SolverRun::cancel() {
+  if (cancel_) cancel_->store(true);
+  join();
+  ++generation_;
+  running_ = false;
+}
+
+void SolverRun::start(const solver::Snapshot& snapshot, int ticket, const solver::Limits& limits) {
+  cancel();
+  cancel_ = std::make_shared<std::atomic<bool>>(false);
+  running_ = true;
+  const int generation = generation_;
+  solver::Limits own = limits;
+  own.cancel = cancel_.get();
+  // The object outlives the thread (cancel joins it), and Qt drops calls queued for an object
+  // that is gone; a call from a search since replaced finds another generation and does nothing.
+  own.progress = [this, generation](std::size_t positions) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation, positions] {
+          if (generation_ == generation) emit progress(positions);
+        },
+        Qt::QueuedConnection);
+  };
+  thread_ = std::thread([this, snapshot, own, generation, flag = cancel_, ticket] {
+    const solver::SolveResult result = solver::solve(snapshot, own);
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation, result, ticket] {
+          if (generation_ != generation) return;
+          running_ = false;
+          join();
+          emit finished(result, ticket);
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+}  // namespace tarvo
