@@ -26,6 +26,14 @@ struct CellSet {
   CellSet without(const CellSet& o) const { return {low & ~o.low, high & ~o.high}; }
   bool operator==(const CellSet&) const = default;
 
+  // The set moved by `cells` places toward higher indexes (lower when negative); cells pushed
+  // past either end of the two words are lost.
+  CellSet shifted(int cells) const {
+    if (cells >= 0) return {low << cells, (high << cells) | (cells == 0 ? 0 : low >> (64 - cells))};
+    const int k = -cells;
+    return {(low >> k) | (high << (64 - k)), high >> k};
+  }
+
   // Calls f(cell) for every cell in the set, lowest first.
   template <typename F>
   void forEach(F&& f) const {

@@ -1,32 +1,45 @@
-// Live cells by pulls from the goals; the rest of the man's area is dead.
+// Pull distances from the goals; the cells they never reach are dead.
 #include "solver/dead_cells.h"
-
-#include <array>
 
 namespace tarvo::solver {
 
-CellSet deadCells(const Layout& layout, const CellSet& area) {
-  CellSet live;
-  std::array<std::uint8_t, kCells> todo{};
-  int count = 0;
-  (layout.goals & area).forEach([&](int goal) {
-    live.set(goal);
-    todo[static_cast<std::size_t>(count++)] = static_cast<std::uint8_t>(goal);
+PushDistances pushDistances(const Layout& layout, const CellSet& area) {
+  return pushDistances(layout, area, layout.goals);
+}
+
+PushDistances pushDistances(const Layout& layout, const CellSet& area, const CellSet& targets) {
+  PushDistances distance;
+  distance.fill(kNeverPushed);
+  std::array<std::uint8_t, kCells> queue{};
+  int tail = 0;
+  targets.forEach([&](int goal) {
+    distance[static_cast<std::size_t>(goal)] = 0;
+    queue[static_cast<std::size_t>(tail++)] = static_cast<std::uint8_t>(goal);
   });
-  while (count > 0) {
-    const int cell = todo[static_cast<std::size_t>(--count)];
+  for (int head = 0; head < tail; ++head) {
+    const int cell = queue[static_cast<std::size_t>(head)];
     for (int d = 0; d < 4; ++d) {
-      // The box came from `before`, pushed by the man standing on `pusher`.
-      const int before = cell - kOffsets[static_cast<std::size_t>(d)];
-      const int pusher = before - kOffsets[static_cast<std::size_t>(d)];
-      if (layout.isFree(before) && layout.isFree(pusher) && area.test(before) && area.test(pusher) &&
-          !live.test(before)) {
-        live.set(before);
-        todo[static_cast<std::size_t>(count++)] = static_cast<std::uint8_t>(before);
-      }
+      // Pulled in direction d: the box came from `before`, pushed by the man standing on `pusher`.
+      const int before = layout.step(cell, d);
+      const int pusher = layout.step(before, d);
+      if (pusher < 0 || !area.test(before) || !area.test(pusher)) continue;
+      if (distance[static_cast<std::size_t>(before)] != kNeverPushed) continue;
+      distance[static_cast<std::size_t>(before)] =
+          static_cast<std::uint8_t>(distance[static_cast<std::size_t>(cell)] + 1);
+      queue[static_cast<std::size_t>(tail++)] = static_cast<std::uint8_t>(before);
     }
   }
-  return area.without(live);
+  return distance;
 }
+
+CellSet deadCells(const PushDistances& distances, const CellSet& area) {
+  CellSet dead;
+  area.forEach([&](int cell) {
+    if (distances[static_cast<std::size_t>(cell)] == kNeverPushed) dead.set(cell);
+  });
+  return dead;
+}
+
+CellSet deadCells(const Layout& layout, const CellSet& area) { return deadCells(pushDistances(layout, area), area); }
 
 }  // namespace tarvo::solver

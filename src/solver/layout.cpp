@@ -25,6 +25,14 @@ Layout layoutOf(const Snapshot& snapshot) {
     layout.man = snapshot.man;
     layout.free.set(layout.man);
   }
+  for (int cell = 0; cell < kCells; ++cell) {
+    for (int d = 0; d < 4; ++d) {
+      const int next = cell + kOffsets[static_cast<std::size_t>(d)];
+      const bool open = next >= 0 && next < kCells && layout.free.test(next);
+      layout.neighbours[static_cast<std::size_t>(cell)][static_cast<std::size_t>(d)] =
+          static_cast<std::int8_t>(open ? next : -1);
+    }
+  }
   for (std::int32_t goal : snapshot.goals) {
     if (isPlayableCell(goal) && layout.free.test(goal)) {
       layout.goals.set(goal);

@@ -35,11 +35,13 @@ struct Layout {
   int man = -1;                  // -1: no man on the cell `man` names
   bool unreachableGoal = false;  // a goal index that can never hold a box
 
+  // For each cell and direction, the free cell one step away, or -1.
+  std::array<std::array<std::int8_t, 4>, kCells> neighbours{};
+
   bool isFree(int cell) const { return cell >= 0 && cell < kCells && free.test(cell); }
   // One step from `cell` in direction d, or -1 when that cell is not free.
   int step(int cell, int d) const {
-    const int next = cell + kOffsets[static_cast<std::size_t>(d)];
-    return isFree(next) ? next : -1;
+    return cell >= 0 && cell < kCells ? neighbours[static_cast<std::size_t>(cell)][static_cast<std::size_t>(d)] : -1;
   }
   // More boxes than goals: a box may be left anywhere, so no box position is hopeless by itself.
   bool hasSpareBoxes() const { return boxes.count() > goals.count(); }

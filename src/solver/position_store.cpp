@@ -16,39 +16,42 @@ PositionStore::PositionStore(std::size_t memoryLimit, std::size_t positionLimit)
 
 std::size_t PositionStore::bytes() const {
   return blocks_.size() * kBlockSize * sizeof(Node) + blocks_.capacity() * sizeof(blocks_[0]) +
-         slots_.capacity() * sizeof(std::uint32_t);
+         slots_.capacity() * sizeof(std::uint64_t);
 }
 
-std::size_t PositionStore::slotOf(const Position& position) const {
+std::uint64_t PositionStore::hashOf(const Position& position) {
   std::uint64_t h = position.low * 0x9E3779B97F4A7C15u ^ (position.high + 0x632BE59BD9B4E019u) * 0xC2B2AE3D27D4EB4Fu;
-  h ^= h >> 31;
-  return static_cast<std::size_t>(h) & mask_;
+  return h ^ (h >> 29);
 }
 
 // Doubles the index (or makes the first one), refusing when the old and the new index together
 // with the nodes would pass the memory limit.
 bool PositionStore::grow() {
   const std::size_t newSlots = slots_.empty() ? kFirstSlots : slots_.size() * 2;
-  if (bytes() + newSlots * sizeof(std::uint32_t) > memoryLimit_) return false;
-  std::vector<std::uint32_t> slots(newSlots, 0);
+  if (bytes() + newSlots * sizeof(std::uint64_t) > memoryLimit_) return false;
+  std::vector<std::uint64_t> slots(newSlots, 0);
   mask_ = newSlots - 1;
-  for (std::uint32_t id : slots_) {
-    if (id == 0) continue;
-    std::size_t at = slotOf((*this)[id - 1].position);
+  for (std::uint64_t slot : slots_) {
+    if (slot == 0) continue;
+    std::size_t at = static_cast<std::size_t>(hashOf((*this)[static_cast<std::uint32_t>(slot) - 1].position)) & mask_;
     while (slots[at] != 0) at = (at + 1) & mask_;
-    slots[at] = id;
+    slots[at] = slot;
   }
   slots_.swap(slots);
   return true;
 }
 
-std::uint32_t PositionStore::find(const Position& position, std::uint32_t parent, std::uint32_t moves, bool& added) {
+std::uint32_t PositionStore::find(const Node& node, bool& added) {
+  const Position& position = node.position;
+  const std::uint64_t hash = hashOf(position);
+  const std::uint64_t tag = hash & 0xFFFFFFFF00000000u;
   added = false;
   if (!slots_.empty()) {
-    for (std::size_t at = slotOf(position);; at = (at + 1) & mask_) {
-      const std::uint32_t id = slots_[at];
-      if (id == 0) break;
-      if ((*this)[id - 1].position == position) return id - 1;
+    for (std::size_t at = static_cast<std::size_t>(hash) & mask_;; at = (at + 1) & mask_) {
+      const std::uint64_t slot = slots_[at];
+      if (slot == 0) break;
+      const auto id = static_cast<std::uint32_t>(slot);
+      if ((slot & 0xFFFFFFFF00000000u) == tag && (*this)[id - 1].position == position) return id - 1;
     }
   }
   if (size_ >= positionLimit_) return kNone;
@@ -61,10 +64,10 @@ std::uint32_t PositionStore::find(const Position& position, std::uint32_t parent
     blocks_.push_back(std::make_unique<Node[]>(kBlockSize));
   }
   const std::uint32_t id = size_++;
-  (*this)[id] = Node{position, parent, moves};
-  std::size_t at = slotOf(position);
+  (*this)[id] = node;
+  std::size_t at = static_cast<std::size_t>(hash) & mask_;
   while (slots_[at] != 0) at = (at + 1) & mask_;
-  slots_[at] = id + 1;
+  slots_[at] = tag | (id + 1);
   added = true;
   return id;
 }

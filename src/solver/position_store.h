@@ -29,11 +29,16 @@ struct Position {
   static constexpr std::uint64_t kCellBits = (std::uint64_t{1} << kManShift) - 1;
 };
 
-// A kept position, the one it was reached from and the moves made to reach it.
+// A kept position, the one it was reached from, and the pushes and moves made to reach it.
 struct Node {
+  static constexpr std::uint32_t kMostMoves = (1u << 21) - 1;
+  static constexpr std::uint32_t kMostPushes = (1u << 10) - 1;
+
   Position position;
   std::uint32_t parent = 0;
-  std::uint32_t moves = 0;
+  std::uint32_t moves : 21 = 0;
+  std::uint32_t pushes : 10 = 0;
+  std::uint32_t expanded : 1 = 0;  // its pushes were tried: its pushes and moves are final
 };
 
 class PositionStore {
@@ -42,9 +47,9 @@ class PositionStore {
 
   PositionStore(std::size_t memoryLimit, std::size_t positionLimit);
 
-  // The id of `position`, adding it with parent and moves when it is new. kNone when it is
-  // new but would take the store past its limits; `added` tells whether it was new.
-  std::uint32_t find(const Position& position, std::uint32_t parent, std::uint32_t moves, bool& added);
+  // The id of `node.position`, adding the node when the position is new. kNone when it is new
+  // but would take the store past its limits; `added` tells whether it was new.
+  std::uint32_t find(const Node& node, bool& added);
 
   Node& operator[](std::uint32_t id) { return blocks_[id >> kBlockBits][id & kBlockMask]; }
   const Node& operator[](std::uint32_t id) const { return blocks_[id >> kBlockBits][id & kBlockMask]; }
@@ -53,17 +58,19 @@ class PositionStore {
   std::size_t bytes() const;
 
  private:
-  static constexpr int kBlockBits = 16;
+  static constexpr int kBlockBits = 12;
   static constexpr std::uint32_t kBlockSize = 1u << kBlockBits;
   static constexpr std::uint32_t kBlockMask = kBlockSize - 1;
 
   bool grow();
-  std::size_t slotOf(const Position& position) const;
+  static std::uint64_t hashOf(const Position& position);
 
   std::size_t memoryLimit_;
   std::size_t positionLimit_;
   std::vector<std::unique_ptr<Node[]>> blocks_;
-  std::vector<std::uint32_t> slots_;  // node id + 1; 0 is an empty slot
+  // Node id + 1 in the low half, 0 for an empty slot; the high half holds the high half of the
+  // position's hash, so most slots that do not match are passed without reading their node.
+  std::vector<std::uint64_t> slots_;
   std::size_t mask_ = 0;
   std::uint32_t size_ = 0;
 };

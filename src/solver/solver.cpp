@@ -1,5 +1,4 @@
-// Push-optimal search: layers of positions by push count, the man's exact cell in every position, so the fewest moves
-// within the layer that first solves the room are exact too.
+// The search for the fewest pushes, then the fewest moves.
 #include "solver/solver.h"
 
 #include <algorithm>
@@ -7,111 +6,122 @@
 
 #include "solver/dead_cells.h"
 #include "solver/frozen_boxes.h"
+#include "solver/goal_matching.h"
 #include "solver/position_store.h"
+#include "solver/push_queue.h"
 #include "solver/walks.h"
 
 namespace tarvo::solver {
 
 namespace {
 
-constexpr std::uint32_t kCheckEvery = 256;          // expansions between looks at the cancel flag
+constexpr std::uint32_t kCheckEvery = 256;          // positions taken out between looks at the cancel flag
 constexpr std::uint32_t kProgressEvery = 1u << 16;  // positions between progress reports
 
+// Best first by (pushes so far + a lower bound of the pushes still to make, moves so far + the
+// same bound, as every push is a move). The bound (GoalMatching) drops by at most one a push,
+// so a position is first taken out with its fewest pushes and, among those, fewest moves, and
+// the first solved position taken out is an optimal solution. With spare boxes the bound is zero and the search is
+// breadth first over pushes. Positions keep the man's exact cell, which the moves depend on.
 class Search {
  public:
   Search(const Layout& layout, const Limits& limits)
       : layout_(layout),
         limits_(limits),
         spare_(layout.hasSpareBoxes()),
-        dead_(spare_ ? CellSet{} : deadCells(layout, manArea(layout, layout.man))),
+        area_(manArea(layout, layout.man)),
+        dead_(spare_ ? CellSet{} : deadCells(layout, area_)),
+        matching_(layout, area_),
         store_(limits.memoryBytes, limits.positions) {}
 
   SolveResult run() {
     SolveResult result;
-    bool added = false;
-    if (store_.find(Position(layout_.boxes, layout_.man), PositionStore::kNone, 0, added) == PositionStore::kNone) {
-      result.outcome = Outcome::LimitReached;
-      return finish(result);
-    }
-    if (layout_.boxes.covers(layout_.goals)) {
-      result.outcome = Outcome::Solved;
-      return finish(result);
-    }
-    if (!spare_ && !(layout_.boxes & dead_).none()) return finish(result);
-    std::uint32_t layerStart = 0;
-    while (layerStart < store_.size()) {
-      const std::uint32_t layerEnd = store_.size();
-      solved_.clear();
-      for (std::uint32_t id = layerStart; id < layerEnd; ++id) {
-        if ((id - layerStart) % kCheckEvery == 0 && cancelled()) {
-          result.outcome = Outcome::Cancelled;
-          return finish(result);
-        }
-        if (!expand(id, layerEnd)) {
-          result.outcome = Outcome::LimitReached;
-          return finish(result);
-        }
+    Node start;
+    start.position = Position(layout_.boxes, layout_.man);
+    start.parent = PositionStore::kNone;
+    if (lowerBound(layout_.boxes) == kHopeless) return finish(result);
+    if (!add(start)) return finish(result, Outcome::LimitReached);
+    std::uint32_t key = 0;
+    std::uint32_t moves = 0;
+    std::uint32_t id = 0;
+    for (std::uint32_t taken = 0; queue_.pop(key, moves, id); ++taken) {
+      if (taken % kCheckEvery == 0 && cancelled()) return finish(result, Outcome::Cancelled);
+      Node& node = store_[id];
+      if (node.expanded != 0) continue;  // taken out before, by a better key
+      node.expanded = 1;
+      if (node.position.boxes().covers(layout_.goals)) {
+        result.solution = rebuild(id);
+        return finish(result, Outcome::Solved);
       }
-      if (!solved_.empty()) {
-        const auto best = std::min_element(solved_.begin(), solved_.end(), [&](std::uint32_t a, std::uint32_t b) {
-          return store_[a].moves < store_[b].moves;
-        });
-        result.outcome = Outcome::Solved;
-        result.solution = rebuild(*best);
-        return finish(result);
-      }
-      layerStart = layerEnd;
+      if (!expand(id, Node(node))) return finish(result, Outcome::LimitReached);
     }
     return finish(result);
   }
 
  private:
+  static constexpr std::uint32_t kHopeless = GoalMatching::kHopeless;
+
   bool cancelled() const { return limits_.cancel != nullptr && limits_.cancel->load(std::memory_order_relaxed); }
 
-  SolveResult& finish(SolveResult& result) {
+  SolveResult& finish(SolveResult& result, Outcome outcome = Outcome::NoSolution) {
+    result.outcome = outcome;
     result.positions = store_.size();
     result.bytes = peakBytes_;
     return result;
   }
 
-  // Every push from position `id`; positions from `nextLayer` on were found in this layer and
-  // may still get fewer moves. False when the store is full.
-  bool expand(std::uint32_t id, std::uint32_t nextLayer) {
-    const Position here = store_[id].position;
-    const std::uint32_t movesHere = store_[id].moves;
-    const CellSet boxes = here.boxes();
-    const Walks walks(layout_, boxes, here.man());
+  std::uint32_t lowerBound(const CellSet& boxes) const { return spare_ ? 0 : matching_.bound(boxes); }
+
+  // Every push from the position; false when the store is full.
+  bool expand(std::uint32_t id, const Node& node) {
+    const CellSet boxes = node.position.boxes();
+    const Walks walks(layout_, boxes, node.position.man());
     bool ok = true;
     boxes.forEach([&](int box) {
       for (int d = 0; d < 4 && ok; ++d) {
-        const int stand = box - kOffsets[static_cast<std::size_t>(d)];
-        if (stand < 0 || stand >= kCells || !walks.reaches(stand)) continue;
+        const int stand = layout_.step(box, d ^ 1);  // the man pushes from the opposite side
+        if (stand < 0 || !walks.reaches(stand)) continue;
         const int target = layout_.step(box, d);
         if (target < 0 || boxes.test(target) || dead_.test(target)) continue;
         CellSet moved = boxes;
         moved.reset(box);
         moved.set(target);
         if (!spare_ && freezesOffGoal(layout_, dead_, moved, target)) continue;
-        ok =
-            add(Position(moved, box), id, movesHere + static_cast<std::uint32_t>(walks.distance(stand)) + 1, nextLayer);
+        Node child;
+        child.position = Position(moved, box);
+        child.parent = id;
+        const std::uint32_t moves = node.moves + static_cast<std::uint32_t>(walks.distance(stand)) + 1;
+        if (node.pushes >= Node::kMostPushes || moves > Node::kMostMoves) {
+          ok = false;  // beyond what a position records: treated as the limit
+          return;
+        }
+        child.moves = moves;
+        child.pushes = node.pushes + 1;
+        ok = add(child);
       }
     });
     return ok;
   }
 
-  bool add(const Position& position, std::uint32_t parent, std::uint32_t moves, std::uint32_t nextLayer) {
+  // Keeps the node, or its pushes and moves when they beat those of the position as known, and
+  // queues it unless its boxes can never all reach goals.
+  bool add(const Node& node) {
     bool added = false;
-    const std::uint32_t id = store_.find(position, parent, moves, added);
+    const std::uint32_t id = store_.find(node, added);
     if (id == PositionStore::kNone) return false;
-    if (added) {
-      if (position.boxes().covers(layout_.goals)) solved_.push_back(id);
-      peakBytes_ = std::max(peakBytes_, store_.bytes());
-      if (limits_.progress && store_.size() % kProgressEvery == 0) limits_.progress(store_.size());
-    } else if (id >= nextLayer && moves < store_[id].moves) {
-      store_[id].parent = parent;
-      store_[id].moves = moves;
+    Node& known = store_[id];
+    if (!added) {
+      const bool better = node.pushes < known.pushes || (node.pushes == known.pushes && node.moves < known.moves);
+      if (known.expanded != 0 || !better) return true;
+      known = node;
+    } else if (limits_.progress && store_.size() % kProgressEvery == 0) {
+      limits_.progress(store_.size());
     }
-    return true;
+    const std::uint32_t bound = lowerBound(node.position.boxes());
+    if (bound == kHopeless) return true;
+    queue_.push(node.pushes + bound, node.moves + bound, id);
+    peakBytes_ = std::max(peakBytes_, store_.bytes() + queue_.bytes());
+    return peakBytes_ <= limits_.memoryBytes;
   }
 
   Solution rebuild(std::uint32_t id) const {
@@ -138,9 +148,11 @@ class Search {
   const Layout& layout_;
   const Limits& limits_;
   const bool spare_;
+  const CellSet area_;
   const CellSet dead_;  // empty when a box may be spared
+  const GoalMatching matching_;
   PositionStore store_;
-  std::vector<std::uint32_t> solved_;  // solved positions of the layer being built
+  PushQueue queue_;
   std::size_t peakBytes_ = 0;
 };
 

@@ -1,35 +1,40 @@
-// Breadth-first walks of the man.
+// Breadth-first walks of the man, a whole ring of cells at a time: the index is linear, so the cells one step away are
+// the set shifted by 1 and by 10 either way, kept to the free cells.
 #include "solver/walks.h"
 
 #include <algorithm>
 
 namespace tarvo::solver {
 
-Walks::Walks(const Layout& layout, const CellSet& boxes, int man) : man_(man) {
+Walks::Walks(const Layout& layout, const CellSet& boxes, int man) : layout_(layout) {
   distance_.fill(kUnreached);
   if (!layout.isFree(man)) return;
-  std::array<std::uint8_t, kCells> queue;
-  int tail = 0;
-  queue[static_cast<std::size_t>(tail++)] = static_cast<std::uint8_t>(man);
+  const CellSet open = layout.free.without(boxes);
+  CellSet seen;
+  seen.set(man);
   distance_[static_cast<std::size_t>(man)] = 0;
-  for (int head = 0; head < tail; ++head) {
-    const int cell = queue[static_cast<std::size_t>(head)];
-    const auto next = static_cast<std::uint8_t>(distance_[static_cast<std::size_t>(cell)] + 1);
-    for (int d = 0; d < 4; ++d) {
-      const int to = layout.step(cell, d);
-      if (to < 0 || boxes.test(to) || distance_[static_cast<std::size_t>(to)] != kUnreached) continue;
-      distance_[static_cast<std::size_t>(to)] = next;
-      from_[static_cast<std::size_t>(to)] = static_cast<std::uint8_t>(d);
-      queue[static_cast<std::size_t>(tail++)] = static_cast<std::uint8_t>(to);
-    }
+  CellSet ring = seen;
+  for (std::uint8_t distance = 1; !ring.none(); ++distance) {
+    const CellSet around = ring.shifted(1) | ring.shifted(-1) | ring.shifted(kSide) | ring.shifted(-kSide);
+    ring = (around & open).without(seen);
+    seen = seen | ring;
+    ring.forEach([&](int cell) { distance_[static_cast<std::size_t>(cell)] = distance; });
   }
 }
 
 std::string Walks::pathTo(int cell) const {
   std::string path;
   if (cell < 0 || cell >= kCells || !reaches(cell)) return path;
-  for (int at = cell; at != man_; at -= kOffsets[from_[static_cast<std::size_t>(at)]]) {
-    path += kWalkLetters[from_[static_cast<std::size_t>(at)]];
+  // Back from the cell, each time to a neighbour one step nearer the man.
+  for (int at = cell; distance(at) > 0;) {
+    for (int d = 0; d < 4; ++d) {
+      const int before = layout_.step(at, d);
+      if (before >= 0 && reaches(before) && distance(before) == distance(at) - 1) {
+        path += kWalkLetters[static_cast<std::size_t>(d ^ 1)];
+        at = before;
+        break;
+      }
+    }
   }
   std::reverse(path.begin(), path.end());
   return path;

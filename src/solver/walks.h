@@ -9,8 +9,7 @@
 
 namespace tarvo::solver {
 
-// Breadth-first distances from the man's cell over free cells without a box, and the
-// direction of the last step into each cell.
+// Breadth-first distances from the man's cell over free cells without a box.
 class Walks {
  public:
   Walks(const Layout& layout, const CellSet& boxes, int man);
@@ -22,9 +21,8 @@ class Walks {
 
  private:
   static constexpr std::uint8_t kUnreached = 0xff;
-  int man_;
+  const Layout& layout_;
   std::array<std::uint8_t, kCells> distance_;
-  std::array<std::uint8_t, kCells> from_;
 };
 
 }  // namespace tarvo::solver

@@ -2,11 +2,13 @@
 // steps.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "rules/replay.h"
+#include "rules/room_text.h"
 #include "solver/board.h"
 #include "solver/solver.h"
 
@@ -44,18 +46,32 @@ TEST(RoomInput, RefusesRoomsThatCannotBePlayedNamingTheLineAndColumn) {
   EXPECT_EQ(read({"#####", "#@  #", "#####"}).error, "no goals");
 }
 
+// Up to ten rows as the game reads them, without the command's checks: rooms open across the
+// column 9 to column 0 step, or with spare boxes, are the game's rooms too.
+RoomRecord roomOf(Rows rows) {
+  RowBuffer buffer;
+  std::copy(rows.begin(), rows.end(), buffer.begin());
+  RoomRecord room;
+  parseRoomRows(room, buffer);
+  return room;
+}
+
 // Solves the room and plays the steps through the game's rules. The counts were found by
 // trying every step on these rooms.
-void expectOptimal(const Rows& rows, int pushes, int moves) {
-  SCOPED_TRACE(show(rows));
-  const BoardResult room = read(rows);
-  ASSERT_TRUE(room.ok()) << room.error;
-  const SolveResult result = solve(snapshotOf(room.room));
+void expectOptimal(const RoomRecord& room, int pushes, int moves) {
+  const SolveResult result = solve(snapshotOf(room));
   ASSERT_EQ(result.outcome, Outcome::Solved);
   EXPECT_EQ(result.solution.pushes, pushes);
   EXPECT_EQ(result.solution.moves, moves);
   EXPECT_EQ(result.solution.moves, static_cast<int>(result.solution.steps.size()));
-  EXPECT_EQ(replayProblem(room.room, result.solution.steps), std::nullopt) << result.solution.steps;
+  EXPECT_EQ(replayProblem(room, result.solution.steps), std::nullopt) << result.solution.steps;
+}
+
+void expectOptimal(const Rows& rows, int pushes, int moves) {
+  SCOPED_TRACE(show(rows));
+  const BoardResult room = read(rows);
+  ASSERT_TRUE(room.ok()) << room.error;
+  expectOptimal(room.room, pushes, moves);
 }
 
 TEST(Solver, FindsTheFewestPushesThenTheFewestMoves) {
@@ -87,8 +103,82 @@ TEST(Solver, FindsTheFewestPushesThenTheFewestMoves) {
                            "#######"};
   EXPECT_EQ(replayProblem(read(fewerMoves).room, "ddddlUUluRurDD"), std::nullopt);
   expectOptimal(fewerMoves, 3, 16);
-  // Two boxes side by side against a wall can never be parted.
-  EXPECT_EQ(solve(snapshotOf(read({"#######", "#  .. #", "#     #", "#@ $$ #", "#######"}).room)).outcome, Outcome::NoSolution);
+}
+
+TEST(Solver, StepsAndSolvesAsThePlayDoes) {
+  // Right from column 9 enters column 0 of the next row: the box crosses over to its goal.
+  expectOptimal(roomOf({"##########", "#######@ $", " .########", "##########"}), 2, 3);
+  // A spare box may stay where it is; only the goals need boxes.
+  expectOptimal(roomOf({"#######", "#@ $. #", "#  $  #", "#######"}), 1, 2);
+  // Already solved, or nothing to solve: no step.
+  for (const RoomRecord& room : {roomOf({"#####", "#@* #", "#####"}), roomOf({"#####", "#@$ #", "#####"})}) {
+    const SolveResult result = solve(snapshotOf(room));
+    EXPECT_EQ(result.outcome, Outcome::Solved);
+    EXPECT_EQ(result.solution.steps, "");
+  }
+  // No man on the cell the room names, or none at all.
+  RoomRecord manless = roomOf({"######", "#@$. #", "######"});
+  manless.man = 12;
+  EXPECT_EQ(solve(snapshotOf(manless)).outcome, Outcome::NoMan);
+  EXPECT_EQ(solve(snapshotOf(roomOf({"######", "# $. #", "######"}))).outcome, Outcome::NoMan);
+}
+
+TEST(Solver, ProvesHopelessRoomsWithoutSearchingThemThrough) {
+  const std::vector<RoomRecord> hopeless = {
+      // Two boxes side by side against a wall can never be parted.
+      roomOf({"#######", "#  .. #", "#     #", "#@ $$ #", "#######"}),
+      // A box in a corner, off its goal.
+      roomOf({"########", "#$     #", "#   @ .#", "########"}),
+      // Two boxes that can only ever reach the same goal of the two.
+      roomOf({"##########", "#.#     .#", "# ###$#$##", "#  @     #", "##########"}),
+      // A goal where no box can stand.
+      [] {
+        RoomRecord room = roomOf({"######", "#@$. #", "######"});
+        room.goals->push_back(5);
+        return room;
+      }(),
+  };
+  for (const RoomRecord& room : hopeless) {
+    const SolveResult result = solve(snapshotOf(room));
+    EXPECT_EQ(result.outcome, Outcome::NoSolution);
+    EXPECT_LT(result.positions, 50u);
+  }
+}
+
+// Eight boxes in an open room, with a ninth to spare: with a box to spare no position is hopeless
+// by itself, so the search has a long way to go.
+RoomRecord longSearch() {
+  return roomOf({"##########", "#.      .#", "#  $ $ $ #", "#        #", "# $ $@$ $#", "#        #", "#  $ $ $ #",
+                 "#.      .#", "##########"});
+}
+
+TEST(Solver, StopsOnItsBoundsAndWhenCancelled) {
+  Limits small;
+  small.memoryBytes = std::size_t{4} << 20;
+  SolveResult result = solve(snapshotOf(longSearch()), small);
+  EXPECT_EQ(result.outcome, Outcome::LimitReached);
+  EXPECT_LE(result.bytes, small.memoryBytes);
+
+  Limits few;
+  few.positions = 1000;
+  result = solve(snapshotOf(longSearch()), few);
+  EXPECT_EQ(result.outcome, Outcome::LimitReached);
+  EXPECT_EQ(result.positions, 1000u);
+
+  // Cancelled from the first progress report: the search looks at the flag often enough to
+  // stop before it has kept many more positions.
+  std::atomic<bool> cancel = false;
+  std::size_t reported = 0;
+  Limits cancellable;
+  cancellable.cancel = &cancel;
+  cancellable.progress = [&](std::size_t positions) {
+    reported = positions;
+    cancel = true;
+  };
+  result = solve(snapshotOf(longSearch()), cancellable);
+  EXPECT_EQ(result.outcome, Outcome::Cancelled);
+  EXPECT_GT(reported, 0u);
+  EXPECT_LT(result.positions, reported + 20'000);
 }
 
 TEST(SolutionCheck, NamesTheFirstStepThatDoesNotDoWhatItsLetterSays) {

@@ -1,4 +1,4 @@
-// The bundled house: every record plays through the game's rules, and the solver makes the file again byte for byte.
+// The bundled house: every record plays through the game's rules, and the solver makes its rooms again as well.
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
@@ -7,9 +7,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 
 #include "house/house_reader.h"
@@ -18,12 +16,6 @@
 
 namespace tarvo::solver {
 namespace {
-
-std::string bytesOf(const std::string& path) {
-  std::ostringstream bytes;
-  bytes << std::ifstream(path, std::ios::binary).rdbuf();
-  return bytes.str();
-}
 
 TEST(BundledHouse, EveryRecordReplaysThroughTheCoreAndSolvesItsRoom) {
   HouseRecord house;
@@ -47,15 +39,35 @@ TEST(BundledHouse, EveryRecordReplaysThroughTheCoreAndSolvesItsRoom) {
   }
 }
 
-// The command as a developer runs it after changing a room, saving through the core.
-TEST(BundledHouse, TheSolverMakesTheCommittedFileAgain) {
+// The command as a developer runs it after changing a room, saving through the core. Where a room
+// has several best solutions the search may pick another one, so the rooms and the push and move
+// counts must match the committed file, and every new record must replay.
+TEST(BundledHouse, TheSolverMakesTheCommittedRoomsWithTheSameCounts) {
   std::string folder = (std::filesystem::temp_directory_path() / "solver_test.XXXXXX").string();
   ASSERT_NE(::mkdtemp(folder.data()), nullptr);
   const std::string out = folder + "/default.hou";
   const std::string command = std::string("'") + TARVO_SOLVE + "' --house 'First House' '" + TARVO_DEFAULT_ROOMS +
                               "' -o '" + out + "' 2>/dev/null";
   EXPECT_EQ(std::system(command.c_str()), 0);
-  EXPECT_EQ(bytesOf(out), bytesOf(TARVO_DEFAULT_HOUSE));
+  HouseRecord made;
+  HouseRecord committed;
+  ASSERT_TRUE(readHouseFile(out, made).ok());
+  ASSERT_TRUE(readHouseFile(TARVO_DEFAULT_HOUSE, committed).ok());
+  EXPECT_EQ(made.houseName, committed.houseName);
+  ASSERT_EQ(made.roomCount, committed.roomCount);
+  for (int number = 1; number <= made.roomCount; ++number) {
+    SCOPED_TRACE("room " + std::to_string(number));
+    const RoomRecord& room = *made.roomNumber(number);
+    const RoomRecord& before = *committed.roomNumber(number);
+    EXPECT_EQ(room.cells, before.cells);
+    EXPECT_EQ(*room.goals, *before.goals);
+    const std::string& steps = room.recSolutions->front();
+    const std::string& oldSteps = before.recSolutions->front();
+    EXPECT_EQ(steps.size(), oldSteps.size());
+    EXPECT_EQ(std::count_if(steps.begin(), steps.end(), ::isupper),
+              std::count_if(oldSteps.begin(), oldSteps.end(), ::isupper));
+    EXPECT_EQ(replayProblem(room, steps), std::nullopt);
+  }
   std::filesystem::remove_all(folder);
 }
 

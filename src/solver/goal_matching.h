@@ -1,0 +1,31 @@
+// A lower bound of the pushes a position still needs: each box is matched to a goal of its own so that the sum of
+// their push distances is least.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "solver/dead_cells.h"
+
+namespace tarvo::solver {
+
+class GoalMatching {
+ public:
+  static constexpr std::uint32_t kHopeless = UINT32_MAX;
+
+  // For rooms with as many movable boxes as goals waiting; `area` as for pushDistances.
+  GoalMatching(const Layout& layout, const CellSet& area);
+
+  // The least sum over the ways of giving every box its own goal, or kHopeless when some box
+  // can reach none of the goals left to it. One push changes it by at most one, as it changes
+  // one box's distance to each goal by at most one.
+  std::uint32_t bound(const CellSet& boxes) const;
+
+ private:
+  std::vector<PushDistances> toGoal_;           // one table per goal
+  std::array<std::uint8_t, kCells> nearest_{};  // for each cell, the goal nearest to it (its table's index)
+  PushDistances nearestDistance_{};
+};
+
+}  // namespace tarvo::solver

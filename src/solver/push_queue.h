@@ -1,0 +1,28 @@
+// The open positions of a search in order of (least pushes a solution through them can take, moves so far). Keys
+// taken out never decrease, so buckets walked by two cursors serve as the priority queue.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace tarvo::solver {
+
+class PushQueue {
+ public:
+  // Precondition: (bound, moves) is not below the key last taken out.
+  void push(std::uint32_t bound, std::uint32_t moves, std::uint32_t id);
+  // The id with the least key, and that key; false when the queue is empty.
+  bool pop(std::uint32_t& bound, std::uint32_t& moves, std::uint32_t& id);
+  // The memory the queue holds, roughly.
+  std::size_t bytes() const { return entries_ * sizeof(std::uint32_t) * 2 + buckets_ * sizeof(std::vector<int>); }
+
+ private:
+  std::vector<std::vector<std::vector<std::uint32_t>>> levels_;  // [bound][moves] -> ids
+  std::uint32_t bound_ = 0;
+  std::uint32_t moves_ = 0;
+  std::size_t entries_ = 0;
+  std::size_t buckets_ = 0;
+};
+
+}  // namespace tarvo::solver
