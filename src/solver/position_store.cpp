@@ -8,11 +8,12 @@ namespace tarvo::solver {
 namespace {
 
 constexpr std::size_t kFirstSlots = std::size_t{1} << 12;
+constexpr std::size_t kCancelCheck = std::size_t{1} << 16;  // slots moved between looks at the cancel flag
 
 }  // namespace
 
-PositionStore::PositionStore(std::size_t memoryLimit, std::size_t positionLimit)
-    : memoryLimit_(memoryLimit), positionLimit_(std::min<std::size_t>(positionLimit, kNone - 1)) {}
+PositionStore::PositionStore(std::size_t memoryLimit, std::size_t positionLimit, const std::atomic<bool>* cancel)
+    : memoryLimit_(memoryLimit), positionLimit_(std::min<std::size_t>(positionLimit, kNone - 1)), cancel_(cancel) {}
 
 std::size_t PositionStore::bytes() const {
   return blocks_.size() * kBlockSize * sizeof(Node) + blocks_.capacity() * sizeof(blocks_[0]) +
@@ -25,19 +26,22 @@ std::uint64_t PositionStore::hashOf(const Position& position) {
 }
 
 // Doubles the index (or makes the first one), refusing when the old and the new index together
-// with the nodes would pass the memory limit.
+// with the nodes would pass the memory limit, or when the search is cancelled meanwhile.
 bool PositionStore::grow() {
   const std::size_t newSlots = slots_.empty() ? kFirstSlots : slots_.size() * 2;
   if (bytes() + newSlots * sizeof(std::uint64_t) > memoryLimit_) return false;
   std::vector<std::uint64_t> slots(newSlots, 0);
-  mask_ = newSlots - 1;
-  for (std::uint64_t slot : slots_) {
+  const std::size_t mask = newSlots - 1;
+  for (std::size_t i = 0; i < slots_.size(); ++i) {
+    const std::uint64_t slot = slots_[i];
+    if (i % kCancelCheck == 0 && cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) return false;
     if (slot == 0) continue;
-    std::size_t at = static_cast<std::size_t>(hashOf((*this)[static_cast<std::uint32_t>(slot) - 1].position)) & mask_;
-    while (slots[at] != 0) at = (at + 1) & mask_;
+    std::size_t at = static_cast<std::size_t>(hashOf((*this)[static_cast<std::uint32_t>(slot) - 1].position)) & mask;
+    while (slots[at] != 0) at = (at + 1) & mask;
     slots[at] = slot;
   }
   slots_.swap(slots);
+  mask_ = mask;
   return true;
 }
 

@@ -2,6 +2,7 @@
 // on the memory they take.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -45,7 +46,8 @@ class PositionStore {
  public:
   static constexpr std::uint32_t kNone = UINT32_MAX;
 
-  PositionStore(std::size_t memoryLimit, std::size_t positionLimit);
+  // A set `cancel` flag also stops the store from growing: moving a large index takes long.
+  PositionStore(std::size_t memoryLimit, std::size_t positionLimit, const std::atomic<bool>* cancel);
 
   // The id of `node.position`, adding the node when the position is new. kNone when it is new
   // but would take the store past its limits; `added` tells whether it was new.
@@ -67,6 +69,7 @@ class PositionStore {
 
   std::size_t memoryLimit_;
   std::size_t positionLimit_;
+  const std::atomic<bool>* cancel_;
   std::vector<std::unique_ptr<Node[]>> blocks_;
   // Node id + 1 in the low half, 0 for an empty slot; the high half holds the high half of the
   // position's hash, so most slots that do not match are passed without reading their node.

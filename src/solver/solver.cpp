@@ -32,7 +32,7 @@ class Search {
         area_(manArea(layout, layout.man)),
         dead_(spare_ ? CellSet{} : deadCells(layout, area_)),
         matching_(layout, area_),
-        store_(limits.memoryBytes, limits.positions) {}
+        store_(limits.memoryBytes, limits.positions, limits.cancel) {}
 
   SolveResult run() {
     SolveResult result;
@@ -40,7 +40,7 @@ class Search {
     start.position = Position(layout_.boxes, layout_.man);
     start.parent = PositionStore::kNone;
     if (lowerBound(layout_.boxes) == kHopeless) return finish(result);
-    if (!add(start)) return finish(result, Outcome::LimitReached);
+    if (!add(start)) return finish(result, full());
     std::uint32_t key = 0;
     std::uint32_t moves = 0;
     std::uint32_t id = 0;
@@ -53,7 +53,7 @@ class Search {
         result.solution = rebuild(id);
         return finish(result, Outcome::Solved);
       }
-      if (!expand(id, Node(node))) return finish(result, Outcome::LimitReached);
+      if (!expand(id, Node(node))) return finish(result, full());
     }
     return finish(result);
   }
@@ -62,6 +62,9 @@ class Search {
   static constexpr std::uint32_t kHopeless = GoalMatching::kHopeless;
 
   bool cancelled() const { return limits_.cancel != nullptr && limits_.cancel->load(std::memory_order_relaxed); }
+
+  // Why the store took no more positions.
+  Outcome full() const { return cancelled() ? Outcome::Cancelled : Outcome::LimitReached; }
 
   SolveResult& finish(SolveResult& result, Outcome outcome = Outcome::NoSolution) {
     result.outcome = outcome;
