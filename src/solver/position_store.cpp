@@ -2,6 +2,7 @@
 #include "solver/position_store.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace tarvo::solver {
 
@@ -17,8 +18,10 @@ PositionStore::PositionStore(std::size_t memoryLimit, std::size_t positionLimit,
 
 std::size_t PositionStore::bytes() const {
   return blocks_.size() * kBlockSize * sizeof(Node) + blocks_.capacity() * sizeof(blocks_[0]) +
-         slots_.capacity() * sizeof(std::uint64_t);
+         slotCount_ * sizeof(std::uint64_t);
 }
+
+void PositionStore::Free::operator()(std::uint64_t* slots) const { std::free(slots); }
 
 std::uint64_t PositionStore::hashOf(const Position& position) {
   std::uint64_t h = position.low * 0x9E3779B97F4A7C15u ^ (position.high + 0x632BE59BD9B4E019u) * 0xC2B2AE3D27D4EB4Fu;
@@ -28,11 +31,13 @@ std::uint64_t PositionStore::hashOf(const Position& position) {
 // Doubles the index (or makes the first one), refusing when the old and the new index together
 // with the nodes would pass the memory limit, or when the search is cancelled meanwhile.
 bool PositionStore::grow() {
-  const std::size_t newSlots = slots_.empty() ? kFirstSlots : slots_.size() * 2;
+  const std::size_t newSlots = slotCount_ == 0 ? kFirstSlots : slotCount_ * 2;
   if (bytes() + newSlots * sizeof(std::uint64_t) > memoryLimit_) return false;
-  std::vector<std::uint64_t> slots(newSlots, 0);
+  std::unique_ptr<std::uint64_t[], Free> slots(
+      static_cast<std::uint64_t*>(std::calloc(newSlots, sizeof(std::uint64_t))));
+  if (!slots) return false;
   const std::size_t mask = newSlots - 1;
-  for (std::size_t i = 0; i < slots_.size(); ++i) {
+  for (std::size_t i = 0; i < slotCount_; ++i) {
     const std::uint64_t slot = slots_[i];
     if (i % kCancelCheck == 0 && cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) return false;
     if (slot == 0) continue;
@@ -40,7 +45,8 @@ bool PositionStore::grow() {
     while (slots[at] != 0) at = (at + 1) & mask;
     slots[at] = slot;
   }
-  slots_.swap(slots);
+  slots_ = std::move(slots);
+  slotCount_ = newSlots;
   mask_ = mask;
   return true;
 }
@@ -50,7 +56,7 @@ std::uint32_t PositionStore::find(const Node& node, bool& added) {
   const std::uint64_t hash = hashOf(position);
   const std::uint64_t tag = hash & 0xFFFFFFFF00000000u;
   added = false;
-  if (!slots_.empty()) {
+  if (slotCount_ != 0) {
     for (std::size_t at = static_cast<std::size_t>(hash) & mask_;; at = (at + 1) & mask_) {
       const std::uint64_t slot = slots_[at];
       if (slot == 0) break;
@@ -60,7 +66,7 @@ std::uint32_t PositionStore::find(const Node& node, bool& added) {
   }
   if (size_ >= positionLimit_) return kNone;
   // Keep the index at most half full, and room in the last block for this node.
-  if (slots_.empty() || (size_ + 1) * 2 > slots_.size()) {
+  if ((size_ + 1) * 2 > slotCount_) {
     if (!grow()) return kNone;
   }
   if ((size_ & kBlockMask) == 0 && size_ / kBlockSize == blocks_.size()) {

@@ -71,9 +71,14 @@ class PositionStore {
   std::size_t positionLimit_;
   const std::atomic<bool>* cancel_;
   std::vector<std::unique_ptr<Node[]>> blocks_;
+  struct Free {
+    void operator()(std::uint64_t* slots) const;
+  };
   // Node id + 1 in the low half, 0 for an empty slot; the high half holds the high half of the
   // position's hash, so most slots that do not match are passed without reading their node.
-  std::vector<std::uint64_t> slots_;
+  // Taken zeroed from calloc, which gets large blocks as fresh pages without writing them.
+  std::unique_ptr<std::uint64_t[], Free> slots_;
+  std::size_t slotCount_ = 0;
   std::size_t mask_ = 0;
   std::uint32_t size_ = 0;
 };
