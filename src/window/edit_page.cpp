@@ -33,9 +33,9 @@ namespace {
 // The border around the palette and the canvas, in pixels.
 constexpr int kBorder = 2;
 
-// The check's search stops at this much memory, some 6 million positions and 15 seconds on
-// one core: room enough for any room a player means to solve, and a quarter of what a
-// search may take elsewhere, as the check runs beside the rest of the desktop.
+// The check's search stops at this much memory: some 8 million positions, about half a minute
+// of one core. Rooms a player can solve need far fewer, and the check leaves the rest of the
+// machine its memory (a search's own default is four times this).
 constexpr std::size_t kCheckMemory = std::size_t{256} << 20;
 
 // A mouse button as the editor counts them: 1 left, 2 right, 4 middle.
