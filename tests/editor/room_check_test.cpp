@@ -28,10 +28,6 @@ TEST(RoomCheck, AGoodRoomIsClosedAndSearchedAsItWouldBeStored) {
 
   const solver::SolveResult result = solver::solve(check.snapshot);
   EXPECT_EQ(describeSearch(result), "solvable in 4 pushes, 8 moves") << result.solution.steps;
-  solver::Limits tight;
-  tight.positions = 1;
-  EXPECT_EQ(describeSearch(solver::solve(check.snapshot, tight)),
-            "unknown: the search reached its limit at 1 position");
 }
 
 TEST(RoomCheck, AManReachingABorderRowOpensTheRoomWhateverBoxStandsInTheGap) {
@@ -70,7 +66,6 @@ TEST(RoomCheck, CountsEveryManBoxAndGoalAndSearchesOnlyARoomOneManCanSolve) {
   EXPECT_EQ(describeRoomCheck(twoMen), "2 men, 2 boxes, 3 goals, open at cell 1");
   EXPECT_EQ(twoMen.noSearch, "a room needs exactly one man");
 
-  EXPECT_EQ(describeRoomCheck(checked({"#####", "# $.#", "#####"})), "0 men, 1 box, 1 goal");
   EXPECT_EQ(checked({"#####", "# $.#", "#####"}).noSearch, "no man to solve it");
   EXPECT_EQ(checked({"#####", "#@$ #", "#####"}).noSearch, "no goal to solve");
   EXPECT_EQ(checked({"######", "#@$..#", "######"}).noSearch, "not solvable: fewer boxes than goals");
