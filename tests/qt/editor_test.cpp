@@ -206,6 +206,9 @@ TEST_F(RoomCheckTest, AnEditOrLeavingThePageCancelsARunningCheck) {
   clickTab(tabs("LesOnglets2"), 0);
   EXPECT_FALSE(run()->running());
   EXPECT_EQ(caption("BTcheck"), "Check");
+  click("BTcheck");
+  clickMainTab(1);  // the Game page, where play starts the room afresh
+  EXPECT_FALSE(run()->running());
   EXPECT_FALSE(answered.wait(200));
 }
 
