@@ -269,6 +269,7 @@ void EditPage::BTcheck_Click() {
 void EditPage::checkFinished(const solver::SolveResult& result, int roomNumber) {
   BTcheck->setText(QStringLiteral("Check"));
   const GameState& state = context_.state;
+  // Every edit cancels the search; this keeps an answer off a room changed some other way.
   const bool sameRoom = roomNumber == state.house.currentRoom && checkedCells_ == state.curRoom.cells;
   showCheck(sameRoom ? QString::fromStdString(describeSearch(result))
                      : QStringLiteral("check cancelled: the room changed"));
