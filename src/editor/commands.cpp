@@ -65,6 +65,13 @@ void readGoalsAndMan(RoomRecord& room) {
   if (!isPlayableCell(room.man) || !isManCode(room.cells[room.man])) room.man = lastMan;
 }
 
+RoomRecord roomAsStored(const RoomRecord& room) {
+  RoomRecord stored = room;
+  clearAllMarks(stored);
+  readGoalsAndMan(stored);
+  return stored;
+}
+
 void editPreviousRoom(GameState& state, int button) {
   HouseRecord& house = state.house;
   if (button == kLeftButton) {
@@ -91,9 +98,7 @@ void editNextRoom(GameState& state, int button) {
 bool storeRoom(GameState& state) {
   RoomRecord* slot = state.house.roomNumber(state.house.currentRoom);
   if (slot == nullptr) return false;
-  RoomRecord stored = state.curRoom;
-  clearAllMarks(stored);
-  readGoalsAndMan(stored);
+  RoomRecord stored = roomAsStored(state.curRoom);
   keepTrueRecords(stored, *slot);
   *slot = stored;
   // The working room goes on sharing the house room's records, as a copy of it would.

@@ -29,6 +29,10 @@ bool storeRoom(GameState& state);
 // board stay as they are.
 void shiftRoom(GameState& state, Direction direction);
 
+// The room as storeRoom puts it into the house: without marks, with its goals and man read
+// from its cells. Its records are still shared with `room`.
+RoomRecord roomAsStored(const RoomRecord& room);
+
 // Gives the room a new goal list read from its goal cells in cell order, and a man: `man` when
 // it names a man's cell, else the last man in row order, else none.
 void readGoalsAndMan(RoomRecord& room);

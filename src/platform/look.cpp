@@ -27,6 +27,12 @@ QFont captionFont() {
   return font;
 }
 
+QFont statusFont() {
+  QFont font = captionFont();
+  font.setPointSizeF(8.25);
+  return font;
+}
+
 QFont textBoxFont() {
   QFont font(QStringLiteral("Courier New"));
   font.setPointSizeF(9.75);

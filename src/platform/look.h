@@ -18,6 +18,7 @@ void installFontSubstitutes();
 
 QFont captionFont();  // buttons and displays
 QFont textBoxFont();  // the room text box
+QFont statusFont();   // the status lines of the pages and the help tree
 
 // A button at a fixed place, named `name` for the tests; narrow ones drop their padding so the
 // caption is never cut. It takes the keyboard focus only from Tab, never from a click, so a

@@ -1,8 +1,9 @@
 // The "Edit" sub-page: the canvas, the palette, the room choice and store, the import and
-// export of room text, and the shifts, with their handlers.
+// export of room text, the shifts, and the room check, with their handlers.
 #include "window/edit_page.h"
 
 #include <QFrame>
+#include <QHideEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -12,8 +13,10 @@
 
 #include "editor/canvas.h"
 #include "editor/commands.h"
+#include "editor/room_check.h"
 #include "platform/look.h"
 #include "platform/picture_area.h"
+#include "platform/solver_run.h"
 #include "platform/sprite_sheets.h"
 #include "platform/tab_strip.h"
 #include "roomtext/room_exchange.h"
@@ -29,6 +32,11 @@ namespace {
 
 // The border around the palette and the canvas, in pixels.
 constexpr int kBorder = 2;
+
+// The check's search stops at this much memory: some 8 million positions, about half a minute
+// of one core. Rooms a player can solve need far fewer, and the check leaves the rest of the
+// machine its memory (a search's own default is four times this).
+constexpr std::size_t kCheckMemory = std::size_t{256} << 20;
 
 // A mouse button as the editor counts them: 1 left, 2 right, 4 middle.
 int buttonNumber(Qt::MouseButtons buttons) {
@@ -100,6 +108,17 @@ EditPage::EditPage(PageContext context, QWidget* parent)
 
   frameSwitch = new PageSwitch(LesOnglets3->tabBar(), {Onglet3[0], Onglet3[1], Onglet3[2]}, this);
 
+  // The check under the room choice, its status line under the canvas and the frames.
+  BTcheck = makeButton(this, "BTcheck", QStringLiteral("Check"),
+                       QStringLiteral("Count, check the walls and solve this room"), {64, 96, 128, 32});
+  checkStatus_ = new QLabel(this);
+  checkStatus_->setObjectName(QStringLiteral("editStatus"));
+  checkStatus_->setGeometry(32, 358, 548, 22);
+  checkStatus_->setFont(look::statusFont());
+  checkStatus_->setTextFormat(Qt::PlainText);
+  checkRun_ = new SolverRun(this);
+  checkRun_->setObjectName(QStringLiteral("checkRun"));
+
   PICsprites->setObjectName(QStringLiteral("PICsprites"));
   PICsprite[0]->setObjectName(QStringLiteral("PICsprite1"));
   PICsprite[1]->setObjectName(QStringLiteral("PICsprite2"));
@@ -121,6 +140,10 @@ EditPage::EditPage(PageContext context, QWidget* parent)
   connect(BTdown, &QPushButton::clicked, this, [this] { shift(Direction::Down); });
   connect(BTleft, &QPushButton::clicked, this, [this] { shift(Direction::Left); });
   connect(BTright, &QPushButton::clicked, this, [this] { shift(Direction::Right); });
+  connect(BTcheck, &QPushButton::clicked, this, &EditPage::BTcheck_Click);
+  connect(checkRun_, &SolverRun::progress, this,
+          [this](qulonglong positions) { showCheck(QStringLiteral("searching\u2026 %1 positions").arg(positions)); });
+  connect(checkRun_, &SolverRun::finished, this, &EditPage::checkFinished);
 }
 
 bool EditPage::eventFilter(QObject* watched, QEvent* event) {
@@ -160,6 +183,7 @@ void EditPage::paintCell(int cell) { drawCell(*PICedit, SpriteSheet::Large, cell
 void EditPage::PICedit_MouseDown(int button, QPoint position) {
   if (!paletteShown()) return;
   if (const std::optional<int> cell = paintWithPress(context_.state, button, position.x(), position.y())) {
+    dropCheck();
     paintCell(*cell);
   }
 }
@@ -167,11 +191,13 @@ void EditPage::PICedit_MouseDown(int button, QPoint position) {
 void EditPage::PICedit_MouseMove(int buttons, QPoint position) {
   if (!paletteShown()) return;
   if (const std::optional<int> cell = paintWithDrag(context_.state, buttons, position.x(), position.y())) {
+    dropCheck();
     paintCell(*cell);
   }
 }
 
 void EditPage::afterRoomChoice(int button) {
+  dropCheck();
   if (button == kLeftButton) showRoomNumber(context_.state.house.currentRoom);
   drawWorkingRoom();
 }
@@ -187,11 +213,13 @@ void EditPage::BTeditPlus_MouseUp(int button) {
 }
 
 void EditPage::BTeditSave_Click() {
+  dropCheck();
   if (storeRoom(context_.state)) emit roomStored(context_.state.house.currentRoom - 1);
 }
 
 void EditPage::shift(Direction direction) {
   shiftRoom(context_.state, direction);
+  dropCheck();
   drawWorkingRoom();
 }
 
@@ -206,6 +234,7 @@ void EditPage::BTimport_Click() {
   for (int row = 0; row < kRows && block.isValid(); ++row, block = block.next())
     lines += block.text() + QLatin1Char('\n');
   importRoomText(context_.state.curRoom, lines.toStdString());
+  dropCheck();
   drawWorkingRoom();
 }
 
@@ -214,5 +243,54 @@ void EditPage::drawWorkingRoom() {
 }
 
 void EditPage::showRoomNumber(int number) { BTeditNum->setText(QString::number(number)); }
+
+void EditPage::BTcheck_Click() {
+  if (checkRun_->running()) {
+    checkRun_->cancel();
+    BTcheck->setText(QStringLiteral("Check"));
+    showCheck(QStringLiteral("check cancelled"));
+    return;
+  }
+  const GameState& state = context_.state;
+  const RoomCheck check = checkRoom(state.curRoom);
+  checkedRoom_ = QString::fromStdString(describeRoomCheck(check));
+  if (!check.noSearch.empty()) {
+    showCheck(QString::fromStdString(check.noSearch));
+    return;
+  }
+  checkedCells_ = state.curRoom.cells;
+  solver::Limits limits;
+  limits.memoryBytes = kCheckMemory;
+  checkRun_->start(check.snapshot, state.house.currentRoom, limits);
+  BTcheck->setText(QStringLiteral("Cancel"));
+  showCheck(QStringLiteral("searching\u2026"));
+}
+
+void EditPage::checkFinished(const solver::SolveResult& result, int roomNumber) {
+  BTcheck->setText(QStringLiteral("Check"));
+  const GameState& state = context_.state;
+  // Every edit cancels the search; this keeps an answer off a room changed some other way.
+  const bool sameRoom = roomNumber == state.house.currentRoom && checkedCells_ == state.curRoom.cells;
+  showCheck(sameRoom ? QString::fromStdString(describeSearch(result))
+                     : QStringLiteral("check cancelled: the room changed"));
+}
+
+void EditPage::showCheck(const QString& answer) { checkStatus_->setText(checkedRoom_ + QStringLiteral(": ") + answer); }
+
+void EditPage::dropCheck() {
+  if (!checkRun_->running()) {
+    checkStatus_->clear();
+    return;
+  }
+  checkRun_->cancel();
+  BTcheck->setText(QStringLiteral("Check"));
+  showCheck(QStringLiteral("check cancelled: the room changed"));
+}
+
+void EditPage::hideEvent(QHideEvent* event) {
+  // A minimised window is no change of room.
+  if (!event->spontaneous()) dropCheck();
+  Page::hideEvent(event);
+}
 
 }  // namespace tarvo

@@ -1,8 +1,9 @@
 // The "Edit" sub-page: the canvas, the palette, the room choice and store, the import and
-// export of room text, and the shifts, with their handlers.
+// export of room text, the shifts, and the room check, with their handlers.
 #pragma once
 
 #include <QPoint>
+#include <QString>
 
 #include <array>
 #include <cstdint>
@@ -17,8 +18,13 @@ class QPushButton;
 
 namespace tarvo {
 
+namespace solver {
+struct SolveResult;
+}
+
 class PageSwitch;
 class PictureArea;
+class SolverRun;
 class TabStrip;
 
 class EditPage : public Page {
@@ -38,6 +44,8 @@ class EditPage : public Page {
  protected:
   // The palette's presses and the releases on "<" and ">", which tell the mouse buttons apart.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Leaving the page stops the check: the room is reloaded or stripped elsewhere.
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void PICsprites_MouseDown(int button, QPoint position);
@@ -52,6 +60,12 @@ class EditPage : public Page {
   bool paletteShown() const;
   void paintCell(int cell);
   void afterRoomChoice(int button);
+  void BTcheck_Click();
+  void checkFinished(const solver::SolveResult& result, int roomNumber);
+  void showCheck(const QString& answer);
+  // Every edit of curRoom: a running check stops and a finished report goes, as neither
+  // speaks of the room any more.
+  void dropCheck();
 
   PageContext context_;
   QPushButton* BTeditSave;
@@ -71,6 +85,11 @@ class EditPage : public Page {
   QPushButton* BTright;
   QPushButton* BTdown;
   PageSwitch* frameSwitch;
+  QPushButton* BTcheck;
+  QLabel* checkStatus_;
+  SolverRun* checkRun_;
+  QString checkedRoom_;     // the counts and closedness of the room checked
+  CellArray checkedCells_;  // the cells that room had, to spot an edit no handler reported
 };
 
 }  // namespace tarvo

@@ -1,5 +1,5 @@
 // The "Help Info" sub-page: the tree of a room's forbidden places and couples, the help board
-// where they are edited, the room choice and the store, with their handlers.
+// where they are edited, the suggested places, the room choice and the store, with their handlers.
 #include "window/help_page.h"
 
 #include <QFrame>
@@ -10,6 +10,7 @@
 
 #include "editor/canvas.h"
 #include "help/help_tree.h"
+#include "help/suggested_places.h"
 #include "platform/look.h"
 #include "platform/picture_area.h"
 #include "rules/drawing.h"
@@ -23,12 +24,6 @@ constexpr int kTagRole = Qt::UserRole + 1;
 
 QString tagOf(const QTreeWidgetItem* node) { return node->data(0, kTagRole).toString(); }
 
-QFont treeFont() {
-  QFont font = look::captionFont();
-  font.setPointSizeF(8.25);
-  return font;
-}
-
 }  // namespace
 
 HelpPage::HelpPage(PageContext context, QWidget* parent)
@@ -40,17 +35,21 @@ HelpPage::HelpPage(PageContext context, QWidget* parent)
       BThelpSave(look::makeButton(this, "BThelpSave", QStringLiteral("Save"), QString(), {64, 256, 128, 32})),
       BThelpMoins(look::makeButton(this, "BThelpMoins", QStringLiteral("<"), QString(), {64, 288, 32, 32})),
       BThelpNum(look::makeDisplay(this, "BThelpNum", QStringLiteral("01"), {96, 288, 64, 32})),
-      BThelpPlus(look::makeButton(this, "BThelpPlus", QStringLiteral(">"), QString(), {160, 288, 32, 32})) {
+      BThelpPlus(look::makeButton(this, "BThelpPlus", QStringLiteral(">"), QString(), {160, 288, 32, 32})),
+      BThelpSuggest(look::makeButton(this, "BThelpSuggest", QStringLiteral("Suggest"),
+                                     QStringLiteral("Add every cell from which no box can reach a goal"),
+                                     {64, 328, 128, 32})) {
   TVhelp->setObjectName(QStringLiteral("TVhelp"));
   TVhelp->setGeometry(32, 32, 193, 193);
-  TVhelp->setFont(treeFont());
+  TVhelp->setFont(look::statusFont());
   TVhelp->setHeaderHidden(true);
   TVhelp->setEditTriggers(QAbstractItemView::NoEditTriggers);
   TVhelp->installEventFilter(this);
   status_->setObjectName(QStringLiteral("helpStatus"));
   status_->setGeometry(32, 226, 193, 28);
-  status_->setFont(treeFont());
+  status_->setFont(look::statusFont());
   status_->setTextFormat(Qt::PlainText);
+  status_->setWordWrap(true);  // a suggestion's report takes two lines
   auto* frame = new QFrame(this);
   frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   frame->setLineWidth(2);
@@ -64,6 +63,7 @@ HelpPage::HelpPage(PageContext context, QWidget* parent)
   connect(BThelpMoins, &QPushButton::clicked, this, &HelpPage::BThelpMoins_Click);
   connect(BThelpPlus, &QPushButton::clicked, this, &HelpPage::BThelpPlus_Click);
   connect(BThelpSave, &QPushButton::clicked, this, &HelpPage::BThelpSave_Click);
+  connect(BThelpSuggest, &QPushButton::clicked, this, &HelpPage::BThelpSuggest_Click);
 }
 
 QTreeWidgetItem* HelpPage::addNode(const HelpNode& node) {
@@ -149,6 +149,12 @@ void HelpPage::PIChelp_MouseDown(Qt::MouseButton button, QPoint position) {
   if (node == nullptr || !cell) return;
   const int number = button == Qt::LeftButton ? kLeftButton : button == Qt::RightButton ? kRightButton : kMiddleButton;
   const HelpEdit edit = helpPress(context_.state, helpModeOf(tagOf(node).toStdString()), number, *cell);
+  showHelpEdit(edit);
+  showStatus(QString::fromStdString(edit.problem));
+  redrawBoard();
+}
+
+void HelpPage::showHelpEdit(const HelpEdit& edit) {
   switch (edit.kind) {
     case HelpEdit::Kind::PlaceAdded:
       addNode({HelpNode::Parent::Places, "s" + std::to_string(edit.cell), std::to_string(edit.cell), "s"});
@@ -168,8 +174,6 @@ void HelpPage::PIChelp_MouseDown(Qt::MouseButton button, QPoint position) {
     }
     default: break;
   }
-  showStatus(QString::fromStdString(edit.problem));
-  redrawBoard();
 }
 
 void HelpPage::BThelpMoins_Click() {
@@ -180,6 +184,13 @@ void HelpPage::BThelpMoins_Click() {
 void HelpPage::BThelpPlus_Click() {
   helpNextRoom(context_.state);
   fillHelpTree();
+}
+
+void HelpPage::BThelpSuggest_Click() {
+  const PlaceSuggestion suggestion = addSuggestedPlaces(context_.state);
+  for (const HelpEdit& edit : suggestion.edits) showHelpEdit(edit);
+  showStatus(QString::fromStdString(describeSuggestion(suggestion)));
+  redrawBoard();
 }
 
 void HelpPage::BThelpSave_Click() {

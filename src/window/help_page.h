@@ -1,5 +1,5 @@
 // The "Help Info" sub-page: the tree of a room's forbidden places and couples, the help board
-// where they are edited, the room choice and the store, with their handlers.
+// where they are edited, the suggested places, the room choice and the store, with their handlers.
 #pragma once
 
 #include <QPoint>
@@ -38,6 +38,10 @@ class HelpPage : public Page {
   void BThelpMoins_Click();
   void BThelpPlus_Click();
   void BThelpSave_Click();
+  void BThelpSuggest_Click();
+  // The tree follows an edit of the lists: a node for an added place or couple, none for a
+  // removed place.
+  void showHelpEdit(const HelpEdit& edit);
   QTreeWidgetItem* addNode(const HelpNode& node);
   QTreeWidgetItem* selectedNode() const;
   void redrawBoard();
@@ -51,6 +55,7 @@ class HelpPage : public Page {
   QPushButton* BThelpMoins;
   QPushButton* BThelpNum;
   QPushButton* BThelpPlus;
+  QPushButton* BThelpSuggest;
   QTreeWidgetItem* root_ = nullptr;
   QTreeWidgetItem* places_ = nullptr;
   QTreeWidgetItem* couples_ = nullptr;

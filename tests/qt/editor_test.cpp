@@ -1,10 +1,13 @@
 // The editor on the real widgets: palette and canvas under each mouse button, the room choice,
-// the store with its preview, a shift, export and import, and the stored room played.
+// the store with its preview, a shift, export and import, the stored room played, and the
+// room check on the worker thread.
 #include <QInputDialog>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 
+#include "platform/solver_run.h"
 #include "room_builder.h"
 #include "rules/replay.h"
 #include "window_harness.h"
@@ -148,6 +151,65 @@ TEST_F(EditorTest, AStoredRoomShowsInItsPreviewAndPlaysToCompletion) {
   }
   ASSERT_EQ(stored.recSolutions->size(), 1u) << w.state().counters.moveHistory;
   EXPECT_EQ(replayProblem(stored, stored.recSolutions->front()), std::nullopt);
+}
+
+class RoomCheckTest : public EditorTest {
+ protected:
+  void SetUp() override {
+    EditorTest::SetUp();
+    // Room 2 is open at the top; in room 3 the box sits in a corner.
+    const RoomText open{
+        {"---# #----", "---# #----", "---#@#----", "---#$#----", "---# #----", "---#.#----", "---###----"}};
+    const RoomText stuck{{"----------", "-#####----", "-#$  #----", "-#  @#----", "-#  .#----", "-#####----"}};
+    writeFile("default.hou", houseFile("Checks", {kPushRoom, open, stuck}));
+  }
+
+  QString status() const { return find<QLabel>(QStringLiteral("editStatus"))->text(); }
+  SolverRun* run() const { return find<SolverRun>(QStringLiteral("checkRun")); }
+
+  // Presses "Check" and waits for the search to answer.
+  QString checked() {
+    QSignalSpy answered(run(), &SolverRun::finished);
+    click("BTcheck");
+    EXPECT_EQ(caption("BTcheck"), "Cancel");
+    EXPECT_TRUE(answered.wait(10000)) << status().toStdString();
+    EXPECT_EQ(caption("BTcheck"), "Check");
+    return status();
+  }
+};
+
+TEST_F(RoomCheckTest, CheckAnswersForTheRoomOnTheStatusLine) {
+  openEditor();
+  expectOverlapsNothing(button("BTcheck"));
+  expectOverlapsNothing(find<QLabel>(QStringLiteral("editStatus")));
+  EXPECT_EQ(checked(), "1 man, 1 box, 1 goal, closed: solvable in 2 pushes, 3 moves");
+  release("BTeditPlus", Qt::LeftButton);
+  EXPECT_EQ(status(), "") << "the answer was for another room";
+  EXPECT_EQ(checked(), "1 man, 1 box, 1 goal, open at cell 4: solvable in 2 pushes, 2 moves");
+  release("BTeditPlus", Qt::LeftButton);
+  EXPECT_EQ(checked(), "1 man, 1 box, 1 goal, closed: not solvable");
+}
+
+TEST_F(RoomCheckTest, AnEditOrLeavingThePageCancelsARunningCheck) {
+  openEditor();
+  QSignalSpy answered(run(), &SolverRun::finished);
+  press(find<QLabel>(QStringLiteral("PICsprites")), Qt::LeftButton, slot(1, 0));
+  click("BTcheck");
+  ASSERT_EQ(caption("BTcheck"), "Cancel");
+  press(&picture("PICedit"), Qt::LeftButton, cell(33));
+  EXPECT_EQ(caption("BTcheck"), "Check");
+  EXPECT_EQ(status(), "1 man, 1 box, 1 goal, closed: check cancelled: the room changed");
+  EXPECT_FALSE(answered.wait(200)) << "no answer comes for the room that was";
+
+  click("BTcheck");
+  clickTab(tabs("LesOnglets2"), 1);
+  clickTab(tabs("LesOnglets2"), 0);
+  EXPECT_FALSE(run()->running());
+  EXPECT_EQ(caption("BTcheck"), "Check");
+  click("BTcheck");
+  clickMainTab(1);  // the Game page, where play starts the room afresh
+  EXPECT_FALSE(run()->running());
+  EXPECT_FALSE(answered.wait(200));
 }
 
 }  // namespace

@@ -143,5 +143,22 @@ TEST_F(HelpTest, SavedListsStayAcrossRoomChangesAndMarkTheGameBoard) {
   EXPECT_NE(tileImage(board(), 23), tileImage(board(), 32)) << "the place shows on the board";
 }
 
+TEST_F(HelpTest, SuggestListsAndMarksTheHopelessCellsUntilSaved) {
+  // The goal on the top side keeps that wall alive but for its corners.
+  const RoomText sides{{"#######---", "#  .  #---", "#     #---", "#@ $  #---", "#######---"}, "21;"};
+  writeFile("default.hou", houseFile("Sides", {sides}));
+  openHelp();
+  expectOverlapsNothing(button("BThelpSuggest"));
+  const QImage floor = tileImage(picture("PIChelp"), 22);
+  click("BThelpSuggest");
+  EXPECT_EQ(texts(heading(0)), (QStringList{"21", "11", "15", "25", "31", "32", "33", "34", "35"}));
+  EXPECT_TRUE(heading(0)->isExpanded());
+  EXPECT_EQ(status(), "8 places added");
+  EXPECT_TRUE(marked(11) && marked(35) && !marked(22));
+  EXPECT_NE(tileImage(picture("PIChelp"), 33), floor) << "the board shows the new marks";
+  click("BThelpPlus");
+  EXPECT_EQ(texts(heading(0)), QStringList{"21"}) << "not saved: gone";
+}
+
 }  // namespace
 }  // namespace tarvo::test

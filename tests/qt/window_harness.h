@@ -124,6 +124,18 @@ inline int titleWidth(const QString& title) {
   return QFontMetrics(QApplication::font()).horizontalAdvance(title) + 120;
 }
 
+// A control added to a page of fixed places covers no other control of that page.
+inline void expectOverlapsNothing(const QWidget* control) {
+  for (const QObject* child : control->parentWidget()->children()) {
+    const auto* sibling = qobject_cast<const QWidget*>(child);
+    if (sibling != nullptr && sibling != control && !sibling->isWindow()) {
+      EXPECT_FALSE(sibling->geometry().intersects(control->geometry()))
+          << control->objectName().toStdString() << " covers " << sibling->metaObject()->className() << " "
+          << sibling->objectName().toStdString();
+    }
+  }
+}
+
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
