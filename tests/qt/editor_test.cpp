@@ -159,8 +159,8 @@ class RoomCheckTest : public EditorTest {
     EditorTest::SetUp();
     // Room 2 is open at the top; in room 3 the box sits in a corner.
     const RoomText open{
-        {"---# #----", "---# #----", "---#@#----", "---#$#----", "---# #----", "---#.#----", "---###----"}};
-    const RoomText stuck{{"----------", "-#####----", "-#$  #----", "-#  @#----", "-#  .#----", "-#####----"}};
+        {"---# #----", "---# #----", "---#@#----", "---#$#----", "---# #----", "---#.#----", "---###----"}, "", "", {}};
+    const RoomText stuck{{"----------", "-#####----", "-#$  #----", "-#  @#----", "-#  .#----", "-#####----"}, "", "", {}};
     writeFile("default.hou", houseFile("Checks", {kPushRoom, open, stuck}));
   }
 

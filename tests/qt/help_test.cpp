@@ -145,7 +145,7 @@ TEST_F(HelpTest, SavedListsStayAcrossRoomChangesAndMarkTheGameBoard) {
 
 TEST_F(HelpTest, SuggestListsAndMarksTheHopelessCellsUntilSaved) {
   // The goal on the top side keeps that wall alive but for its corners.
-  const RoomText sides{{"#######---", "#  .  #---", "#     #---", "#@ $  #---", "#######---"}, "21;"};
+  const RoomText sides{{"#######---", "#  .  #---", "#     #---", "#@ $  #---", "#######---"}, "21;", "", {}};
   writeFile("default.hou", houseFile("Sides", {sides}));
   openHelp();
   expectOverlapsNothing(button("BThelpSuggest"));
