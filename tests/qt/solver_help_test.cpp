@@ -1,6 +1,7 @@
 // Help from the solver on the real widgets: a hint over the board, the solution played and
 // stopped, and a record replayed from the record list; none of them makes a record.
 #include <QLabel>
+#include <QTreeView>
 
 #include "room_builder.h"
 #include "window_harness.h"
@@ -13,6 +14,16 @@ class SolverHelpTest : public WindowTest {
   QString status() const { return find<QLabel>(QStringLiteral("LBstatus"))->text(); }
   int moves() const { return window->state().counters.moveCount; }
   bool waitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 5000); }
+
+  void doubleClickRecord(int row) {
+    auto& list = *find<QTreeView>(QStringLiteral("LVrecord"));
+    const QModelIndex index = list.model()->index(row, 0);
+    const QPoint at = list.visualRect(index).center();
+    // As a mouse sends it: the view answers a double click only on the row first pressed.
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, at);
+  }
 };
 
 TEST_F(SolverHelpTest, AHintOutlinesTheNextPushOverTheTilesAndTheRoomThenMakesNoRecord) {
@@ -72,6 +83,49 @@ TEST_F(SolverHelpTest, SolveStopsAtAKeyOrABoardClickAndPlaysOnToTheEndWithoutARe
   EXPECT_TRUE(w.state().house.rooms[0].recSolutions->empty());
   click("BTmoinsMove");  // the solver's steps are the player's to take back
   EXPECT_EQ(caption("BTgoalValue"), "0/1");
+}
+
+TEST_F(SolverHelpTest, ADoubleClickedRecordReplaysOnTheGamePageAndABrokenOneStopsAtItsStep) {
+  RoomText records = kRecordRoom;  // "rD" and "durD" solve it
+  records.records.push_back("Cy\t2\t00:03\trd\t");
+  RoomText last = kShortRoom;
+  last.records.push_back("Di\t2\t00:02\tRR\t");
+  writeFile("default.hou", houseFile("Replays", {kPushRoom, records, last}));
+  FRMain& w = start();
+  clickMainTab(2);
+  QTest::mouseClick(find(QStringLiteral("PICpreview1")), Qt::LeftButton);
+  {
+    DialogScript none;
+    doubleClickRecord(1);
+    EXPECT_TRUE(shown(QStringLiteral("Onglet1")));
+    EXPECT_EQ(caption("BTnumPiece"), "2/3");
+    ASSERT_TRUE(waitFor([&] { return status() == "solved with help: no record"; })) << status().toStdString();
+  }
+  EXPECT_EQ(w.state().counters.moveHistory, "durD");
+  EXPECT_EQ(w.state().house.rooms[1].recSolutions->size(), 3u);
+
+  // "rd": the second letter walks where the man pushes the box; it is not played.
+  clickMainTab(2);
+  doubleClickRecord(2);
+  QMessageBox* box = shownMessage();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->text(), "This record does not solve the room: step 2 'd' pushes a box.");
+  EXPECT_EQ(w.state().counters.moveHistory, "r");
+  box->close();
+
+  // Room 3's records, listed, then the room taken off the house in the editor.
+  clickMainTab(2);
+  QTest::mouseClick(find(QStringLiteral("PICpreview2")), Qt::LeftButton);
+  clickMainTab(3);
+  QTest::mouseClick(button(QStringLiteral("BTeditMoins")), Qt::RightButton);
+  ASSERT_EQ(w.state().house.roomCount, 2);
+  clickMainTab(2);
+  doubleClickRecord(0);
+  box = shownMessage();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->text(), "Room 3 is no longer in the house: its records cannot be replayed.");
+  EXPECT_TRUE(shown(QStringLiteral("Onglet2")));
+  box->close();
 }
 
 }  // namespace
