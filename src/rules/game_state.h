@@ -25,6 +25,8 @@ struct GameState {
   std::vector<StepRecord> undoSteps;  // since the room was last started
   std::vector<StepRecord> redoSteps;
   std::vector<std::string> solutionsRecorded;            // since the room was last started
+  bool helpUsed = false;                                 // the solver helped since the room was last started: no record
+  std::uint32_t positionStamp = 0;                       // changes with every step, undo, redo and start of a room
   std::array<std::int32_t, 2> spriteCode{FLOOR, FLOOR};  // the editor's codes of the left and right buttons
   PendingCouple pendingCouple;                           // the help page's couple being picked
 };

@@ -18,6 +18,8 @@ void dropGame(GameState& state, std::int64_t now) {
   state.undoSteps.clear();
   state.redoSteps.clear();
   state.solutionsRecorded.clear();
+  state.helpUsed = false;
+  ++state.positionStamp;
 }
 
 bool alreadyRecorded(const GameState& state) {
@@ -35,10 +37,11 @@ KeyOutcome makeStep(GameState& state, Direction direction) {
   state.counters.moveHistory.push_back(pushed ? static_cast<char>(letter - 'a' + 'A') : letter);
   state.counters.moveCount += 1;
   state.undoSteps.push_back(StepRecord{direction, pushed});
+  ++state.positionStamp;
   // Only the step that covers the last goal completes; keys pressed while every goal stays
   // covered, and a solution already recorded since the start (undo and redo of the winning
   // push), make no record.
-  return KeyOutcome{kind, !wasComplete && isComplete(state.curRoom) && !alreadyRecorded(state)};
+  return KeyOutcome{kind, !wasComplete && isComplete(state.curRoom) && !alreadyRecorded(state), state.helpUsed};
 }
 
 }  // namespace
@@ -55,6 +58,19 @@ void startRoom(GameState& state, std::int64_t now) {
   applyForbiddenMarks(state.curRoom);
   dropGame(state, now);
 }
+
+bool isHouseRoom(const HouseRecord& house, std::int32_t number) {
+  return number >= 1 && number <= std::min(house.roomCount, kMaxRooms);
+}
+
+bool chooseRoom(GameState& state, std::int32_t number, std::int64_t now) {
+  if (!isHouseRoom(state.house, number)) return false;
+  state.house.currentRoom = number;
+  startRoom(state, now);
+  return true;
+}
+
+void markHelpUsed(GameState& state) { state.helpUsed = true; }
 
 void loadRoomForEditing(GameState& state) {
   copyRoomIntoWorkingCopy(state, state.house.currentRoom);
@@ -93,6 +109,7 @@ bool undoStep(GameState& state) {
   state.undoSteps.pop_back();
   state.counters.moveCount -= 1;
   if (!state.counters.moveHistory.empty()) state.counters.moveHistory.pop_back();
+  ++state.positionStamp;
   return true;
 }
 
@@ -105,7 +122,7 @@ KeyOutcome redoStep(GameState& state) {
 
 bool appendRecordExceptName(GameState& state, std::int64_t now) {
   RoomRecord* room = state.house.roomNumber(state.house.currentRoom);
-  if (room == nullptr) return false;
+  if (room == nullptr || state.helpUsed) return false;
   state.counters.endTime = now;
   room->recTimes->push_back(formatElapsed(state.counters.endTime - state.counters.startTime));
   room->recSolutions->push_back(state.counters.moveHistory);

@@ -26,12 +26,27 @@ void loadRoomForEditing(GameState& state);
 void nextRoom(GameState& state, std::int64_t now);
 void previousRoom(GameState& state, std::int64_t now);
 
+// Whether `number` names a room of the house: 1..roomCount. A slot past the count may still
+// hold a room taken off the house, which is no longer played.
+bool isHouseRoom(const HouseRecord& house, std::int32_t number);
+
+// Makes room `number` the current room and starts it. Returns false, changing nothing, when
+// the number names no room of the house.
+bool chooseRoom(GameState& state, std::int32_t number, std::int64_t now);
+
 // What a step did, and whether it completed the room with a solution not yet recorded since
-// the room was started: only then does the caller make a record.
+// the room was started. A completion makes a record only when no help was used since then.
 struct KeyOutcome {
   StepKind step = StepKind::None;
   bool completed = false;
+  bool helped = false;  // the solver helped since the start
+
+  bool makesRecord() const { return completed && !helped; }
 };
+
+// Notes that the solver helped the player (a hint, its solution or a record played for him):
+// nothing completed before the room is started again makes a record. Undo does not take it back.
+void markHelpUsed(GameState& state);
 
 // One step of the man, written into the history and the move count. A step drops what could
 // have been redone.
@@ -52,7 +67,7 @@ KeyOutcome redoStep(GameState& state);
 // Appends the time, solution and move count of the finished game to the current room's
 // record lists (in that order) and sets endTime; the caller then asks the player's name and
 // appends it with appendRecordName. Returns false, changing nothing, when the current room
-// number names no slot.
+// number names no slot or when the solver helped since the room was started.
 bool appendRecordExceptName(GameState& state, std::int64_t now);
 void appendRecordName(GameState& state, std::string_view typed);
 

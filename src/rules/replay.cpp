@@ -2,13 +2,13 @@
 #include "rules/replay.h"
 
 #include "rules/completion.h"
-#include "rules/play.h"
+#include "rules/moves.h"
 
 namespace tarvo {
 
 namespace {
 
-const char* whatHappened(StepKind kind) {
+const char* whatHappens(StepKind kind) {
   switch (kind) {
     case StepKind::None: return "is blocked";
     case StepKind::Walk: return "walks without pushing";
@@ -17,7 +17,27 @@ const char* whatHappened(StepKind kind) {
   return "";
 }
 
+bool isPushLetter(char letter) { return letter >= 'A' && letter <= 'Z'; }
+
 }  // namespace
+
+ReplayedStep replayStep(GameState& state, std::string_view steps, std::size_t index) {
+  const char letter = steps[index];
+  const std::string step = "step " + std::to_string(index + 1) + " '" + std::string(1, letter) + "'";
+  const std::optional<Direction> direction = directionOfLetter(letter);
+  if (!direction) return {{}, step + " is no step letter"};
+  // Tried on a copy first, so a letter that does not fit leaves the board as it was before it.
+  RoomRecord trial = state.curRoom;
+  const StepKind kind = moveMan(trial, *direction);
+  const StepKind expected = isPushLetter(letter) ? StepKind::Push : StepKind::Walk;
+  if (kind != expected) return {{}, step + " " + whatHappens(kind)};
+  return {playStep(state, *direction), std::nullopt};
+}
+
+std::optional<std::string> replayEndProblem(const RoomRecord& room) {
+  if (isComplete(room)) return std::nullopt;
+  return std::string("the room is not complete after the last step");
+}
 
 std::optional<std::string> replayProblem(const RoomRecord& room, std::string_view steps) {
   GameState state;
@@ -25,15 +45,21 @@ std::optional<std::string> replayProblem(const RoomRecord& room, std::string_vie
   state.house.rooms[0] = room;
   startRoom(state, 0);
   for (std::size_t k = 0; k < steps.size(); ++k) {
-    const char letter = steps[k];
-    const std::string step = "step " + std::to_string(k + 1) + " '" + std::string(1, letter) + "'";
-    const std::optional<Direction> direction = directionOfLetter(letter);
-    if (!direction) return step + " is no step letter";
-    const StepKind expected = letter >= 'A' && letter <= 'Z' ? StepKind::Push : StepKind::Walk;
-    const StepKind made = playStep(state, *direction).step;
-    if (made != expected) return step + " " + whatHappened(made);
+    if (std::optional<std::string> problem = replayStep(state, steps, k).problem) return problem;
   }
-  if (!isComplete(state.curRoom)) return std::string("the room is not complete after the last step");
+  return replayEndProblem(state.curRoom);
+}
+
+std::optional<Push> firstPush(const RoomRecord& room, std::string_view steps) {
+  RoomRecord trial = room;
+  for (char letter : steps) {
+    const std::optional<Direction> direction = directionOfLetter(letter);
+    if (!direction) return std::nullopt;
+    const Push push{trial.man + offsetOf(*direction), *direction};
+    const StepKind kind = moveMan(trial, *direction);
+    if (kind != (isPushLetter(letter) ? StepKind::Push : StepKind::Walk)) return std::nullopt;
+    if (kind == StepKind::Push) return push;
+  }
   return std::nullopt;
 }
 

@@ -69,6 +69,7 @@ FRMain::FRMain(Options options, QWidget* parent)
   connect(game_, &GamePage::houseChosen, this, &FRMain::openHouse);
   connect(game_, &GamePage::roomChanged, option_, &OptionPage::showRoomNumber);
   connect(option_, &OptionPage::roomStored, roomPage_, &RoomPage::drawPreview);
+  connect(roomPage_, &RoomPage::recordChosen, this, &FRMain::replayRecord);
   // The window sees the keys of its pages before any button or tab bar does.
   qApp->installEventFilter(this);
 
@@ -106,6 +107,8 @@ HouseReadResult FRMain::readHouse(const QString& path) {
   HouseReadResult result = readHouseFile(QFile::encodeName(path).toStdString(), state_.house);
   game_->showHouse();
   roomPage_->drawPreviews();
+  // A record listed from the house read before would replay on another house's room.
+  if (result.ok()) roomPage_->clearRecords();
   return result;
 }
 
@@ -113,6 +116,13 @@ void FRMain::openHouse(const QString& path) {
   const HouseReadResult result = readHouse(path);
   game_->BTrecommence_Click();
   if (!result.ok()) showWarning(readProblemText(path, result));
+}
+
+void FRMain::replayRecord(int number, const std::string& solution) {
+  // The "Game" tab first: choosing it starts the room in play afresh, and then the replay
+  // starts the chosen one.
+  LesOnglets->tabBar()->setCurrentIndex(0);
+  game_->replayRecord(number, solution);
 }
 
 QString FRMain::readProblemText(const QString& path, const HouseReadResult& result) const {
@@ -158,6 +168,9 @@ bool FRMain::ownsKeyEvent(QObject* watched) const {
 
 bool FRMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress || !ownsKeyEvent(watched)) return QWidget::eventFilter(watched, event);
+  // A key stops the solver's play and does nothing else, so a player taking over never makes
+  // a step he did not see coming.
+  if (game_->interruptSolving()) return true;
   const auto* key = static_cast<QKeyEvent*>(event);
   if (key->matches(QKeySequence::Undo)) {
     game_->BTmoinsMove_Click();

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "house/file_dialogs_qt.h"
 #include "house/house_reader.h"
@@ -51,6 +52,8 @@ class FRMain : public QWidget {
   HouseReadResult readHouse(const QString& path);
   // The open command's end: read the house, start its first room, say what went wrong.
   void openHouse(const QString& path);
+  // A record chosen on the "Room" page is replayed on the "Game" page.
+  void replayRecord(int number, const std::string& solution);
   bool ownsKeyEvent(QObject* watched) const;
   QString readProblemText(const QString& path, const HouseReadResult& result) const;
   void showWarning(const QString& text);

@@ -1,9 +1,10 @@
-// The "Game" page: the board, the play controls and their handlers.
+// The "Game" page: the board, the play controls, help from the solver, and their handlers.
 #include "window/game_page.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QInputDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
@@ -13,7 +14,10 @@
 #include "platform/look.h"
 #include "platform/message_box.h"
 #include "platform/picture_area.h"
+#include "platform/solver_run.h"
 #include "rules/completion.h"
+#include "window/hint_overlay.h"
+#include "window/solution_player.h"
 
 namespace tarvo {
 
@@ -40,10 +44,30 @@ GamePage::GamePage(PageContext context, QWidget* parent)
           makeButton(this, "BTplusMove", QStringLiteral(">"), QStringLiteral("Redo one move"), {208, 224, 16, 32})),
       BTgoal(makeDisplay(this, "BTgoal", QStringLiteral("Goal:"), {32, 288, 64, 32})),
       BTgoalValue(makeDisplay(this, "BTgoalValue", QStringLiteral("00/00"), {128, 288, 96, 32})),
+      BThint(makeButton(this, "BThint", QStringLiteral("Hint"), QStringLiteral("Show the next push of a solution"),
+                        {32, 352, 64, 32})),
+      BTsolve(makeButton(this, "BTsolve", QStringLiteral("Solve"),
+                         QStringLiteral("Play a solution from here; a key or a click on the board stops it"),
+                         {128, 352, 96, 32})),
+      LBstatus(new QLabel(this)),
       PICroom(new PictureArea(context_.sheets, {320, 320}, this)),
-      TimerMain(new QTimer(this)) {
+      PIChint(new HintOverlay(PICroom)),
+      TimerMain(new QTimer(this)),
+      solverRun_(new SolverRun(this)),
+      player_(new SolutionPlayer(context_.state, this)) {
   PICroom->setObjectName(QStringLiteral("PICroom"));
   PICroom->move(256, 64);
+  LBstatus->setObjectName(QStringLiteral("LBstatus"));
+  LBstatus->setGeometry(256, 32, 320, 24);
+  LBstatus->setFont(look::captionFont());
+  connect(BThint, &QPushButton::clicked, this, &GamePage::BThint_Click);
+  connect(BTsolve, &QPushButton::clicked, this, &GamePage::BTsolve_Click);
+  connect(PICroom, &PictureArea::mousePressed, this, &GamePage::PICroom_MouseDown);
+  connect(solverRun_, &SolverRun::progress, this,
+          [this](qulonglong positions) { showStatus(QStringLiteral("searching\u2026 %1 positions").arg(positions)); });
+  connect(solverRun_, &SolverRun::finished, this, &GamePage::solverFinished);
+  connect(player_, &SolutionPlayer::stepped, this, &GamePage::solutionStepped);
+  connect(player_, &SolutionPlayer::ended, this, &GamePage::solutionEnded);
   connect(BTrecommence, &QPushButton::clicked, this, &GamePage::BTrecommence_Click);
   connect(BTplus, &QPushButton::clicked, this, &GamePage::BTplus_Click);
   connect(BTmoins, &QPushButton::clicked, this, &GamePage::BTmoins_Click);
@@ -77,6 +101,8 @@ void GamePage::BTrecommence_Click() {
 }
 
 void GamePage::showStartedRoom() {
+  stopHelp();
+  helpStamp_ = context_.state.positionStamp;
   // The editor may have chosen another room since this page last showed one.
   showRoomNumber();
   applyCounters(drawRoom(*PICroom, SpriteSheet::Large, context_.state.curRoom, 0));
@@ -128,8 +154,18 @@ void GamePage::BTplusMove_Click() { afterStep(redoStep(context_.state)); }
 
 void GamePage::afterStep(KeyOutcome outcome) {
   const GameState& state = context_.state;
+  // A step of the player's own: help about the position before it no longer applies.
+  if (state.positionStamp != helpStamp_) {
+    stopHelp();
+    helpStamp_ = state.positionStamp;
+  }
   applyCounters(redrawChangedCells(*PICroom, state.curRoom, state.counters.moveCount));
-  if (outcome.completed) recordCompletion();
+  if (!outcome.completed) return;
+  if (outcome.helped) {
+    showStatus(QStringLiteral("solved with help: no record"));
+  } else {
+    recordCompletion();
+  }
 }
 
 void GamePage::recordCompletion() {

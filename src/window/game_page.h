@@ -1,23 +1,30 @@
-// The "Game" page: the board, the play controls and their handlers.
+// The "Game" page: the board, the play controls, help from the solver, and their handlers.
 #pragma once
 
 #include <QString>
 
+#include <cstdint>
 #include <optional>
+#include <string>
 
 #include "house/house_reader.h"
 #include "platform/page.h"
 #include "rules/direction.h"
 #include "rules/drawing.h"
 #include "rules/play.h"
+#include "solver/solver.h"
 #include "window/page_context.h"
 
+class QLabel;
 class QPushButton;
 class QTimer;
 
 namespace tarvo {
 
+class HintOverlay;
 class PictureArea;
+class SolutionPlayer;
+class SolverRun;
 
 class GamePage : public Page {
   Q_OBJECT
@@ -33,6 +40,11 @@ class GamePage : public Page {
   void BTplusMove_Click();
   // The house's name and room count after a house was read.
   void showHouse();
+  // Opens room `number` from its start and plays `solution` on it step by step, as help: the
+  // completion makes no record. False, changing nothing, when the number names no room.
+  bool replayRecord(int number, const std::string& solution);
+  // A key while "Solve" searches or plays stops it. True when it did: the key does nothing else.
+  bool interruptSolving();
 
  signals:
   // The player chose a house file to open.
@@ -40,7 +52,23 @@ class GamePage : public Page {
   // The current room number changed.
   void roomChanged(int number);
 
+ protected:
+  void hideEvent(QHideEvent* event) override;
+
  private:
+  enum class Asked { Hint, Solve };
+
+  void BThint_Click();
+  void BTsolve_Click();
+  void PICroom_MouseDown();
+  void askSolver(Asked asked);
+  void solverFinished(const solver::SolveResult& result, int ticket);
+  void solutionStepped(KeyOutcome outcome);
+  void solutionEnded(const QString& problem);
+  bool solving() const;
+  // Stops whatever help is under way and takes its marks off: the search, the play, the hint.
+  void stopHelp();
+  void showStatus(const QString& text);
   void BTplus_Click();
   void BTmoins_Click();
   void BTchoisiHouse_Click();
@@ -66,8 +94,17 @@ class GamePage : public Page {
   QPushButton* BTplusMove;
   QPushButton* BTgoal;
   QPushButton* BTgoalValue;
+  QPushButton* BThint;
+  QPushButton* BTsolve;
+  QLabel* LBstatus;
   PictureArea* PICroom;
+  HintOverlay* PIChint;
   QTimer* TimerMain;
+  SolverRun* solverRun_;
+  SolutionPlayer* player_;
+  Asked asked_ = Asked::Hint;
+  bool replaying_ = false;       // the play is a record's, not the solver's
+  std::uint32_t helpStamp_ = 0;  // the position the help under way is about
 };
 
 }  // namespace tarvo

@@ -11,9 +11,17 @@ void RecordListModel::showRoom(const RoomRecord& room) {
   names_ = room.recNames;
   moves_ = room.recMoves;
   times_ = room.recTimes;
+  solutions_ = room.recSolutions;
   // The rows are the records as they stand now; a record made later shows at the next click.
   rows_ = static_cast<int>(std::min<std::size_t>(names_->size(), INT_MAX));
   endResetModel();
+}
+
+void RecordListModel::clear() { showRoom(RoomRecord{}); }
+
+std::optional<std::string> RecordListModel::solutionOf(int row) const {
+  if (row < 0 || row >= rows_ || static_cast<std::size_t>(row) >= solutions_->size()) return std::nullopt;
+  return (*solutions_)[static_cast<std::size_t>(row)];
 }
 
 int RecordListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }

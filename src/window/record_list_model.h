@@ -3,6 +3,9 @@
 
 #include <QAbstractTableModel>
 
+#include <optional>
+#include <string>
+
 #include "rules/room.h"
 
 namespace tarvo {
@@ -17,6 +20,10 @@ class RecordListModel : public QAbstractTableModel {
   using QAbstractTableModel::QAbstractTableModel;
 
   void showRoom(const RoomRecord& room);
+  // No rows: the room listed is gone.
+  void clear();
+  // The solution of a row, or nothing for a row the lists no longer hold.
+  std::optional<std::string> solutionOf(int row) const;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -27,6 +34,7 @@ class RecordListModel : public QAbstractTableModel {
   SharedList<std::string> names_;
   SharedList<std::string> moves_;
   SharedList<std::string> times_;
+  SharedList<std::string> solutions_;
   int rows_ = 0;
 };
 

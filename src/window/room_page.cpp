@@ -14,6 +14,7 @@
 #include "platform/message_box.h"
 #include "platform/picture_area.h"
 #include "rules/drawing.h"
+#include "rules/play.h"
 #include "window/record_list_model.h"
 
 namespace tarvo {
@@ -39,6 +40,8 @@ RoomPage::RoomPage(PageContext context, QWidget* parent)
     header->setSectionResizeMode(column, QHeaderView::Fixed);
     header->resizeSection(column, metrics.horizontalAdvance(QStringLiteral("00:00")) + 16);
   }
+  LVrecord->setToolTip(QStringLiteral("Double-click a record to replay it"));
+  connect(LVrecord, &QTreeView::doubleClicked, this, &RoomPage::LVrecord_DblClick);
   connect(BTsaveDisk, &QPushButton::clicked, this, &RoomPage::BTsaveDisk_Click);
   for (int k = 0; k < kMaxRooms; ++k) {
     auto* preview = new PictureArea(context_.sheets, {80, 80}, this);
@@ -47,6 +50,11 @@ RoomPage::RoomPage(PageContext context, QWidget* parent)
     connect(preview, &PictureArea::mouseReleased, this, [this, k] { PICpreview_MouseUp(k); });
     PICpreview[static_cast<std::size_t>(k)] = preview;
   }
+}
+
+void RoomPage::clearRecords() {
+  records_->clear();
+  listedSlot_ = -1;
 }
 
 void RoomPage::drawPreviews() {
@@ -62,6 +70,23 @@ void RoomPage::drawPreview(int slot) {
 
 void RoomPage::PICpreview_MouseUp(int index) {
   records_->showRoom(context_.state.house.rooms[static_cast<std::size_t>(index)]);
+  listedSlot_ = index;
+}
+
+void RoomPage::LVrecord_DblClick(const QModelIndex& index) {
+  const std::optional<std::string> solution = records_->solutionOf(index.row());
+  if (!solution) return;
+  // The editor may have taken the room off the house since its records were listed.
+  if (!isHouseRoom(context_.state.house, listedSlot_ + 1)) {
+    QMessageBox* box = makeMessageBox(
+        QMessageBox::Information, window()->windowTitle(),
+        QStringLiteral("Room %1 is no longer in the house: its records cannot be replayed.").arg(listedSlot_ + 1),
+        this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return;
+  }
+  emit recordChosen(listedSlot_ + 1, *solution);
 }
 
 void RoomPage::BTsaveDisk_Click() {

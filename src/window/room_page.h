@@ -2,11 +2,13 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "platform/page.h"
 #include "rules/room.h"
 #include "window/page_context.h"
 
+class QModelIndex;
 class QPushButton;
 class QTreeView;
 
@@ -21,18 +23,26 @@ class RoomPage : public Page {
  public:
   RoomPage(PageContext context, QWidget* parent);
 
+  // Lists no records: after a house was read, those listed were another house's.
+  void clearRecords();
   // Paints the previews of the house's rooms; those past the room count keep what they showed.
   void drawPreviews();
   // Paints the preview of one place (0..15) of the house.
   void drawPreview(int slot);
 
+ signals:
+  // A record was chosen to be replayed on room `number` of the house.
+  void recordChosen(int number, const std::string& solution);
+
  private:
   void PICpreview_MouseUp(int index);
+  void LVrecord_DblClick(const QModelIndex& index);
   void BTsaveDisk_Click();
 
   PageContext context_;
   RecordListModel* records_;
   QTreeView* LVrecord;
+  int listedSlot_ = -1;  // the place (0..15) whose records are listed
   QPushButton* BTsaveDisk;
   std::array<PictureArea*, kMaxRooms> PICpreview{};
 };

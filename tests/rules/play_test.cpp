@@ -168,6 +168,69 @@ TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
   EXPECT_EQ(formatElapsed(3599999), "59:59");
 }
 
+TEST(Help, ACompletionAfterHelpMakesNoRecordUntilTheRoomIsStartedAgain) {
+  GameState state = gameOn(roomFromRows({"######", "#@$. #", "#    #", "######"}));
+  markHelpUsed(state);
+  step(state, kDown);
+  ASSERT_TRUE(undoStep(state));
+  const KeyOutcome helped = playStep(state, kRight);
+  EXPECT_TRUE(helped.completed && helped.helped && !helped.makesRecord()) << "undo keeps the help";
+  EXPECT_FALSE(appendRecordExceptName(state, 0)) << "the core refuses the record too";
+  EXPECT_TRUE(state.house.rooms[0].recSolutions->empty() && state.house.rooms[0].recTimes->empty());
+  startRoom(state, 0);
+  EXPECT_TRUE(playStep(state, kRight).makesRecord());
+  EXPECT_TRUE(appendRecordExceptName(state, 0));
+
+  // Choosing a room by number: only rooms of the house; each choice is a fresh start.
+  state.house.roomCount = 2;
+  state.house.rooms[1] = roomFromRows({"#@ #"});
+  markHelpUsed(state);
+  EXPECT_FALSE(chooseRoom(state, 3, 0));
+  EXPECT_FALSE(chooseRoom(state, 0, 0));
+  EXPECT_TRUE(state.helpUsed && state.house.currentRoom == 1) << "a refused choice changes nothing";
+  EXPECT_TRUE(chooseRoom(state, 2, 0));
+  EXPECT_TRUE(state.curRoom.man == 1 && !state.helpUsed);
+}
+
+TEST(Help, ThePositionStampChangesWithEveryChangeOfThePositionOnly) {
+  GameState state = gameOn(roomFromRows({"######", "#@$. #", "#    #", "######"}));
+  std::uint32_t seen = state.positionStamp;
+  auto changed = [&] { return std::exchange(seen, state.positionStamp) != state.positionStamp; };
+  step(state, kUp);  // a wall
+  undoStep(state);   // nothing to undo
+  EXPECT_FALSE(changed());
+  step(state, kDown);
+  EXPECT_TRUE(changed());
+  undoStep(state);
+  EXPECT_TRUE(changed()) << "back to an earlier position is still a change for an answer in flight";
+  redoStep(state);
+  EXPECT_TRUE(changed());
+  startRoom(state, 0);
+  EXPECT_TRUE(changed());
+}
+
+TEST(Replay, ALetterThatDoesNotFitIsNotPlayedAndTheFirstPushIsFound) {
+  const RoomRecord room = roomFromRows({"#######", "#@ $ .#", "#     #", "#######"});
+  GameState state = gameOn(room);
+  const std::string steps = "rRdR";
+  EXPECT_EQ(replayStep(state, steps, 0).outcome.step, StepKind::Walk);
+  EXPECT_EQ(replayStep(state, steps, 1).outcome.step, StepKind::Push);
+  EXPECT_EQ(replayStep(state, steps, 2).outcome.step, StepKind::Walk);
+  const RoomRecord before = state.curRoom;
+  const ReplayedStep walk = replayStep(state, steps, 3);  // a push letter where the man would walk
+  EXPECT_EQ(walk.problem, "step 4 'R' walks without pushing");
+  EXPECT_EQ(walk.outcome.step, StepKind::None);
+  EXPECT_TRUE(state.curRoom.cells == before.cells && state.counters.moveHistory == "rRd") << roomText(state.curRoom);
+  EXPECT_EQ(replayEndProblem(state.curRoom), "the room is not complete after the last step");
+
+  const std::optional<Push> push = firstPush(room, "druR");
+  ASSERT_TRUE(push.has_value());
+  EXPECT_TRUE(push->box == 13 && push->direction == kRight) << push->box;
+  EXPECT_FALSE(firstPush(room, "rr").has_value()) << "no push";
+  EXPECT_FALSE(firstPush(room, "rrR").has_value()) << "the walk pushes before the push letter";
+  EXPECT_FALSE(firstPush(room, "U").has_value()) << "no box above";
+}
+
 class RecordingCanvas : public TileCanvas {
  public:
   struct Painted {

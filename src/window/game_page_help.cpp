@@ -1,0 +1,156 @@
+// The "Game" page's help from the solver: "Hint", "Solve", the replay of a record, the status
+// line, and stopping them when the player takes over.
+#include "window/game_page.h"
+
+#include <QHideEvent>
+#include <QLabel>
+#include <QMessageBox>
+
+#include "platform/message_box.h"
+#include "platform/solver_run.h"
+#include "rules/replay.h"
+#include "solver/layout.h"
+#include "window/hint_overlay.h"
+#include "window/solution_player.h"
+
+namespace tarvo {
+
+namespace {
+
+// A search for help keeps at most this much memory: enough for every room a player is likely
+// to meet, and the machine stays usable while it runs.
+constexpr std::size_t kSearchMemory = std::size_t{256} << 20;
+
+QString directionWord(Direction direction) {
+  switch (direction) {
+    case Direction::Up: return QStringLiteral("up");
+    case Direction::Down: return QStringLiteral("down");
+    case Direction::Right: return QStringLiteral("right");
+    case Direction::Left: return QStringLiteral("left");
+  }
+  return {};
+}
+
+}  // namespace
+
+void GamePage::BThint_Click() { askSolver(Asked::Hint); }
+
+void GamePage::BTsolve_Click() {
+  // A second press stops it, as a key does.
+  if (!interruptSolving()) askSolver(Asked::Solve);
+}
+
+void GamePage::PICroom_MouseDown() { interruptSolving(); }
+
+bool GamePage::solving() const { return (asked_ == Asked::Solve && solverRun_->running()) || player_->running(); }
+
+bool GamePage::interruptSolving() {
+  if (!solving()) return false;
+  const bool playing = player_->running();
+  const QString where =
+      playing ? QStringLiteral("stopped at step %1 of %2").arg(player_->played()).arg(player_->total()) : QString();
+  stopHelp();
+  showStatus(playing ? where : QStringLiteral("stopped"));
+  return true;
+}
+
+void GamePage::askSolver(Asked asked) {
+  stopHelp();
+  const GameState& state = context_.state;
+  asked_ = asked;
+  helpStamp_ = state.positionStamp;
+  showStatus(QStringLiteral("searching\u2026"));
+  solver::Limits limits;
+  limits.memoryBytes = kSearchMemory;
+  // The stamp comes back with the answer: an answer about another position is dropped.
+  solverRun_->start(solver::snapshotOf(state.curRoom), static_cast<int>(state.positionStamp), limits);
+}
+
+void GamePage::solverFinished(const solver::SolveResult& result, int ticket) {
+  GameState& state = context_.state;
+  if (ticket != static_cast<int>(state.positionStamp)) return;
+  switch (result.outcome) {
+    case solver::Outcome::Solved: break;
+    case solver::Outcome::NoSolution:
+      // Knowing that the boxes are stuck is help too.
+      markHelpUsed(state);
+      showStatus(QStringLiteral("no solution from here: undo?"));
+      return;
+    case solver::Outcome::NoMan: showStatus(QStringLiteral("no man in this room")); return;
+    case solver::Outcome::LimitReached: showStatus(QStringLiteral("limit reached: no answer")); return;
+    case solver::Outcome::Cancelled: return;
+  }
+  const std::string& steps = result.solution.steps;
+  if (steps.empty()) {
+    showStatus(goalCount(state.curRoom) == 0 ? QStringLiteral("no goal in this room")
+                                             : QStringLiteral("already solved"));
+    return;
+  }
+  if (asked_ == Asked::Hint) {
+    const std::optional<Push> push = firstPush(state.curRoom, steps);
+    if (!push) {
+      showStatus(QStringLiteral("no hint: the solution does not fit"));
+      return;
+    }
+    markHelpUsed(state);
+    PIChint->showPush(push->box, push->direction);
+    showStatus(
+        QStringLiteral("next push: %1 (%2 to go)").arg(directionWord(push->direction)).arg(result.solution.pushes));
+    return;
+  }
+  markHelpUsed(state);
+  replaying_ = false;
+  player_->start(steps);
+  showStatus(QStringLiteral("playing the solution: %1 steps").arg(steps.size()));
+}
+
+bool GamePage::replayRecord(int number, const std::string& solution) {
+  if (!chooseRoom(context_.state, number, context_.now())) return false;
+  showChangedRoom();
+  markHelpUsed(context_.state);
+  replaying_ = true;
+  player_->start(solution);
+  showStatus(QStringLiteral("replaying the record: %1 steps").arg(solution.size()));
+  return true;
+}
+
+void GamePage::solutionStepped(KeyOutcome outcome) {
+  helpStamp_ = context_.state.positionStamp;
+  showStatus(QStringLiteral("%1: step %2 of %3")
+                 .arg(replaying_ ? QStringLiteral("replaying the record") : QStringLiteral("playing the solution"))
+                 .arg(player_->played())
+                 .arg(player_->total()));
+  afterStep(outcome);
+}
+
+void GamePage::solutionEnded(const QString& problem) {
+  if (problem.isEmpty()) return;
+  const QString what = replaying_ ? QStringLiteral("record") : QStringLiteral("solution");
+  showStatus(QStringLiteral("the %1 stopped").arg(what));
+  QMessageBox* box = makeMessageBox(QMessageBox::Warning, window()->windowTitle(),
+                                    QStringLiteral("This %1 does not solve the room: %2.").arg(what, problem), this);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+}
+
+void GamePage::stopHelp() {
+  // Leaves the game state alone: this also runs while the window is taken down.
+  solverRun_->cancel();
+  player_->stop();
+  PIChint->hide();
+  replaying_ = false;
+  showStatus(QString());
+}
+
+void GamePage::showStatus(const QString& text) {
+  if (LBstatus->text() != text) LBstatus->setText(text);
+}
+
+void GamePage::hideEvent(QHideEvent* event) {
+  // Another page now works on the room: nothing may step on it from here. A minimised window
+  // (a spontaneous hide) leaves the help running.
+  if (!event->spontaneous()) stopHelp();
+  Page::hideEvent(event);
+}
+
+}  // namespace tarvo

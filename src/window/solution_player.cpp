@@ -1,0 +1,53 @@
+// Plays a solution on the game a step at a time at a steady pace.
+#include "window/solution_player.h"
+
+#include <QTimer>
+
+#include "rules/replay.h"
+
+namespace tarvo {
+
+SolutionPlayer::SolutionPlayer(GameState& state, QObject* parent)
+    : QObject(parent), state_(state), timer_(new QTimer(this)) {
+  timer_->setObjectName(QStringLiteral("TimerSolution"));
+  timer_->setInterval(kStepMs);
+  connect(timer_, &QTimer::timeout, this, &SolutionPlayer::playNext);
+}
+
+void SolutionPlayer::start(std::string steps) {
+  ++run_;
+  steps_ = std::move(steps);
+  next_ = 0;
+  timer_->start();
+}
+
+void SolutionPlayer::stop() {
+  ++run_;
+  timer_->stop();
+}
+
+bool SolutionPlayer::running() const { return timer_->isActive(); }
+
+void SolutionPlayer::playNext() {
+  if (next_ >= steps_.size()) {
+    // Nothing to play: a solution of no step.
+    timer_->stop();
+    emit ended(QString::fromStdString(replayEndProblem(state_.curRoom).value_or(std::string())));
+    return;
+  }
+  const ReplayedStep step = replayStep(state_, steps_, next_);
+  if (step.problem) {
+    timer_->stop();
+    emit ended(QString::fromStdString(*step.problem));
+    return;
+  }
+  ++next_;
+  const bool last = next_ == steps_.size();
+  if (last) timer_->stop();
+  const std::uint64_t run = run_;
+  emit stepped(step.outcome);
+  // A handler of the step may have stopped this play or started another one.
+  if (last && run == run_) emit ended(QString::fromStdString(replayEndProblem(state_.curRoom).value_or(std::string())));
+}
+
+}  // namespace tarvo
