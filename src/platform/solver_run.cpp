@@ -9,15 +9,23 @@ SolverRun::SolverRun(QObject* parent) : QObject(parent) {
   qRegisterMetaType<tarvo::solver::SolveResult>("tarvo::solver::SolveResult");
 }
 
-SolverRun::~SolverRun() { cancel(); }
+SolverRun::~SolverRun() {
+  cancel();
+  reap(true);
+}
 
-void SolverRun::join() {
-  if (thread_.joinable()) thread_.join();
+void SolverRun::reap(bool all) {
+  std::erase_if(stopping_, [all](Stopping& stopping) {
+    if (!all && !stopping.done->load()) return false;
+    stopping.thread.join();
+    return true;
+  });
 }
 
 void SolverRun::cancel() {
   if (cancel_) cancel_->store(true);
-  join();
+  if (thread_.joinable()) stopping_.push_back(Stopping{std::move(thread_), done_});
+  reap(false);
   ++generation_;
   running_ = false;
 }
@@ -25,12 +33,14 @@ void SolverRun::cancel() {
 void SolverRun::start(const solver::Snapshot& snapshot, int ticket, const solver::Limits& limits) {
   cancel();
   cancel_ = std::make_shared<std::atomic<bool>>(false);
+  done_ = std::make_shared<std::atomic<bool>>(false);
   running_ = true;
   const int generation = generation_;
   solver::Limits own = limits;
   own.cancel = cancel_.get();
-  // The object outlives the thread (cancel joins it), and Qt drops calls queued for an object
-  // that is gone; a call from a search since replaced finds another generation and does nothing.
+  // The object outlives its threads (its destructor joins them all), and Qt drops calls queued
+  // for an object that is gone; a call from a search since replaced finds another generation
+  // and does nothing.
   own.progress = [this, generation](std::size_t positions) {
     QMetaObject::invokeMethod(
         this,
@@ -39,14 +49,15 @@ void SolverRun::start(const solver::Snapshot& snapshot, int ticket, const solver
         },
         Qt::QueuedConnection);
   };
-  thread_ = std::thread([this, snapshot, own, generation, flag = cancel_, ticket] {
+  thread_ = std::thread([this, snapshot, own, generation, flag = cancel_, done = done_, ticket] {
     const solver::SolveResult result = solver::solve(snapshot, own);
+    done->store(true);
     QMetaObject::invokeMethod(
         this,
         [this, generation, result, ticket] {
           if (generation_ != generation) return;
           running_ = false;
-          join();
+          if (thread_.joinable()) thread_.join();  // it has reported; it ends at once
           emit finished(result, ticket);
         },
         Qt::QueuedConnection);

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include "solver/solver.h"
 
@@ -17,14 +18,15 @@ class SolverRun : public QObject {
 
  public:
   explicit SolverRun(QObject* parent = nullptr);
-  // Cancels a search still running and waits for its thread (within milliseconds).
+  // Cancels a search still running and waits for every thread it started (within milliseconds).
   ~SolverRun() override;
 
   // Starts a search of `snapshot`; a search still running is cancelled first and its result
   // never reported. `ticket` comes back with the result, so the caller can tell whether the
   // position it asked about is still the one on the board.
   void start(const solver::Snapshot& snapshot, int ticket, const solver::Limits& limits = {});
-  // Stops the running search without a report.
+  // Stops the running search without a report, at once: its thread is left to notice the flag
+  // and end on its own, and is joined later, so a key press never waits for it.
   void cancel();
   bool running() const { return running_; }
 
@@ -33,10 +35,17 @@ class SolverRun : public QObject {
   void finished(const tarvo::solver::SolveResult& result, int ticket);
 
  private:
-  void join();
+  struct Stopping {
+    std::thread thread;
+    std::shared_ptr<std::atomic<bool>> done;
+  };
+  // Joins the cancelled threads that have ended (all of them when `all`).
+  void reap(bool all);
 
   std::thread thread_;
   std::shared_ptr<std::atomic<bool>> cancel_;
+  std::shared_ptr<std::atomic<bool>> done_;
+  std::vector<Stopping> stopping_;
   int generation_ = 0;
   bool running_ = false;
 };
