@@ -1,10 +1,11 @@
 // The "Game" page's play by mouse: a click on the board walks the man, chooses a box or pushes
 // the chosen one; the right button takes a step back.
+#include "window/game_page.h"
+
 #include "editor/canvas.h"
 #include "solver/layout.h"
 #include "solver/push_path.h"
 #include "window/board_overlay.h"
-#include "window/game_page.h"
 #include "window/solution_player.h"
 
 namespace tarvo {
