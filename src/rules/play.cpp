@@ -41,7 +41,8 @@ KeyOutcome makeStep(GameState& state, Direction direction) {
   // Only the step that covers the last goal completes; keys pressed while every goal stays
   // covered, and a solution already recorded since the start (undo and redo of the winning
   // push), make no record.
-  return KeyOutcome{kind, !wasComplete && isComplete(state.curRoom) && !alreadyRecorded(state), state.helpUsed};
+  const bool solved = !wasComplete && isComplete(state.curRoom);
+  return KeyOutcome{kind, solved && !alreadyRecorded(state), state.helpUsed, solved};
 }
 
 }  // namespace

@@ -40,6 +40,7 @@ struct KeyOutcome {
   StepKind step = StepKind::None;
   bool completed = false;
   bool helped = false;  // the solver helped since the start
+  bool solved = false;  // the step covered the last bare goal, whether its solution was recorded or not
 
   bool makesRecord() const { return completed && !helped; }
 };

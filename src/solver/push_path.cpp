@@ -93,4 +93,11 @@ std::optional<std::string> pushPath(const Snapshot& snapshot, int box, int targe
   return std::nullopt;
 }
 
+Pointing pointAt(const Snapshot& snapshot, std::optional<int> selected, int cell) {
+  if (selected == cell) return {};
+  if (cell >= 0 && cell < kCells && layoutOf(snapshot).boxes.test(cell)) return {cell, {}};
+  const std::optional<std::string> steps = selected ? pushPath(snapshot, *selected, cell) : walkPath(snapshot, cell);
+  return {std::nullopt, steps.value_or(std::string())};
+}
+
 }  // namespace tarvo::solver

@@ -168,9 +168,9 @@ bool FRMain::ownsKeyEvent(QObject* watched) const {
 
 bool FRMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress || !ownsKeyEvent(watched)) return QWidget::eventFilter(watched, event);
-  // A key stops the solver's play and does nothing else, so a player taking over never makes
-  // a step he did not see coming.
-  if (game_->interruptSolving()) return true;
+  // A key stops the steps playing on the board (a solution, a record, the way to a clicked cell)
+  // and does nothing else, so a player taking over never makes a step he did not see coming.
+  if (game_->interruptPlay()) return true;
   const auto* key = static_cast<QKeyEvent*>(event);
   if (key->matches(QKeySequence::Undo)) {
     game_->BTmoinsMove_Click();

@@ -1,4 +1,4 @@
-// The "Game" page: the board, the play controls, help from the solver, and their handlers.
+// The "Game" page: the board, play by keys, the play controls and their handlers.
 #include "window/game_page.h"
 
 #include <QCoreApplication>
@@ -16,6 +16,7 @@
 #include "platform/picture_area.h"
 #include "platform/solver_run.h"
 #include "rules/completion.h"
+#include "window/board_overlay.h"
 #include "window/hint_overlay.h"
 #include "window/solution_player.h"
 
@@ -52,6 +53,7 @@ GamePage::GamePage(PageContext context, QWidget* parent)
       LBstatus(new QLabel(this)),
       PICroom(new PictureArea(context_.sheets, {320, 320}, this)),
       PIChint(new HintOverlay(PICroom)),
+      PICselection(new SelectionMark(PICroom)),
       TimerMain(new QTimer(this)),
       solverRun_(new SolverRun(this)),
       player_(new SolutionPlayer(context_.state, this)) {
@@ -101,7 +103,7 @@ void GamePage::BTrecommence_Click() {
 }
 
 void GamePage::showStartedRoom() {
-  stopHelp();
+  stopPlayAndHelp();
   helpStamp_ = context_.state.positionStamp;
   // The editor may have chosen another room since this page last showed one.
   showRoomNumber();
@@ -156,7 +158,7 @@ void GamePage::afterStep(KeyOutcome outcome) {
   const GameState& state = context_.state;
   // A step of the player's own: help about the position before it no longer applies.
   if (state.positionStamp != helpStamp_) {
-    stopHelp();
+    stopPlayAndHelp();
     helpStamp_ = state.positionStamp;
   }
   applyCounters(redrawChangedCells(*PICroom, state.curRoom, state.counters.moveCount));

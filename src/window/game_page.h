@@ -1,6 +1,8 @@
-// The "Game" page: the board, the play controls, help from the solver, and their handlers.
+// The "Game" page: the board, play by keys and by mouse, the play controls, help from the
+// solver, and their handlers.
 #pragma once
 
+#include <QPoint>
 #include <QString>
 
 #include <cstdint>
@@ -23,6 +25,7 @@ namespace tarvo {
 
 class HintOverlay;
 class PictureArea;
+class SelectionMark;
 class SolutionPlayer;
 class SolverRun;
 
@@ -43,8 +46,9 @@ class GamePage : public Page {
   // Opens room `number` from its start and plays `solution` on it step by step, as help: the
   // completion makes no record. False, changing nothing, when the number names no room.
   bool replayRecord(int number, const std::string& solution);
-  // A key while "Solve" searches or plays stops it. True when it did: the key does nothing else.
-  bool interruptSolving();
+  // A key while "Solve" searches, or while steps play on the board (a solution, a record, the way
+  // to a cell the player clicked), stops it. True when it did: the key does nothing else.
+  bool interruptPlay();
 
  signals:
   // The player chose a house file to open.
@@ -60,14 +64,19 @@ class GamePage : public Page {
 
   void BThint_Click();
   void BTsolve_Click();
-  void PICroom_MouseDown();
+  // Left button: choose a box, push the chosen one to a cell or walk to a cell; right button:
+  // undo one step.
+  void PICroom_MouseDown(Qt::MouseButton button, QPoint position);
   void askSolver(Asked asked);
   void solverFinished(const solver::SolveResult& result, int ticket);
   void solutionStepped(KeyOutcome outcome);
   void solutionEnded(const QString& problem);
   bool solving() const;
-  // Stops whatever help is under way and takes its marks off: the search, the play, the hint.
-  void stopHelp();
+  // Steps to a cell the player clicked are playing.
+  bool pointedPlaying() const;
+  // Stops whatever runs on the board and takes its marks off: the search, the play, the hint,
+  // the chosen box.
+  void stopPlayAndHelp();
   void showStatus(const QString& text);
   void BTplus_Click();
   void BTmoins_Click();
@@ -99,6 +108,7 @@ class GamePage : public Page {
   QLabel* LBstatus;
   PictureArea* PICroom;
   HintOverlay* PIChint;
+  SelectionMark* PICselection;  // the box chosen with the mouse
   QTimer* TimerMain;
   SolverRun* solverRun_;
   SolutionPlayer* player_;

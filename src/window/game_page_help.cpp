@@ -10,6 +10,7 @@
 #include "platform/solver_run.h"
 #include "rules/replay.h"
 #include "solver/layout.h"
+#include "window/board_overlay.h"
 #include "window/hint_overlay.h"
 #include "window/solution_player.h"
 
@@ -36,26 +37,30 @@ QString directionWord(Direction direction) {
 void GamePage::BThint_Click() { askSolver(Asked::Hint); }
 
 void GamePage::BTsolve_Click() {
-  // A second press stops it, as a key does.
-  if (!interruptSolving()) askSolver(Asked::Solve);
+  // A second press stops it, as a key does; the way to a clicked cell is no solution to stop.
+  if (pointedPlaying() || !interruptPlay()) askSolver(Asked::Solve);
 }
-
-void GamePage::PICroom_MouseDown() { interruptSolving(); }
 
 bool GamePage::solving() const { return (asked_ == Asked::Solve && solverRun_->running()) || player_->running(); }
 
-bool GamePage::interruptSolving() {
+bool GamePage::pointedPlaying() const { return player_->running() && player_->kind() == SolutionPlayer::Kind::Pointed; }
+
+bool GamePage::interruptPlay() {
   if (!solving()) return false;
-  const bool playing = player_->running();
-  const QString where =
-      playing ? QStringLiteral("stopped at step %1 of %2").arg(player_->played()).arg(player_->total()) : QString();
-  stopHelp();
-  showStatus(playing ? where : QStringLiteral("stopped"));
+  // The player's own way to a cell stops where the man stands, which says enough.
+  QString where = QStringLiteral("stopped");
+  if (pointedPlaying()) {
+    where.clear();
+  } else if (player_->running()) {
+    where = QStringLiteral("stopped at step %1 of %2").arg(player_->played()).arg(player_->total());
+  }
+  stopPlayAndHelp();
+  showStatus(where);
   return true;
 }
 
 void GamePage::askSolver(Asked asked) {
-  stopHelp();
+  stopPlayAndHelp();
   const GameState& state = context_.state;
   asked_ = asked;
   helpStamp_ = state.positionStamp;
@@ -115,16 +120,20 @@ bool GamePage::replayRecord(int number, const std::string& solution) {
 }
 
 void GamePage::solutionStepped(KeyOutcome outcome) {
+  // The play's own step: it does not stop the play as the player's key would.
   helpStamp_ = context_.state.positionStamp;
-  showStatus(QStringLiteral("%1: step %2 of %3")
-                 .arg(replaying_ ? QStringLiteral("replaying the record") : QStringLiteral("playing the solution"))
-                 .arg(player_->played())
-                 .arg(player_->total()));
+  if (player_->kind() == SolutionPlayer::Kind::Solution) {
+    showStatus(QStringLiteral("%1: step %2 of %3")
+                   .arg(replaying_ ? QStringLiteral("replaying the record") : QStringLiteral("playing the solution"))
+                   .arg(player_->played())
+                   .arg(player_->total()));
+  }
   afterStep(outcome);
 }
 
 void GamePage::solutionEnded(const QString& problem) {
-  if (problem.isEmpty()) return;
+  // Pointed steps were worked out on the position they play on, so they always fit.
+  if (problem.isEmpty() || player_->kind() == SolutionPlayer::Kind::Pointed) return;
   const QString what = replaying_ ? QStringLiteral("record") : QStringLiteral("solution");
   showStatus(QStringLiteral("the %1 stopped").arg(what));
   QMessageBox* box = makeMessageBox(QMessageBox::Warning, window()->windowTitle(),
@@ -133,11 +142,12 @@ void GamePage::solutionEnded(const QString& problem) {
   box->open();
 }
 
-void GamePage::stopHelp() {
+void GamePage::stopPlayAndHelp() {
   // Leaves the game state alone: this also runs while the window is taken down.
   solverRun_->cancel();
   player_->stop();
   PIChint->hide();
+  PICselection->showCell(std::nullopt);
   replaying_ = false;
   showStatus(QString());
 }
@@ -149,7 +159,7 @@ void GamePage::showStatus(const QString& text) {
 void GamePage::hideEvent(QHideEvent* event) {
   // Another page now works on the room: nothing may step on it from here. A minimised window
   // (a spontaneous hide) leaves the help running.
-  if (!event->spontaneous()) stopHelp();
+  if (!event->spontaneous()) stopPlayAndHelp();
   Page::hideEvent(event);
 }
 

@@ -1,21 +1,19 @@
 // A mark drawn over the board for a moment: the box a hint says to push, and where it goes.
 #pragma once
 
-#include <QWidget>
-
 #include "rules/direction.h"
+#include "window/board_overlay.h"
 
 class QTimer;
 
 namespace tarvo {
 
-class HintOverlay : public QWidget {
+class HintOverlay : public BoardOverlay {
   Q_OBJECT
 
  public:
   static constexpr int kShownMs = 1500;
 
-  // Covers `board`, a picture of 32-pixel tiles, and lets every mouse event through to it.
   explicit HintOverlay(QWidget* board);
 
   // Outlines the box on `cell` with an arrow towards the cell it is pushed to, for kShownMs or

@@ -1,4 +1,4 @@
-// Plays a solution on the game a step at a time at a steady pace.
+// Plays steps on the game one at a time at a steady pace.
 #include "window/solution_player.h"
 
 #include <QTimer>
@@ -10,15 +10,15 @@ namespace tarvo {
 SolutionPlayer::SolutionPlayer(GameState& state, QObject* parent)
     : QObject(parent), state_(state), timer_(new QTimer(this)) {
   timer_->setObjectName(QStringLiteral("TimerSolution"));
-  timer_->setInterval(kStepMs);
   connect(timer_, &QTimer::timeout, this, &SolutionPlayer::playNext);
 }
 
-void SolutionPlayer::start(std::string steps) {
+void SolutionPlayer::start(std::string steps, Kind kind) {
   ++run_;
   steps_ = std::move(steps);
   next_ = 0;
-  timer_->start();
+  kind_ = kind;
+  timer_->start(kind == Kind::Pointed ? kPointedStepMs : kStepMs);
 }
 
 void SolutionPlayer::stop() {
@@ -32,7 +32,7 @@ void SolutionPlayer::playNext() {
   if (next_ >= steps_.size()) {
     // Nothing to play: a solution of no step.
     timer_->stop();
-    emit ended(QString::fromStdString(replayEndProblem(state_.curRoom).value_or(std::string())));
+    emit ended(endProblem());
     return;
   }
   const ReplayedStep step = replayStep(state_, steps_, next_);
@@ -42,12 +42,19 @@ void SolutionPlayer::playNext() {
     return;
   }
   ++next_;
-  const bool last = next_ == steps_.size();
+  // Stopped before the step is reported: a completion's handler asks the player's name in a
+  // dialog of its own, and no step may be made behind it.
+  const bool last = next_ == steps_.size() || (kind_ == Kind::Pointed && step.outcome.solved);
   if (last) timer_->stop();
   const std::uint64_t run = run_;
   emit stepped(step.outcome);
   // A handler of the step may have stopped this play or started another one.
-  if (last && run == run_) emit ended(QString::fromStdString(replayEndProblem(state_.curRoom).value_or(std::string())));
+  if (last && run == run_) emit ended(endProblem());
+}
+
+QString SolutionPlayer::endProblem() const {
+  if (kind_ == Kind::Pointed) return {};
+  return QString::fromStdString(replayEndProblem(state_.curRoom).value_or(std::string()));
 }
 
 }  // namespace tarvo

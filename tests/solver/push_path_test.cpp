@@ -63,5 +63,30 @@ TEST(PointingPlay, PushesOneBoxTheBestWayOrNotAtAll) {
   EXPECT_EQ(pushPath(snapshotOf(cornered), cellIndex(1, 1), cellIndex(2, 1)), std::nullopt);
 }
 
+TEST(PointingPlay, AClickChoosesABoxLetsItGoOrMovesTheMan) {
+  const RoomRecord room = roomOf({"########", "#@ $ $ #", "#      #", "########"});
+  const Snapshot snapshot = snapshotOf(room);
+  const int box = cellIndex(1, 3);
+  const int other = cellIndex(1, 5);
+  const auto expect = [&](std::optional<int> selected, int cell, std::optional<int> chosen, const std::string& steps) {
+    const Pointing pointing = pointAt(snapshot, selected, cell);
+    EXPECT_EQ(pointing.selected, chosen) << "click on " << cell;
+    EXPECT_EQ(pointing.steps, steps) << "click on " << cell;
+  };
+  // Without a box chosen: a box is chosen, a free cell walked to, a wall changes nothing.
+  expect(std::nullopt, box, box, "");
+  expect(std::nullopt, cellIndex(2, 1), std::nullopt, "d");
+  expect(std::nullopt, cellIndex(0, 2), std::nullopt, "");
+  // With one: the same box is let go, another one chosen instead, a free cell is where to push.
+  expect(box, box, std::nullopt, "");
+  expect(box, other, other, "");
+  expect(box, cellIndex(1, 4), std::nullopt, "rR");
+  // A push that cannot be done lets the box go and moves nothing, even to a cell the man could
+  // walk to: the box cannot leave the top row, and the other box stands in the way.
+  expect(box, cellIndex(2, 3), std::nullopt, "");
+  expect(box, cellIndex(1, 6), std::nullopt, "");
+  expect(other, cellIndex(1, 2), std::nullopt, "");
+}
+
 }  // namespace
 }  // namespace tarvo::solver
