@@ -35,7 +35,8 @@ namespace {
 using namespace tarvo;
 
 struct BenchRoom {
-  std::string name;
+  std::string name;               // for messages: number, title and line
+  std::string label;              // for tables: the title, or the number when there is none
   RoomRecord room;                // as the game reads it: for the core's solver and for replaying
   baseline::Board board;          // the same room for the baseline
   std::vector<std::string> rows;  // shown when the solvers disagree
@@ -70,14 +71,14 @@ struct SetRun {
 
 // ---- Reading the sets ----
 
-bool addRoom(RoomSet& set, const std::string& name, const RoomRecord& room, const std::vector<std::string>& rows,
-             int firstLine, std::string& error) {
+bool addRoom(RoomSet& set, const std::string& name, const std::string& label, const RoomRecord& room,
+             const std::vector<std::string>& rows, int firstLine, std::string& error) {
   baseline::BoardResult read = baseline::readBoard(rows, firstLine);
   if (!read.ok()) {
     error = name + ": the baseline cannot read it: " + read.error;
     return false;
   }
-  set.rooms.push_back(BenchRoom{name, room, read.board, rows});
+  set.rooms.push_back(BenchRoom{name, label, room, read.board, rows});
   return true;
 }
 
@@ -93,7 +94,8 @@ std::optional<RoomSet> readHouseSet(const std::string& path, std::string& error)
     const RoomRecord& room = *house.roomNumber(n);
     const RowBuffer rowBuffer = buildRoomRows(room);
     const std::vector<std::string> rows(rowBuffer.begin(), rowBuffer.end());
-    if (!addRoom(set, "room " + std::to_string(n), room, rows, 1, error)) return std::nullopt;
+    const std::string name = "room " + std::to_string(n);
+    if (!addRoom(set, name, name, room, rows, 1, error)) return std::nullopt;
   }
   return set;
 }
@@ -112,7 +114,9 @@ std::optional<RoomSet> readListSet(const std::string& path, std::string& error) 
   RoomSet set{std::filesystem::path(path).filename().string(), {}};
   for (std::size_t i = 0; i < list.rooms.size(); ++i) {
     const solver::ListedRoom& listed = list.rooms[i];
-    std::string name = "room " + std::to_string(i + 1);
+    const std::string number = "room " + std::to_string(i + 1);
+    const std::string label = listed.title.empty() ? number : listed.title;
+    std::string name = number;
     if (!listed.title.empty()) name += " (" + listed.title + ")";
     name += " at line " + std::to_string(listed.firstLine);
     const solver::BoardResult read = solver::readBoard(listed.rows, listed.firstLine);
@@ -120,7 +124,7 @@ std::optional<RoomSet> readListSet(const std::string& path, std::string& error) 
       error = path + ": " + name + ": " + read.error;
       return std::nullopt;
     }
-    if (!addRoom(set, name, read.room, listed.rows, listed.firstLine, error)) return std::nullopt;
+    if (!addRoom(set, name, label, read.room, listed.rows, listed.firstLine, error)) return std::nullopt;
   }
   return set;
 }
@@ -339,6 +343,31 @@ const char* verdictText(Verdict verdict) {
   return "?";
 }
 
+// A short set gets a line per room: both counts, each solver's positions and time.
+constexpr std::size_t kMostRoomsListed = 16;
+
+std::string countsText(const RoomRun& run) {
+  switch (run.verdict) {
+    case Verdict::Solved: break;
+    case Verdict::NoSolution: return "none";
+    case Verdict::Limit: return "limit";
+    case Verdict::Other: return "failed";
+  }
+  return std::to_string(run.pushes) + "/" + std::to_string(run.moves);
+}
+
+void printRooms(const RoomSet& set, const SetRun& base, const SetRun& core) {
+  std::printf("  %-24s %14s %12s %9s %14s %12s %9s\n", "room", "baseline p/m", "positions", "s", "new p/m", "positions",
+              "s");
+  const std::size_t both = std::min(base.rooms.size(), core.rooms.size());
+  for (std::size_t i = 0; i < both; ++i) {
+    const RoomRun& b = base.rooms[i];
+    const RoomRun& c = core.rooms[i];
+    std::printf("  %-24.24s %14s %12" PRIu64 " %9.3f %14s %12" PRIu64 " %9.3f\n", set.rooms[i].label.c_str(),
+                countsText(b).c_str(), b.positions, b.seconds, countsText(c).c_str(), c.positions, c.seconds);
+  }
+}
+
 void printRoom(const BenchRoom& room) {
   for (const std::string& row : room.rows) std::printf("      |%s|\n", row.c_str());
 }
@@ -420,6 +449,7 @@ int benchSet(const RoomSet& set, int runs, bool& ok) {
   } else {
     std::printf("  no room solved by both\n");
   }
+  if (set.rooms.size() <= kMostRoomsListed) printRooms(set, *base, *core);
   return reportFaults(set, *base, *core);
 }
 
@@ -428,7 +458,8 @@ const char* const kUsage =
     "Solves every room of the house file and of each room list (\"; title\" lines, then ten\n"
     "rows per room) with the baseline solver and with the new one, each set in a child process\n"
     "per solver, the quickest of N runs per room (default 3). Exit status 0 when the solvers\n"
-    "agree and every new solution plays, 1 on a disagreement or fault, 2 on a usage or file error.\n";
+    "agree and every new solution plays, 1 on a disagreement or fault, 2 on a usage or file error.\n"
+    "Sets of at most 16 rooms get a line per room.\n";
 
 }  // namespace
 
