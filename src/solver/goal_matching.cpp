@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <limits>
 
 namespace tarvo::solver {
@@ -13,6 +14,28 @@ namespace {
 constexpr int kFar = 1 << 20;  // a goal the box can never reach; any sum with one is hopeless
 
 }  // namespace
+
+// Boxes 1..k take the goals of a set of k goals: the least sum for every set, built up one box at
+// a time. 2^n sets of n steps each: quicker than the general method for a few boxes.
+std::uint32_t GoalMatching::bySubsets(const std::array<int, kCells + 1>& cells, int n) const {
+  std::array<int, 1 << kFewBoxes> least;
+  least.fill(kFar);
+  least[0] = 0;
+  for (unsigned set = 0; set + 1 < (1u << n); ++set) {
+    if (least[set] >= kFar) continue;
+    const int box = std::popcount(set) + 1;
+    const auto cell = static_cast<std::size_t>(cells[static_cast<std::size_t>(box)]);
+    for (int goal = 0; goal < n; ++goal) {
+      if ((set >> goal & 1u) != 0) continue;
+      const std::uint8_t d = toGoal_[static_cast<std::size_t>(goal)][cell];
+      if (d == kNeverPushed) continue;
+      int& with = least[set | 1u << goal];
+      with = std::min(with, least[set] + d);
+    }
+  }
+  const int sum = least[(1u << n) - 1];
+  return sum >= kFar ? kHopeless : static_cast<std::uint32_t>(sum);
+}
 
 GoalMatching::GoalMatching(const Layout& layout, const CellSet& area) {
   layout.goals.forEach([&](int goal) {
@@ -48,6 +71,7 @@ std::uint32_t GoalMatching::bound(const CellSet& boxes) const {
   });
   if (count != n) return kHopeless;
   if (!shared) return nearestSum;
+  if (n <= kFewBoxes) return bySubsets(cells, n);
   auto cost = [&](int box, int goal) {
     const std::uint8_t d = toGoal_[static_cast<std::size_t>(goal - 1)][static_cast<std::size_t>(cells[box])];
     return d == kNeverPushed ? kFar : static_cast<int>(d);

@@ -23,6 +23,9 @@ class GoalMatching {
   std::uint32_t bound(const CellSet& boxes) const;
 
  private:
+  static constexpr int kFewBoxes = 6;
+  std::uint32_t bySubsets(const std::array<int, kCells + 1>& cells, int n) const;
+
   std::vector<PushDistances> toGoal_;           // one table per goal
   std::array<std::uint8_t, kCells> nearest_{};  // for each cell, the goal nearest to it (its table's index)
   PushDistances nearestDistance_{};

@@ -1,4 +1,6 @@
-// Open addressing over node ids: the nodes hold the full positions, so a hash collision is never a merge.
+// Open addressing over node ids: the nodes hold the full positions, so a hash collision is never a merge. A slot keeps
+// the high half of its position's hash, which also gives its place in the index, so growing the index never reads a
+// node.
 #include "solver/position_store.h"
 
 #include <algorithm>
@@ -41,7 +43,7 @@ bool PositionStore::grow() {
     const std::uint64_t slot = slots_[i];
     if (i % kCancelCheck == 0 && cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) return false;
     if (slot == 0) continue;
-    std::size_t at = static_cast<std::size_t>(hashOf((*this)[static_cast<std::uint32_t>(slot) - 1].position)) & mask;
+    std::size_t at = static_cast<std::size_t>(slot >> 32) & mask;
     while (slots[at] != 0) at = (at + 1) & mask;
     slots[at] = slot;
   }
@@ -57,7 +59,7 @@ std::uint32_t PositionStore::find(const Node& node, bool& added) {
   const std::uint64_t tag = hash & 0xFFFFFFFF00000000u;
   added = false;
   if (slotCount_ != 0) {
-    for (std::size_t at = static_cast<std::size_t>(hash) & mask_;; at = (at + 1) & mask_) {
+    for (std::size_t at = static_cast<std::size_t>(hash >> 32) & mask_;; at = (at + 1) & mask_) {
       const std::uint64_t slot = slots_[at];
       if (slot == 0) break;
       const auto id = static_cast<std::uint32_t>(slot);
@@ -75,7 +77,7 @@ std::uint32_t PositionStore::find(const Node& node, bool& added) {
   }
   const std::uint32_t id = size_++;
   (*this)[id] = node;
-  std::size_t at = static_cast<std::size_t>(hash) & mask_;
+  std::size_t at = static_cast<std::size_t>(hash >> 32) & mask_;
   while (slots_[at] != 0) at = (at + 1) & mask_;
   slots_[at] = tag | (id + 1);
   added = true;

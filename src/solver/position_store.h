@@ -76,6 +76,7 @@ class PositionStore {
   };
   // Node id + 1 in the low half, 0 for an empty slot; the high half holds the high half of the
   // position's hash, so most slots that do not match are passed without reading their node.
+  // The index is limited to 2^32 slots, far past any memory limit.
   // Taken zeroed from calloc, which gets large blocks as fresh pages without writing them.
   std::unique_ptr<std::uint64_t[], Free> slots_;
   std::size_t slotCount_ = 0;
