@@ -1,16 +1,15 @@
 // Saving a file safely: the old file survives every failure, and only regular files are replaced.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -31,44 +30,18 @@ namespace fs = std::filesystem;
 const std::string kOld = "the house that was there\r\n";
 const std::string kNew = "the house being saved\r\n";
 
-// What a save in a child process did.
-struct ChildSave {
-  SaveResult result;
-  bool ran = true;  // false when the child could not set up what it was asked to
-};
-
-// Runs `work` in a child, so that limits or a changed user stay there. The
-// child sends back its fields through a pipe, each ended by a NUL byte.
-ChildSave inChild(const std::function<ChildSave()>& work) {
-  int pipes[2];
-  EXPECT_EQ(::pipe(pipes), 0);
-  const pid_t child = ::fork();
-  if (child == 0) {
-    const ChildSave save = work();
-    std::string message;
-    for (const std::string& field : {std::string(save.ran ? "1" : "0"), std::string(save.result.ok ? "1" : "0"),
-                                     std::to_string(save.result.errorNumber), save.result.description}) {
-      message += field + '\0';
-    }
-    std::_Exit(::write(pipes[1], message.data(), message.size()) == static_cast<ssize_t>(message.size()) ? 0 : 3);
-  }
-  ::close(pipes[1]);
-  std::string message;
-  char buffer[4096];
-  for (ssize_t n; (n = ::read(pipes[0], buffer, sizeof buffer)) > 0;)
-    message.append(buffer, static_cast<std::size_t>(n));
-  ::close(pipes[0]);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child failed: " << status;
-  std::vector<std::string> fields;
-  std::istringstream in(message);
-  for (std::string field; std::getline(in, field, '\0');) fields.push_back(field);
-  fields.resize(4);
-  ChildSave save;
-  save.ran = fields[0] == "1";
-  save.result = SaveResult{fields[1] == "1", std::atoi(fields[2].c_str()), fields[3]};
-  return save;
+// Saves in a child, so that limits or a changed user stay there, after `setUp` (false when
+// the child cannot make what it was asked to). The save must fail with `error` and `description`.
+void expectNotSavedInChild(const std::function<bool()>& setUp, const std::string& path, const std::string& bytes,
+                           int error, const std::string& description) {
+  EXPECT_EXIT(
+      {
+        if (!setUp()) std::_Exit(2);
+        const SaveResult saved = saveFileSafely(path, bytes);
+        std::fprintf(stderr, "%d %s\n", saved.errorNumber, saved.description.c_str());
+        std::_Exit(!saved.ok && saved.errorNumber == error && saved.description == description ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 class FileSave : public ::testing::Test {
@@ -117,13 +90,15 @@ class FileSave : public ::testing::Test {
 
 using Names = std::vector<std::string>;
 
-TEST_F(FileSave, ReplacesARegularFileWithItsModeAndLeavesNoTemporaryFile) {
+TEST_F(FileSave, ReplacesTheRegularFileALinkNamesWithItsModeAndLeavesNoTemporaryFile) {
   write("house.hou", kOld);
   ASSERT_EQ(::chmod(path("house.hou").c_str(), 0640), 0);
-  const SaveResult saved = saveFileSafely(path("house.hou"), kNew);
+  ASSERT_EQ(::symlink("house.hou", path("link").c_str()), 0);
+  const SaveResult saved = saveFileSafely(path("link"), kNew);
   EXPECT_TRUE(saved.ok) << saved.description;
   EXPECT_EQ(read("house.hou"), kNew);
   EXPECT_EQ(status("house.hou").st_mode & 07777, 0640u);
+  EXPECT_TRUE(S_ISLNK(status("link").st_mode));
 
   // A new file gets what any new file would: 0666 less the umask, not mkstemp's 0600.
   const mode_t mask = ::umask(027);
@@ -132,7 +107,7 @@ TEST_F(FileSave, ReplacesARegularFileWithItsModeAndLeavesNoTemporaryFile) {
   ::umask(mask);
   EXPECT_EQ(status("new.hou").st_mode & 07777, 0640u);
   EXPECT_EQ(read("new.hou"), large);
-  EXPECT_EQ(names(), (Names{"house.hou", "new.hou"}));
+  EXPECT_EQ(names(), (Names{"house.hou", "link", "new.hou"}));
 }
 
 // A rename goes over anything: saving onto /dev/full as root once left a regular file there.
@@ -177,16 +152,6 @@ TEST_F(FileSave, RefusesDevicesFifosAndFoldersAndLinksToThemAndLeavesThemAlone) 
   EXPECT_EQ(names("folder"), Names{"inside.hou"});
 }
 
-TEST_F(FileSave, ALinkLeadsToTheFileItNamesWhichIsReplacedWhileTheLinkStays) {
-  write("house.hou", kOld);
-  ASSERT_EQ(::symlink("house.hou", path("link").c_str()), 0);
-  const SaveResult saved = saveFileSafely(path("link"), kNew);
-  EXPECT_TRUE(saved.ok) << saved.description;
-  EXPECT_EQ(read("house.hou"), kNew);
-  EXPECT_TRUE(S_ISLNK(status("link").st_mode));
-  EXPECT_EQ(names(), (Names{"house.hou", "link"}));
-}
-
 // A file is never written in place: where no new file can be made beside it, it stays as it
 // was. Tests run as root, whom a read-only folder does not stop, so that case runs as "nobody".
 TEST_F(FileSave, AFolderThatTakesNoNewFileLeavesTheFileAsItWasAndIsNamed) {
@@ -209,15 +174,10 @@ TEST_F(FileSave, AFolderThatTakesNoNewFileLeavesTheFileAsItWasAndIsNamed) {
   if (!root) {
     ASSERT_EQ(::chmod(folder_.c_str(), 0555), 0);
   }
-  const ChildSave readOnly = inChild([&] {
-    ChildSave save;
-    if (root) save.ran = ::setgid(65534) == 0 && ::setuid(65534) == 0;
-    save.result = saveFileSafely(path("house.hou"), kNew);
-    return save;
-  });
+  expectNotSavedInChild(
+      [&] { return !root || (::setgid(65534) == 0 && ::setuid(65534) == 0); }, path("house.hou"), kNew, EACCES,
+      "cannot write a new file in " + folder_ + ", so the house was not saved: " + std::strerror(EACCES));
   ::chmod(folder_.c_str(), 0755);
-  ASSERT_TRUE(readOnly.ran);
-  expectNotSaved(readOnly.result, EACCES, folder_);
   EXPECT_EQ(read("house.hou"), kOld);
   EXPECT_EQ(names(), (Names{"house.hou", "plain"}));
 }
@@ -226,23 +186,16 @@ TEST_F(FileSave, AFolderThatTakesNoNewFileLeavesTheFileAsItWasAndIsNamed) {
 // size limit shows as EFBIG.
 TEST_F(FileSave, AWriteThatFailsPartWayLeavesTheOldFileAndReportsTheSystemsError) {
   write("house.hou", kOld);
-  const std::string large(64 << 10, 'x');
-  const ChildSave tooLarge = inChild([&] {
-    ChildSave save;
+  const auto limitFileSize = [] {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};
     ::getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = 64;
-    save.ran = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    save.result = saveFileSafely(path("house.hou"), large);
-    return save;
-  });
-  ASSERT_TRUE(tooLarge.ran);
-  EXPECT_FALSE(tooLarge.result.ok);
-  EXPECT_EQ(tooLarge.result.errorNumber, EFBIG);
-  EXPECT_EQ(tooLarge.result.description, "cannot write the house in a new file in " + folder_ +
-                                             ", so it was not saved and " + path("house.hou") +
-                                             " is as it was: File too large");
+    return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+  };
+  expectNotSavedInChild(limitFileSize, path("house.hou"), std::string(64 << 10, 'x'), EFBIG,
+                        "cannot write the house in a new file in " + folder_ + ", so it was not saved and " +
+                            path("house.hou") + " is as it was: File too large");
   EXPECT_EQ(read("house.hou"), kOld);
   EXPECT_EQ(names(), Names{"house.hou"});
 }
