@@ -187,13 +187,14 @@ TEST(HouseReader, ListRemaindersAndCellsOutsideTheRoomAreKeptAsTheFileHasThem) {
     EXPECT_EQ(places(house.rooms[0]), Codes{}) << list;
   }
 
-  // Cells outside the room are kept and written back, but mark nothing when the room starts.
+  // Cells outside the room and a deleted couple are kept and written back, but mark nothing
+  // when the room starts.
   Texts lines = example(16, "FORBBIDEN PLACE:24;110;-11;2147483647;-2147483648;");
-  lines[16] = "FORBBIDEN COUPLE:33,999;-500,23;";
+  lines[16] = "FORBBIDEN COUPLE:33,999;0,0;-500,23;";
   const std::string bytes = joined(lines);
   house = readOrFail(bytes);
   EXPECT_EQ(places(house.rooms[0]), (Codes{24, 110, -11, INT32_MAX, INT32_MIN}));
-  EXPECT_EQ(couples(house.rooms[0]), (std::vector<CouplePair>{{33, 999}, {-500, 23}}));
+  EXPECT_EQ(couples(house.rooms[0]), (std::vector<CouplePair>{{33, 999}, {0, 0}, {-500, 23}}));
   EXPECT_EQ(writeHouse(house), bytes);
   EXPECT_EQ(markedCells(gameOn(house.rooms[0]).curRoom), Codes{24}) << "the box on 33 marks no cell 999";
 }
