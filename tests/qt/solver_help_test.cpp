@@ -12,8 +12,6 @@ namespace {
 class SolverHelpTest : public WindowTest {
  protected:
   QString status() const { return find<QLabel>(QStringLiteral("LBstatus"))->text(); }
-  int moves() const { return window->state().counters.moveCount; }
-  bool waitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 5000); }
 
   void doubleClickRecord(int row) {
     auto& list = *find<QTreeView>(QStringLiteral("LVrecord"));

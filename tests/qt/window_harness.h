@@ -201,6 +201,8 @@ class WindowTest : public ::testing::Test {
   }
 
   int man() const { return window->state().curRoom.man; }
+  int moves() const { return window->state().counters.moveCount; }
+  bool waitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 5000); }
 
   // The board rectangle of a cell at 32 pixels.
   static QRect tile(int cell) { return {(cell % 10) * 32, (cell / 10) * 32, 32, 32}; }
