@@ -5,20 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "room_builder.h"
 #include "rules/moves.h"
-#include "rules/room_text.h"
 #include "solver/push_path.h"
 
 namespace tarvo::solver {
 namespace {
 
-RoomRecord roomOf(std::vector<std::string> rows) {
-  RowBuffer buffer;
-  std::copy(rows.begin(), rows.end(), buffer.begin());
-  RoomRecord room;
-  parseRoomRows(room, buffer);
-  return room;
-}
+using test::roomFromRows;
 
 // Plays the letters on a copy of the room; each must walk or push as its case says.
 RoomRecord played(RoomRecord room, const std::string& steps) {
@@ -30,7 +24,7 @@ RoomRecord played(RoomRecord room, const std::string& steps) {
 }
 
 TEST(PointingPlay, WalksTheShortestWayAroundWallsAndBoxes) {
-  const RoomRecord room = roomOf({"#######", "#@ #  #", "#  # $#", "#     #", "#######"});
+  const RoomRecord room = roomFromRows({"#######", "#@ #  #", "#  # $#", "#     #", "#######"});
   const std::optional<std::string> walk = walkPath(snapshotOf(room), cellIndex(1, 4));
   ASSERT_TRUE(walk);
   EXPECT_EQ(walk->size(), 7u);
@@ -38,13 +32,13 @@ TEST(PointingPlay, WalksTheShortestWayAroundWallsAndBoxes) {
   EXPECT_EQ(walkPath(snapshotOf(room), cellIndex(1, 1)), "");
   EXPECT_EQ(walkPath(snapshotOf(room), cellIndex(1, 3)), std::nullopt) << "a wall";
   EXPECT_EQ(walkPath(snapshotOf(room), cellIndex(2, 5)), std::nullopt) << "a box";
-  const RoomRecord shut = roomOf({"#######", "#@ #  #", "#######"});
+  const RoomRecord shut = roomFromRows({"#######", "#@ #  #", "#######"});
   EXPECT_EQ(walkPath(snapshotOf(shut), cellIndex(1, 4)), std::nullopt) << "behind a wall";
 }
 
 TEST(PointingPlay, PushesOneBoxTheBestWayOrNotAtAll) {
   // Around a corner: up two, then left two, the man stepping round between: "UUruLL".
-  const RoomRecord corner = roomOf({"#######", "#     #", "#     #", "#   $ #", "#   @ #", "#######"});
+  const RoomRecord corner = roomFromRows({"#######", "#     #", "#     #", "#   $ #", "#   @ #", "#######"});
   const std::optional<std::string> steps = pushPath(snapshotOf(corner), cellIndex(3, 4), cellIndex(1, 2));
   ASSERT_TRUE(steps);
   EXPECT_EQ(std::count_if(steps->begin(), steps->end(), ::isupper), 4);
@@ -52,19 +46,19 @@ TEST(PointingPlay, PushesOneBoxTheBestWayOrNotAtAll) {
   EXPECT_EQ(played(corner, *steps).cells[cellIndex(1, 2)], BOX);
 
   // Another box is never pushed: here it blocks the only way.
-  const RoomRecord blocked = roomOf({"########", "#@$ $  #", "########"});
+  const RoomRecord blocked = roomFromRows({"########", "#@$ $  #", "########"});
   EXPECT_EQ(pushPath(snapshotOf(blocked), cellIndex(1, 2), cellIndex(1, 6)), std::nullopt);
   EXPECT_TRUE(pushPath(snapshotOf(blocked), cellIndex(1, 2), cellIndex(1, 3)));
   // No box there, a box already there, a target that is no free cell, a corner it cannot leave.
   EXPECT_EQ(pushPath(snapshotOf(blocked), cellIndex(1, 3), cellIndex(1, 5)), std::nullopt);
   EXPECT_EQ(pushPath(snapshotOf(blocked), cellIndex(1, 2), cellIndex(1, 2)), "");
   EXPECT_EQ(pushPath(snapshotOf(blocked), cellIndex(1, 2), cellIndex(0, 2)), std::nullopt);
-  const RoomRecord cornered = roomOf({"######", "#$   #", "#  @ #", "######"});
+  const RoomRecord cornered = roomFromRows({"######", "#$   #", "#  @ #", "######"});
   EXPECT_EQ(pushPath(snapshotOf(cornered), cellIndex(1, 1), cellIndex(2, 1)), std::nullopt);
 }
 
 TEST(PointingPlay, AClickChoosesABoxLetsItGoOrMovesTheMan) {
-  const RoomRecord room = roomOf({"########", "#@ $ $ #", "#      #", "########"});
+  const RoomRecord room = roomFromRows({"########", "#@ $ $ #", "#      #", "########"});
   const Snapshot snapshot = snapshotOf(room);
   const int box = cellIndex(1, 3);
   const int other = cellIndex(1, 5);

@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "room_builder.h"
 #include "rules/replay.h"
-#include "rules/room_text.h"
 #include "solver/board.h"
 #include "solver/solver.h"
 
 namespace tarvo::solver {
 namespace {
+
+using test::roomFromRows;
 
 using Rows = std::vector<std::string>;
 
@@ -46,16 +48,6 @@ TEST(RoomInput, RefusesRoomsThatCannotBePlayedNamingTheLineAndColumn) {
   EXPECT_EQ(read({"#####", "#@  #", "#####"}).error, "no goals");
 }
 
-// Up to ten rows as the game reads them, without the command's checks: rooms open across the
-// column 9 to column 0 step, or with spare boxes, are the game's rooms too.
-RoomRecord roomOf(Rows rows) {
-  RowBuffer buffer;
-  std::copy(rows.begin(), rows.end(), buffer.begin());
-  RoomRecord room;
-  parseRoomRows(room, buffer);
-  return room;
-}
-
 // Solves the room and plays the steps through the game's rules. The counts were found by
 // trying every step on these rooms.
 void expectOptimal(const RoomRecord& room, int pushes, int moves) {
@@ -76,64 +68,46 @@ void expectOptimal(const Rows& rows, int pushes, int moves) {
 
 TEST(Solver, FindsTheFewestPushesThenTheFewestMoves) {
   // The same four pushes can be made in many orders; the order decides how far the man walks.
-  expectOptimal({"#######",  //
-                 "#     #",  //
-                 "#  .  #",  //
-                 "#   $ #",  //
-                 "# @$ .#",  //
-                 "#     #",  //
-                 "#######"},
-                4, 6);
+  expectOptimal({"#######", "#     #", "#  .  #", "#   $ #", "# @$ .#", "#     #", "#######"}, 4, 6);
   // Two boxes side by side, taken up past a stub of wall one at a time.
-  expectOptimal({"-######",  //
-                 "-#.  .#",  //
-                 "##  # #",  //
-                 "# $$  #",  //
-                 "#@  ###",  //
-                 "#####--"},
-                6, 15);
+  expectOptimal({"-######", "-#.  .#", "##  # #", "# $$  #", "#@  ###", "#####--"}, 6, 15);
   // Shoving the box up twice and bringing it down the right-hand side takes 14 moves but 5
   // pushes; pushes count first.
-  const Rows fewerMoves = {"#######",  //
-                           "# #  @#",  //
-                           "#     #",  //
-                           "#     #",  //
-                           "#  #$.#",  //
-                           "#     #",  //
-                           "#######"};
+  const Rows fewerMoves = {"#######", "# #  @#", "#     #", "#     #", "#  #$.#", "#     #", "#######"};
   EXPECT_EQ(replayProblem(read(fewerMoves).room, "ddddlUUluRurDD"), std::nullopt);
   expectOptimal(fewerMoves, 3, 16);
 }
 
 TEST(Solver, StepsAndSolvesAsThePlayDoes) {
   // Right from column 9 enters column 0 of the next row: the box crosses over to its goal.
-  expectOptimal(roomOf({"##########", "#######@ $", " .########", "##########"}), 2, 3);
+  expectOptimal(roomFromRows({"##########", "#######@ $", " .########", "##########"}), 2, 3);
   // A spare box may stay where it is; only the goals need boxes.
-  expectOptimal(roomOf({"#######", "#@ $. #", "#  $  #", "#######"}), 1, 2);
+  expectOptimal(roomFromRows({"#######", "#@ $. #", "#  $  #", "#######"}), 1, 2);
   // Already solved, or nothing to solve: no step.
-  for (const RoomRecord& room : {roomOf({"#####", "#@* #", "#####"}), roomOf({"#####", "#@$ #", "#####"})}) {
+  for (const RoomRecord& room :
+       {roomFromRows({"#####", "#@* #", "#####"}), roomFromRows({"#####", "#@$ #", "#####"})}) {
     const SolveResult result = solve(snapshotOf(room));
     EXPECT_EQ(result.outcome, Outcome::Solved);
     EXPECT_EQ(result.solution.steps, "");
   }
   // No man on the cell the room names, or none at all.
-  RoomRecord manless = roomOf({"######", "#@$. #", "######"});
+  RoomRecord manless = roomFromRows({"######", "#@$. #", "######"});
   manless.man = 12;
   EXPECT_EQ(solve(snapshotOf(manless)).outcome, Outcome::NoMan);
-  EXPECT_EQ(solve(snapshotOf(roomOf({"######", "# $. #", "######"}))).outcome, Outcome::NoMan);
+  EXPECT_EQ(solve(snapshotOf(roomFromRows({"######", "# $. #", "######"}))).outcome, Outcome::NoMan);
 }
 
 TEST(Solver, ProvesHopelessRoomsWithoutSearchingThemThrough) {
   const std::vector<RoomRecord> hopeless = {
       // Two boxes side by side against a wall can never be parted.
-      roomOf({"#######", "#  .. #", "#     #", "#@ $$ #", "#######"}),
+      roomFromRows({"#######", "#  .. #", "#     #", "#@ $$ #", "#######"}),
       // A box in a corner, off its goal.
-      roomOf({"########", "#$     #", "#   @ .#", "########"}),
+      roomFromRows({"########", "#$     #", "#   @ .#", "########"}),
       // Two boxes that can only ever reach the same goal of the two.
-      roomOf({"##########", "#.#     .#", "# ###$#$##", "#  @     #", "##########"}),
+      roomFromRows({"##########", "#.#     .#", "# ###$#$##", "#  @     #", "##########"}),
       // A goal where no box can stand.
       [] {
-        RoomRecord room = roomOf({"######", "#@$. #", "######"});
+        RoomRecord room = roomFromRows({"######", "#@$. #", "######"});
         room.goals->push_back(5);
         return room;
       }(),
@@ -148,8 +122,8 @@ TEST(Solver, ProvesHopelessRoomsWithoutSearchingThemThrough) {
 // Eight boxes in an open room, with a ninth to spare: with a box to spare no position is hopeless
 // by itself, so the search has a long way to go.
 RoomRecord longSearch() {
-  return roomOf({"##########", "#.      .#", "#  $ $ $ #", "#        #", "# $ $@$ $#", "#        #", "#  $ $ $ #",
-                 "#.      .#", "##########"});
+  return roomFromRows({"##########", "#.      .#", "#  $ $ $ #", "#        #", "# $ $@$ $#", "#        #", "#  $ $ $ #",
+                       "#.      .#", "##########"});
 }
 
 TEST(Solver, StopsOnItsBoundsAndWhenCancelled) {
