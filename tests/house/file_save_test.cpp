@@ -16,11 +16,11 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "house/file_save.h"
+#include "scratch_folder.h"
 
 namespace tarvo {
 namespace {
@@ -46,28 +46,13 @@ void expectNotSavedInChild(const std::function<bool()>& setUp, const std::string
 
 class FileSave : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "file_save_test.XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(folder_, ignored);
-  }
+  void SetUp() override { ASSERT_FALSE(folder_.empty()); }
 
-  std::string path(const std::string& name) const { return folder_ + "/" + name; }
-
+  std::string path(const std::string& name) const { return scratch_.file(name); }
   void write(const std::string& name, const std::string& bytes) const {
     std::ofstream(path(name), std::ios::binary) << bytes;
   }
-
-  std::string read(const std::string& name) const {
-    std::ostringstream bytes;
-    bytes << std::ifstream(path(name), std::ios::binary).rdbuf();
-    return bytes.str();
-  }
+  std::string read(const std::string& name) const { return test::fileBytes(path(name)); }
 
   // The names in a folder of the test, sorted, so that a temporary file left behind shows.
   std::vector<std::string> names(const std::string& sub = "") const {
@@ -85,7 +70,8 @@ class FileSave : public ::testing::Test {
     return s;
   }
 
-  std::string folder_;
+  test::ScratchFolder scratch_;
+  const std::string folder_ = scratch_.path();
 };
 
 using Names = std::vector<std::string>;

@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -18,6 +17,7 @@
 #include "house/house_reader.h"
 #include "house/house_writer.h"
 #include "room_builder.h"
+#include "scratch_folder.h"
 
 namespace tarvo::test {
 namespace {
@@ -26,11 +26,7 @@ using Status = HouseReadResult::Status;
 
 std::string fixturePath(const char* name) { return std::string(TARVO_FIXTURES) + "/" + name; }
 
-std::string fixtureBytes(const char* name) {
-  std::ostringstream bytes;
-  bytes << std::ifstream(fixturePath(name), std::ios::binary).rdbuf();
-  return bytes.str();
-}
+std::string fixtureBytes(const char* name) { return fileBytes(fixturePath(name)); }
 
 std::string joined(const Texts& lines, const char* lineEnd = "\r\n") {
   std::string bytes;
@@ -49,27 +45,9 @@ Texts example(std::size_t number = 0, const std::string& text = "") {
 
 std::string repeated(std::string_view text, std::size_t times) {
   std::string out;
-  out.reserve(text.size() * times);
-  for (std::size_t k = 0; k < times; ++k) out += text;
+  while (times-- > 0) out += text;
   return out;
 }
-
-// A folder of its own for the files a test makes, removed afterwards.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarvo-house-test.XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : "";
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-  }
-  std::string file(const char* name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
 
 // A file of `size` zero bytes that takes no room on disk.
 bool makeSparseFile(const std::string& path, std::int64_t size) {
