@@ -105,16 +105,10 @@ TEST_F(EditorTest, EachMouseButtonOnTheRoomButtonsChoosesCountsOrReloads) {
 TEST_F(EditorTest, AStoredRoomShowsInItsPreviewAndPlaysToCompletion) {
   FRMain& w = openEditor();
   const RoomRecord& stored = w.state().house.rooms[0];
-  auto* palette = find<QLabel>(QStringLiteral("PICsprites"));
-  press(palette, Qt::LeftButton, slot(3, 0));
-  press(palette, Qt::RightButton, slot(2, 2));
-  press(&picture("PICedit"), Qt::LeftButton, cell(36));
-  press(&picture("PICedit"), Qt::RightButton, cell(33));
-
   // Exported and imported without a store, then left: the stored room stays as it was.
   click("BTexport");
   auto* text = find<QPlainTextEdit>(QStringLiteral("TXTimport"));
-  EXPECT_EQ(text->toPlainText().toStdString().substr(33, 11), "-# $  .#--\n");
+  EXPECT_EQ(text->toPlainText().toStdString().substr(22, 11), "-#@ $ .#--\n");
   text->setPlainText(QStringLiteral("#####\n#@$.#\n#####"));
   click("BTimport");
   EXPECT_EQ(cells()[12], BOX);
@@ -122,12 +116,15 @@ TEST_F(EditorTest, AStoredRoomShowsInItsPreviewAndPlaysToCompletion) {
   clickMainTab(1);
   EXPECT_TRUE(cells()[12] == WALL && cells()[24] == BOX && man() == 22) << "play gets the stored room";
   EXPECT_EQ(caption("BTgoalValue"), "0/1");
+
+  // A goal on 36 and a box on 33, a shift right and back left, then the store: the preview
+  // shows the room at once.
   clickMainTab(3);
+  auto* palette = find<QLabel>(QStringLiteral("PICsprites"));
   press(palette, Qt::LeftButton, slot(3, 0));
+  press(palette, Qt::RightButton, slot(2, 2));
   press(&picture("PICedit"), Qt::LeftButton, cell(36));
   press(&picture("PICedit"), Qt::RightButton, cell(33));
-
-  // A shift right and back left, then the store: the preview shows the room at once.
   clickTab(tabs("LesOnglets3"), 2);
   click("BTright");
   EXPECT_EQ(man(), 23);
@@ -143,10 +140,7 @@ TEST_F(EditorTest, AStoredRoomShowsInItsPreviewAndPlaysToCompletion) {
   {
     DialogScript script;
     script.then<QInputDialog>([](QInputDialog* prompt) { prompt->reject(); });
-    for (Qt::Key k : {Qt::Key_6, Qt::Key_6, Qt::Key_6, Qt::Key_4, Qt::Key_4, Qt::Key_4, Qt::Key_2, Qt::Key_6, Qt::Key_6,
-                      Qt::Key_6}) {
-      key(k);
-    }
+    for (char digit : std::string("6664442666")) key(Qt::Key(Qt::Key_0 + digit - '0'));
   }
   ASSERT_EQ(stored.recSolutions->size(), 1u) << w.state().counters.moveHistory;
   EXPECT_EQ(replayProblem(stored, stored.recSolutions->front()), std::nullopt);
