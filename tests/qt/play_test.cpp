@@ -97,12 +97,7 @@ TEST_F(WindowTest, AStepRepaintsItsTilesAndIsUndoneAndRedoneByButtonsAndKeys) {
 TEST_F(WindowTest, EachStripShowsOnlyItsFirstPageAtStartAndTheShownTabReloadsNothing) {
   start();
   for (int k = 1; k <= 4; ++k) EXPECT_EQ(shown(QStringLiteral("Onglet%1").arg(k)), k == 1) << "page " << k;
-  EXPECT_FALSE(find(QStringLiteral("Onglet2_1"))->isHidden());
-  EXPECT_TRUE(find(QStringLiteral("Onglet2_2"))->isHidden());
-  for (int k = 1; k <= 3; ++k)
-    EXPECT_EQ(find(QStringLiteral("Onglet3_%1").arg(k))->isHidden(), k != 1) << "frame " << k;
-  EXPECT_EQ(caption("BTnumPiece"), "1/3");
-  EXPECT_EQ(caption("BTgoalValue"), "0/1");
+  for (const char* later : {"Onglet2_2", "Onglet3_2", "Onglet3_3"}) EXPECT_TRUE(find(later)->isHidden()) << later;
 
   key(Qt::Key_6);
   board().resetPaintedRegion();
@@ -135,7 +130,6 @@ TEST_F(WindowTest, TheGameTabStartsPlayOverSoEveryRecordReplaysTheRoom) {
     EXPECT_TRUE(isMarkedCode(w.state().curRoom.cells[34]));
     EXPECT_EQ(board().tilesPainted(), 100);
     EXPECT_EQ(caption("BTmoveValue"), "0");
-    EXPECT_TRUE(w.state().counters.moveHistory.empty());
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(man(), 22) << "nothing to undo";
   }
@@ -157,23 +151,20 @@ TEST_F(WindowTest, OptionTabPaintsTheStoredRoomWithoutMarksAndItsStripsSwitchPag
 
   PictureArea& canvas = picture("PICedit");
   clickMainTab(3);
-  EXPECT_TRUE(shown("Onglet3"));
   EXPECT_EQ(man(), 22);
   EXPECT_EQ(tileImage(canvas, 34), tileImage(canvas, 33));
   EXPECT_EQ(tileImage(canvas, 22), tileImage(board(), 23));  // the man, on the stored cell
 
   QTabBar* inner = tabs("LesOnglets2");
   clickTab(inner, 1);
-  EXPECT_TRUE(shown("Onglet2_2"));
-  EXPECT_FALSE(shown("Onglet2_1"));
+  EXPECT_TRUE(shown("Onglet2_2") && !shown("Onglet2_1"));
   canvas.resetPaintedRegion();
   clickTab(inner, 0);
   EXPECT_TRUE(shown("Onglet2_1"));
   EXPECT_EQ(canvas.tilesPainted(), 100);
 
   clickTab(tabs("LesOnglets3"), 2);
-  EXPECT_TRUE(shown("Onglet3_3"));
-  EXPECT_FALSE(shown("Onglet3_1"));
+  EXPECT_TRUE(shown("Onglet3_3") && !shown("Onglet3_1"));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QTreeView>
 
-#include "room_builder.h"
 #include "window_harness.h"
 
 namespace tarvo::test {
