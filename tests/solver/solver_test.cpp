@@ -21,12 +21,6 @@ using test::roomFromRows;
 
 using Rows = std::vector<std::string>;
 
-std::string show(const Rows& rows) {
-  std::string text;
-  for (const std::string& row : rows) text += "|" + row + "|\n";
-  return text;
-}
-
 // Up to ten rows, read as the first rows of a room text starting on line `firstLine`.
 BoardResult read(Rows rows, int firstLine = 1) {
   rows.resize(kSide);
@@ -53,6 +47,7 @@ TEST(RoomInput, RefusesRoomsThatCannotBePlayedNamingTheLineAndColumn) {
 // Solves the room and plays the steps through the game's rules. The counts were found by
 // trying every step on these rooms.
 void expectOptimal(const RoomRecord& room, int pushes, int moves) {
+  SCOPED_TRACE(test::roomText(room));
   const SolveResult result = solve(snapshotOf(room));
   ASSERT_EQ(result.outcome, Outcome::Solved);
   EXPECT_EQ(result.solution.pushes, pushes);
@@ -61,22 +56,16 @@ void expectOptimal(const RoomRecord& room, int pushes, int moves) {
   EXPECT_EQ(replayProblem(room, result.solution.steps), std::nullopt) << result.solution.steps;
 }
 
-void expectOptimal(const Rows& rows, int pushes, int moves) {
-  SCOPED_TRACE(show(rows));
-  const BoardResult room = read(rows);
-  ASSERT_TRUE(room.ok()) << room.error;
-  expectOptimal(room.room, pushes, moves);
-}
-
 TEST(Solver, FindsTheFewestPushesThenTheFewestMoves) {
   // The same four pushes can be made in many orders; the order decides how far the man walks.
-  expectOptimal({"#######", "#     #", "#  .  #", "#   $ #", "# @$ .#", "#     #", "#######"}, 4, 6);
+  expectOptimal(roomFromRows({"#######", "#     #", "#  .  #", "#   $ #", "# @$ .#", "#     #", "#######"}), 4, 6);
   // Two boxes side by side, taken up past a stub of wall one at a time.
-  expectOptimal({"-######", "-#.  .#", "##  # #", "# $$  #", "#@  ###", "#####--"}, 6, 15);
+  expectOptimal(roomFromRows({"-######", "-#.  .#", "##  # #", "# $$  #", "#@  ###", "#####--"}), 6, 15);
   // Shoving the box up twice and bringing it down the right-hand side takes 14 moves but 5
   // pushes; pushes count first.
-  const Rows fewerMoves = {"#######", "# #  @#", "#     #", "#     #", "#  #$.#", "#     #", "#######"};
-  EXPECT_EQ(replayProblem(read(fewerMoves).room, "ddddlUUluRurDD"), std::nullopt);
+  const RoomRecord fewerMoves =
+      roomFromRows({"#######", "# #  @#", "#     #", "#     #", "#  #$.#", "#     #", "#######"});
+  EXPECT_EQ(replayProblem(fewerMoves, "ddddlUUluRurDD"), std::nullopt);
   expectOptimal(fewerMoves, 3, 16);
 }
 
