@@ -123,11 +123,7 @@ TEST_F(WindowTest, TheAboutTabOpensTheBoxAndLeavesTheGameAsItWas) {
   key(Qt::Key_6);
   const std::string house = writeHouse(w.state().house);
   const CellArray cells = w.state().curRoom.cells;
-  {
-    DialogScript script;
-    script.then<FRMabout>([](FRMabout* box) { QTest::keyClick(box, Qt::Key_Escape); });
-    clickMainTab(4);
-  }
+  answering<FRMabout>([](FRMabout* box) { QTest::keyClick(box, Qt::Key_Escape); }, [&] { clickMainTab(4); });
   EXPECT_TRUE(shown("Onglet4"));
   EXPECT_EQ(writeHouse(w.state().house), house);
   EXPECT_EQ(w.state().curRoom.cells, cells);

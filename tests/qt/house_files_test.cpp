@@ -34,11 +34,7 @@ TEST_F(WindowTest, OpeningAHouseReplacesTheHouseInPlay) {
   writeFile("other.hou", houseFile("Other House", {kShortRoom, kPushRoom}));
   FRMain& w = start();
   key(Qt::Key_6);
-  {
-    DialogScript script;
-    script.then<QFileDialog>(choose(path("other.hou"), "CHOOSE A HOUSE"));
-    click("BTchoisiHouse");
-  }
+  answering<QFileDialog>(choose(path("other.hou"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
   EXPECT_EQ(caption("BTchoisiHouse"), "House: Other House");
   EXPECT_EQ(caption("BTnumPiece"), "1/2");
   EXPECT_EQ(w.state().curRoom.cells[23], BOX);
@@ -46,21 +42,13 @@ TEST_F(WindowTest, OpeningAHouseReplacesTheHouseInPlay) {
 
   // Cancelling the dialog changes nothing.
   key(Qt::Key_6);
-  {
-    DialogScript script;
-    script.then<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
-    click("BTchoisiHouse");
-  }
+  answering<QFileDialog>(reject, [&] { click("BTchoisiHouse"); });
   EXPECT_EQ(caption("BTnumPiece"), "1/2");
   EXPECT_EQ(man(), 23);
 
   // A huge house name: the button shows its start, elided.
   writeFile("long.hou", houseFile(std::string(1 << 20, 'x'), {kShortRoom}));
-  {
-    DialogScript script;
-    script.then<QFileDialog>(choose(path("long.hou"), "CHOOSE A HOUSE"));
-    click("BTchoisiHouse");
-  }
+  answering<QFileDialog>(choose(path("long.hou"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
   EXPECT_TRUE(caption("BTchoisiHouse").startsWith("House: xxx"));
   EXPECT_LT(caption("BTchoisiHouse").size(), 100);
 }
@@ -73,11 +61,7 @@ TEST_F(WindowTest, AFileThatIsNotAHouseOrIsBrokenIsNamedAndTheHouseStays) {
   const std::string before = writeHouse(w.state().house);
 
   for (auto [name, line] : {std::pair{"<font size=7>notes.txt", "line 1:"}, {"broken.hou", "line 9:"}}) {
-    {
-      DialogScript script;
-      script.then<QFileDialog>(choose(path(name), "CHOOSE A HOUSE"));
-      click("BTchoisiHouse");
-    }
+    answering<QFileDialog>(choose(path(name), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
     QMessageBox* box = shownMessage();
     ASSERT_NE(box, nullptr) << name;
     EXPECT_TRUE(box->text().contains(QDir::toNativeSeparators(path(name)))) << box->text().toStdString();
@@ -96,26 +80,23 @@ TEST_F(WindowTest, AFileThatIsNotAHouseOrIsBrokenIsNamedAndTheHouseStays) {
 TEST_F(WindowTest, SavingWritesTheHouseAndOffersTheSameFileAgain) {
   start();
   clickMainTab(2);
-  {
-    DialogScript script;
-    script.then<QFileDialog>([&](QFileDialog* dialog) {
-      EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-      choose(path("saved.hou"), "SAVE A HOUSE")(dialog);
-    });
-    click("BTsaveDisk");
-  }
+  const auto save = [&] { click("BTsaveDisk"); };
+  answering<QFileDialog>(
+      [&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        choose(path("saved.hou"), "SAVE A HOUSE")(dialog);
+      },
+      save);
   EXPECT_EQ(readFile("saved.hou"), threeRoomHouse());
 
   // The dialog offers the last file again, and saving over it asks nothing.
   writeFile("saved.hou", "old");
-  {
-    DialogScript script;
-    script.then<QFileDialog>([&](QFileDialog* dialog) {
-      EXPECT_EQ(dialog->selectedFiles().value(0), path("saved.hou"));
-      static_cast<QDialog*>(dialog)->accept();
-    });
-    click("BTsaveDisk");
-  }
+  answering<QFileDialog>(
+      [&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->selectedFiles().value(0), path("saved.hou"));
+        static_cast<QDialog*>(dialog)->accept();
+      },
+      save);
   EXPECT_EQ(readFile("saved.hou"), threeRoomHouse());
 }
 

@@ -133,11 +133,9 @@ TEST_F(WindowTest, TheGameTabStartsPlayOverSoEveryRecordReplaysTheRoom) {
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(man(), 22) << "nothing to undo";
   }
-  {
-    DialogScript script;
-    script.then<QDialog>([](QDialog* prompt) { prompt->reject(); });
+  answering<QDialog>(reject, [&] {
     for (int k = 0; k < 3; ++k) key(Qt::Key_6);
-  }
+  });
   ASSERT_EQ(stored.recSolutions->size(), 1u);
   EXPECT_EQ(stored.recMoves->front(), "3");
   EXPECT_EQ(replayProblem(stored, stored.recSolutions->front()), std::nullopt) << stored.recSolutions->front();

@@ -51,11 +51,9 @@ TEST_F(WindowTest, CompletingARoomRecordsTimeSolutionMovesAndTheNameTyped) {
   clockMs += 7'000;
   tick();
   EXPECT_EQ(caption("BTtimeValue"), "00:07");
-  {
-    DialogScript script;
-    script.then<QInputDialog>([](QInputDialog* prompt) { prompt->reject(); });
+  answering<QInputDialog>(reject, [&] {
     for (int k = 0; k < 3; ++k) key(Qt::Key_6);
-  }
+  });
   EXPECT_EQ(records(stored), (Texts{"Zoe|3|01:05|rRR", "|3|00:07|rRR"}));
 }
 

@@ -192,6 +192,15 @@ class WindowTest : public ::testing::Test {
     QTest::keyClick(focus != nullptr ? focus : window.get(), key, modifiers);
   }
 
+  // Does `action`, giving the one dialog of type Dialog that it opens to `answer`.
+  template <typename Dialog>
+  void answering(std::function<void(Dialog*)> answer, const std::function<void()>& action) {
+    DialogScript script;
+    script.then<Dialog>(std::move(answer));
+    action();
+  }
+  static void reject(QDialog* dialog) { dialog->reject(); }
+
   // Lets the one-second clock tick now.
   void tick() {
     auto* timer = find<QTimer>(QStringLiteral("TimerMain"));
