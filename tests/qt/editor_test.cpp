@@ -137,9 +137,7 @@ TEST_F(EditorTest, AStoredRoomShowsInItsPreviewAndPlaysToCompletion) {
 
   // Played on the "Game" page: both boxes onto both goals, and the record replays.
   clickMainTab(1);
-  answering<QInputDialog>(reject, [&] {
-    for (char digit : std::string("6664442666")) key(Qt::Key(Qt::Key_0 + digit - '0'));
-  });
+  answering<QInputDialog>(reject, [&] { keys("6664442666"); });
   ASSERT_EQ(stored.recSolutions->size(), 1u) << w.state().counters.moveHistory;
   EXPECT_EQ(replayProblem(stored, stored.recSolutions->front()), std::nullopt);
 }

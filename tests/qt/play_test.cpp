@@ -117,8 +117,7 @@ TEST_F(WindowTest, TheGameTabStartsPlayOverSoEveryRecordReplaysTheRoom) {
   const RoomRecord& stored = w.state().house.rooms[0];
   // A push, a look at another page and back: the stored room with no moves, history or undo.
   for (int other : {2, 3}) {
-    key(Qt::Key_6);
-    key(Qt::Key_6);
+    keys("66");
     ASSERT_EQ(man(), 24);
     board().resetPaintedRegion();
     clickMainTab(other);
@@ -133,9 +132,7 @@ TEST_F(WindowTest, TheGameTabStartsPlayOverSoEveryRecordReplaysTheRoom) {
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(man(), 22) << "nothing to undo";
   }
-  answering<QDialog>(reject, [&] {
-    for (int k = 0; k < 3; ++k) key(Qt::Key_6);
-  });
+  answering<QDialog>(reject, [&] { keys("666"); });
   ASSERT_EQ(stored.recSolutions->size(), 1u);
   EXPECT_EQ(stored.recMoves->front(), "3");
   EXPECT_EQ(replayProblem(stored, stored.recSolutions->front()), std::nullopt) << stored.recSolutions->front();

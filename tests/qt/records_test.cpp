@@ -24,8 +24,7 @@ TEST_F(WindowTest, CompletingARoomRecordsTimeSolutionMovesAndTheNameTyped) {
   FRMain& w = start();
   const RoomRecord& stored = w.state().house.rooms[0];
   clockMs += 65'000;
-  key(Qt::Key_6);
-  key(Qt::Key_6);
+  keys("66");
   {
     DialogScript script;
     script.then<QInputDialog>([&](QInputDialog* prompt) {
@@ -51,9 +50,7 @@ TEST_F(WindowTest, CompletingARoomRecordsTimeSolutionMovesAndTheNameTyped) {
   clockMs += 7'000;
   tick();
   EXPECT_EQ(caption("BTtimeValue"), "00:07");
-  answering<QInputDialog>(reject, [&] {
-    for (int k = 0; k < 3; ++k) key(Qt::Key_6);
-  });
+  answering<QInputDialog>(reject, [&] { keys("666"); });
   EXPECT_EQ(records(stored), (Texts{"Zoe|3|01:05|rRR", "|3|00:07|rRR"}));
 }
 

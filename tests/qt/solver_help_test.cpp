@@ -42,8 +42,7 @@ TEST_F(SolverHelpTest, AHintOutlinesTheNextPushOverTheTilesAndTheRoomThenMakesNo
   EXPECT_FALSE(hint->isVisible()) << "the next step takes the hint away";
   {
     DialogScript none;  // a name prompt would be reported and closed
-    key(Qt::Key_6);
-    key(Qt::Key_6);
+    keys("66");
   }
   EXPECT_EQ(caption("BTgoalValue"), "1/1");
   EXPECT_EQ(status(), "solved with help: no record");

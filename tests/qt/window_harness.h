@@ -192,6 +192,11 @@ class WindowTest : public ::testing::Test {
     QTest::keyClick(focus != nullptr ? focus : window.get(), key, modifiers);
   }
 
+  // Keypad digits, one key each: "66" is two steps right.
+  void keys(const std::string& digits) {
+    for (char digit : digits) key(Qt::Key(Qt::Key_0 + digit - '0'));
+  }
+
   // Does `action`, giving the one dialog of type Dialog that it opens to `answer`.
   template <typename Dialog>
   void answering(std::function<void(Dialog*)> answer, const std::function<void()>& action) {
