@@ -2,7 +2,6 @@
 // them safely.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -59,10 +58,10 @@ std::string repeated(std::string_view text, std::size_t times) {
 
 // A file of `size` zero bytes that takes no room on disk.
 bool makeSparseFile(const std::string& path, std::int64_t size) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  const bool made = fd >= 0 && ::ftruncate(fd, size) == 0;
-  if (fd >= 0) ::close(fd);
-  return made;
+  std::error_code error;
+  std::ofstream{path};
+  std::filesystem::resize_file(path, static_cast<std::uintmax_t>(size), error);
+  return !error;
 }
 
 HouseRecord readOrFail(const std::string& bytes) {
@@ -335,8 +334,6 @@ void expectNotSavedInChild(const std::function<bool()>& setUp, const std::string
 
 class FileSave : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_FALSE(folder_.empty()); }
-
   std::string path(const std::string& name) const { return scratch_.file(name); }
   void write(const std::string& name, const std::string& bytes) const {
     std::ofstream(path(name), std::ios::binary) << bytes;

@@ -1,6 +1,5 @@
 // The help page on the real widgets: the tree, node clicks and their marks, Delete, editing on
 // the board, the status line, the room buttons and "Save", and the marks then seen in play.
-#include <QFrame>
 #include <QLabel>
 #include <QTreeWidget>
 
@@ -37,7 +36,7 @@ class HelpTest : public WindowTest {
     QTest::mouseClick(tree().viewport(), Qt::LeftButton, {}, tree().visualItemRect(node).center());
   }
   void pressCell(int cell, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseClick(&picture("PIChelp"), button, {}, QPoint((cell % 10) * 32 + 16, (cell / 10) * 32 + 16));
+    QTest::mouseClick(&picture("PIChelp"), button, {}, tile(cell).center());
   }
   bool marked(int cell) const { return isMarkedCode(window->state().curRoom.cells[cell]); }
   QString status() const { return find<QLabel>(QStringLiteral("helpStatus"))->text(); }
