@@ -1,4 +1,5 @@
-// Handing a document to the desktop: how the call is made and what a refusal says.
+// Handing a document to the desktop: how the call is made and what a refusal says. The wording
+// of each refusal and the opener's exit statuses are tables of the code, not restated here.
 #include <gtest/gtest.h>
 
 #include "about/shell_rules.h"
@@ -15,17 +16,10 @@ TEST(ShellRules, ExecutablesOpenHiddenUnlessNothingIsPassedAlong) {
 
 TEST(ShellRules, RefusalsGiveTheirNumberAndWordingAndSuccessGivesNone) {
   for (std::int64_t success : {33, 42, -1}) EXPECT_EQ(shellFailure(success), std::nullopt) << success;
+  EXPECT_EQ(shellFailure(shellNumberOfOpenerExit(0)), std::nullopt);
   EXPECT_EQ(shellFailureText(*shellFailure(2)), "Erreur 53\r\nFile not found");
   EXPECT_EQ(shellFailureText(*shellFailure(31)),
             "Erreur " + std::to_string(31 - 2147220456LL) + "\r\nNo application is associated with this file type.");
-  EXPECT_EQ(shellFailure(28)->message, "The file could not be opened due to time out.  Please try again in a moment.");
-  EXPECT_EQ(shellFailure(1)->message, "An error occurred occurred whilst trying to open or print the selected file.");
-  EXPECT_EQ(shellFailure(1)->errorNumber, 1 - 2147220456LL);
-  // The Linux opener's exit statuses.
-  EXPECT_EQ(shellFailure(shellNumberOfOpenerExit(0)), std::nullopt);
-  EXPECT_EQ(shellNumberOfOpenerExit(2), 2);
-  EXPECT_EQ(shellNumberOfOpenerExit(3), 31);
-  EXPECT_EQ(shellNumberOfOpenerExit(4), 27);
 }
 
 }  // namespace

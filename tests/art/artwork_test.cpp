@@ -1,10 +1,14 @@
-// The sprite sheets as the game uses them: every tile where tileOf looks for it, and the
-// forbidden marks still showing when the man or a box stands on them.
+// The pictures the art tool draws: the sprite sheets as the game uses them (every tile where
+// tileOf looks for it, and the forbidden marks still showing under the man or a box), and the
+// About window's pictures.
+#include "art/about_art.h"
 #include "art/colours.h"
+#include "art/link_pointer_hotspot.h"
 #include "art/sheets.h"
 #include "rules/cell.h"
 #include "rules/drawing.h"
 
+#include <QGuiApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -24,14 +28,9 @@ using tarvo::GOAL;
 using tarvo::MAN;
 using tarvo::MARK;
 
-struct SheetCase {
-  int tileSize;
-  QSize sheetSize;
-};
-
-class SpriteSheet : public testing::TestWithParam<SheetCase> {
+class SpriteSheet : public testing::TestWithParam<int> {
  protected:
-  int size() const { return GetParam().tileSize; }
+  int size() const { return GetParam(); }
 
   QImage tileAt(int column, int row) const { return sheet.copy(column * size(), row * size(), size(), size()); }
 
@@ -41,7 +40,7 @@ class SpriteSheet : public testing::TestWithParam<SheetCase> {
     return place ? tileAt(place->column, place->row) : QImage();
   }
 
-  QImage sheet = art::makeSpriteSheet(GetParam().tileSize);
+  QImage sheet = art::makeSpriteSheet(GetParam());
 };
 
 // The places tileOf gives any cell code: OUTSIDE, or a sum of parts up to all of them.
@@ -54,13 +53,12 @@ std::set<std::pair<int, int>> namedPlaces() {
 }
 
 TEST_P(SpriteSheet, HoldsADistinctTileAtEveryPlaceTheGameNamesAndPlainGreyElsewhere) {
-  ASSERT_EQ(sheet.width(), GetParam().sheetSize.width());
-  ASSERT_EQ(sheet.height(), GetParam().sheetSize.height());
   EXPECT_FALSE(sheet.hasAlphaChannel());  // the game copies tiles as they are
-
   QImage grey(size(), size(), sheet.format());
   grey.fill(art::colours::page);
   const std::set<std::pair<int, int>> named = namedPlaces();
+  for (const auto& [column, row] : named)
+    ASSERT_TRUE(sheet.rect().contains(QRect(column * size(), row * size(), size(), size()))) << column << ", " << row;
   for (int row = 0; row * size() < sheet.height(); ++row) {
     for (int column = 0; column * size() < sheet.width(); ++column) {
       if (named.contains({column, row}))
@@ -129,10 +127,44 @@ TEST_P(SpriteSheet, MarksDarkenTheGroundAroundTheManAndBoxesAsMuchAsBareGround) 
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSizes, SpriteSheet,
-                         testing::Values(SheetCase{32, QSize(192, 96)}, SheetCase{8, QSize(48, 24)}),
-                         [](const testing::TestParamInfo<SheetCase>& info) {
-                           return "Tiles" + std::to_string(info.param.tileSize);
-                         });
+INSTANTIATE_TEST_SUITE_P(BothSizes, SpriteSheet, testing::Values(32, 8),
+                         [](const testing::TestParamInfo<int>& info) { return "Tiles" + std::to_string(info.param); });
+
+// The About window's pictures: a film whose frames all differ, opaque pictures where the window
+// paints them over nothing, and a pointer that shows its hand on a clear ground with the hot spot on it.
+TEST(AboutArt, FilmTitleAndPointerHaveTheirSizesAndLookAsTheWindowNeeds) {
+  int argc = 1;
+  char name[] = "art_tests";
+  char* argv[] = {name, nullptr};
+  const QGuiApplication application(argc, argv);  // the title draws text
+
+  const QImage film = art::makeAboutFilm();
+  ASSERT_EQ(film.size(), QSize(160, 1275));
+  EXPECT_FALSE(film.hasAlphaChannel());
+  // Every frame shows something new, and the last one differs from the first it leads to.
+  for (int i = 0; i < art::filmFrameCount; ++i) {
+    for (int j = i + 1; j < art::filmFrameCount; ++j) {
+      EXPECT_NE(film.copy(0, i * 85, 160, 85), film.copy(0, j * 85, 160, 85)) << "frames " << i << " and " << j;
+    }
+  }
+
+  const QImage title = art::makeAboutTitle();
+  ASSERT_EQ(title.size(), QSize(387, 18));
+  EXPECT_FALSE(title.hasAlphaChannel());
+  // The letters are near white; the band behind them is blue all along.
+  int lightPixels = 0;
+  for (int y = 0; y < title.height(); ++y) {
+    for (int x = 0; x < 80; ++x) lightPixels += qGray(title.pixel(x, y)) > 200 ? 1 : 0;
+  }
+  EXPECT_GT(lightPixels, 40) << "no text drawn";
+  EXPECT_GT(qBlue(title.pixel(386, 0)), qRed(title.pixel(386, 0)));
+
+  const QImage pointer = art::makeLinkPointer();
+  ASSERT_EQ(pointer.size(), QSize(32, 32));
+  ASSERT_TRUE(pointer.hasAlphaChannel());
+  EXPECT_EQ(qAlpha(pointer.pixel(0, 0)), 0);
+  EXPECT_EQ(qAlpha(pointer.pixel(31, 31)), 0);
+  EXPECT_EQ(qAlpha(pointer.pixel(art::kLinkPointerHotX, art::kLinkPointerHotY)), 255);
+}
 
 }  // namespace

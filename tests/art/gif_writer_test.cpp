@@ -44,15 +44,12 @@ TEST(GifRoundTrip, QtReadsBackEveryPixel) {
       // size, with a floor of two bits for one or two colours.
       {"one pixel, one colour", patternImage(1, 1, 1, [](int, int) { return 0; })},
       {"two colours", patternImage(7, 5, 2, [](int x, int y) { return x + y; })},
-      {"five colours", randomImage(19, 17, 5, 1)},
-      {"129 colours", randomImage(37, 23, 129, 2)},
+      {"129 colours at random", randomImage(37, 23, 129, 2)},
       // Every index of a full table in use.
       {"256 colours in order", patternImage(16, 16, 256, [](int x, int y) { return y * 16 + x; })},
-      {"256 colours at random", randomImage(37, 23, 256, 3)},
       // One colour makes each new code one pixel longer than the last, and uses a code
       // in the same step that defines it.
       {"long run of one colour", patternImage(608, 416, 1, [](int, int) { return 0; })},
-      {"long runs in blocks", patternImage(300, 200, 2, [](int x, int y) { return (x / 50 + y / 40) % 2; })},
       // Random pictures keep strings short, so the table fills up, the codes reach 12
       // bits, and a clear code starts it over, several times each.
       {"table resets, 256 colours", randomImage(200, 150, 256, 7)},

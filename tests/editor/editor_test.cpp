@@ -1,5 +1,5 @@
-// The room editor: the palette and canvas, storing the edited room, shifting it, and choosing
-// and counting the rooms of the house.
+// The room editor: the palette and canvas, storing the edited room, shifting it, choosing and
+// counting the rooms of the house, and a room to and from the text box.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +8,7 @@
 #include "editor/commands.h"
 #include "house/house_reader.h"
 #include "room_builder.h"
+#include "roomtext/room_exchange.h"
 
 namespace tarvo::test {
 namespace {
@@ -160,11 +161,7 @@ TEST(RoomChoice, ARoomJoiningTheHouseIsEmptyOrReadFromTheCellsItKept) {
   editNextRoom(state, kLeftButton);
   ASSERT_EQ(state.house.currentRoom, 2);
   const RoomRecord& fresh = state.curRoom;
-  EXPECT_EQ(codes(fresh, 0, 10), Codes(10, OUTSIDE));
-  EXPECT_EQ(codes(fresh, 10, 10), Codes(10, WALL));
-  EXPECT_EQ(codes(fresh, 50, 10), (Codes{2, 0, 0, 0, 0, 0, 0, 0, 0, 2}));
-  EXPECT_EQ(codes(fresh, 80, 10), Codes(10, WALL));
-  EXPECT_EQ(codes(fresh, 90, 10), Codes(10, OUTSIDE)) << roomText(fresh);
+  EXPECT_TRUE(fresh.cells == emptyRoom().cells) << roomText(fresh);
   EXPECT_TRUE(fresh.man == kNoMan && fresh.goals->empty() && fresh.recNames->empty());
 
   ASSERT_TRUE(readHouseFile(TARVO_FIXTURES "/sixteen_rooms.hou", state.house).ok());
@@ -175,6 +172,38 @@ TEST(RoomChoice, ARoomJoiningTheHouseIsEmptyOrReadFromTheCellsItKept) {
   editNextRoom(state, kRightButton);
   EXPECT_EQ(*state.house.rooms[2].goals, *earlier.goals);
   EXPECT_EQ(state.house.rooms[2].man, earlier.man);
+}
+
+TEST(RoomTextImport, LinesAreReadAsTheUserSeesThem) {
+  RoomRecord room = roomFromRows({"#@$.#"});
+  ASSERT_FALSE(parsePlaceList(room, "11;"));
+  room.recNames->push_back("Ann");
+  const RoomRecord sharing = room;
+  // "é" and "€" take two and three bytes; a CR LF and an empty line; a line too long; eleven lines.
+  importRoomText(room, "#\xC3\xA9@$.\r\n\r\n#\xE2\x82\xAC+##########\n\n\n\n\n\n\n*\n@@@\n");
+  EXPECT_EQ(codes(room, 0, 10), (Codes{2, -1, 16, 8, 4, 0, 0, 0, 0, 0})) << roomText(room);
+  EXPECT_EQ(codes(room, 10, 10), Codes(10, FLOOR));
+  EXPECT_EQ(codes(room, 20, 10), (Codes{2, -1, 20, 2, 2, 2, 2, 2, 2, 2}));
+  EXPECT_EQ(codes(room, 90, 10), (Codes{12, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(room.man, 22) << "the eleventh line is ignored";
+  EXPECT_EQ(*room.goals, (Codes{4, 22, 90}));
+  EXPECT_EQ(*sharing.goals, (Codes{3})) << "a copy sharing the old goal list keeps it";
+  EXPECT_EQ(places(room), (Codes{11}));
+  EXPECT_EQ(*room.recNames, (Texts{"Ann"}));
+
+  importRoomText(room, "");
+  EXPECT_EQ(codes(room, 0, 100), Codes(100, FLOOR));
+  EXPECT_TRUE(room.goals->empty());
+}
+
+// Every symbol is written as the import reads it (see above), so a room comes back whole.
+TEST(RoomTextExport, TenLinesOfTenUnmarked) {
+  RoomRecord room = roomFromRows({"#@$.*+ #"});
+  setMark(room, 0);
+  setMark(room, 6);
+  std::string expected = "#@$.*+ #--\n";
+  for (int row = 1; row < kRows; ++row) expected += "----------\n";
+  EXPECT_EQ(exportRoomText(room), expected);
 }
 
 }  // namespace

@@ -11,11 +11,7 @@ namespace {
 RoomCheck checked(const Texts& rows) { return checkRoom(roomFromRows(rows)); }
 
 TEST(RoomCheck, AGoodRoomIsClosedAndSearchedAsItWouldBeStored) {
-  RoomRecord room = roomFromRows({"----------",  //
-                                  "-#######--",  //
-                                  "-#@ $ .#--",  //
-                                  "-#     #--",  //
-                                  "-#######--"});
+  RoomRecord room = roomFromRows({"----------", "-#######--", "-#@ $ .#--", "-#     #--", "-#######--"});
   // Painted in the editor: a goal and a box the goal list does not know yet, and a mark.
   room.cells[36] = GOAL;
   room.cells[34] = BOX;
@@ -31,11 +27,7 @@ TEST(RoomCheck, AGoodRoomIsClosedAndSearchedAsItWouldBeStored) {
 }
 
 TEST(RoomCheck, AManReachingABorderRowOpensTheRoomWhateverBoxStandsInTheGap) {
-  const RoomCheck top = checked({"---#$#----",  //
-                                 "---# #----",  //
-                                 "---#@#----",  //
-                                 "---#.#----",  //
-                                 "---###----"});
+  const RoomCheck top = checked({"---#$#----", "---# #----", "---#@#----", "---#.#----", "---###----"});
   EXPECT_FALSE(top.closed());
   EXPECT_EQ(describeRoomCheck(top), "1 man, 1 box, 1 goal, open at cell 4");
   EXPECT_EQ(checked({"", "", "", "", "", "", "", "-----#####", "-----#@$.#", "-----# ###"}).exit, 96);
@@ -43,26 +35,17 @@ TEST(RoomCheck, AManReachingABorderRowOpensTheRoomWhateverBoxStandsInTheGap) {
 
 TEST(RoomCheck, TheStepFromColumnNineToColumnZeroOpensTheRoomOnlyWhenBothCellsAreFree) {
   // The man walks right off row 2 into column 0 of row 3.
-  const Texts wrapping = {"----------",  //
-                          "##########",  //
-                          "#@$.      ",  //
-                          " #########",  //
-                          "##########"};
+  const Texts wrapping = {"----------", "##########", "#@$.      ", " #########", "##########"};
   EXPECT_EQ(checked(wrapping).exit, 29);
   // Floor across the whole of row 2, walls at both ends of the step: the man stays in.
-  const RoomCheck walled = checked({"----------",  //
-                                    "##########",  //
-                                    "  @$.     ",  //
-                                    "##########"});
+  const RoomCheck walled = checked({"----------", "##########", "  @$.     ", "##########"});
   EXPECT_TRUE(walled.closed());
   EXPECT_EQ(describeRoomCheck(walled), "1 man, 1 box, 1 goal, closed");
 }
 
 TEST(RoomCheck, CountsEveryManBoxAndGoalAndSearchesOnlyARoomOneManCanSolve) {
   // The stored man is the last one; the first reaches row 0 all the same.
-  const RoomCheck twoMen = checked({"# ########",  //
-                                    "#@$.#+*  #",  //
-                                    "##########"});
+  const RoomCheck twoMen = checked({"# ########", "#@$.#+*  #", "##########"});
   EXPECT_EQ(describeRoomCheck(twoMen), "2 men, 2 boxes, 3 goals, open at cell 1");
   EXPECT_EQ(twoMen.noSearch, "a room needs exactly one man");
 

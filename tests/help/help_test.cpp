@@ -1,12 +1,10 @@
 // The help page's core: the tree of a room's forbidden lists, their edits by pressing on the
-// board, the marks of a node click, the room choice and the store, and a trip through a file.
+// board, the marks of a node click, the room choice and the store.
 #include <gtest/gtest.h>
 
 #include "editor/canvas.h"
 #include "help/help_edits.h"
 #include "help/help_tree.h"
-#include "house/house_reader.h"
-#include "house/house_writer.h"
 #include "room_builder.h"
 
 namespace tarvo::test {
@@ -136,27 +134,6 @@ TEST(HelpRooms, ArrowsWrapAndOnlyStoredListsSurviveARoomChange) {
   EXPECT_TRUE(state.house.roomNumber(4)->cells == stored.cells);
   state.house.currentRoom = 17;
   EXPECT_FALSE(storeHelpLists(state));
-}
-
-TEST(HelpRooms, EditedListsGoThroughAHouseFileAndMarkTheSameCellsInPlay) {
-  GameState state = gameOn(roomFromRows(kRows));
-  prepareHelpRoom(state.curRoom);
-  for (int cell : {14, 2, 25}) press(state, kPlaces, cell);
-  press(state, kPlaces, 2, kRightButton);
-  for (int cell : {12, 22, 13, 23, 24, 21}) press(state, kCouples, cell);
-  ASSERT_TRUE(deleteCouple(state.curRoom, 2));
-  ASSERT_TRUE(storeHelpLists(state));
-
-  const std::string bytes = writeHouse(state.house);
-  GameState back;
-  ASSERT_TRUE(readHouse(bytes, back.house).ok());
-  EXPECT_EQ(places(back.house.rooms[0]), (Codes{14, 25}));
-  EXPECT_EQ(couples(back.house.rooms[0]), (Couples{{12, 22}, {0, 0}, {24, 21}}));
-  EXPECT_EQ(writeHouse(back.house), bytes);
-  startRoom(state, 0);
-  startRoom(back, 0);
-  EXPECT_EQ(markedCells(back.curRoom), (Codes{14, 22, 25})) << roomText(back.curRoom);
-  EXPECT_EQ(markedCells(back.curRoom), markedCells(state.curRoom));
 }
 
 }  // namespace

@@ -13,12 +13,7 @@ namespace {
 
 // The goal on the top wall keeps that side alive but for its corners; the other sides have no
 // goal, so every cell along them is hopeless.
-const Texts kSideRoom = {"#######",  //
-                         "#  .  #",  //
-                         "#     #",  //
-                         "#@ $  #",  //
-                         "#     #",  //
-                         "#######"};
+const Texts kSideRoom = {"#######", "#  .  #", "#     #", "#@ $  #", "#     #", "#######"};
 const Codes kHopeless = {11, 15, 21, 25, 31, 35, 41, 42, 43, 44, 45};
 
 // The help page on `rows`: the working room without boxes and man, its list holding `listed`.

@@ -15,8 +15,6 @@ TEST(CommandLine, OneHouseFileOrHelpOrVersionAndNothingElse) {
   EXPECT_EQ(house.houseFile, "rooms/My House.hou");
   EXPECT_EQ(parseCommandLine({"--version"}).action, Action::Version);
   EXPECT_EQ(parseCommandLine({"--version", "--help"}).action, Action::Help);
-  EXPECT_EQ(versionText(), "tarvoplim 1.0.0\n");
-  EXPECT_NE(usageText().find("FILE.hou"), std::string::npos);
   for (const auto& refused : {std::vector<std::string>{"a.hou", "b.hou"}, {"--fast"}, {"-x", "a.hou"}}) {
     const CommandLine line = parseCommandLine(refused);
     EXPECT_EQ(line.action, Action::UsageError) << refused.front();

@@ -20,8 +20,6 @@ class MousePlayTest : public WindowTest {
   void clickCell(int cell, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(&board(), button, {}, tile(cell).center());
   }
-  bool waitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 5000); }
-  int moves() const { return window->state().counters.moveCount; }
   const std::string& history() const { return window->state().counters.moveHistory; }
   SelectionMark& selection() const { return *find<SelectionMark>(QStringLiteral("PICselection")); }
 };

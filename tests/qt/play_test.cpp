@@ -1,8 +1,18 @@
 // Play by key events: which keys move the man, what a step repaints, undo and redo, and
-// buttons that never take a key meant for play.
+// buttons that never take a key meant for play; the tab strips: which page shows, and what
+// each tab repaints and reloads; completion and its record, and the records listed.
 #include "window_harness.h"
 
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTreeView>
+
+#include "room_builder.h"
 #include "rules/cell.h"
+#include "rules/replay.h"
 
 namespace tarvo::test {
 namespace {
@@ -12,7 +22,7 @@ TEST_F(WindowTest, KeypadWithNumLockOnOrOffAndArrowKeysMoveTheMan) {
   const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, int>> presses = {
       // Keypad with Num Lock on: digits with the keypad flag; off: arrows with the flag.
       {Qt::Key_6, Qt::KeypadModifier, 23},
-      {Qt::Key_2, Qt::KeypadModifier, 33},
+      {Qt::Key_Down, Qt::KeypadModifier, 33},
       {Qt::Key_Up, Qt::KeypadModifier, 23},
       {Qt::Key_Left, Qt::KeypadModifier, 22},
       // The arrow keys.
@@ -61,32 +71,25 @@ TEST_F(WindowTest, ButtonsTakeTheFocusOnlyFromTabSoSpaceAndEnterNeverPressThem) 
   next->setFocus(Qt::TabFocusReason);
   QTest::keyClick(next, Qt::Key_Space);
   EXPECT_EQ(caption("BTnumPiece"), "3/3");
+  click("BTmoins");
+  EXPECT_EQ(caption("BTnumPiece"), "2/3");
+  EXPECT_EQ(caption("BTeditNum"), "2") << "the editor follows";
 }
 
-TEST_F(WindowTest, AStepRepaintsOnlyTheTilesThatChanged) {
+// The core checks which cells a step repaints; here the board shows them, marks included.
+TEST_F(WindowTest, AStepRepaintsItsTilesAndIsUndoneAndRedoneByButtonsAndKeys) {
   start();
+  key(Qt::Key_6);
   board().resetPaintedRegion();
   key(Qt::Key_8);  // a wall above the man
   EXPECT_EQ(board().tilesPainted(), 0);
-  key(Qt::Key_6);
-  EXPECT_EQ(board().paintedRegion(), tiles({22, 23}));
-  EXPECT_EQ(board().tilesPainted(), 2);
-
   // The push paints the man's two cells, the box's new cell, and the couple marks that left
   // 34 (its partner 24 lost the box) and reached 35 (its partner 25 got it).
-  board().resetPaintedRegion();
   key(Qt::Key_6);
   EXPECT_EQ(board().paintedRegion(), tiles({23, 24, 25, 34, 35}));
-  EXPECT_EQ(board().tilesPainted(), 5);
   EXPECT_EQ(tileImage(board(), 34), tileImage(board(), 33));
   EXPECT_NE(tileImage(board(), 35), tileImage(board(), 33));
-  EXPECT_EQ(caption("BTmoveValue"), "2");
-}
 
-TEST_F(WindowTest, UndoAndRedoByButtonsAndKeys) {
-  start();
-  key(Qt::Key_6);
-  key(Qt::Key_6);
   board().resetPaintedRegion();
   click("BTmoinsMove");  // the push is taken back, the box and the marks with it
   EXPECT_EQ(board().paintedRegion(), tiles({23, 24, 25, 34, 35}));
@@ -96,6 +99,145 @@ TEST_F(WindowTest, UndoAndRedoByButtonsAndKeys) {
   click("BTplusMove");
   EXPECT_EQ(man(), 24);
   EXPECT_EQ(caption("BTmoveValue"), "2");
+}
+
+// The tab strips: which page shows, and what each tab repaints and reloads.
+TEST_F(WindowTest, EachStripShowsOnlyItsFirstPageAtStartAndTheShownTabReloadsNothing) {
+  start();
+  for (int k = 1; k <= 4; ++k) EXPECT_EQ(shown(QStringLiteral("Onglet%1").arg(k)), k == 1) << "page " << k;
+  for (const char* later : {"Onglet2_2", "Onglet3_2", "Onglet3_3"}) EXPECT_TRUE(find(later)->isHidden()) << later;
+
+  key(Qt::Key_6);
+  board().resetPaintedRegion();
+  clickMainTab(1);
+  EXPECT_EQ(man(), 23);
+  EXPECT_EQ(board().tilesPainted(), 0);
+  EXPECT_EQ(caption("BTmoveValue"), "1");
+  clickMainTab(3);
+  PictureArea& canvas = picture("PICedit");
+  canvas.resetPaintedRegion();
+  clickTab(tabs("LesOnglets2"), 0);
+  EXPECT_EQ(canvas.tilesPainted(), 0);
+}
+
+TEST_F(WindowTest, TheGameTabStartsPlayOverSoEveryRecordReplaysTheRoom) {
+  FRMain& w = start();
+  const RoomRecord& stored = w.state().house.rooms[0];
+  // A push, a look at another page and back: the stored room with no moves, history or undo.
+  for (int other : {2, 3}) {
+    keys("66");
+    ASSERT_EQ(man(), 24);
+    board().resetPaintedRegion();
+    clickMainTab(other);
+    EXPECT_EQ(board().tilesPainted(), 0);
+    key(Qt::Key_4);  // the man does not move off the "Game" page
+    clickMainTab(1);
+    EXPECT_EQ(man(), 22);
+    EXPECT_EQ(w.state().curRoom.cells[24], BOX);
+    EXPECT_TRUE(isMarkedCode(w.state().curRoom.cells[34]));
+    EXPECT_EQ(board().tilesPainted(), 100);
+    EXPECT_EQ(caption("BTmoveValue"), "0");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(man(), 22) << "nothing to undo";
+  }
+  answering<QDialog>(reject, [&] { keys("666"); });
+  ASSERT_EQ(stored.recSolutions->size(), 1u);
+  EXPECT_EQ(stored.recMoves->front(), "3");
+  EXPECT_EQ(replayProblem(stored, stored.recSolutions->front()), std::nullopt) << stored.recSolutions->front();
+}
+
+TEST_F(WindowTest, OptionTabPaintsTheStoredRoomWithoutMarksAndItsStripsSwitchPages) {
+  start();
+  key(Qt::Key_6);
+  // On the board the couple mark on 34 shows: its tile differs from the plain floor of 33.
+  ASSERT_NE(tileImage(board(), 34), tileImage(board(), 33));
+
+  PictureArea& canvas = picture("PICedit");
+  clickMainTab(3);
+  EXPECT_EQ(man(), 22);
+  EXPECT_EQ(tileImage(canvas, 34), tileImage(canvas, 33));
+  EXPECT_EQ(tileImage(canvas, 22), tileImage(board(), 23));  // the man, on the stored cell
+
+  QTabBar* inner = tabs("LesOnglets2");
+  clickTab(inner, 1);
+  EXPECT_TRUE(shown("Onglet2_2") && !shown("Onglet2_1"));
+  canvas.resetPaintedRegion();
+  clickTab(inner, 0);
+  EXPECT_TRUE(shown("Onglet2_1"));
+  EXPECT_EQ(canvas.tilesPainted(), 100);
+
+  clickTab(tabs("LesOnglets3"), 2);
+  EXPECT_TRUE(shown("Onglet3_3") && !shown("Onglet3_1"));
+}
+
+// Completion and its record, and the records listed under the previews.
+QStringList row(const QTreeView& list, int index) {
+  const QAbstractItemModel& model = *list.model();
+  QStringList texts;
+  for (int column = 0; column < 3; ++column) texts << model.index(index, column).data().toString();
+  return texts;
+}
+
+TEST_F(WindowTest, CompletingARoomRecordsTimeSolutionMovesAndTheNameTyped) {
+  FRMain& w = start();
+  const RoomRecord& stored = w.state().house.rooms[0];
+  clockMs += 65'000;
+  keys("66");
+  {
+    DialogScript script;
+    script.then<QInputDialog>([&](QInputDialog* prompt) {
+      EXPECT_EQ(prompt->windowTitle(), "It's a new record");
+      EXPECT_GE(prompt->width(), titleWidth(prompt->windowTitle())) << "the whole title shows";
+      // What is typed into the prompt is the player's name, not the man's steps.
+      auto* edit = prompt->findChild<QLineEdit*>();
+      QTest::keyClicks(edit, "Zoe");
+      QTest::keyClick(edit, Qt::Key_4, Qt::KeypadModifier);
+      QTest::keyClick(edit, Qt::Key_Backspace);
+      EXPECT_EQ(prompt->textValue(), "Zoe");
+      EXPECT_EQ(man(), 25);
+      QTest::keyClick(edit, Qt::Key_Return);
+    });
+    key(Qt::Key_6);  // the last push covers the goal
+  }
+  EXPECT_EQ(records(stored), Texts{"Zoe|3|01:05|rRR"});
+  EXPECT_EQ(caption("BTgoalValue"), "1/1");
+
+  // A restart keeps the records and the clock starts again; a cancelled prompt records an
+  // empty name after the first.
+  click("BTrecommence");
+  clockMs += 7'000;
+  tick();
+  EXPECT_EQ(caption("BTtimeValue"), "00:07");
+  answering<QInputDialog>(reject, [&] { keys("666"); });
+  EXPECT_EQ(records(stored), (Texts{"Zoe|3|01:05|rRR", "|3|00:07|rRR"}));
+}
+
+TEST_F(WindowTest, APreviewClickListsThatRoomsRecordsAtOnceWhateverTheirNumber) {
+  RoomText many = kShortRoom;
+  for (int k = 0; k < 100'000; ++k) many.records.push_back("Player " + std::to_string(k) + "\t123\t01:02\tr\t");
+  writeFile("default.hou", houseFile("Many", {kPushRoom, kRecordRoom, many}));
+  start();
+  clickMainTab(2);
+  auto& list = *find<QTreeView>(QStringLiteral("LVrecord"));
+  const QAbstractItemModel& model = *list.model();
+  QTest::mouseClick(find(QStringLiteral("PICpreview1")), Qt::RightButton);  // any button will do
+  ASSERT_EQ(model.rowCount(), 2);
+  EXPECT_EQ(row(list, 1), (QStringList{"Bob", "4", "00:12"}));
+  EXPECT_EQ(caption("BTnumPiece"), "1/3");  // the click starts no room
+  QTest::qWait(20);
+  EXPECT_FALSE(list.horizontalScrollBar()->isVisible()) << "the three columns fit";
+  EXPECT_GE(list.header()->sectionSize(1), list.fontMetrics().horizontalAdvance(QStringLiteral("123")));
+
+  QElapsedTimer timer;
+  timer.start();
+  QTest::mouseClick(find(QStringLiteral("PICpreview2")), Qt::LeftButton);
+  QTest::qWait(0);  // the list lays out and paints its rows
+  EXPECT_LT(timer.elapsed(), 200) << "100,000 records listed";
+  EXPECT_EQ(model.rowCount(), 100'000);
+  EXPECT_EQ(row(list, 99'999), (QStringList{"Player 99999", "123", "01:02"}));
+
+  QTest::mouseClick(find(QStringLiteral("PICpreview5")), Qt::LeftButton);  // a slot past the house's rooms
+  EXPECT_EQ(model.rowCount(), 0);
 }
 
 }  // namespace

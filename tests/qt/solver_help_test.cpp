@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QTreeView>
 
-#include "room_builder.h"
 #include "window_harness.h"
 
 namespace tarvo::test {
@@ -12,8 +11,6 @@ namespace {
 class SolverHelpTest : public WindowTest {
  protected:
   QString status() const { return find<QLabel>(QStringLiteral("LBstatus"))->text(); }
-  int moves() const { return window->state().counters.moveCount; }
-  bool waitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 5000); }
 
   void doubleClickRecord(int row) {
     auto& list = *find<QTreeView>(QStringLiteral("LVrecord"));
@@ -45,8 +42,7 @@ TEST_F(SolverHelpTest, AHintOutlinesTheNextPushOverTheTilesAndTheRoomThenMakesNo
   EXPECT_FALSE(hint->isVisible()) << "the next step takes the hint away";
   {
     DialogScript none;  // a name prompt would be reported and closed
-    key(Qt::Key_6);
-    key(Qt::Key_6);
+    keys("66");
   }
   EXPECT_EQ(caption("BTgoalValue"), "1/1");
   EXPECT_EQ(status(), "solved with help: no record");

@@ -192,6 +192,20 @@ class WindowTest : public ::testing::Test {
     QTest::keyClick(focus != nullptr ? focus : window.get(), key, modifiers);
   }
 
+  // Keypad digits, one key each: "66" is two steps right.
+  void keys(const std::string& digits) {
+    for (char digit : digits) key(Qt::Key(Qt::Key_0 + digit - '0'));
+  }
+
+  // Does `action`, giving the one dialog of type Dialog that it opens to `answer`.
+  template <typename Dialog>
+  void answering(std::function<void(Dialog*)> answer, const std::function<void()>& action) {
+    DialogScript script;
+    script.then<Dialog>(std::move(answer));
+    action();
+  }
+  static void reject(QDialog* dialog) { dialog->reject(); }
+
   // Lets the one-second clock tick now.
   void tick() {
     auto* timer = find<QTimer>(QStringLiteral("TimerMain"));
@@ -201,6 +215,8 @@ class WindowTest : public ::testing::Test {
   }
 
   int man() const { return window->state().curRoom.man; }
+  int moves() const { return window->state().counters.moveCount; }
+  bool waitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 5000); }
 
   // The board rectangle of a cell at 32 pixels.
   static QRect tile(int cell) { return {(cell % 10) * 32, (cell / 10) * 32, 32, 32}; }

@@ -165,7 +165,6 @@ TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
   EXPECT_EQ(records(state.house.rooms[1]), (Texts{"Ann Lee  |1|01:05|R", "|1|02:03|R"}));
   for (const std::string& solution : *state.house.rooms[1].recSolutions)
     EXPECT_EQ(replayProblem(room, solution), std::nullopt);
-  EXPECT_NE(replayProblem(room, "r"), std::nullopt) << "a walk where a push happens";
   EXPECT_EQ(formatElapsed(64999), "01:04");
   EXPECT_EQ(formatElapsed(3599999), "59:59");
 }
@@ -211,7 +210,7 @@ TEST(Help, ThePositionStampChangesWithEveryChangeOfThePositionOnly) {
   EXPECT_TRUE(changed());
 }
 
-TEST(Replay, ALetterThatDoesNotFitIsNotPlayedAndTheFirstPushIsFound) {
+TEST(Replay, TheFirstStepThatDoesNotFitIsNamedAndNotPlayedAndTheFirstPushIsFound) {
   const RoomRecord room = roomFromRows({"#######", "#@ $ .#", "#     #", "#######"});
   GameState state = gameOn(room);
   const std::string steps = "rRdR";
@@ -224,6 +223,11 @@ TEST(Replay, ALetterThatDoesNotFitIsNotPlayedAndTheFirstPushIsFound) {
   EXPECT_EQ(walk.outcome.step, StepKind::None);
   EXPECT_TRUE(state.curRoom.cells == before.cells && state.counters.moveHistory == "rRd") << roomText(state.curRoom);
   EXPECT_EQ(replayEndProblem(state.curRoom), "the room is not complete after the last step");
+  const RoomRecord corridor = roomFromRows({"#######", "#@$  .#", "#######"});
+  EXPECT_EQ(replayProblem(corridor, "RRR"), std::nullopt);
+  EXPECT_EQ(replayProblem(corridor, "rRR"), "step 1 'r' pushes a box");
+  EXPECT_EQ(replayProblem(corridor, "RuR"), "step 2 'u' is blocked");
+  EXPECT_EQ(replayProblem(corridor, "RxR"), "step 2 'x' is no step letter");
 
   const std::optional<Push> push = firstPush(room, "druR");
   ASSERT_TRUE(push.has_value());

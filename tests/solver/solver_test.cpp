@@ -1,5 +1,5 @@
-// The solver on small rooms: the rooms it refuses, the fewest pushes and then moves, and the replay that checks its
-// steps.
+// The solver on small rooms: the rooms it refuses, the fewest pushes and then moves, and the paths of pointing
+// play, each solution replayed through the game's rules.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -7,21 +7,19 @@
 #include <string>
 #include <vector>
 
+#include "room_builder.h"
+#include "rules/moves.h"
 #include "rules/replay.h"
-#include "rules/room_text.h"
 #include "solver/board.h"
+#include "solver/push_path.h"
 #include "solver/solver.h"
 
 namespace tarvo::solver {
 namespace {
 
-using Rows = std::vector<std::string>;
+using test::roomFromRows;
 
-std::string show(const Rows& rows) {
-  std::string text;
-  for (const std::string& row : rows) text += "|" + row + "|\n";
-  return text;
-}
+using Rows = std::vector<std::string>;
 
 // Up to ten rows, read as the first rows of a room text starting on line `firstLine`.
 BoardResult read(Rows rows, int firstLine = 1) {
@@ -46,19 +44,10 @@ TEST(RoomInput, RefusesRoomsThatCannotBePlayedNamingTheLineAndColumn) {
   EXPECT_EQ(read({"#####", "#@  #", "#####"}).error, "no goals");
 }
 
-// Up to ten rows as the game reads them, without the command's checks: rooms open across the
-// column 9 to column 0 step, or with spare boxes, are the game's rooms too.
-RoomRecord roomOf(Rows rows) {
-  RowBuffer buffer;
-  std::copy(rows.begin(), rows.end(), buffer.begin());
-  RoomRecord room;
-  parseRoomRows(room, buffer);
-  return room;
-}
-
 // Solves the room and plays the steps through the game's rules. The counts were found by
 // trying every step on these rooms.
 void expectOptimal(const RoomRecord& room, int pushes, int moves) {
+  SCOPED_TRACE(test::roomText(room));
   const SolveResult result = solve(snapshotOf(room));
   ASSERT_EQ(result.outcome, Outcome::Solved);
   EXPECT_EQ(result.solution.pushes, pushes);
@@ -67,73 +56,49 @@ void expectOptimal(const RoomRecord& room, int pushes, int moves) {
   EXPECT_EQ(replayProblem(room, result.solution.steps), std::nullopt) << result.solution.steps;
 }
 
-void expectOptimal(const Rows& rows, int pushes, int moves) {
-  SCOPED_TRACE(show(rows));
-  const BoardResult room = read(rows);
-  ASSERT_TRUE(room.ok()) << room.error;
-  expectOptimal(room.room, pushes, moves);
-}
-
 TEST(Solver, FindsTheFewestPushesThenTheFewestMoves) {
   // The same four pushes can be made in many orders; the order decides how far the man walks.
-  expectOptimal({"#######",  //
-                 "#     #",  //
-                 "#  .  #",  //
-                 "#   $ #",  //
-                 "# @$ .#",  //
-                 "#     #",  //
-                 "#######"},
-                4, 6);
+  expectOptimal(roomFromRows({"#######", "#     #", "#  .  #", "#   $ #", "# @$ .#", "#     #", "#######"}), 4, 6);
   // Two boxes side by side, taken up past a stub of wall one at a time.
-  expectOptimal({"-######",  //
-                 "-#.  .#",  //
-                 "##  # #",  //
-                 "# $$  #",  //
-                 "#@  ###",  //
-                 "#####--"},
-                6, 15);
+  expectOptimal(roomFromRows({"-######", "-#.  .#", "##  # #", "# $$  #", "#@  ###", "#####--"}), 6, 15);
   // Shoving the box up twice and bringing it down the right-hand side takes 14 moves but 5
   // pushes; pushes count first.
-  const Rows fewerMoves = {"#######",  //
-                           "# #  @#",  //
-                           "#     #",  //
-                           "#     #",  //
-                           "#  #$.#",  //
-                           "#     #",  //
-                           "#######"};
-  EXPECT_EQ(replayProblem(read(fewerMoves).room, "ddddlUUluRurDD"), std::nullopt);
+  const RoomRecord fewerMoves =
+      roomFromRows({"#######", "# #  @#", "#     #", "#     #", "#  #$.#", "#     #", "#######"});
+  EXPECT_EQ(replayProblem(fewerMoves, "ddddlUUluRurDD"), std::nullopt);
   expectOptimal(fewerMoves, 3, 16);
 }
 
 TEST(Solver, StepsAndSolvesAsThePlayDoes) {
   // Right from column 9 enters column 0 of the next row: the box crosses over to its goal.
-  expectOptimal(roomOf({"##########", "#######@ $", " .########", "##########"}), 2, 3);
+  expectOptimal(roomFromRows({"##########", "#######@ $", " .########", "##########"}), 2, 3);
   // A spare box may stay where it is; only the goals need boxes.
-  expectOptimal(roomOf({"#######", "#@ $. #", "#  $  #", "#######"}), 1, 2);
+  expectOptimal(roomFromRows({"#######", "#@ $. #", "#  $  #", "#######"}), 1, 2);
   // Already solved, or nothing to solve: no step.
-  for (const RoomRecord& room : {roomOf({"#####", "#@* #", "#####"}), roomOf({"#####", "#@$ #", "#####"})}) {
+  for (const RoomRecord& room :
+       {roomFromRows({"#####", "#@* #", "#####"}), roomFromRows({"#####", "#@$ #", "#####"})}) {
     const SolveResult result = solve(snapshotOf(room));
     EXPECT_EQ(result.outcome, Outcome::Solved);
     EXPECT_EQ(result.solution.steps, "");
   }
   // No man on the cell the room names, or none at all.
-  RoomRecord manless = roomOf({"######", "#@$. #", "######"});
+  RoomRecord manless = roomFromRows({"######", "#@$. #", "######"});
   manless.man = 12;
   EXPECT_EQ(solve(snapshotOf(manless)).outcome, Outcome::NoMan);
-  EXPECT_EQ(solve(snapshotOf(roomOf({"######", "# $. #", "######"}))).outcome, Outcome::NoMan);
+  EXPECT_EQ(solve(snapshotOf(roomFromRows({"######", "# $. #", "######"}))).outcome, Outcome::NoMan);
 }
 
 TEST(Solver, ProvesHopelessRoomsWithoutSearchingThemThrough) {
   const std::vector<RoomRecord> hopeless = {
       // Two boxes side by side against a wall can never be parted.
-      roomOf({"#######", "#  .. #", "#     #", "#@ $$ #", "#######"}),
+      roomFromRows({"#######", "#  .. #", "#     #", "#@ $$ #", "#######"}),
       // A box in a corner, off its goal.
-      roomOf({"########", "#$     #", "#   @ .#", "########"}),
+      roomFromRows({"########", "#$     #", "#   @ .#", "########"}),
       // Two boxes that can only ever reach the same goal of the two.
-      roomOf({"##########", "#.#     .#", "# ###$#$##", "#  @     #", "##########"}),
+      roomFromRows({"##########", "#.#     .#", "# ###$#$##", "#  @     #", "##########"}),
       // A goal where no box can stand.
       [] {
-        RoomRecord room = roomOf({"######", "#@$. #", "######"});
+        RoomRecord room = roomFromRows({"######", "#@$. #", "######"});
         room.goals->push_back(5);
         return room;
       }(),
@@ -148,8 +113,8 @@ TEST(Solver, ProvesHopelessRoomsWithoutSearchingThemThrough) {
 // Eight boxes in an open room, with a ninth to spare: with a box to spare no position is hopeless
 // by itself, so the search has a long way to go.
 RoomRecord longSearch() {
-  return roomOf({"##########", "#.      .#", "#  $ $ $ #", "#        #", "# $ $@$ $#", "#        #", "#  $ $ $ #",
-                 "#.      .#", "##########"});
+  return roomFromRows({"##########", "#.      .#", "#  $ $ $ #", "#        #", "# $ $@$ $#", "#        #", "#  $ $ $ #",
+                       "#.      .#", "##########"});
 }
 
 TEST(Solver, StopsOnItsBoundsAndWhenCancelled) {
@@ -181,14 +146,73 @@ TEST(Solver, StopsOnItsBoundsAndWhenCancelled) {
   EXPECT_LT(result.positions, reported + 20'000);
 }
 
-TEST(SolutionCheck, NamesTheFirstStepThatDoesNotDoWhatItsLetterSays) {
-  const RoomRecord corridor = read({"#######", "#@$  .#", "#######"}).room;
-  EXPECT_EQ(replayProblem(corridor, "RRR"), std::nullopt);
-  EXPECT_EQ(replayProblem(corridor, "rRR"), "step 1 'r' pushes a box");
-  EXPECT_EQ(replayProblem(corridor, "RuR"), "step 2 'u' is blocked");
-  EXPECT_EQ(replayProblem(corridor, "RxR"), "step 2 'x' is no step letter");
-  EXPECT_EQ(replayProblem(corridor, "RR"), "the room is not complete after the last step");
-  EXPECT_EQ(replayProblem(read({"#######", "#@ $ .#", "#######"}).room, "RRR"), "step 1 'R' walks without pushing");
+// Pointing play: the man's walk to a cell and one box pushed to a cell, replayed through the game's steps.
+// Plays the letters on a copy of the room; each must walk or push as its case says.
+RoomRecord played(RoomRecord room, const std::string& steps) {
+  for (char letter : steps) {
+    const StepKind made = moveMan(room, *directionOfLetter(letter));
+    EXPECT_EQ(made, letter >= 'A' && letter <= 'Z' ? StepKind::Push : StepKind::Walk) << steps;
+  }
+  return room;
+}
+
+TEST(PointingPlay, WalksTheShortestWayAroundWallsAndBoxes) {
+  const RoomRecord room = roomFromRows({"#######", "#@ #  #", "#  # $#", "#     #", "#######"});
+  const std::optional<std::string> walk = walkPath(snapshotOf(room), cellIndex(1, 4));
+  ASSERT_TRUE(walk);
+  EXPECT_EQ(walk->size(), 7u);
+  EXPECT_EQ(played(room, *walk).man, cellIndex(1, 4));
+  EXPECT_EQ(walkPath(snapshotOf(room), cellIndex(1, 1)), "");
+  EXPECT_EQ(walkPath(snapshotOf(room), cellIndex(1, 3)), std::nullopt) << "a wall";
+  EXPECT_EQ(walkPath(snapshotOf(room), cellIndex(2, 5)), std::nullopt) << "a box";
+  const RoomRecord shut = roomFromRows({"#######", "#@ #  #", "#######"});
+  EXPECT_EQ(walkPath(snapshotOf(shut), cellIndex(1, 4)), std::nullopt) << "behind a wall";
+}
+
+TEST(PointingPlay, PushesOneBoxTheBestWayOrNotAtAll) {
+  // Around a corner: up two, then left two, the man stepping round between: "UUruLL".
+  const RoomRecord corner = roomFromRows({"#######", "#     #", "#     #", "#   $ #", "#   @ #", "#######"});
+  const std::optional<std::string> steps = pushPath(snapshotOf(corner), cellIndex(3, 4), cellIndex(1, 2));
+  ASSERT_TRUE(steps);
+  EXPECT_EQ(std::count_if(steps->begin(), steps->end(), ::isupper), 4);
+  EXPECT_EQ(steps->size(), 6u) << *steps;
+  EXPECT_EQ(played(corner, *steps).cells[cellIndex(1, 2)], BOX);
+
+  // Another box is never pushed: here it blocks the only way.
+  const RoomRecord blocked = roomFromRows({"########", "#@$ $  #", "########"});
+  EXPECT_EQ(pushPath(snapshotOf(blocked), cellIndex(1, 2), cellIndex(1, 6)), std::nullopt);
+  EXPECT_TRUE(pushPath(snapshotOf(blocked), cellIndex(1, 2), cellIndex(1, 3)));
+  // No box there, a box already there, a target that is no free cell, a corner it cannot leave.
+  EXPECT_EQ(pushPath(snapshotOf(blocked), cellIndex(1, 3), cellIndex(1, 5)), std::nullopt);
+  EXPECT_EQ(pushPath(snapshotOf(blocked), cellIndex(1, 2), cellIndex(1, 2)), "");
+  EXPECT_EQ(pushPath(snapshotOf(blocked), cellIndex(1, 2), cellIndex(0, 2)), std::nullopt);
+  const RoomRecord cornered = roomFromRows({"######", "#$   #", "#  @ #", "######"});
+  EXPECT_EQ(pushPath(snapshotOf(cornered), cellIndex(1, 1), cellIndex(2, 1)), std::nullopt);
+}
+
+TEST(PointingPlay, AClickChoosesABoxLetsItGoOrMovesTheMan) {
+  const RoomRecord room = roomFromRows({"########", "#@ $ $ #", "#      #", "########"});
+  const Snapshot snapshot = snapshotOf(room);
+  const int box = cellIndex(1, 3);
+  const int other = cellIndex(1, 5);
+  const auto expect = [&](std::optional<int> selected, int cell, std::optional<int> chosen, const std::string& steps) {
+    const Pointing pointing = pointAt(snapshot, selected, cell);
+    EXPECT_EQ(pointing.selected, chosen) << "click on " << cell;
+    EXPECT_EQ(pointing.steps, steps) << "click on " << cell;
+  };
+  // Without a box chosen: a box is chosen, a free cell walked to, a wall changes nothing.
+  expect(std::nullopt, box, box, "");
+  expect(std::nullopt, cellIndex(2, 1), std::nullopt, "d");
+  expect(std::nullopt, cellIndex(0, 2), std::nullopt, "");
+  // With one: the same box is let go, another one chosen instead, a free cell is where to push.
+  expect(box, box, std::nullopt, "");
+  expect(box, other, other, "");
+  expect(box, cellIndex(1, 4), std::nullopt, "rR");
+  // A push that cannot be done lets the box go and moves nothing, even to a cell the man could
+  // walk to: the box cannot leave the top row, and the other box stands in the way.
+  expect(box, cellIndex(2, 3), std::nullopt, "");
+  expect(box, cellIndex(1, 6), std::nullopt, "");
+  expect(other, cellIndex(1, 2), std::nullopt, "");
 }
 
 }  // namespace

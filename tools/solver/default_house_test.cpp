@@ -1,17 +1,15 @@
 // The bundled house: every record plays through the game's rules, and the solver makes its rooms again as well.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <filesystem>
 #include <optional>
 #include <string>
 
 #include "house/house_reader.h"
 #include "rules/replay.h"
+#include "scratch_folder.h"
 #include "solved_house.h"
 
 namespace tarvo::solver {
@@ -21,7 +19,6 @@ TEST(BundledHouse, EveryRecordReplaysThroughTheCoreAndSolvesItsRoom) {
   HouseRecord house;
   const HouseReadResult result = readHouseFile(TARVO_DEFAULT_HOUSE, house);
   ASSERT_TRUE(result.ok()) << result.describe();
-  EXPECT_EQ(house.houseName, "First House");
   ASSERT_EQ(house.roomCount, 16);
   long previousPushes = 0;
   for (int number = 1; number <= house.roomCount; ++number) {
@@ -30,7 +27,6 @@ TEST(BundledHouse, EveryRecordReplaysThroughTheCoreAndSolvesItsRoom) {
     ASSERT_EQ(room.recSolutions->size(), 1u);
     const std::string& steps = room.recSolutions->front();
     EXPECT_EQ(replayProblem(room, steps), std::nullopt);
-    EXPECT_EQ(room.recNames->front(), "TarvoPlim");
     EXPECT_EQ(room.recMoves->front(), std::to_string(steps.size()));
     EXPECT_EQ(room.recTimes->front(), recordTime(static_cast<int>(steps.size())));
     const long pushes = std::count_if(steps.begin(), steps.end(), [](char c) { return std::isupper(c) != 0; });
@@ -43,9 +39,8 @@ TEST(BundledHouse, EveryRecordReplaysThroughTheCoreAndSolvesItsRoom) {
 // has several best solutions the search may pick another one, so the rooms and the push and move
 // counts must match the committed file, and every new record must replay.
 TEST(BundledHouse, TheSolverMakesTheCommittedRoomsWithTheSameCounts) {
-  std::string folder = (std::filesystem::temp_directory_path() / "solver_test.XXXXXX").string();
-  ASSERT_NE(::mkdtemp(folder.data()), nullptr);
-  const std::string out = folder + "/default.hou";
+  const test::ScratchFolder folder;
+  const std::string out = folder.file("default.hou");
   const std::string command = std::string("'") + TARVO_SOLVE + "' --house 'First House' '" + TARVO_DEFAULT_ROOMS +
                               "' -o '" + out + "' 2>/dev/null";
   EXPECT_EQ(std::system(command.c_str()), 0);
@@ -68,7 +63,6 @@ TEST(BundledHouse, TheSolverMakesTheCommittedRoomsWithTheSameCounts) {
               std::count_if(oldSteps.begin(), oldSteps.end(), ::isupper));
     EXPECT_EQ(replayProblem(room, steps), std::nullopt);
   }
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace
