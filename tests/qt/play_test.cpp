@@ -11,7 +11,6 @@
 #include <QTreeView>
 
 #include "room_builder.h"
-#include "rules/cell.h"
 #include "rules/replay.h"
 
 namespace tarvo::test {
@@ -121,7 +120,8 @@ TEST_F(WindowTest, EachStripShowsOnlyItsFirstPageAtStartAndTheShownTabReloadsNot
 TEST_F(WindowTest, TheGameTabStartsPlayOverSoEveryRecordReplaysTheRoom) {
   FRMain& w = start();
   const RoomRecord& stored = w.state().house.rooms[0];
-  // A push, a look at another page and back: the stored room with no moves, history or undo.
+  // A push, a look at another page and back: the room starts over (what a start restores is the
+  // core's to check).
   for (int other : {2, 3}) {
     keys("66");
     ASSERT_EQ(man(), 24);
@@ -131,12 +131,8 @@ TEST_F(WindowTest, TheGameTabStartsPlayOverSoEveryRecordReplaysTheRoom) {
     key(Qt::Key_4);  // the man does not move off the "Game" page
     clickMainTab(1);
     EXPECT_EQ(man(), 22);
-    EXPECT_EQ(w.state().curRoom.cells[24], BOX);
-    EXPECT_TRUE(isMarkedCode(w.state().curRoom.cells[34]));
     EXPECT_EQ(board().tilesPainted(), 100);
     EXPECT_EQ(caption("BTmoveValue"), "0");
-    key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(man(), 22) << "nothing to undo";
   }
   answering<QDialog>(reject, [&] { keys("666"); });
   ASSERT_EQ(stored.recSolutions->size(), 1u);
