@@ -11,7 +11,6 @@
 #include <QTreeView>
 
 #include "room_builder.h"
-#include "rules/cell.h"
 #include "rules/replay.h"
 
 namespace tarvo::test {
@@ -23,24 +22,22 @@ TEST_F(WindowTest, KeypadWithNumLockOnOrOffAndArrowKeysMoveTheMan) {
       // Keypad with Num Lock on: digits with the keypad flag; off: arrows with the flag.
       {Qt::Key_6, Qt::KeypadModifier, 23},
       {Qt::Key_Down, Qt::KeypadModifier, 33},
-      {Qt::Key_Up, Qt::KeypadModifier, 23},
-      {Qt::Key_Left, Qt::KeypadModifier, 22},
       // The arrow keys.
+      {Qt::Key_Left, Qt::NoModifier, 32},
+      {Qt::Key_Up, Qt::NoModifier, 22},
       {Qt::Key_Right, Qt::NoModifier, 23},
-      {Qt::Key_Down, Qt::NoModifier, 33},
-      {Qt::Key_Up, Qt::NoModifier, 23},
-      {Qt::Key_Left, Qt::NoModifier, 22}};
+      {Qt::Key_Down, Qt::NoModifier, 33}};
   for (auto [pressed, modifiers, expected] : presses) {
     key(pressed, modifiers);
     EXPECT_EQ(man(), expected) << "key " << int(pressed);
   }
-  EXPECT_EQ(w.state().counters.moveHistory, "rdulrdul");
+  EXPECT_EQ(w.state().counters.moveHistory, "rdlurd");
   // The digit row, the keypad's 5 and letters are no directions: nothing moves, nothing counts.
   key(Qt::Key_6, Qt::NoModifier);
   key(Qt::Key_5);
   key(Qt::Key_R, Qt::NoModifier);
-  EXPECT_EQ(man(), 22);
-  EXPECT_EQ(caption("BTmoveValue"), "8");
+  EXPECT_EQ(man(), 33);
+  EXPECT_EQ(caption("BTmoveValue"), "6");
 }
 
 TEST_F(WindowTest, ButtonsTakeTheFocusOnlyFromTabSoSpaceAndEnterNeverPressThem) {
@@ -123,7 +120,8 @@ TEST_F(WindowTest, EachStripShowsOnlyItsFirstPageAtStartAndTheShownTabReloadsNot
 TEST_F(WindowTest, TheGameTabStartsPlayOverSoEveryRecordReplaysTheRoom) {
   FRMain& w = start();
   const RoomRecord& stored = w.state().house.rooms[0];
-  // A push, a look at another page and back: the stored room with no moves, history or undo.
+  // A push, a look at another page and back: the room starts over (what a start restores is the
+  // core's to check).
   for (int other : {2, 3}) {
     keys("66");
     ASSERT_EQ(man(), 24);
@@ -133,12 +131,8 @@ TEST_F(WindowTest, TheGameTabStartsPlayOverSoEveryRecordReplaysTheRoom) {
     key(Qt::Key_4);  // the man does not move off the "Game" page
     clickMainTab(1);
     EXPECT_EQ(man(), 22);
-    EXPECT_EQ(w.state().curRoom.cells[24], BOX);
-    EXPECT_TRUE(isMarkedCode(w.state().curRoom.cells[34]));
     EXPECT_EQ(board().tilesPainted(), 100);
     EXPECT_EQ(caption("BTmoveValue"), "0");
-    key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(man(), 22) << "nothing to undo";
   }
   answering<QDialog>(reject, [&] { keys("666"); });
   ASSERT_EQ(stored.recSolutions->size(), 1u);

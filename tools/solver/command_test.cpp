@@ -45,6 +45,10 @@ TEST(SolveCommand, PrintsCountsAndStepsOrSaysWhyNot) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "Room 1: malformed: 2 boxes but 1 goal\n");
 
+  run = solveText("", "#####\n#@x.#\n#####\n\n\n\n\n\n\n\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "Room 1: malformed: unknown symbol 'x' at line 2, column 3\n");
+
   run = solveText("", kCorridor + "#####\n#@$.#\n");
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.out.find("the room starting at line 12 has only 2 rows"), std::string::npos) << run.out;

@@ -19,6 +19,7 @@ TEST(BundledHouse, EveryRecordReplaysThroughTheCoreAndSolvesItsRoom) {
   HouseRecord house;
   const HouseReadResult result = readHouseFile(TARVO_DEFAULT_HOUSE, house);
   ASSERT_TRUE(result.ok()) << result.describe();
+  EXPECT_EQ(house.houseName, "First House");
   ASSERT_EQ(house.roomCount, 16);
   long previousPushes = 0;
   for (int number = 1; number <= house.roomCount; ++number) {
@@ -27,6 +28,7 @@ TEST(BundledHouse, EveryRecordReplaysThroughTheCoreAndSolvesItsRoom) {
     ASSERT_EQ(room.recSolutions->size(), 1u);
     const std::string& steps = room.recSolutions->front();
     EXPECT_EQ(replayProblem(room, steps), std::nullopt);
+    EXPECT_EQ(room.recNames->front(), "TarvoPlim");
     EXPECT_EQ(room.recMoves->front(), std::to_string(steps.size()));
     EXPECT_EQ(room.recTimes->front(), recordTime(static_cast<int>(steps.size())));
     const long pushes = std::count_if(steps.begin(), steps.end(), [](char c) { return std::isupper(c) != 0; });
