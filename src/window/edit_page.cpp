@@ -153,12 +153,13 @@ bool EditPage::eventFilter(QObject* watched, QEvent* event) {
     PICsprites_MouseDown(buttonNumber(mouse->button()), mouse->position().toPoint() - QPoint(kBorder, kBorder));
     return true;
   }
-  if (watched == BTeditMoins || watched == BTeditPlus) {
+  // Only presses and releases are mouse events: the buttons also get paint, hover and focus events.
+  if ((watched == BTeditMoins || watched == BTeditPlus) &&
+      (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease)) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     // A button takes only the left press; taking the others too sends their release here.
     if (type == QEvent::MouseButtonPress) return mouse->button() != Qt::LeftButton;
-    if (type == QEvent::MouseButtonRelease &&
-        static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) {
+    if (static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) {
       const int button = buttonNumber(mouse->button());
       watched == BTeditMoins ? BTeditMoins_MouseUp(button) : BTeditPlus_MouseUp(button);
     }
