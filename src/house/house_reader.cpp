@@ -9,9 +9,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "house/cp1252.h"
 #include "house/file_bytes.h"
 #include "house/house_format.h"
+#include "rules/cp1252.h"
 #include "rules/room_text.h"
 #include "rules/text_numbers.h"
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <charconv>
 
-#include "house/cp1252.h"
 #include "house/house_format.h"
+#include "rules/cp1252.h"
 #include "rules/room_text.h"
 
 namespace tarvo {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "house/cp1252.h"
+#include "rules/cp1252.h"
 #include "rules/symbols.h"
 #include "rules/text_numbers.h"
 

@@ -1,5 +1,5 @@
 // Windows-1252 on disk, UTF-8 inside: lossless for every byte.
-#include "house/cp1252.h"
+#include "rules/cp1252.h"
 
 #include <array>
 #include <cstdint>
