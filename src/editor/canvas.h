@@ -5,13 +5,9 @@
 #include <optional>
 
 #include "rules/game_state.h"
+#include "rules/mouse_buttons.h"
 
 namespace tarvo {
-
-// Mouse buttons as the editor's handlers receive them; a drag reports the sum of those held.
-inline constexpr int kLeftButton = 1;
-inline constexpr int kRightButton = 2;
-inline constexpr int kMiddleButton = 4;
 
 // The code a palette slot (column 0..3, row 0..2) carries; blank slots and points outside the
 // palette carry none.

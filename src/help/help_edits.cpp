@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "editor/canvas.h"
+#include "rules/mouse_buttons.h"
 #include "rules/play.h"
 
 namespace tarvo {

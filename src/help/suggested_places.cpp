@@ -2,7 +2,7 @@
 // reach and from which no box can ever be pushed onto a goal.
 #include "help/suggested_places.h"
 
-#include "editor/canvas.h"
+#include "rules/mouse_buttons.h"
 #include "solver/dead_cells.h"
 
 namespace tarvo {

@@ -2,10 +2,10 @@
 // board, the marks of a node click, the room choice and the store.
 #include <gtest/gtest.h>
 
-#include "editor/canvas.h"
 #include "help/help_edits.h"
 #include "help/help_tree.h"
 #include "room_builder.h"
+#include "rules/mouse_buttons.h"
 
 namespace tarvo::test {
 namespace {

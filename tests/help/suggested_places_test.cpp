@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "editor/canvas.h"
 #include "help/suggested_places.h"
 #include "room_builder.h"
+#include "rules/mouse_buttons.h"
 
 namespace tarvo::test {
 namespace {
