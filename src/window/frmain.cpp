@@ -94,7 +94,12 @@ FRMain::FRMain(Options options, QWidget* parent)
   game_->BTrecommence_Click();
 }
 
-FRMain::~FRMain() { qApp->removeEventFilter(this); }
+FRMain::~FRMain() {
+  qApp->removeEventFilter(this);
+  // The pages refer to state_ and sheets_, which are gone by the time QWidget's destructor
+  // would delete its children: the children go now, while both still stand.
+  while (QObject* child = findChild<QObject*>(QString(), Qt::FindDirectChildrenOnly)) delete child;
+}
 
 QString FRMain::dataFile(const QString& name) const {
   const QDir folder(programFolder_);
