@@ -29,8 +29,10 @@ class Search {
       : layout_(layout),
         limits_(limits),
         spare_(layout.hasSpareBoxes()),
+        prune_(limits.pruning != Limits::Pruning::None),
+        freeze_(limits.pruning == Limits::Pruning::Full),
         area_(manArea(layout, layout.man)),
-        dead_(spare_ ? CellSet{} : deadCells(layout, area_)),
+        dead_(spare_ || !prune_ ? CellSet{} : deadCells(layout, area_)),
         matching_(layout, area_),
         store_(limits.memoryBytes, limits.positions, limits.cancel) {}
 
@@ -73,7 +75,7 @@ class Search {
     return result;
   }
 
-  std::uint32_t lowerBound(const CellSet& boxes) const { return spare_ ? 0 : matching_.bound(boxes); }
+  std::uint32_t lowerBound(const CellSet& boxes) const { return spare_ || !prune_ ? 0 : matching_.bound(boxes); }
 
   // Every push from the position; false when the store is full.
   bool expand(std::uint32_t id, const Node& node) {
@@ -89,7 +91,7 @@ class Search {
         CellSet moved = boxes;
         moved.reset(box);
         moved.set(target);
-        if (!spare_ && freezesOffGoal(layout_, dead_, moved, target)) continue;
+        if (!spare_ && freeze_ && freezesOffGoal(layout_, dead_, moved, target)) continue;
         Node child;
         child.position = Position(moved, box);
         child.parent = id;
@@ -151,6 +153,8 @@ class Search {
   const Layout& layout_;
   const Limits& limits_;
   const bool spare_;
+  const bool prune_;   // dead cells and the lower bound
+  const bool freeze_;  // frozen boxes
   const CellSet area_;
   const CellSet dead_;  // empty when a box may be spared
   const GoalMatching matching_;

@@ -19,6 +19,10 @@ struct Limits {
   const std::atomic<bool>* cancel = nullptr;      // set it to stop the search within milliseconds
   // Called now and then with the positions kept so far, on the searching thread.
   std::function<void(std::size_t positions)> progress;
+  // For tests: the search with fewer of its shortcuts (dead cells, frozen boxes, the lower
+  // bound), which must change the positions kept and never the answer.
+  enum class Pruning { Full, NoFrozenBoxes, None };
+  Pruning pruning = Pruning::Full;
 };
 
 struct Solution {

@@ -110,6 +110,17 @@ TEST(Solver, ProvesHopelessRoomsWithoutSearchingThemThrough) {
   }
 }
 
+// Boxes pushed side by side against the goals' wall freeze there unless both stand on goals.
+TEST(Solver, DropsPositionsWithFrozenBoxesWithoutChangingTheAnswer) {
+  const RoomRecord room = roomFromRows({"########", "#...  .#", "#  $$$$#", "#  @   #", "########"});
+  expectOptimal(room, 10, 23);
+  Limits noFreezing;
+  noFreezing.pruning = Limits::Pruning::NoFrozenBoxes;
+  const SolveResult with = solve(snapshotOf(room)), without = solve(snapshotOf(room), noFreezing);
+  EXPECT_EQ(without.solution.moves, with.solution.moves);
+  EXPECT_LT(with.positions * 4, without.positions * 3) << with.positions << " against " << without.positions;
+}
+
 // Eight boxes in an open room, with a ninth to spare: with a box to spare no position is hopeless
 // by itself, so the search has a long way to go.
 RoomRecord longSearch() {
