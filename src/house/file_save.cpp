@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
@@ -124,7 +125,8 @@ mode_t currentUmask() {
 // The temporary file: closed and removed unless it was put in place.
 class TemporaryFile {
  public:
-  TemporaryFile(int descriptor, std::string path) : descriptor_(descriptor), path_(std::move(path)) {}
+  TemporaryFile(int descriptor, std::string path, const SaveCalls& calls)
+      : descriptor_(descriptor), path_(std::move(path)), calls_(calls) {}
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
   ~TemporaryFile() {
@@ -137,7 +139,7 @@ class TemporaryFile {
   // Closing reports a failed write on some file systems, so its result counts. On EINTR
   // Linux has closed the file all the same.
   int close() {
-    const int result = ::close(descriptor_);
+    const int result = calls_.close(descriptor_);
     descriptor_ = -1;
     return result == 0 || errno == EINTR ? 0 : errno;
   }
@@ -146,14 +148,15 @@ class TemporaryFile {
  private:
   int descriptor_;
   std::string path_;
+  const SaveCalls& calls_;
   bool placed_ = false;
 };
 
 // Returns 0 or the error number; write may take fewer bytes than asked, and a signal may
 // interrupt it before it takes any.
-int writeAll(int descriptor, std::string_view bytes) {
+int writeAll(const SaveCalls& calls, int descriptor, std::string_view bytes) {
   while (!bytes.empty()) {
-    const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+    const ssize_t written = calls.write(descriptor, bytes.data(), bytes.size());
     if (written < 0) {
       if (errno == EINTR) continue;
       return errno;
@@ -164,8 +167,8 @@ int writeAll(int descriptor, std::string_view bytes) {
   return 0;
 }
 
-int syncFile(int descriptor) {
-  while (::fsync(descriptor) != 0) {
+int syncFile(const SaveCalls& calls, int descriptor) {
+  while (calls.fsync(descriptor) != 0) {
     if (errno != EINTR) return errno;
   }
   return 0;
@@ -188,13 +191,15 @@ int takeOverMode(int descriptor, const Target& target) {
 void syncFolder(const std::string& path) {
   const int folder = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (folder < 0) return;
-  syncFile(folder);
+  syncFile(systemSaveCalls(), folder);
   ::close(folder);
 }
 
 }  // namespace
 
-SaveResult saveFileSafely(const std::string& path, std::string_view bytes) {
+SaveCalls systemSaveCalls() { return {::write, ::fsync, ::close, ::rename}; }
+
+SaveResult saveFileSafely(const std::string& path, std::string_view bytes, const SaveCalls& calls) {
   Target target;
   if (std::optional<SaveResult> error = findTarget(path, target)) return *error;
   if (target.exists && !S_ISREG(target.status.st_mode)) {
@@ -211,13 +216,13 @@ SaveResult saveFileSafely(const std::string& path, std::string_view bytes) {
     return failure(error, "cannot write a new file in " + shownFolder(target.path) +
                               ", so the house was not saved: " + systemText(error));
   }
-  TemporaryFile temporary(descriptor, pattern);
+  TemporaryFile temporary(descriptor, pattern, calls);
   ::fcntl(descriptor, F_SETFD, FD_CLOEXEC);
 
-  int error = writeAll(descriptor, bytes);
+  int error = writeAll(calls, descriptor, bytes);
   if (error == 0) error = takeOverMode(descriptor, target);
   // A full disk may only show here, when the data is written out.
-  if (error == 0) error = syncFile(descriptor);
+  if (error == 0) error = syncFile(calls, descriptor);
   if (error == 0) error = temporary.close();
   if (error != 0) {
     std::string description =
@@ -227,7 +232,7 @@ SaveResult saveFileSafely(const std::string& path, std::string_view bytes) {
     return failure(error, description + ": " + reason);
   }
 
-  if (::rename(temporary.path().c_str(), target.path.c_str()) != 0) {
+  if (calls.rename(temporary.path().c_str(), target.path.c_str()) != 0) {
     error = errno;
     return failure(error, "cannot put the new file in place of " + target.path +
                               ", so the house was not saved: " + systemText(error));

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +17,7 @@
 #include <functional>
 #include <iostream>
 #include <sstream>
+#include <tuple>
 
 #include "house/file_bytes.h"
 #include "house/file_save.h"
@@ -454,22 +454,49 @@ TEST_F(FileSave, AFolderThatTakesNoNewFileLeavesTheFileAsItWasAndIsNamed) {
   EXPECT_EQ(names(), (Names{"house.hou", "plain"}));
 }
 
-// The write itself fails part way, as on a full disk. The window ignores SIGXFSZ, so a file
-// size limit shows as EFBIG.
-TEST_F(FileSave, AWriteThatFailsPartWayLeavesTheOldFileAndReportsTheSystemsError) {
+// Each system call of the save fails in turn, as on a full or failing disk: the file that was
+// there stays, no temporary file is left, and the message names the system's error.
+TEST_F(FileSave, EachCallThatFailsLeavesTheOldFileAndNamesTheError) {
   write("house.hou", kOld);
-  const auto limitFileSize = [] {
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = 64;
-    return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+  const std::string notWritten = "cannot write the house in a new file in " + folder_ + ", so it was not saved and " +
+                                 path("house.hou") + " is as it was: ";
+  const auto fails = [](int error) {
+    return [error](auto...) {
+      errno = error;
+      return -1;
+    };
   };
-  expectNotSavedInChild(limitFileSize, path("house.hou"), std::string(64 << 10, 'x'), EFBIG,
-                        "cannot write the house in a new file in " + folder_ + ", so it was not saved and " +
-                            path("house.hou") + " is as it was: File too large");
-  EXPECT_EQ(read("house.hou"), kOld);
-  EXPECT_EQ(names(), Names{"house.hou"});
+  int pieces = 0;
+  SaveCalls fullDisk = systemSaveCalls(), failedSync = fullDisk, failedClose = fullDisk, failedRename = fullDisk;
+  fullDisk.write = [&](int file, const void* bytes, std::size_t) -> ssize_t {
+    return pieces++ == 0 ? ::write(file, bytes, 5) : fails(ENOSPC)();
+  };
+  failedSync.fsync = fails(EIO);
+  failedClose.close = [&](int file) { return ::close(file) + fails(EIO)(); };  // closed all the same, as on Linux
+  failedRename.rename = fails(ENOSPC);
+  for (const auto& [calls, error, description] :
+       {std::tuple{fullDisk, ENOSPC, notWritten},
+        {failedSync, EIO, notWritten},
+        {failedClose, EIO, notWritten},
+        {failedRename, ENOSPC,
+         "cannot put the new file in place of " + path("house.hou") + ", so the house was not saved: "}}) {
+    const SaveResult saved = saveFileSafely(path("house.hou"), kNew, calls);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.errorNumber, error);
+    EXPECT_EQ(saved.description, description + std::strerror(error));
+    EXPECT_EQ(read("house.hou"), kOld);
+    EXPECT_EQ(names(), Names{"house.hou"});
+  }
+
+  // A write may take a few bytes at a time, and a signal may interrupt it or the flush.
+  SaveCalls slow = systemSaveCalls();
+  slow.write = [&](int file, const void* bytes, std::size_t size) -> ssize_t {
+    return ++pieces % 2 == 0 ? fails(EINTR)() : ::write(file, bytes, std::min<std::size_t>(size, 3));
+  };
+  slow.fsync = [&](int file) { return ++pieces % 2 == 0 ? fails(EINTR)() : ::fsync(file); };
+  const SaveResult whole = saveFileSafely(path("house.hou"), kNew, slow);
+  EXPECT_TRUE(whole.ok) << whole.description;
+  EXPECT_EQ(read("house.hou"), kNew);
 }
 
 }  // namespace
