@@ -103,6 +103,7 @@ TEST(HelpMarks, PlaceMarksAddUpACoupleShowsAloneDeleteKeepsNumbersAndThePageRoom
   EXPECT_FALSE(deleteCouple(room, 0) || deleteCouple(room, 4));
   EXPECT_TRUE(deleteCouple(room, 2));
   EXPECT_EQ(couples(room), (Couples{{21, 22}, {0, 0}, {25, 26}}));
+  EXPECT_TRUE(deleteCouple(room, 3)) << "the last couple too";
 
   prepareHelpRoom(room);
   EXPECT_TRUE(room.cells == roomFromRows({"#########", "#  .     ", "          "}).cells) << roomText(room);

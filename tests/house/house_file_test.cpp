@@ -24,6 +24,7 @@
 #include "house/house_reader.h"
 #include "house/house_writer.h"
 #include "room_builder.h"
+#include "rules/cp1252.h"
 #include "scratch_folder.h"
 
 namespace tarvo::test {
@@ -233,6 +234,43 @@ TEST(HouseReader, AHouseHoldsRecordsUpToTheBound) {
   HouseReadResult refused = readHouse(joined(lines), house);
   EXPECT_EQ(refused.line, 18) << refused.describe();
   EXPECT_EQ(house.rooms[0].recNames->size(), static_cast<std::size_t>(kMaxHouseRecords));
+
+  // The bound is the house's, not each room's: rooms of half of it, one record and half of it.
+  const Texts room = example();
+  lines.assign(room.begin(), room.begin() + 4);
+  lines[3] = "NUMBER OF ROOM:3";
+  for (std::int64_t count : {kMaxHouseRecords / 2, std::int64_t{1}, kMaxHouseRecords / 2}) {
+    lines.insert(lines.end(), room.begin() + 4, room.begin() + 17);
+    lines.push_back("NUMBER OF RECCORD:" + std::to_string(count));
+    lines.resize(lines.size() + static_cast<std::size_t>(count), "\t\t\t");
+  }
+  refused = readHouse(joined(lines), house);
+  EXPECT_EQ(refused.line, static_cast<int>(lines.size() - kMaxHouseRecords / 2)) << refused.describe();
+}
+
+// Every byte but the line ends and TAB, at every place of fields of 1 to 17 bytes (ASCII is
+// told eight bytes at a time), reads as its character and is written back as the same byte,
+// in the house name and in each field of a record.
+TEST(HouseReader, EveryByteOfTheCodePageComesBackAtEveryPlaceOfAField) {
+  const Texts base = example();
+  for (int byte = 0; byte < 256; ++byte) {
+    if (byte == '\r' || byte == '\n' || byte == '\t') continue;
+    const std::string character = cp1252ToUtf8(std::string(1, static_cast<char>(byte)));
+    for (std::size_t size = 1; size <= 17; ++size) {
+      for (std::size_t at = 0; at < size; ++at) {
+        std::string field(size, 'a'), value(size - 1, 'a');
+        field[at] = static_cast<char>(byte);
+        value.insert(at, character);
+        Texts lines = base;
+        lines[2] = "HOUSE's NAME:" + field;
+        lines[18] = field + "\t" + field + "\t" + field + "\t" + field + "\t";
+        const HouseRecord house = readOrFail(joined(lines));
+        ASSERT_EQ(house.houseName, value) << byte << " at " << at << " of " << size;
+        ASSERT_EQ(records(house.rooms[0]), Texts{value + "|" + value + "|" + value + "|" + value});
+        ASSERT_EQ(writeHouse(house), joined(lines)) << byte << " at " << at << " of " << size;
+      }
+    }
+  }
 }
 
 TEST(HouseFiles, OnlyRegularFilesUpToTheSizeBoundAreRead) {

@@ -15,7 +15,8 @@ TEST(CommandLine, OneHouseFileOrHelpOrVersionAndNothingElse) {
   EXPECT_EQ(house.houseFile, "rooms/My House.hou");
   EXPECT_EQ(parseCommandLine({"--version"}).action, Action::Version);
   EXPECT_EQ(parseCommandLine({"--version", "--help"}).action, Action::Help);
-  for (const auto& refused : {std::vector<std::string>{"a.hou", "b.hou"}, {"--fast"}, {"-x", "a.hou"}}) {
+  EXPECT_EQ(parseCommandLine({"--help", "--version"}).action, Action::Help);
+  for (const auto& refused : {std::vector<std::string>{"a.hou", "b.hou"}, {"--fast"}, {"-x"}}) {
     const CommandLine line = parseCommandLine(refused);
     EXPECT_EQ(line.action, Action::UsageError) << refused.front();
     EXPECT_FALSE(line.problem.empty());
