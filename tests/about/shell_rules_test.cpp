@@ -16,6 +16,8 @@ TEST(ShellRules, ExecutablesOpenHiddenUnlessNothingIsPassedAlong) {
 
 TEST(ShellRules, RefusalsGiveTheirNumberAndWordingAndSuccessGivesNone) {
   for (std::int64_t success : {33, 42, -1}) EXPECT_EQ(shellFailure(success), std::nullopt) << success;
+  EXPECT_EQ(shellFailure(32)->errorNumber, 48);
+  EXPECT_EQ(shellNumberOfOpenerExit(3), 31) << "no tool for this kind of target";
   EXPECT_EQ(shellFailure(shellNumberOfOpenerExit(0)), std::nullopt);
   EXPECT_EQ(shellFailureText(*shellFailure(2)), "Erreur 53\r\nFile not found");
   EXPECT_EQ(shellFailureText(*shellFailure(31)),

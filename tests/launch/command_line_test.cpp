@@ -14,7 +14,7 @@ TEST(CommandLine, OneHouseFileOrHelpOrVersionAndNothingElse) {
   EXPECT_EQ(house.action, Action::Play);
   EXPECT_EQ(house.houseFile, "rooms/My House.hou");
   EXPECT_EQ(parseCommandLine({"--version"}).action, Action::Version);
-  EXPECT_EQ(parseCommandLine({"--version", "--help"}).action, Action::Help);
+  EXPECT_EQ(parseCommandLine({"--version", "-h"}).action, Action::Help);
   EXPECT_EQ(parseCommandLine({"--help", "--version"}).action, Action::Help);
   for (const auto& refused : {std::vector<std::string>{"a.hou", "b.hou"}, {"--fast"}, {"-x"}}) {
     const CommandLine line = parseCommandLine(refused);

@@ -101,23 +101,5 @@ TEST_F(MousePlayTest, AChosenBoxIsPushedRoundACornerAndItsCompletionRecordsAndEn
   EXPECT_EQ(*stored.recNames, Texts{"Mo"});
 }
 
-TEST_F(MousePlayTest, APushThatCannotBeDoneLetsTheBoxGoAndMovesNothing) {
-  FRMain& w = start();  // the man on 22, the box on 24 against the top wall
-  clickCell(24);
-  ASSERT_TRUE(selection().isVisible());
-  {
-    DialogScript none;  // no message: the outline going is the answer
-    clickCell(34);      // the man could walk there; the box could never be pushed there
-    QTest::qWait(kThreeSteps);
-  }
-  EXPECT_FALSE(selection().isVisible());
-  EXPECT_EQ(moves(), 0);
-  EXPECT_EQ(man(), 22);
-  EXPECT_EQ(w.state().curRoom.cells[24], BOX);
-  // With the box let go, the same click is a walk.
-  clickCell(34);
-  ASSERT_TRUE(waitFor([&] { return man() == 34; }));
-}
-
 }  // namespace
 }  // namespace tarvo::test
