@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# Makes each plausible one-line fault listed in tests/mutants.txt (a mutant) in turn in a scratch
+# copy of the tree, rebuilds the core tests there and runs them: a mutant that no test fails is
+# missed. Prints each mutant as caught or missed, then the kill rate and the time it took. The
+# work tree is never changed. A maintainer's tool, not part of the test command.
+#
+#   scripts/mutants.sh [SCRATCH_DIR]       default: a folder under $TMPDIR kept between runs, so
+#                                          that each rebuild compiles only the mutated file
+#   MUTANTS_ONLY=src/house scripts/mutants.sh   only the mutants of files whose path holds this
+#   MUTANTS_TIMEOUT=300 scripts/mutants.sh      seconds the core tests may take (default 180)
+#
+# tests/mutants.txt holds one mutant a line: the file, the text to find and the text to put in
+# its place, separated by TABs ("\n" in either text stands for a line break, "\t" for a TAB and
+# "\\" for a backslash);
+# the text must occur exactly once in the file. A fourth field "unseen" marks a mutant that
+# changes nothing a user can see: it is listed but left out of the rate. Lines starting with "#"
+# and empty lines are skipped. Exits non-zero when a mutant a user could see is missed.
+set -euo pipefail
+
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+scratch="${1:-${TMPDIR:-/tmp}/tarvo-mutants-$(printf '%s' "$repo" | md5sum | cut -c1-8)}"
+case "$scratch" in /*) ;; *) scratch="$PWD/$scratch" ;; esac
+only="${MUTANTS_ONLY:-}"
+seconds="${MUTANTS_TIMEOUT:-180}"
+tree="$scratch/tree"
+build="$scratch/build"
+list="$repo/tests/mutants.txt"
+started=$SECONDS
+
+# The scratch tree follows the work tree as it stands, committed or not. Only files that differ
+# are copied, with a new time, so the build folder stays valid and rebuilds what changed.
+mkdir -p "$tree"
+(cd "$repo" && git ls-files -z --cached --others --exclude-standard) | sort -z >"$scratch/files"
+while IFS= read -r -d '' file; do
+  [ -f "$repo/$file" ] || continue
+  if ! cmp -s "$repo/$file" "$tree/$file"; then
+    mkdir -p "$(dirname "$tree/$file")"
+    cp "$repo/$file" "$tree/$file"
+  fi
+done <"$scratch/files"
+(cd "$tree" && find . -type f -printf '%P\0' | sort -z) >"$scratch/copied"
+comm -z -23 "$scratch/copied" "$scratch/files" | (cd "$tree" && xargs -0 -r rm -f)
+
+cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 \
+  -DTARVO_GUI=OFF -DTARVO_BENCH=OFF >/dev/null
+
+# Builds the core tests and runs them: 0 when all pass, 1 when one fails, 2 when the build fails.
+run_tests() {
+  ninja -C "$build" core_tests >"$scratch/build.log" 2>&1 || return 2
+  local status=0
+  timeout "$seconds" "$build/tests/core_tests" --gtest_fail_fast >"$scratch/tests.log" 2>&1 || status=$?
+  case "$status" in 0) return 0 ;; 124) return 3 ;; *) return 1 ;; esac
+}
+
+status=0
+run_tests || status=$?
+if [ "$status" -ne 0 ]; then
+  echo "The tests do not pass without a mutant; see $scratch/build.log and $scratch/tests.log" >&2
+  exit 2
+fi
+
+# "\\" is a backslash, "\n" a line break and "\t" a TAB.
+expand() {
+  local text="${1//\\\\/$'\x01'}"
+  text="${text//\\n/$'\n'}"
+  text="${text//\\t/$'\t'}"
+  printf '%s' "${text//$'\x01'/\\}"
+}
+
+seen=0
+seen_caught=0
+unseen=0
+unseen_caught=0
+broken=0
+number=0
+while IFS= read -r entry || [ -n "$entry" ]; do
+  case "$entry" in '' | '#'*) continue ;; esac
+  # Split by hand: read would take a run of TABs for one, and a replacement may be empty.
+  file="${entry%%$'\t'*}"
+  rest="${entry#*$'\t'}"
+  find="${rest%%$'\t'*}"
+  rest="${rest#*$'\t'}"
+  replace="${rest%%$'\t'*}"
+  mark=""
+  [[ "$rest" == *$'\t'* ]] && mark="${rest#*$'\t'}"
+  number=$((number + 1))
+  [[ -z "$only" || "$file" == *"$only"* ]] || continue
+  find="$(expand "$find")"
+  replace="$(expand "$replace")"
+  original="$(cat "$tree/$file"; printf x)"
+  original="${original%x}"
+  rest="${original//"$find"/}"
+  occurrences=$(((${#original} - ${#rest}) / ${#find}))
+  before="${original%%"$find"*}"
+  line=$(($(printf '%s' "$before" | wc -l) + 1))
+  shown="$(printf '%s' "${find%%$'\n'*}" | sed 's/^ *//' | cut -c1-60)"
+  where=$(printf '%3d %s:%d  %s' "$number" "$file" "$line" "$shown")
+  if [ "$occurrences" -ne 1 ]; then
+    echo "ERROR   $where  (the text occurs $occurrences times)"
+    broken=$((broken + 1))
+    continue
+  fi
+  printf '%s' "${original/"$find"/"$replace"}" >"$tree/$file"
+  status=0
+  run_tests || status=$?
+  printf '%s' "$original" >"$tree/$file"
+  case "$status" in
+    0) verdict=missed ;;
+    1) verdict=caught ;;
+    3) verdict="caught, time-out" ;;
+    *)
+      echo "ERROR   $where  (does not build)"
+      broken=$((broken + 1))
+      continue
+      ;;
+  esac
+  if [ "$mark" = unseen ]; then
+    unseen=$((unseen + 1))
+    [ "$verdict" != missed ] && unseen_caught=$((unseen_caught + 1))
+    verdict="$verdict, unseen"
+  else
+    seen=$((seen + 1))
+    [ "$verdict" != missed ] && seen_caught=$((seen_caught + 1))
+    [ "$verdict" = missed ] && verdict=MISSED
+  fi
+  printf '%-15s %s\n' "$verdict" "$where"
+done <"$list"
+
+echo
+if [ "$seen" -gt 0 ]; then
+  echo "Caught $seen_caught of $seen mutants a user could see: $((100 * seen_caught / seen))%."
+fi
+echo "Mutants that change nothing a user can see: $unseen ($unseen_caught of them caught all the same)."
+[ "$broken" -eq 0 ] || echo "Mutants that could not be made or built: $broken."
+echo "Time: $((SECONDS - started)) s."
+[ "$seen_caught" -eq "$seen" ] && [ "$broken" -eq 0 ]
