@@ -48,7 +48,8 @@ cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_
 run_tests() {
   ninja -C "$build" core_tests >"$scratch/build.log" 2>&1 || return 2
   local status=0
-  timeout "$seconds" "$build/tests/core_tests" --gtest_fail_fast >"$scratch/tests.log" 2>&1 || status=$?
+  # From the scratch folder: a mutant may write where it should not, such as the current folder.
+  (cd "$scratch" && timeout "$seconds" "$build/tests/core_tests" --gtest_fail_fast) >"$scratch/tests.log" 2>&1 || status=$?
   case "$status" in 0) return 0 ;; 124) return 3 ;; *) return 1 ;; esac
 }
 
