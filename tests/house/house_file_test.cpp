@@ -226,28 +226,25 @@ TEST(HouseReader, MessagesSayWhatIsWrongAndQuoteAtMostSixtyCharacters) {
                 "\", which is not two cells joined by \",\"");
 }
 
-TEST(HouseReader, AHouseHoldsRecordsUpToTheBound) {
-  Texts lines = example(18, "NUMBER OF RECCORD:" + std::to_string(kMaxHouseRecords));
-  lines.resize(lines.size() - 1 + kMaxHouseRecords, "\t\t\t");
-  HouseRecord house = readOrFail(joined(lines));
-  EXPECT_EQ(house.rooms[0].recNames->size(), static_cast<std::size_t>(kMaxHouseRecords));
-  lines[17] = "NUMBER OF RECCORD:" + std::to_string(kMaxHouseRecords + 1);
-  lines.push_back("\t\t\t");
-  HouseReadResult refused = readHouse(joined(lines), house);
-  EXPECT_EQ(refused.line, 18) << refused.describe();
-  EXPECT_EQ(house.rooms[0].recNames->size(), static_cast<std::size_t>(kMaxHouseRecords));
-
-  // The bound is the house's, not each room's: rooms of half of it, one record and half of it.
+// The bound is the house's, not each room's: rooms of half of it, one record and half of it less
+// one, then half of it.
+TEST(HouseReader, AHouseHoldsRecordsUpToTheBoundInAllItsRooms) {
   const Texts room = example();
-  lines.assign(room.begin(), room.begin() + 4);
-  lines[3] = "NUMBER OF ROOM:3";
-  for (std::int64_t count : {kMaxHouseRecords / 2, std::int64_t{1}, kMaxHouseRecords / 2}) {
-    lines.insert(lines.end(), room.begin() + 4, room.begin() + 17);
-    lines.push_back("NUMBER OF RECCORD:" + std::to_string(count));
-    lines.resize(lines.size() + static_cast<std::size_t>(count), "\t\t\t");
-  }
-  refused = readHouse(joined(lines), house);
-  EXPECT_EQ(refused.line, static_cast<int>(lines.size() - kMaxHouseRecords / 2)) << refused.describe();
+  const auto threeRooms = [&](std::int64_t last) {
+    Texts lines(room.begin(), room.begin() + 4);
+    lines[3] = "NUMBER OF ROOM:3";
+    for (std::int64_t count : {kMaxHouseRecords / 2, std::int64_t{1}, last}) {
+      lines.insert(lines.end(), room.begin() + 4, room.begin() + 17);
+      lines.push_back("NUMBER OF RECCORD:" + std::to_string(count));
+      lines.resize(lines.size() + static_cast<std::size_t>(count), "\t\t\t");
+    }
+    return joined(lines);
+  };
+  HouseRecord house = readOrFail(threeRooms(kMaxHouseRecords / 2 - 1));
+  EXPECT_EQ(house.rooms[2].recNames->size(), static_cast<std::size_t>(kMaxHouseRecords / 2 - 1));
+  const HouseReadResult refused = readHouse(threeRooms(kMaxHouseRecords / 2), house);
+  EXPECT_EQ(refused.line, 4 + 3 * 14 + kMaxHouseRecords / 2 + 1) << refused.describe();
+  EXPECT_EQ(house.rooms[2].recNames->size(), static_cast<std::size_t>(kMaxHouseRecords / 2 - 1));
 }
 
 // Every byte but the line ends and TAB, at every place of fields of 1 to 17 bytes (ASCII is

@@ -111,7 +111,8 @@ TEST_F(HelpTest, SavedListsStayAcrossRoomChangesAndMarkTheGameBoard) {
   EXPECT_NE(tileImage(board(), 23), tileImage(board(), 32)) << "the place shows on the board";
 }
 
-TEST_F(HelpTest, SuggestListsAndMarksTheHopelessCellsUntilSaved) {
+// Which cells, their marks and that they go unless saved are the core's to check.
+TEST_F(HelpTest, SuggestListsAndShowsTheHopelessCells) {
   // The goal on the top side keeps that wall alive but for its corners.
   const RoomText sides{{"#######---", "#  .  #---", "#     #---", "#@ $  #---", "#######---"}, "21;", "", {}};
   writeFile("default.hou", houseFile("Sides", {sides}));
@@ -122,10 +123,7 @@ TEST_F(HelpTest, SuggestListsAndMarksTheHopelessCellsUntilSaved) {
   EXPECT_EQ(texts(heading(0)), (QStringList{"21", "11", "15", "25", "31", "32", "33", "34", "35"}));
   EXPECT_TRUE(heading(0)->isExpanded());
   EXPECT_EQ(status(), "8 places added");
-  EXPECT_TRUE(marked(11) && marked(35) && !marked(22));
   EXPECT_NE(tileImage(picture("PIChelp"), 33), floor) << "the board shows the new marks";
-  click("BThelpPlus");
-  EXPECT_EQ(texts(heading(0)), QStringList{"21"}) << "not saved: gone";
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include <QTreeView>
 
 #include "room_builder.h"
-#include "rules/replay.h"
 
 namespace tarvo::test {
 namespace {
@@ -118,10 +117,9 @@ TEST_F(WindowTest, EachStripShowsOnlyItsFirstPageAtStartAndTheShownTabReloadsNot
 }
 
 TEST_F(WindowTest, TheGameTabStartsPlayOverSoEveryRecordReplaysTheRoom) {
-  FRMain& w = start();
-  const RoomRecord& stored = w.state().house.rooms[0];
-  // A push, a look at another page and back: the room starts over (what a start restores is the
-  // core's to check).
+  start();
+  // A push, a look at another page and back: the room starts over (what a start restores, and
+  // that a record then replays, is the core's to check).
   for (int other : {2, 3}) {
     keys("66");
     ASSERT_EQ(man(), 24);
@@ -134,10 +132,6 @@ TEST_F(WindowTest, TheGameTabStartsPlayOverSoEveryRecordReplaysTheRoom) {
     EXPECT_EQ(board().tilesPainted(), 100);
     EXPECT_EQ(caption("BTmoveValue"), "0");
   }
-  answering<QDialog>(reject, [&] { keys("666"); });
-  ASSERT_EQ(stored.recSolutions->size(), 1u);
-  EXPECT_EQ(stored.recMoves->front(), "3");
-  EXPECT_EQ(replayProblem(stored, stored.recSolutions->front()), std::nullopt) << stored.recSolutions->front();
 }
 
 TEST_F(WindowTest, OptionTabPaintsTheStoredRoomWithoutMarksAndItsStripsSwitchPages) {

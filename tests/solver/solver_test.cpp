@@ -65,11 +65,8 @@ void expectOptimal(const RoomRecord& room, int pushes, int moves) {
   EXPECT_EQ(replayProblem(room, result.solution.steps), std::nullopt) << result.solution.steps;
 }
 
+// Random rooms below check the fewest pushes and moves against other searches.
 TEST(Solver, FindsTheFewestPushesThenTheFewestMoves) {
-  // The same four pushes can be made in many orders; the order decides how far the man walks.
-  expectOptimal(roomFromRows({"#######", "#     #", "#  .  #", "#   $ #", "# @$ .#", "#     #", "#######"}), 4, 6);
-  // Two boxes side by side, taken up past a stub of wall one at a time.
-  expectOptimal(roomFromRows({"-######", "-#.  .#", "##  # #", "# $$  #", "#@  ###", "#####--"}), 6, 15);
   // Shoving the box up twice and bringing it down the right-hand side takes 14 moves but 5
   // pushes; pushes count first.
   const RoomRecord fewerMoves =
@@ -271,13 +268,6 @@ TEST(PointingPlay, WalksTheShortestWayAroundWallsAndBoxes) {
   EXPECT_EQ(walkPath(snapshotOf(room), cellIndex(2, 5)), std::nullopt) << "a box";
   const RoomRecord shut = roomFromRows({"#######", "#@ #  #", "#######"});
   EXPECT_EQ(walkPath(snapshotOf(shut), cellIndex(1, 4)), std::nullopt) << "behind a wall";
-}
-
-// The fewest pushes and moves, and the cells a box cannot reach, are checked on random rooms below.
-TEST(PointingPlay, PushesABoxOnlyWhereOneStands) {
-  const RoomRecord room = roomFromRows({"########", "#@$ $  #", "########"});
-  EXPECT_EQ(pushPath(snapshotOf(room), cellIndex(1, 3), cellIndex(1, 5)), std::nullopt);
-  EXPECT_EQ(pushPath(snapshotOf(room), cellIndex(1, 2), cellIndex(1, 2)), "");
 }
 
 TEST(PointingPlay, AClickChoosesABoxLetsItGoOrMovesTheMan) {
