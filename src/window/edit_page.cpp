@@ -11,10 +11,13 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <memory>
+
 #include "editor/canvas.h"
 #include "editor/commands.h"
 #include "editor/room_check.h"
 #include "platform/look.h"
+#include "platform/message_box.h"
 #include "platform/picture_area.h"
 #include "platform/solver_run.h"
 #include "platform/sprite_sheets.h"
@@ -179,7 +182,9 @@ void EditPage::PICsprites_MouseDown(int button, QPoint position) {
       context_.sheets.sheet(SpriteSheet::Large).copy(tile->column * size, tile->row * size, size, size));
 }
 
-void EditPage::paintCell(int cell) { drawCell(*PICedit, SpriteSheet::Large, cell, context_.state.curRoom.cells[cell]); }
+void EditPage::paintCell(int cell) {
+  drawCell(*PICedit, SpriteSheet::Large, cell, context_.state.editRoom.room.cells[cell]);
+}
 
 void EditPage::PICedit_MouseDown(int button, QPoint position) {
   if (!paletteShown()) return;
@@ -197,25 +202,40 @@ void EditPage::PICedit_MouseMove(int buttons, QPoint position) {
   }
 }
 
-void EditPage::afterRoomChoice(int button) {
+void EditPage::afterRoomChoice() {
   dropCheck();
-  if (button == kLeftButton) showRoomNumber(context_.state.house.currentRoom);
   drawWorkingRoom();
 }
 
 void EditPage::BTeditMoins_MouseUp(int button) {
   editPreviousRoom(context_.state, button);
-  afterRoomChoice(button);
+  afterRoomChoice();
 }
 
 void EditPage::BTeditPlus_MouseUp(int button) {
   editNextRoom(context_.state, button);
-  afterRoomChoice(button);
+  afterRoomChoice();
 }
 
 void EditPage::BTeditSave_Click() {
   dropCheck();
-  if (storeRoom(context_.state)) emit roomStored(context_.state.house.currentRoom - 1);
+  const std::optional<RoomStore> store = prepareStore(context_.state);
+  if (!store) return;
+  if (store->dropped > 0) {
+    const std::unique_ptr<QMessageBox> question(makeMessageBox(QMessageBox::Question, window()->windowTitle(),
+                                                               QString::fromStdString(storeQuestion(*store)), this));
+    question->setStandardButtons(QMessageBox::Cancel);
+    QPushButton* storeButton = question->addButton(QStringLiteral("Store"), QMessageBox::AcceptRole);
+    question->setDefaultButton(QMessageBox::Cancel);
+    question->exec();
+    if (question->clickedButton() != storeButton) {
+      showStatus(QStringLiteral("nothing stored"));
+      return;
+    }
+  }
+  commitStore(context_.state, *store);
+  showStatus(QString::fromStdString(describeStore(*store)));
+  emit roomStored(store->number - 1);
 }
 
 void EditPage::shift(Direction direction) {
@@ -225,7 +245,7 @@ void EditPage::shift(Direction direction) {
 }
 
 void EditPage::BTexport_Click() {
-  TXTimport->setPlainText(QString::fromStdString(exportRoomText(context_.state.curRoom)));
+  TXTimport->setPlainText(QString::fromStdString(exportRoomText(context_.state.editRoom.room)));
 }
 
 void EditPage::BTimport_Click() {
@@ -234,13 +254,24 @@ void EditPage::BTimport_Click() {
   QTextBlock block = TXTimport->document()->firstBlock();
   for (int row = 0; row < kRows && block.isValid(); ++row, block = block.next())
     lines += block.text() + QLatin1Char('\n');
-  importRoomText(context_.state.curRoom, lines.toStdString());
+  importRoomText(context_.state.editRoom.room, lines.toStdString());
   dropCheck();
   drawWorkingRoom();
 }
 
+void EditPage::showForEditing() {
+  loadRoomForEditing(context_.state);
+  drawWorkingRoom();
+}
+
+void EditPage::showAgain() {
+  if (editCurrentRoom(context_.state)) dropCheck();
+  drawWorkingRoom();
+}
+
 void EditPage::drawWorkingRoom() {
-  drawRoom(*PICedit, SpriteSheet::Large, context_.state.curRoom, context_.state.counters.moveCount);
+  showRoomNumber(context_.state.editRoom.number);
+  drawRoom(*PICedit, SpriteSheet::Large, context_.state.editRoom.room, context_.state.counters.moveCount);
 }
 
 void EditPage::showRoomNumber(int number) { BTeditNum->setText(QString::number(number)); }
@@ -253,16 +284,16 @@ void EditPage::BTcheck_Click() {
     return;
   }
   const GameState& state = context_.state;
-  const RoomCheck check = checkRoom(state.curRoom);
+  const RoomCheck check = checkRoom(state.editRoom.room);
   checkedRoom_ = QString::fromStdString(describeRoomCheck(check));
   if (!check.noSearch.empty()) {
     showCheck(QString::fromStdString(check.noSearch));
     return;
   }
-  checkedCells_ = state.curRoom.cells;
+  checkedCells_ = state.editRoom.room.cells;
   solver::Limits limits;
   limits.memoryBytes = kCheckMemory;
-  checkRun_->start(check.snapshot, state.house.currentRoom, limits);
+  checkRun_->start(check.snapshot, state.editRoom.number, limits);
   BTcheck->setText(QStringLiteral("Cancel"));
   showCheck(QStringLiteral("searching\u2026"));
 }
@@ -271,12 +302,14 @@ void EditPage::checkFinished(const solver::SolveResult& result, int roomNumber) 
   BTcheck->setText(QStringLiteral("Check"));
   const GameState& state = context_.state;
   // Every edit cancels the search; this keeps an answer off a room changed some other way.
-  const bool sameRoom = roomNumber == state.house.currentRoom && checkedCells_ == state.curRoom.cells;
+  const bool sameRoom = roomNumber == state.editRoom.number && checkedCells_ == state.editRoom.room.cells;
   showCheck(sameRoom ? QString::fromStdString(describeSearch(result))
                      : QStringLiteral("check cancelled: the room changed"));
 }
 
-void EditPage::showCheck(const QString& answer) { checkStatus_->setText(checkedRoom_ + QStringLiteral(": ") + answer); }
+void EditPage::showCheck(const QString& answer) { showStatus(checkedRoom_ + QStringLiteral(": ") + answer); }
+
+void EditPage::showStatus(const QString& text) { checkStatus_->setText(text); }
 
 void EditPage::dropCheck() {
   if (!checkRun_->running()) {
