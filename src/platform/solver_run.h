@@ -13,6 +13,10 @@
 
 namespace tarvo {
 
+// The window's searches answer within 10 s: the fewest pushes for 3 s and 128 MiB, then some
+// solution for 7 s and 256 MiB more.
+solver::Budget helpBudget();
+
 class SolverRun : public QObject {
   Q_OBJECT
 
@@ -21,10 +25,11 @@ class SolverRun : public QObject {
   // Cancels a search still running and waits for every thread it started (within milliseconds).
   ~SolverRun() override;
 
-  // Starts a search of `snapshot`; a search still running is cancelled first and its result
+  // Starts a search of `snapshot` that should answer: the exact search, then the fast one when
+  // the exact one stops at a bound. A search still running is cancelled first and its result
   // never reported. `ticket` comes back with the result, so the caller can tell whether the
   // position it asked about is still the one on the board.
-  void start(const solver::Snapshot& snapshot, int ticket, const solver::Limits& limits = {});
+  void start(const solver::Snapshot& snapshot, int ticket, const solver::Budget& budget);
   // Stops the running search without a report, at once: its thread is left to notice the flag
   // and end on its own, and is joined later, so a key press never waits for it.
   void cancel();

@@ -3,6 +3,7 @@
 #include "solver/walks.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tarvo::solver {
 
@@ -24,6 +25,18 @@ Walks::Walks(const Layout& layout, const CellSet& boxes, int man, const CellSet&
     (ring & left).forEach([&](int cell) { distance_[static_cast<std::size_t>(cell)] = distance; });
     left = left.without(ring);
   }
+}
+
+int reachCorner(const Layout& layout, const CellSet& boxes, int man) {
+  const CellSet open = layout.free.without(boxes);
+  CellSet seen;
+  seen.set(man);
+  for (CellSet ring = seen; !ring.none();) {
+    const CellSet around = ring.shifted(1) | ring.shifted(-1) | ring.shifted(kSide) | ring.shifted(-kSide);
+    ring = (around & open).without(seen);
+    seen = seen | ring;
+  }
+  return seen.low != 0 ? std::countr_zero(seen.low) : 64 + std::countr_zero(seen.high);
 }
 
 std::string Walks::pathTo(int cell) const {

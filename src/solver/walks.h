@@ -29,4 +29,8 @@ class Walks {
   std::array<std::uint8_t, kCells> distance_;
 };
 
+// The lowest cell the man can walk to from `man` among the boxes: one name for every cell of his
+// reach, for a search that does not count his steps.
+int reachCorner(const Layout& layout, const CellSet& boxes, int man);
+
 }  // namespace tarvo::solver

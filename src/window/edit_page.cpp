@@ -36,11 +36,6 @@ namespace {
 // The border around the palette and the canvas, in pixels.
 constexpr int kBorder = 2;
 
-// The check's search stops at this much memory: some 8 million positions, about half a minute
-// of one core. Rooms a player can solve need far fewer, and the check leaves the rest of the
-// machine its memory (a search's own default is four times this).
-constexpr std::size_t kCheckMemory = std::size_t{256} << 20;
-
 // A mouse button as the editor counts them: 1 left, 2 right, 4 middle.
 int buttonNumber(Qt::MouseButtons buttons) {
   return (buttons.testFlag(Qt::LeftButton) ? kLeftButton : 0) + (buttons.testFlag(Qt::RightButton) ? kRightButton : 0) +
@@ -291,9 +286,7 @@ void EditPage::BTcheck_Click() {
     return;
   }
   checkedCells_ = state.editRoom.room.cells;
-  solver::Limits limits;
-  limits.memoryBytes = kCheckMemory;
-  checkRun_->start(check.snapshot, state.editRoom.number, limits);
+  checkRun_->start(check.snapshot, state.editRoom.number, context_.budget);
   BTcheck->setText(QStringLiteral("Cancel"));
   showCheck(QStringLiteral("searching\u2026"));
 }
@@ -303,7 +296,7 @@ void EditPage::checkFinished(const solver::SolveResult& result, int roomNumber) 
   const GameState& state = context_.state;
   // Every edit cancels the search; this keeps an answer off a room changed some other way.
   const bool sameRoom = roomNumber == state.editRoom.number && checkedCells_ == state.editRoom.room.cells;
-  showCheck(sameRoom ? QString::fromStdString(describeSearch(result))
+  showCheck(sameRoom ? QString::fromStdString(describeSearch(result, context_.budget))
                      : QStringLiteral("check cancelled: the room changed"));
 }
 

@@ -17,6 +17,7 @@
 #include "platform/clock.h"
 #include "platform/direction_keys.h"
 #include "platform/message_box.h"
+#include "platform/solver_run.h"
 #include "platform/tab_strip.h"
 #include "window/game_page.h"
 #include "window/option_page.h"
@@ -36,6 +37,7 @@ FRMain::FRMain(Options options, QWidget* parent)
     : QWidget(parent),
       CommonDialog1(this),
       clock_(options.clock ? std::move(options.clock) : std::function<std::int64_t()>(monotonicMilliseconds)),
+      budget_(options.budget.value_or(helpBudget())),
       programFolder_(std::move(options.programFolder)),
       desktop_(options.desktop ? std::move(options.desktop) : std::make_shared<XdgDesktop>()) {
   // A save beyond the file size limit must fail with "File too large", not end the program and
@@ -49,7 +51,7 @@ FRMain::FRMain(Options options, QWidget* parent)
       new TabStrip({QStringLiteral("Game"), QStringLiteral("Room"), QStringLiteral("Option"), QStringLiteral("About")},
                    {4, 4, kInnerWidth - 8, kInnerHeight - 8}, this);
   LesOnglets->setObjectName(QStringLiteral("LesOnglets"));
-  const PageContext context{state_, clock_, sheets_, CommonDialog1};
+  const PageContext context{state_, clock_, sheets_, CommonDialog1, budget_};
   game_ = new GamePage(context, this);
   roomPage_ = new RoomPage(context, this);
   option_ = new OptionPage(context, this);

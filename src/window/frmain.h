@@ -8,12 +8,14 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "house/file_dialogs_qt.h"
 #include "house/house_reader.h"
 #include "platform/sprite_sheets.h"
 #include "rules/game_state.h"
+#include "solver/solver.h"
 
 namespace tarvo {
 
@@ -30,10 +32,11 @@ class FRMain : public QWidget {
 
  public:
   struct Options {
-    QString programFolder;                // the executable's folder
-    QString houseFile;                    // a house to open instead of the default one
-    std::function<std::int64_t()> clock;  // milliseconds; a monotonic clock when empty
-    std::shared_ptr<Desktop> desktop;     // opens the About box's links; xdg-open when empty
+    QString programFolder;                 // the executable's folder
+    QString houseFile;                     // a house to open instead of the default one
+    std::function<std::int64_t()> clock;   // milliseconds; a monotonic clock when empty
+    std::shared_ptr<Desktop> desktop;      // opens the About box's links; xdg-open when empty
+    std::optional<solver::Budget> budget;  // the bounds of Hint, Solve and Check; helpBudget() when empty
   };
 
   explicit FRMain(Options options, QWidget* parent = nullptr);
@@ -64,6 +67,7 @@ class FRMain : public QWidget {
   SpriteSheets sheets_;
   FileDialogs CommonDialog1;
   std::function<std::int64_t()> clock_;
+  solver::Budget budget_;
   QString programFolder_;
   std::shared_ptr<Desktop> desktop_;
   QString startupProblem_;  // shown once the window is on screen

@@ -126,7 +126,10 @@ TEST_F(WindowTest, AFailedSaveShowsTheErrorAndKeepsTheFileThatWasThere) {
 
 // A house named at start that opens is the end-to-end test's.
 TEST_F(WindowTest, AHouseNamedAtStartThatCannotBeReadIsNamedAndTheDefaultOpens) {
-  window = std::make_unique<FRMain>(FRMain::Options{folder.path(), path("missing.hou"), {}, {}});
+  FRMain::Options options;
+  options.programFolder = folder.path();
+  options.houseFile = path("missing.hou");
+  window = std::make_unique<FRMain>(std::move(options));
   window->show();
   QMessageBox* box = shownMessage();
   ASSERT_NE(box, nullptr);

@@ -371,7 +371,9 @@ class PageWalk : public WindowTest {
 
     // The editor shown again holds what it held, unless the room changed or its tab reloaded it.
     const bool editorNow = shown(QStringLiteral("Onglet3")) && editorShown();
-    if (editorNow) ASSERT_EQ(state().editRoom.number, house.currentRoom) << where;
+    if (editorNow) {
+      ASSERT_EQ(state().editRoom.number, house.currentRoom) << where;
+    }
     if (editorNow && !before.editorShown && editorMemo_) {
       const RoomRecord* stored = house.roomNumber(house.currentRoom);
       const RoomRecord want =

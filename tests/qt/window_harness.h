@@ -22,6 +22,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -162,7 +163,11 @@ class WindowTest : public ::testing::Test {
 
   // Opens the window on the folder, shown and exposed as a player sees it.
   FRMain& start() {
-    window = std::make_unique<FRMain>(FRMain::Options{folder.path(), {}, [this] { return clockMs; }, {}});
+    FRMain::Options options;
+    options.programFolder = folder.path();
+    options.clock = [this] { return clockMs; };
+    options.budget = budget;
+    window = std::make_unique<FRMain>(std::move(options));
     window->show();
     window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -260,6 +265,7 @@ class WindowTest : public ::testing::Test {
 
   QTemporaryDir folder;
   std::int64_t clockMs = 5'000'000;
+  std::optional<solver::Budget> budget;  // the solver's bounds; the window's own when empty
   std::unique_ptr<FRMain> window;
 };
 
