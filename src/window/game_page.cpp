@@ -163,10 +163,13 @@ void GamePage::afterStep(KeyOutcome outcome) {
   }
   applyCounters(redrawChangedCells(*PICroom, state.curRoom, state.counters.moveCount));
   if (!outcome.completed) return;
-  if (outcome.helped) {
-    showStatus(QStringLiteral("solved with help: no record"));
-  } else {
-    recordCompletion();
+  switch (outcome.noRecord) {
+    case NoRecord::None: recordCompletion(); return;
+    case NoRecord::HelpUsed: showStatus(QStringLiteral("solved with help: no record")); return;
+    case NoRecord::HouseFull:
+      showStatus(QStringLiteral("no record: the house holds its most, %1").arg(kMaxHouseRecords));
+      return;
+    case NoRecord::NoRoom: return;
   }
 }
 
