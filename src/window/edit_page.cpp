@@ -8,12 +8,11 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlock>
-#include <QTextDocument>
 
 #include "editor/canvas.h"
 #include "editor/commands.h"
 #include "editor/room_check.h"
+#include "platform/bounded_text_box.h"
 #include "platform/look.h"
 #include "platform/picture_area.h"
 #include "platform/solver_run.h"
@@ -29,6 +28,11 @@ using look::makeButton;
 using look::makeDisplay;
 
 namespace {
+
+// The room text box holds this many characters: a room is ten lines of ten, and a paste of
+// a few hundred rooms, to pick one from, still fits. Beyond it a paste is cut, as a line of
+// megabytes would take the box minutes to lay out.
+constexpr qsizetype kImportBoxCharacters = 65536;
 
 // The border around the palette and the canvas, in pixels.
 constexpr int kBorder = 2;
@@ -91,7 +95,14 @@ EditPage::EditPage(PageContext context, QWidget* parent)
   PICsprites = borderedPicture(Onglet3[0], {20, 80, 132, 100});
   PICsprites->setPixmap(context_.sheets.sheet(SpriteSheet::Large).copy(0, 0, 128, 96));
 
-  TXTimport = new QPlainTextEdit(Onglet3[1]);
+  auto* textBox = new BoundedTextBox(kImportBoxCharacters, Onglet3[1]);
+  connect(textBox, &BoundedTextBox::pasteCut, this, [this](qsizetype offered, qsizetype kept) {
+    checkStatus_->setText(QStringLiteral("the paste of %L1 characters was cut to %L2: the box holds %L3")
+                              .arg(offered)
+                              .arg(kept)
+                              .arg(kImportBoxCharacters));
+  });
+  TXTimport = textBox;
   TXTimport->setGeometry(4, 8, 97, 169);
   TXTimport->setFont(look::textBoxFont());
   TXTimport->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -229,14 +240,10 @@ void EditPage::BTexport_Click() {
 }
 
 void EditPage::BTimport_Click() {
-  // Only the first ten lines make the room: a long paste is not copied whole.
-  QString lines;
-  QTextBlock block = TXTimport->document()->firstBlock();
-  for (int row = 0; row < kRows && block.isValid(); ++row, block = block.next())
-    lines += block.text() + QLatin1Char('\n');
-  importRoomText(context_.state.curRoom, lines.toStdString());
+  const ImportReport report = importRoomText(context_.state.curRoom, TXTimport->toPlainText().toStdString());
   dropCheck();
   drawWorkingRoom();
+  checkStatus_->setText(QString::fromStdString(describeImport(report)));
 }
 
 void EditPage::drawWorkingRoom() {
