@@ -111,6 +111,7 @@ EditPage::EditPage(PageContext context, QWidget* parent)
   TXTimport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   BTimport = makeButton(Onglet3[1], "BTimport", QStringLiteral("==>"), QString(), {108, 40, 65, 33});
   BTexport = makeButton(Onglet3[1], "BTexport", QStringLiteral("<=="), QString(), {108, 104, 65, 33});
+  for (QPushButton* button : {BTimport, BTexport}) button->setFont(look::largeButtonFont());
 
   BTup = makeButton(Onglet3[2], "BTup", QStringLiteral("8"), QString(), {72, 32, 32, 32});
   BTleft = makeButton(Onglet3[2], "BTleft", QStringLiteral("4"), QString(), {24, 80, 32, 32});
