@@ -15,6 +15,8 @@
 #include "platform/sprite_sheets.h"
 #include "rules/game_state.h"
 
+class QKeyEvent;
+
 namespace tarvo {
 
 class Desktop;
@@ -43,7 +45,6 @@ class FRMain : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   void LesOnglets_Click(int page);
@@ -54,7 +55,8 @@ class FRMain : public QWidget {
   void openHouse(const QString& path);
   // A record chosen on the "Room" page is replayed on the "Game" page.
   void replayRecord(int number, const std::string& solution);
-  bool ownsKeyEvent(QObject* watched) const;
+  // The keys that choose the next or previous page, whatever page shows; true for one of them.
+  bool switchPageByKey(const QKeyEvent& key);
   QString readProblemText(const QString& path, const HouseReadResult& result) const;
   void showWarning(const QString& text);
   // A file the program ships: beside the executable, or in ../share/tarvoplim/ from it.
@@ -66,7 +68,7 @@ class FRMain : public QWidget {
   std::function<std::int64_t()> clock_;
   QString programFolder_;
   std::shared_ptr<Desktop> desktop_;
-  QString startupProblem_;  // shown once the window is on screen
+  QString startupProblem_;  // shown once the window is on the screen
   TabStrip* LesOnglets;
   GamePage* game_;
   RoomPage* roomPage_;
