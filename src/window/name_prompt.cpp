@@ -5,8 +5,10 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QValidator>
 
 #include <string>
+#include <utility>
 
 #include "house/cp1252.h"
 #include "platform/message_box.h"
@@ -23,25 +25,37 @@ bool fitsHouseFile(const QString& character) {
   return cp1252ToUtf8(bytes) == utf8;
 }
 
-// The text without the characters a house file cannot hold, which go to `leftOut`; the cursor
-// keeps its place among the characters kept.
-QString keptText(const QString& text, int& cursor, QString& leftOut) {
-  QString kept;
-  int keptCursor = 0;
-  for (qsizetype at = 0; at < text.size();) {
-    const qsizetype length = text.at(at).isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
-    const QString character = text.mid(at, length);
-    if (fitsHouseFile(character)) {
-      kept += character;
-      if (at < cursor) keptCursor += static_cast<int>(length);
-    } else if (!leftOut.contains(character)) {
-      leftOut += character;
+// Takes out of every edit the characters a house file cannot hold, keeping the cursor in its
+// place among the others, and remembers them until the field has shown the edit.
+class HouseFileCharacters : public QValidator {
+ public:
+  using QValidator::QValidator;
+
+  State validate(QString& input, int& cursor) const override {
+    QString kept;
+    int keptCursor = 0;
+    for (qsizetype at = 0; at < input.size();) {
+      const qsizetype length = input.at(at).isHighSurrogate() && at + 1 < input.size() ? 2 : 1;
+      const QString character = input.mid(at, length);
+      if (fitsHouseFile(character)) {
+        kept += character;
+        if (at < cursor) keptCursor += static_cast<int>(length);
+      } else if (!leftOut_.contains(character)) {
+        leftOut_ += character;
+      }
+      at += length;
     }
-    at += length;
+    input = kept;
+    cursor = keptCursor;
+    return Acceptable;
   }
-  cursor = keptCursor;
-  return kept;
-}
+
+  // The characters left out since the last call.
+  QString takeLeftOut() { return std::exchange(leftOut_, QString()); }
+
+ private:
+  mutable QString leftOut_;
+};
 
 }  // namespace
 
@@ -57,16 +71,14 @@ std::optional<QString> askRecordName(QWidget* parent) {
   note->hide();
   // Under the field, above the buttons.
   if (auto* column = qobject_cast<QBoxLayout*>(prompt.layout())) column->insertWidget(2, note);
-  QObject::connect(field, &QLineEdit::textEdited, note, [field, note](const QString& text) {
-    int cursor = field->cursorPosition();
-    QString leftOut;
-    const QString kept = keptText(text, cursor, leftOut);
+  auto* characters = new HouseFileCharacters(field);
+  field->setValidator(characters);
+  QObject::connect(field, &QLineEdit::textEdited, note, [characters, note] {
+    const QString leftOut = characters->takeLeftOut();
     if (leftOut.isEmpty()) return;
-    field->setText(kept);
-    field->setCursorPosition(cursor);
     constexpr qsizetype kShown = 8;
-    const QString shown = leftOut.size() > kShown ? leftOut.left(kShown) + QStringLiteral("\u2026") : leftOut;
-    note->setText(QStringLiteral("Left out: %1 (a house file cannot hold it)").arg(shown));
+    note->setText(QStringLiteral("Left out: %1 (a house file cannot hold it)")
+                      .arg(leftOut.size() > kShown ? leftOut.left(kShown) + QStringLiteral("\u2026") : leftOut));
     note->show();
   });
   if (prompt.exec() != QDialog::Accepted) return std::nullopt;

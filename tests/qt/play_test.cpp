@@ -219,6 +219,7 @@ TEST_F(WindowTest, CompletingARoomRecordsTimeSolutionMovesAndTheNameTyped) {
       }
       QApplication::clipboard()->setText(QString::fromUtf8("\u524Dx"));
       QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+      EXPECT_EQ(prompt->textValue(), QString::fromUtf8("Zo\u00EBx"));
       QTest::keyClick(edit, Qt::Key_4, Qt::KeypadModifier);
       QTest::keyClick(edit, Qt::Key_Backspace);
       EXPECT_EQ(prompt->textValue(), QString::fromUtf8("Zo\u00EBx"));
