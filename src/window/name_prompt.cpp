@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QValidator>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -76,9 +77,14 @@ std::optional<QString> askRecordName(QWidget* parent) {
   QObject::connect(field, &QLineEdit::textEdited, note, [characters, note] {
     const QString leftOut = characters->takeLeftOut();
     if (leftOut.isEmpty()) return;
+    // A long paste may leave out many: the first few say enough.
     constexpr qsizetype kShown = 8;
-    note->setText(QStringLiteral("Left out: %1 (a house file cannot hold it)")
-                      .arg(leftOut.size() > kShown ? leftOut.left(kShown) + QStringLiteral("\u2026") : leftOut));
+    const QList<uint> points = leftOut.toUcs4();
+    QString shown =
+        QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), std::min(points.size(), kShown));
+    if (points.size() > kShown) shown += QStringLiteral("\u2026");
+    note->setText(QStringLiteral("Left out: %1 (a house file cannot hold %2)")
+                      .arg(shown, points.size() == 1 ? QStringLiteral("it") : QStringLiteral("them")));
     note->show();
   });
   if (prompt.exec() != QDialog::Accepted) return std::nullopt;
