@@ -74,11 +74,6 @@ bool chooseRoom(GameState& state, std::int32_t number, std::int64_t now) {
 
 void markHelpUsed(GameState& state) { state.helpUsed = true; }
 
-void loadRoomForEditing(GameState& state) {
-  copyRoomIntoWorkingCopy(state, state.house.currentRoom);
-  dropGame(state, state.counters.startTime);
-}
-
 void nextRoom(GameState& state, std::int64_t now) {
   HouseRecord& house = state.house;
   house.currentRoom += 1;

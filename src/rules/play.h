@@ -19,9 +19,6 @@ bool copyRoomIntoWorkingCopy(GameState& state, std::int32_t number);
 // clock started at `now` (milliseconds).
 void startRoom(GameState& state, std::int64_t now);
 
-// The current room as stored, without marks, for the editor; the game in play is dropped.
-void loadRoomForEditing(GameState& state);
-
 // The next or previous room, wrapping between 1 and the room count, then started.
 void nextRoom(GameState& state, std::int64_t now);
 void previousRoom(GameState& state, std::int64_t now);

@@ -24,7 +24,18 @@ class GoalMatching {
 
  private:
   static constexpr int kFewBoxes = 6;
+  std::uint32_t compute(const CellSet& boxes) const;
   std::uint32_t bySubsets(const std::array<int, kCells + 1>& cells, int n) const;
+
+  // Positions with the same boxes and the man elsewhere share their bound: the bounds computed
+  // last, one per slot of a small table (a slot whose `high` has a bit past cell 99 is empty).
+  struct Known {
+    std::uint64_t low = 0;
+    std::uint64_t high = ~std::uint64_t{0};
+    std::uint32_t bound = 0;
+  };
+  static constexpr std::size_t kKnownSlots = std::size_t{1} << 11;
+  mutable std::vector<Known> known_;
 
   std::vector<PushDistances> toGoal_;           // one table per goal
   std::array<std::uint8_t, kCells> nearest_{};  // for each cell, the goal nearest to it (its table's index)

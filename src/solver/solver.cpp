@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "solver/dead_cells.h"
-#include "solver/frozen_boxes.h"
 #include "solver/goal_matching.h"
 #include "solver/position_store.h"
 #include "solver/push_queue.h"
+#include "solver/pushes.h"
 #include "solver/walks.h"
 
 namespace tarvo::solver {
@@ -46,6 +46,7 @@ class Search {
     std::uint32_t id = 0;
     for (std::uint32_t taken = 0; queue_.pop(key, moves, id); ++taken) {
       if (taken % kCheckEvery == 0 && cancelled()) return finish(result, Outcome::Cancelled);
+      if (std::uint32_t next = 0; queue_.peek(next)) store_.prefetchNode(next);
       Node& node = store_[id];
       if (node.expanded != 0) continue;  // taken out before, by a better key
       node.expanded = 1;
@@ -77,33 +78,21 @@ class Search {
 
   // Every push from the position; false when the store is full.
   bool expand(std::uint32_t id, const Node& node) {
-    const CellSet boxes = node.position.boxes();
-    const Walks walks(layout_, boxes, node.position.man());
-    bool ok = true;
-    boxes.forEach([&](int box) {
-      for (int d = 0; d < 4 && ok; ++d) {
-        const int stand = layout_.step(box, d ^ 1);  // the man pushes from the opposite side
-        if (stand < 0 || !walks.reaches(stand)) continue;
-        const int target = layout_.step(box, d);
-        if (target < 0 || boxes.test(target) || dead_.test(target)) continue;
-        CellSet moved = boxes;
-        moved.reset(box);
-        moved.set(target);
-        if (!spare_ && freezesOffGoal(layout_, dead_, moved, target)) continue;
-        Node child;
-        child.position = Position(moved, box);
-        child.parent = id;
-        const std::uint32_t moves = node.moves + static_cast<std::uint32_t>(walks.distance(stand)) + 1;
-        if (node.pushes >= Node::kMostPushes || moves > Node::kMostMoves) {
-          ok = false;  // beyond what a position records: treated as the limit
-          return;
-        }
-        child.moves = moves;
-        child.pushes = node.pushes + 1;
-        ok = add(child);
-      }
-    });
-    return ok;
+    pushesFrom(layout_, dead_, spare_, node.position.boxes(), node.position.man(), pushes_);
+    // The index slots of all the children load at once, rather than one after the other.
+    for (const BoxPush& push : pushes_) store_.prefetch(Position(push.moved, push.box));
+    for (const BoxPush& push : pushes_) {
+      const std::uint32_t moves = node.moves + static_cast<std::uint32_t>(push.walk) + 1;
+      // Beyond what a position records: treated as the limit.
+      if (node.pushes >= Node::kMostPushes || moves > Node::kMostMoves) return false;
+      Node child;
+      child.position = Position(push.moved, push.box);
+      child.parent = id;
+      child.moves = moves;
+      child.pushes = node.pushes + 1;
+      if (!add(child)) return false;
+    }
+    return true;
   }
 
   // Keeps the node, or its pushes and moves when they beat those of the position as known, and
@@ -156,6 +145,7 @@ class Search {
   const GoalMatching matching_;
   PositionStore store_;
   PushQueue queue_;
+  Pushes pushes_;  // of the position being expanded
   std::size_t peakBytes_ = 0;
 };
 

@@ -13,6 +13,10 @@ namespace tarvo::solver {
 class Walks {
  public:
   Walks(const Layout& layout, const CellSet& boxes, int man);
+  // Only to the cells of `wanted`: every other cell reads as out of reach. A search asks for the
+  // cells beside the boxes, and writing a distance for every cell the man reaches costs more
+  // than the walk itself.
+  Walks(const Layout& layout, const CellSet& boxes, int man, const CellSet& wanted);
 
   bool reaches(int cell) const { return distance_[static_cast<std::size_t>(cell)] != kUnreached; }
   int distance(int cell) const { return distance_[static_cast<std::size_t>(cell)]; }

@@ -9,11 +9,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <memory>
+
 #include "editor/canvas.h"
 #include "editor/commands.h"
 #include "editor/room_check.h"
 #include "platform/bounded_text_box.h"
 #include "platform/look.h"
+#include "platform/message_box.h"
 #include "platform/picture_area.h"
 #include "platform/solver_run.h"
 #include "platform/sprite_sheets.h"
@@ -97,10 +100,10 @@ EditPage::EditPage(PageContext context, QWidget* parent)
 
   auto* textBox = new BoundedTextBox(kImportBoxCharacters, Onglet3[1]);
   connect(textBox, &BoundedTextBox::pasteCut, this, [this](qsizetype offered, qsizetype kept) {
-    checkStatus_->setText(QStringLiteral("the paste of %L1 characters was cut to %L2: the box holds %L3")
-                              .arg(offered)
-                              .arg(kept)
-                              .arg(kImportBoxCharacters));
+    showStatus(QStringLiteral("the paste of %L1 characters was cut to %L2: the box holds %L3")
+                   .arg(offered)
+                   .arg(kept)
+                   .arg(kImportBoxCharacters));
   });
   TXTimport = textBox;
   TXTimport->setGeometry(4, 8, 97, 169);
@@ -191,7 +194,9 @@ void EditPage::PICsprites_MouseDown(int button, QPoint position) {
       context_.sheets.sheet(SpriteSheet::Large).copy(tile->column * size, tile->row * size, size, size));
 }
 
-void EditPage::paintCell(int cell) { drawCell(*PICedit, SpriteSheet::Large, cell, context_.state.curRoom.cells[cell]); }
+void EditPage::paintCell(int cell) {
+  drawCell(*PICedit, SpriteSheet::Large, cell, context_.state.editRoom.room.cells[cell]);
+}
 
 void EditPage::PICedit_MouseDown(int button, QPoint position) {
   if (!paletteShown()) return;
@@ -209,25 +214,40 @@ void EditPage::PICedit_MouseMove(int buttons, QPoint position) {
   }
 }
 
-void EditPage::afterRoomChoice(int button) {
+void EditPage::afterRoomChoice() {
   dropCheck();
-  if (button == kLeftButton) showRoomNumber(context_.state.house.currentRoom);
   drawWorkingRoom();
 }
 
 void EditPage::BTeditMoins_MouseUp(int button) {
   editPreviousRoom(context_.state, button);
-  afterRoomChoice(button);
+  afterRoomChoice();
 }
 
 void EditPage::BTeditPlus_MouseUp(int button) {
   editNextRoom(context_.state, button);
-  afterRoomChoice(button);
+  afterRoomChoice();
 }
 
 void EditPage::BTeditSave_Click() {
   dropCheck();
-  if (storeRoom(context_.state)) emit roomStored(context_.state.house.currentRoom - 1);
+  const std::optional<RoomStore> store = prepareStore(context_.state);
+  if (!store) return;
+  if (store->dropped > 0) {
+    const std::unique_ptr<QMessageBox> question(makeMessageBox(QMessageBox::Question, window()->windowTitle(),
+                                                               QString::fromStdString(storeQuestion(*store)), this));
+    question->setStandardButtons(QMessageBox::Cancel);
+    QPushButton* storeButton = question->addButton(QStringLiteral("Store"), QMessageBox::AcceptRole);
+    question->setDefaultButton(QMessageBox::Cancel);
+    question->exec();
+    if (question->clickedButton() != storeButton) {
+      showStatus(QStringLiteral("nothing stored"));
+      return;
+    }
+  }
+  commitStore(context_.state, *store);
+  showStatus(QString::fromStdString(describeStore(*store)));
+  emit roomStored(store->number - 1);
 }
 
 void EditPage::shift(Direction direction) {
@@ -237,18 +257,29 @@ void EditPage::shift(Direction direction) {
 }
 
 void EditPage::BTexport_Click() {
-  TXTimport->setPlainText(QString::fromStdString(exportRoomText(context_.state.curRoom)));
+  TXTimport->setPlainText(QString::fromStdString(exportRoomText(context_.state.editRoom.room)));
 }
 
 void EditPage::BTimport_Click() {
-  const ImportReport report = importRoomText(context_.state.curRoom, TXTimport->toPlainText().toStdString());
+  const ImportReport report = importRoomText(context_.state.editRoom.room, TXTimport->toPlainText().toStdString());
   dropCheck();
   drawWorkingRoom();
-  checkStatus_->setText(QString::fromStdString(describeImport(report)));
+  showStatus(QString::fromStdString(describeImport(report)));
+}
+
+void EditPage::showForEditing() {
+  loadRoomForEditing(context_.state);
+  drawWorkingRoom();
+}
+
+void EditPage::showAgain() {
+  if (editCurrentRoom(context_.state)) dropCheck();
+  drawWorkingRoom();
 }
 
 void EditPage::drawWorkingRoom() {
-  drawRoom(*PICedit, SpriteSheet::Large, context_.state.curRoom, context_.state.counters.moveCount);
+  showRoomNumber(context_.state.editRoom.number);
+  drawRoom(*PICedit, SpriteSheet::Large, context_.state.editRoom.room, context_.state.counters.moveCount);
 }
 
 void EditPage::showRoomNumber(int number) { BTeditNum->setText(QString::number(number)); }
@@ -261,16 +292,16 @@ void EditPage::BTcheck_Click() {
     return;
   }
   const GameState& state = context_.state;
-  const RoomCheck check = checkRoom(state.curRoom);
+  const RoomCheck check = checkRoom(state.editRoom.room);
   checkedRoom_ = QString::fromStdString(describeRoomCheck(check));
   if (!check.noSearch.empty()) {
     showCheck(QString::fromStdString(check.noSearch));
     return;
   }
-  checkedCells_ = state.curRoom.cells;
+  checkedCells_ = state.editRoom.room.cells;
   solver::Limits limits;
   limits.memoryBytes = kCheckMemory;
-  checkRun_->start(check.snapshot, state.house.currentRoom, limits);
+  checkRun_->start(check.snapshot, state.editRoom.number, limits);
   BTcheck->setText(QStringLiteral("Cancel"));
   showCheck(QStringLiteral("searching\u2026"));
 }
@@ -279,12 +310,14 @@ void EditPage::checkFinished(const solver::SolveResult& result, int roomNumber) 
   BTcheck->setText(QStringLiteral("Check"));
   const GameState& state = context_.state;
   // Every edit cancels the search; this keeps an answer off a room changed some other way.
-  const bool sameRoom = roomNumber == state.house.currentRoom && checkedCells_ == state.curRoom.cells;
+  const bool sameRoom = roomNumber == state.editRoom.number && checkedCells_ == state.editRoom.room.cells;
   showCheck(sameRoom ? QString::fromStdString(describeSearch(result))
                      : QStringLiteral("check cancelled: the room changed"));
 }
 
-void EditPage::showCheck(const QString& answer) { checkStatus_->setText(checkedRoom_ + QStringLiteral(": ") + answer); }
+void EditPage::showCheck(const QString& answer) { showStatus(checkedRoom_ + QStringLiteral(": ") + answer); }
+
+void EditPage::showStatus(const QString& text) { checkStatus_->setText(text); }
 
 void EditPage::dropCheck() {
   if (!checkRun_->running()) {

@@ -70,7 +70,7 @@ FRMain::FRMain(Options options, QWidget* parent)
   connect(pageSwitch_, &PageSwitch::pageChanged, this, &FRMain::LesOnglets_Click);
   connect(game_, &GamePage::houseChosen, this, &FRMain::openHouse);
   connect(game_, &GamePage::roomChanged, option_, &OptionPage::showRoomNumber);
-  connect(option_, &OptionPage::roomStored, roomPage_, &RoomPage::drawPreview);
+  connect(option_, &OptionPage::roomStored, roomPage_, &RoomPage::showStoredRoom);
   connect(roomPage_, &RoomPage::recordChosen, this, &FRMain::replayRecord);
   // The window sees the keys of its pages before any button or tab bar does.
   qApp->installEventFilter(this);
@@ -111,8 +111,13 @@ HouseReadResult FRMain::readHouse(const QString& path) {
   HouseReadResult result = readHouseFile(QFile::encodeName(path).toStdString(), state_.house);
   game_->showHouse();
   roomPage_->drawPreviews();
-  // A record listed from the house read before would replay on another house's room.
-  if (result.ok()) roomPage_->clearRecords();
+  if (result.ok()) {
+    // A record listed from the house read before would replay on another house's room, and the
+    // editor's painting would be stored into it.
+    roomPage_->clearRecords();
+    forgetWorkingRooms(state_);
+    option_->showRoomNumber(state_.house.currentRoom);
+  }
   return result;
 }
 

@@ -68,6 +68,11 @@ void RoomPage::drawPreview(int slot) {
   drawRoom(*PICpreview[place], SpriteSheet::Small, context_.state.house.rooms[place], 0);
 }
 
+void RoomPage::showStoredRoom(int slot) {
+  drawPreview(slot);
+  if (slot == listedSlot_) PICpreview_MouseUp(slot);
+}
+
 void RoomPage::PICpreview_MouseUp(int index) {
   records_->showRoom(context_.state.house.rooms[static_cast<std::size_t>(index)]);
   listedSlot_ = index;

@@ -37,7 +37,9 @@ class EditorTest : public WindowTest {
   }
   void release(const QString& name, Qt::MouseButton which) { QTest::mouseClick(button(name), which); }
 
-  const CellArray& cells() const { return window->state().curRoom.cells; }
+  // The editor's room, as painted and not stored yet.
+  const RoomRecord& edited() const { return window->state().editRoom.room; }
+  const CellArray& cells() const { return edited().cells; }
   QImage largeTile(std::int32_t code) const {
     const Tile tile = *tileOf(code);
     return QImage(QStringLiteral(":/art/sprites32.png")).copy(tile.column * 32, tile.row * 32, 32, 32);
@@ -69,9 +71,9 @@ TEST_F(EditorTest, ThePaletteGivesEachButtonItsCodeAndTheCanvasPaintsWithIt) {
   // The man is placed by a press, never by a drag; another frame shown, nothing paints.
   press(palette, Qt::LeftButton, slot(2, 1));
   drag(&canvas, Qt::LeftButton, cell(34));
-  EXPECT_EQ(man(), 22);
+  EXPECT_EQ(edited().man, 22);
   press(&canvas, Qt::LeftButton, cell(32));
-  EXPECT_EQ(man(), 32);
+  EXPECT_EQ(edited().man, 32);
   clickTab(tabs("LesOnglets3"), 2);
   press(&canvas, Qt::LeftButton, cell(35));
   EXPECT_EQ(cells()[35], FLOOR);
@@ -83,7 +85,7 @@ TEST_F(EditorTest, EachMouseButtonOnTheRoomButtonsChoosesCountsOrReloads) {
   // The core checks the wrap and the bounds of the count; here each button reaches its command.
   release("BTeditPlus", Qt::LeftButton);
   EXPECT_EQ(caption("BTeditNum"), "2");
-  EXPECT_EQ(man(), house.rooms[1].man);
+  EXPECT_EQ(edited().man, house.rooms[1].man);
   release("BTeditMoins", Qt::LeftButton);
   release("BTeditMoins", Qt::LeftButton);
   EXPECT_EQ(caption("BTeditNum"), "3");
@@ -119,7 +121,7 @@ TEST_F(EditorTest, AHugePasteIsCutSoThatPastingAndImportingItTakeNoTime) {
   EXPECT_LT(timer.elapsed(), 1000);
   EXPECT_EQ(note, "the paste of 10,485,760 characters was cut to 65,535: the box holds 65,536");
   EXPECT_EQ(text->toPlainText().size(), 65536);
-  EXPECT_EQ(man(), 0);
+  EXPECT_EQ(edited().man, 0);
   EXPECT_EQ(cells()[9], WALL);
 }
 
@@ -136,7 +138,8 @@ TEST_F(EditorTest, AStoredRoomShowsInItsPreviewAndPlaysToCompletion) {
   EXPECT_EQ(find<QLabel>(QStringLiteral("editStatus"))->text(), "imported rows 1-10; rows 4-10 empty (floor)");
   EXPECT_EQ(*stored.goals, Codes{26}) << "the house room keeps its goals";
   clickMainTab(1);
-  EXPECT_TRUE(cells()[12] == WALL && cells()[24] == BOX && man() == 22) << "play gets the stored room";
+  const CellArray& played = w.state().curRoom.cells;
+  EXPECT_TRUE(played[12] == WALL && played[24] == BOX && man() == 22) << "play gets the stored room";
 
   // A goal on 36 and a box on 33, a shift right and back left, then the store: the preview
   // shows the room at once.
@@ -148,7 +151,7 @@ TEST_F(EditorTest, AStoredRoomShowsInItsPreviewAndPlaysToCompletion) {
   press(&picture("PICedit"), Qt::RightButton, cell(33));
   clickTab(tabs("LesOnglets3"), 2);
   click("BTright");
-  EXPECT_EQ(man(), 23);
+  EXPECT_EQ(edited().man, 23);
   click("BTleft");
   click("BTeditSave");
   EXPECT_EQ(*stored.goals, (Codes{26, 36}));

@@ -38,7 +38,7 @@ class HelpTest : public WindowTest {
   void pressCell(int cell, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(&picture("PIChelp"), button, {}, tile(cell).center());
   }
-  bool marked(int cell) const { return isMarkedCode(window->state().curRoom.cells[cell]); }
+  bool marked(int cell) const { return isMarkedCode(window->state().helpRoom.room.cells[cell]); }
   QString status() const { return find<QLabel>(QStringLiteral("helpStatus"))->text(); }
 };
 
@@ -65,7 +65,7 @@ TEST_F(HelpTest, NodeClicksShowMarksAndDeleteTakesOneCoupleOnly) {
 
   // Delete on a couple: its entry becomes (0, 0), its node goes, and nothing stays selected.
   QTest::keyClick(&tree(), Qt::Key_Delete);
-  EXPECT_EQ(window->state().curRoom.forbCouples[1], (CouplePair{0, 0}));
+  EXPECT_EQ(window->state().helpRoom.room.forbCouples[1], (CouplePair{0, 0}));
   EXPECT_EQ(texts(heading(1)), QStringList{"25,35"});
   EXPECT_TRUE(tree().selectedItems().isEmpty());
   QTest::keyClick(&tree(), Qt::Key_Delete);
@@ -107,7 +107,8 @@ TEST_F(HelpTest, SavedListsStayAcrossRoomChangesAndMarkTheGameBoard) {
   EXPECT_EQ(texts(heading(0)), (QStringList{"33", "23"}));
 
   clickMainTab(1);
-  EXPECT_TRUE(marked(23) && marked(33));
+  const CellArray& played = window->state().curRoom.cells;
+  EXPECT_TRUE(isMarkedCode(played[23]) && isMarkedCode(played[33]));
   EXPECT_NE(tileImage(board(), 23), tileImage(board(), 32)) << "the place shows on the board";
 }
 

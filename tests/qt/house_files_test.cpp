@@ -18,25 +18,11 @@
 namespace tarvo::test {
 namespace {
 
-// Types the path into the dialog's file name box, as a player would, and accepts.
-std::function<void(QFileDialog*)> choose(const QString& path, const QString& title) {
-  return [path, title](QFileDialog* dialog) {
-    EXPECT_EQ(dialog->windowTitle(), title);
-    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    ASSERT_NE(name, nullptr);
-    // The file offered from the last use stays selected in the list unless the name box has
-    // the focus, which an offscreen window never gets: drop it first.
-    for (auto* view : dialog->findChildren<QAbstractItemView*>()) view->clearSelection();
-    name->setText(path);
-    static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() is protected
-  };
-}
-
 TEST_F(WindowTest, OpeningAHouseReplacesTheHouseInPlay) {
   writeFile("other.hou", houseFile("Other House", {kShortRoom, kPushRoom}));
   FRMain& w = start();
   key(Qt::Key_6);
-  answering<QFileDialog>(choose(path("other.hou"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
+  answering<QFileDialog>(chooseFile(path("other.hou"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
   EXPECT_EQ(caption("BTchoisiHouse"), "House: Other House");
   EXPECT_EQ(caption("BTnumPiece"), "1/2");
   EXPECT_EQ(w.state().curRoom.cells[23], BOX);
@@ -50,13 +36,13 @@ TEST_F(WindowTest, OpeningAHouseReplacesTheHouseInPlay) {
 
   // A name is shown as it stands: no "&" in it becomes a keyboard shortcut.
   writeFile("amp.hou", houseFile("Tom & Jerry &amp;", {kShortRoom}));
-  answering<QFileDialog>(choose(path("amp.hou"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
+  answering<QFileDialog>(chooseFile(path("amp.hou"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
   EXPECT_EQ(caption("BTchoisiHouse").replace("&&", "&"), "House: Tom & Jerry &amp;");
   EXPECT_TRUE(QKeySequence::mnemonic(caption("BTchoisiHouse")).isEmpty());
 
   // A huge house name: the button shows its start, elided.
   writeFile("long.hou", houseFile(std::string(1 << 20, 'x'), {kShortRoom}));
-  answering<QFileDialog>(choose(path("long.hou"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
+  answering<QFileDialog>(chooseFile(path("long.hou"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
   EXPECT_TRUE(caption("BTchoisiHouse").startsWith("House: xxx"));
   EXPECT_LT(caption("BTchoisiHouse").size(), 100);
 }
@@ -69,7 +55,7 @@ TEST_F(WindowTest, AFileThatIsNotAHouseOrIsBrokenIsNamedAndTheHouseStays) {
   const std::string before = writeHouse(w.state().house);
 
   for (auto [name, line] : {std::pair{"<font size=7>notes.txt", "line 1:"}, {"broken.hou", "line 9:"}}) {
-    answering<QFileDialog>(choose(path(name), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
+    answering<QFileDialog>(chooseFile(path(name), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
     QMessageBox* box = shownMessage();
     ASSERT_NE(box, nullptr) << name;
     EXPECT_TRUE(box->text().contains(QDir::toNativeSeparators(path(name)))) << box->text().toStdString();
@@ -91,7 +77,7 @@ TEST_F(WindowTest, SavingWritesTheHouseAndOffersTheSameFileAgain) {
   answering<QFileDialog>(
       [&](QFileDialog* dialog) {
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-        choose(path("saved.hou"), "SAVE A HOUSE")(dialog);
+        chooseFile(path("saved.hou"), "SAVE A HOUSE")(dialog);
       },
       save);
   EXPECT_EQ(readFile("saved.hou"), threeRoomHouse());
@@ -128,7 +114,7 @@ TEST_F(WindowTest, AFailedSaveShowsTheErrorAndKeepsTheFileThatWasThere) {
     script
         .then<QFileDialog>([&](QFileDialog* dialog) {
           limitFileSize(64);
-          choose(path("keep.hou"), "SAVE A HOUSE")(dialog);
+          chooseFile(path("keep.hou"), "SAVE A HOUSE")(dialog);
         })
         .then<QMessageBox>([&](QMessageBox* box) {
           limitFileSize(original.rlim_cur);

@@ -174,7 +174,7 @@ TEST_F(WindowTest, OptionTabPaintsTheStoredRoomWithoutMarksAndItsStripsSwitchPag
 
   PictureArea& canvas = picture("PICedit");
   clickMainTab(3);
-  EXPECT_EQ(man(), 22);
+  EXPECT_EQ(window->state().editRoom.room.man, 22);
   EXPECT_EQ(tileImage(canvas, 34), tileImage(canvas, 33));
   EXPECT_EQ(tileImage(canvas, 22), tileImage(board(), 23));  // the man, on the stored cell
 

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -117,6 +120,20 @@ class DialogScript {
   QPointer<QWidget> handled_;
   std::deque<std::function<bool(QWidget*)>> steps_;
 };
+
+// Types the path into the dialog's file name box, as a player would, and accepts.
+inline std::function<void(QFileDialog*)> chooseFile(const QString& path, const QString& title) {
+  return [path, title](QFileDialog* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), title);
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    // The file offered from the last use stays selected in the list unless the name box has
+    // the focus, which an offscreen window never gets: drop it first.
+    for (auto* view : dialog->findChildren<QAbstractItemView*>()) view->clearSelection();
+    name->setText(path);
+    static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() is protected
+  };
+}
 
 // The width a dialog needs to show its whole title under a window manager: the title in the
 // application font and the title bar's own buttons.
