@@ -8,14 +8,13 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlock>
-#include <QTextDocument>
 
 #include <memory>
 
 #include "editor/canvas.h"
 #include "editor/commands.h"
 #include "editor/room_check.h"
+#include "platform/bounded_text_box.h"
 #include "platform/look.h"
 #include "platform/message_box.h"
 #include "platform/picture_area.h"
@@ -32,6 +31,11 @@ using look::makeButton;
 using look::makeDisplay;
 
 namespace {
+
+// The room text box holds this many characters: a room is ten lines of ten, and a paste of
+// a few hundred rooms, to pick one from, still fits. Beyond it a paste is cut, as a line of
+// megabytes would take the box minutes to lay out.
+constexpr qsizetype kImportBoxCharacters = 65536;
 
 // The border around the palette and the canvas, in pixels.
 constexpr int kBorder = 2;
@@ -89,7 +93,14 @@ EditPage::EditPage(PageContext context, QWidget* parent)
   PICsprites = borderedPicture(Onglet3[0], {20, 80, 132, 100});
   PICsprites->setPixmap(context_.sheets.sheet(SpriteSheet::Large).copy(0, 0, 128, 96));
 
-  TXTimport = new QPlainTextEdit(Onglet3[1]);
+  auto* textBox = new BoundedTextBox(kImportBoxCharacters, Onglet3[1]);
+  connect(textBox, &BoundedTextBox::pasteCut, this, [this](qsizetype offered, qsizetype kept) {
+    showStatus(QStringLiteral("the paste of %L1 characters was cut to %L2: the box holds %L3")
+                   .arg(offered)
+                   .arg(kept)
+                   .arg(kImportBoxCharacters));
+  });
+  TXTimport = textBox;
   TXTimport->setGeometry(4, 8, 97, 169);
   TXTimport->setFont(look::textBoxFont());
   TXTimport->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -98,6 +109,7 @@ EditPage::EditPage(PageContext context, QWidget* parent)
   TXTimport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   BTimport = makeButton(Onglet3[1], "BTimport", QStringLiteral("==>"), QString(), {108, 40, 65, 33});
   BTexport = makeButton(Onglet3[1], "BTexport", QStringLiteral("<=="), QString(), {108, 104, 65, 33});
+  for (QPushButton* button : {BTimport, BTexport}) button->setFont(look::largeButtonFont());
 
   BTup = makeButton(Onglet3[2], "BTup", QStringLiteral("8"), QString(), {72, 32, 32, 32});
   BTleft = makeButton(Onglet3[2], "BTleft", QStringLiteral("4"), QString(), {24, 80, 32, 32});
@@ -244,14 +256,10 @@ void EditPage::BTexport_Click() {
 }
 
 void EditPage::BTimport_Click() {
-  // Only the first ten lines make the room: a long paste is not copied whole.
-  QString lines;
-  QTextBlock block = TXTimport->document()->firstBlock();
-  for (int row = 0; row < kRows && block.isValid(); ++row, block = block.next())
-    lines += block.text() + QLatin1Char('\n');
-  importRoomText(context_.state.editRoom.room, lines.toStdString());
+  const ImportReport report = importRoomText(context_.state.editRoom.room, TXTimport->toPlainText().toStdString());
   dropCheck();
   drawWorkingRoom();
+  showStatus(QString::fromStdString(describeImport(report)));
 }
 
 void EditPage::showForEditing() {

@@ -1,6 +1,7 @@
 // The main window: builds the pages, owns the game state, routes the tab strips and the keys.
 #include "window/frmain.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QPixmap>
 #include <QTabBar>
 #include <QTimer>
+#include <QWindow>
 
 #include <csignal>
 
@@ -79,18 +81,20 @@ FRMain::FRMain(Options options, QWidget* parent)
   // read, then room 1.
   state_.house = emptyHouse();
   initRules(state_);
-  // A house named on the command line, or else (or when it cannot be read) the default one.
+  // A house named on the command line, or else (or when it cannot be read) the default one,
+  // or else the empty room; the message says which is played.
   const QString chosen = options.houseFile;
   if (!chosen.isEmpty()) {
     const HouseReadResult result = readHouse(chosen);
-    if (!result.ok()) startupProblem_ = readProblemText(chosen, result);
+    if (!result.ok()) startupProblem_ = readProblemText(chosen, result) + QStringLiteral("\n\n");
   }
   if (chosen.isEmpty() || !startupProblem_.isEmpty()) {
     const QString defaultHouse = dataFile(QStringLiteral("default.hou"));
     const HouseReadResult result = readHouse(defaultHouse);
     if (!result.ok()) {
-      const QString problem = readProblemText(defaultHouse, result);
-      startupProblem_ = startupProblem_.isEmpty() ? problem : startupProblem_ + QStringLiteral("\n\n") + problem;
+      startupProblem_ += readProblemText(defaultHouse, result) + QStringLiteral("\n\nAn empty room is played instead.");
+    } else if (!startupProblem_.isEmpty()) {
+      startupProblem_ += QStringLiteral("The default house is played instead.");
     }
   }
   game_->BTrecommence_Click();
@@ -122,7 +126,8 @@ HouseReadResult FRMain::readHouse(const QString& path) {
 void FRMain::openHouse(const QString& path) {
   const HouseReadResult result = readHouse(path);
   game_->BTrecommence_Click();
-  if (!result.ok()) showWarning(readProblemText(path, result));
+  if (!result.ok())
+    showWarning(readProblemText(path, result) + QStringLiteral("\n\nThe house in play stays as it was."));
 }
 
 void FRMain::replayRecord(int number, const std::string& solution) {
@@ -135,25 +140,16 @@ void FRMain::replayRecord(int number, const std::string& solution) {
 QString FRMain::readProblemText(const QString& path, const HouseReadResult& result) const {
   // A file that could not be read at all is named by the reader's own sentence.
   const QString problem = QString::fromStdString(result.describe());
-  const QString text =
-      result.status == HouseReadResult::Status::CannotOpen
-          ? QStringLiteral("The house file was not read.\n\n%1.").arg(problem)
-          : QStringLiteral("The house file \"%1\" was not read.\n\n%2.").arg(QDir::toNativeSeparators(path), problem);
-  return text + QStringLiteral("\n\nThe house in play stays as it was.");
+  return result.status == HouseReadResult::Status::CannotOpen
+             ? QStringLiteral("The house file was not read.\n\n%1.").arg(problem)
+             : QStringLiteral("The house file \"%1\" was not read.\n\n%2.")
+                   .arg(QDir::toNativeSeparators(path), problem);
 }
 
 void FRMain::showWarning(const QString& text) {
   QMessageBox* box = makeMessageBox(QMessageBox::Warning, windowTitle(), text, this);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->open();
-}
-
-void FRMain::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (!startupProblem_.isEmpty()) {
-    QTimer::singleShot(0, this, [this, text = startupProblem_] { showWarning(text); });
-    startupProblem_.clear();
-  }
 }
 
 void FRMain::LesOnglets_Click(int page) {
@@ -168,17 +164,46 @@ void FRMain::LesOnglets_Click(int page) {
   }
 }
 
-bool FRMain::ownsKeyEvent(QObject* watched) const {
-  auto* widget = qobject_cast<QWidget*>(watched);
-  return widget != nullptr && widget->window() == this && pageSwitch_->shownPage() == 1;
+bool FRMain::switchPageByKey(const QKeyEvent& key) {
+  // Ctrl+PageDown / Ctrl+Tab and Ctrl+PageUp / Ctrl+Shift+Tab go round the four pages from
+  // anywhere, choosing the tab as a click does.
+  const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+  const bool control = modifiers == Qt::ControlModifier;
+  const bool next = control && (key.key() == Qt::Key_PageDown || key.key() == Qt::Key_Tab);
+  const bool previous = (control && key.key() == Qt::Key_PageUp) ||
+                        (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && key.key() == Qt::Key_Backtab);
+  if (!next && !previous) return false;
+  QTabBar* tabs = LesOnglets->tabBar();
+  tabs->setCurrentIndex((tabs->currentIndex() + (next ? 1 : tabs->count() - 1)) % tabs->count());
+  return true;
 }
 
 bool FRMain::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress || !ownsKeyEvent(watched)) return QWidget::eventFilter(watched, event);
+  // A message at start-up waits until the window is on the screen where the window manager
+  // put it, so that the box opens in its middle rather than where the window was first placed.
+  if (!startupProblem_.isEmpty() && event->type() == QEvent::Expose && watched == windowHandle() &&
+      windowHandle()->isExposed()) {
+    QTimer::singleShot(0, this, [this, text = startupProblem_] { showWarning(text); });
+    startupProblem_.clear();
+  }
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (event->type() != QEvent::KeyPress || widget == nullptr || widget->window() != this) {
+    return QWidget::eventFilter(watched, event);
+  }
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (switchPageByKey(*key)) return true;
+  const bool playing = pageSwitch_->shownPage() == 1;
   // A key stops the steps playing on the board (a solution, a record, the way to a clicked cell)
   // and does nothing else, so a player taking over never makes a step he did not see coming.
-  if (game_->interruptPlay()) return true;
-  const auto* key = static_cast<QKeyEvent*>(event);
+  if (playing && game_->interruptPlay()) return true;
+  // Enter presses the button that has the focus, as Space does.
+  auto* button = qobject_cast<QAbstractButton*>(widget);
+  if (button != nullptr && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+      (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+    button->click();
+    return true;
+  }
+  if (!playing) return QWidget::eventFilter(watched, event);
   if (key->matches(QKeySequence::Undo)) {
     game_->BTmoinsMove_Click();
     return true;

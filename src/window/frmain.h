@@ -17,6 +17,8 @@
 #include "rules/game_state.h"
 #include "solver/solver.h"
 
+class QKeyEvent;
+
 namespace tarvo {
 
 class Desktop;
@@ -46,7 +48,6 @@ class FRMain : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   void LesOnglets_Click(int page);
@@ -57,7 +58,8 @@ class FRMain : public QWidget {
   void openHouse(const QString& path);
   // A record chosen on the "Room" page is replayed on the "Game" page.
   void replayRecord(int number, const std::string& solution);
-  bool ownsKeyEvent(QObject* watched) const;
+  // The keys that choose the next or previous page, whatever page shows; true for one of them.
+  bool switchPageByKey(const QKeyEvent& key);
   QString readProblemText(const QString& path, const HouseReadResult& result) const;
   void showWarning(const QString& text);
   // A file the program ships: beside the executable, or in ../share/tarvoplim/ from it.
@@ -70,7 +72,7 @@ class FRMain : public QWidget {
   solver::Budget budget_;
   QString programFolder_;
   std::shared_ptr<Desktop> desktop_;
-  QString startupProblem_;  // shown once the window is on screen
+  QString startupProblem_;  // shown once the window is on the screen
   TabStrip* LesOnglets;
   GamePage* game_;
   RoomPage* roomPage_;

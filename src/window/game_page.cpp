@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -12,12 +11,12 @@
 
 #include "house/file_dialogs_qt.h"
 #include "platform/look.h"
-#include "platform/message_box.h"
 #include "platform/picture_area.h"
 #include "platform/solver_run.h"
 #include "rules/completion.h"
 #include "window/board_overlay.h"
 #include "window/hint_overlay.h"
+#include "window/name_prompt.h"
 #include "window/solution_player.h"
 
 namespace tarvo {
@@ -163,21 +162,20 @@ void GamePage::afterStep(KeyOutcome outcome) {
   }
   applyCounters(redrawChangedCells(*PICroom, state.curRoom, state.counters.moveCount));
   if (!outcome.completed) return;
-  if (outcome.helped) {
-    showStatus(QStringLiteral("solved with help: no record"));
-  } else {
-    recordCompletion();
+  switch (outcome.noRecord) {
+    case NoRecord::None: recordCompletion(); return;
+    case NoRecord::HelpUsed: showStatus(QStringLiteral("solved with help: no record")); return;
+    case NoRecord::HouseFull:
+      showStatus(QStringLiteral("no record: the house is full (%1 records)").arg(kMaxHouseRecords));
+      return;
+    case NoRecord::NoRoom: return;
   }
 }
 
 void GamePage::recordCompletion() {
   if (!appendRecordExceptName(context_.state, context_.now())) return;
-  QInputDialog prompt(this);
-  prompt.setWindowTitle(QStringLiteral("It's a new record"));
-  prompt.setLabelText(QStringLiteral("Enter Your Name"));
-  fitTitle(prompt);
-  const bool accepted = prompt.exec() == QDialog::Accepted;
-  appendRecordName(context_.state, accepted ? prompt.textValue().toStdString() : std::string());
+  const std::optional<QString> name = askRecordName(this);
+  appendRecordName(context_.state, name ? name->toStdString() : std::string());
 }
 
 void GamePage::TimerMain_Timer() {

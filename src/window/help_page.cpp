@@ -58,6 +58,7 @@ HelpPage::HelpPage(PageContext context, QWidget* parent)
   PIChelp->setObjectName(QStringLiteral("PIChelp"));
   PIChelp->move(2, 2);
 
+  for (QPushButton* button : {BThelpSave, BThelpMoins, BThelpNum, BThelpPlus}) button->setFont(look::largeButtonFont());
   connect(TVhelp, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { TVhelp_NodeClick(node); });
   connect(PIChelp, &PictureArea::mousePressed, this, &HelpPage::PIChelp_MouseDown);
   connect(BThelpMoins, &QPushButton::clicked, this, &HelpPage::BThelpMoins_Click);

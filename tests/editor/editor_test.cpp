@@ -221,7 +221,10 @@ TEST(RoomTextImport, LinesAreReadAsTheUserSeesThem) {
   room.recNames->push_back("Ann");
   const RoomRecord sharing = room;
   // "é" and "€" take two and three bytes; a CR LF and an empty line; a line too long; eleven lines.
-  importRoomText(room, "#\xC3\xA9@$.\r\n\r\n#\xE2\x82\xAC+##########\n\n\n\n\n\n\n*\n@@@\n");
+  const ImportReport report =
+      importRoomText(room, "#\xC3\xA9@$.\r\n\r\n#\xE2\x82\xAC+##########\n\n\n\n\n\n\n*\n@@@\n");
+  EXPECT_EQ(describeImport(report),
+            "imported rows 1-10; rows 2, 4-9 empty (floor); row 3 cut to 10 cells; 1 line after the tenth ignored");
   EXPECT_EQ(codes(room, 0, 10), (Codes{2, -1, 16, 8, 4, 0, 0, 0, 0, 0})) << roomText(room);
   EXPECT_EQ(codes(room, 10, 10), Codes(10, FLOOR));
   EXPECT_EQ(codes(room, 20, 10), (Codes{2, -1, 20, 2, 2, 2, 2, 2, 2, 2}));
@@ -232,9 +235,15 @@ TEST(RoomTextImport, LinesAreReadAsTheUserSeesThem) {
   EXPECT_EQ(places(room), (Codes{11}));
   EXPECT_EQ(*room.recNames, (Texts{"Ann"}));
 
-  importRoomText(room, "");
+  EXPECT_EQ(describeImport(importRoomText(room, "")), "imported rows 1-10; rows 1-10 empty (floor)");
   EXPECT_EQ(codes(room, 0, 100), Codes(100, FLOOR));
   EXPECT_TRUE(room.goals->empty());
+  // Exactly ten symbols and a CR are no cut; what follows ten lines is counted, a line end
+  // after the last one included.
+  EXPECT_EQ(describeImport(importRoomText(room, "##########\r\n" + std::string(9, '\n') + "a\n\nb")),
+            "imported rows 1-10; rows 2-10 empty (floor); 3 lines after the tenth ignored");
+  EXPECT_EQ(describeImport(importRoomText(room, std::string(11, '#') + "\n" + std::string(9, '#'))),
+            "imported rows 1-10; rows 3-10 empty (floor); row 1 cut to 10 cells");
 }
 
 // Every symbol is written as the import reads it (see above), so a room comes back whole.

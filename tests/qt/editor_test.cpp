@@ -1,6 +1,8 @@
 // The editor on the real widgets: palette and canvas under each mouse button, the room choice,
 // the store with its preview, a shift, export and import, the stored room played, and the
 // room check on the worker thread.
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMouseEvent>
@@ -102,6 +104,27 @@ TEST_F(EditorTest, EachMouseButtonOnTheRoomButtonsChoosesCountsOrReloads) {
   EXPECT_EQ(caption("BTnumPiece"), "3/3");
 }
 
+TEST_F(EditorTest, AHugePasteIsCutSoThatPastingAndImportingItTakeNoTime) {
+  openEditor();
+  clickTab(tabs("LesOnglets3"), 1);
+  auto* text = find<QPlainTextEdit>(QStringLiteral("TXTimport"));
+  text->setPlainText(QStringLiteral("@"));
+  text->moveCursor(QTextCursor::End);
+  QApplication::clipboard()->setText(QString(10 << 20, QLatin1Char('#')));  // 10 MB on one line
+  QElapsedTimer timer;
+  timer.start();
+  QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
+  QTest::qWait(0);  // the box lays out and paints its text
+  const QString note = find<QLabel>(QStringLiteral("editStatus"))->text();
+  click("BTimport");
+  QTest::qWait(0);
+  EXPECT_LT(timer.elapsed(), 1000);
+  EXPECT_EQ(note, "the paste of 10,485,760 characters was cut to 65,535: the box holds 65,536");
+  EXPECT_EQ(text->toPlainText().size(), 65536);
+  EXPECT_EQ(edited().man, 0);
+  EXPECT_EQ(cells()[9], WALL);
+}
+
 TEST_F(EditorTest, AStoredRoomShowsInItsPreviewAndPlaysToCompletion) {
   FRMain& w = openEditor();
   const RoomRecord& stored = w.state().house.rooms[0];
@@ -112,6 +135,7 @@ TEST_F(EditorTest, AStoredRoomShowsInItsPreviewAndPlaysToCompletion) {
   text->setPlainText(QStringLiteral("#####\n#@$.#\n#####"));
   click("BTimport");
   EXPECT_EQ(cells()[12], BOX);
+  EXPECT_EQ(find<QLabel>(QStringLiteral("editStatus"))->text(), "imported rows 1-10; rows 4-10 empty (floor)");
   EXPECT_EQ(*stored.goals, Codes{26}) << "the house room keeps its goals";
   clickMainTab(1);
   const CellArray& played = w.state().curRoom.cells;

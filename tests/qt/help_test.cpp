@@ -129,5 +129,16 @@ TEST_F(HelpTest, SuggestListsAndMarksTheHopelessCellsUntilSaved) {
   EXPECT_EQ(texts(heading(0)), QStringList{"21"}) << "not saved: gone";
 }
 
+// The room buttons of this page and the arrows of the editor's import frame are drawn larger
+// than the other buttons, in the installed substitute of the face they name.
+TEST_F(WindowTest, TheHelpRoomButtonsAndTheImportArrowsHaveTheLargeFace) {
+  start();
+  for (const char* name : {"BThelpSave", "BThelpMoins", "BThelpNum", "BThelpPlus", "BTimport", "BTexport"}) {
+    const QFont font = button(name)->font();
+    EXPECT_TRUE(font.family() == "Comic Sans MS" && font.bold() && font.pointSizeF() == 15.75) << name;
+    EXPECT_EQ(QFontInfo(font).family(), "Comic Neue") << name;
+  }
+}
+
 }  // namespace
 }  // namespace tarvo::test

@@ -11,6 +11,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "house/file_save.h"
+#include "house/house_save_qt.h"
 #include "house/house_writer.h"
 
 namespace tarvo::test {
@@ -31,6 +33,12 @@ TEST_F(WindowTest, OpeningAHouseReplacesTheHouseInPlay) {
   answering<QFileDialog>(reject, [&] { click("BTchoisiHouse"); });
   EXPECT_EQ(caption("BTnumPiece"), "1/2");
   EXPECT_EQ(man(), 23);
+
+  // A name is shown as it stands: no "&" in it becomes a keyboard shortcut.
+  writeFile("amp.hou", houseFile("Tom & Jerry &amp;", {kShortRoom}));
+  answering<QFileDialog>(chooseFile(path("amp.hou"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
+  EXPECT_EQ(caption("BTchoisiHouse").replace("&&", "&"), "House: Tom & Jerry &amp;");
+  EXPECT_TRUE(QKeySequence::mnemonic(caption("BTchoisiHouse")).isEmpty());
 
   // A huge house name: the button shows its start, elided.
   writeFile("long.hou", houseFile(std::string(1 << 20, 'x'), {kShortRoom}));
@@ -124,26 +132,79 @@ TEST_F(WindowTest, AFailedSaveShowsTheErrorAndKeepsTheFileThatWasThere) {
             (QStringList{"default.hou", "keep.hou"}));  // no temporary file left behind
 }
 
+// A house the reader would refuse (one that went past the record bound while rooms were
+// taken off the house and added back) is not written, and the file stays.
+TEST_F(WindowTest, AHouseBeyondTheRecordBoundIsNotSavedAndTheFileStays) {
+  writeFile("keep.hou", threeRoomHouse());
+  HouseRecord house;
+  for (const auto* list :
+       {&house.rooms[0].recNames, &house.rooms[0].recMoves, &house.rooms[0].recTimes, &house.rooms[0].recSolutions}) {
+    (*list)->assign(kMaxHouseRecords + 1, "");
+  }
+  const SaveOutcome outcome = saveHouseFile(path("keep.hou"), house);
+  EXPECT_FALSE(outcome.ok);
+  EXPECT_EQ(outcome.errorNumber, kSaveUnreadable);
+  EXPECT_TRUE(outcome.description.contains("200001 records")) << outcome.description.toStdString();
+  EXPECT_EQ(readFile("keep.hou"), threeRoomHouse());
+}
+
+// A window manager places the window once it is asked to show it, and only then is the window
+// exposed: the message of the start-up must open in the middle of the window where it now is.
+class PlacingWindowManager : public QObject {
+ public:
+  explicit PlacingWindowManager(QWidget& window) : window_(window) { qApp->installEventFilter(this); }
+  ~PlacingWindowManager() override { qApp->removeEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Expose && watched == window_.windowHandle() && !placed_) {
+      placed_ = true;
+      window_.move(240, 180);
+    }
+    return false;
+  }
+
+ private:
+  QWidget& window_;
+  bool placed_ = false;
+};
+
+class StartTest : public WindowTest {
+ protected:
+  QMessageBox* startupMessage(FRMain::Options options) {
+    window = std::make_unique<FRMain>(std::move(options));
+    PlacingWindowManager manager(*window);
+    window->show();
+    QMessageBox* box = shownMessage();
+    if (box != nullptr) {
+      const QPoint off = box->frameGeometry().center() - window->frameGeometry().center();
+      EXPECT_LE(off.manhattanLength(), 2)
+          << "the box opens in the middle, not " << off.x() << ", " << off.y() << " off";
+    }
+    return box;
+  }
+};
+
 // A house named at start that opens is the end-to-end test's.
-TEST_F(WindowTest, AHouseNamedAtStartThatCannotBeReadIsNamedAndTheDefaultOpens) {
+TEST_F(StartTest, AHouseNamedAtStartThatCannotBeReadIsNamedAndTheDefaultOpens) {
   FRMain::Options options;
   options.programFolder = folder.path();
   options.houseFile = path("missing.hou");
-  window = std::make_unique<FRMain>(std::move(options));
-  window->show();
-  QMessageBox* box = shownMessage();
+  QMessageBox* box = startupMessage(std::move(options));
   ASSERT_NE(box, nullptr);
   EXPECT_TRUE(box->text().contains(QStringLiteral("missing.hou"))) << box->text().toStdString();
+  EXPECT_TRUE(box->text().endsWith(QStringLiteral("The default house is played instead.")))
+      << box->text().toStdString();
   box->button(QMessageBox::Ok)->click();
   EXPECT_EQ(caption("BTchoisiHouse"), "House: Three Rooms");
 }
 
-TEST_F(WindowTest, WithoutTheDefaultHouseTheWindowSaysSoAndShowsAnEmptyRoom) {
+TEST_F(StartTest, WithoutTheDefaultHouseTheWindowSaysSoAndShowsAnEmptyRoom) {
   ASSERT_TRUE(QFile::remove(path("default.hou")));
-  start();  // returns: the message does not block the start
-  QMessageBox* box = shownMessage();
+  FRMain::Options options;
+  options.programFolder = folder.path();
+  QMessageBox* box = startupMessage(std::move(options));  // the start is not blocked
   ASSERT_NE(box, nullptr);
   EXPECT_TRUE(box->text().contains(QDir::toNativeSeparators(path("default.hou")))) << box->text().toStdString();
+  EXPECT_TRUE(box->text().endsWith(QStringLiteral("An empty room is played instead."))) << box->text().toStdString();
   EXPECT_EQ(box->icon(), QMessageBox::Warning);
   box->button(QMessageBox::Ok)->click();
 
