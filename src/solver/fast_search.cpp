@@ -122,11 +122,12 @@ SolveResult findSolution(const Snapshot& snapshot, const Limits& limits) {
   // The greedy search answers most rooms at once but can wander long where a box must wait for
   // others, where the balanced one goes straight; the balanced one is slow where the way is
   // long. The greedy one first, on a quarter of the bounds; then the balanced one, on what is
-  // left of the time and the whole of the memory and positions.
+  // left of the time and the positions, and the whole of the memory (the first has let it go).
   const auto started = std::chrono::steady_clock::now();
   const SolveResult greedy = FastSearch(layout, quarterOf(limits), kGreedyWeight).run();
   if (greedy.outcome != Outcome::LimitReached) return greedy;
   Limits rest = limits;
+  if (limits.positions != SIZE_MAX) rest.positions = limits.positions - greedy.positions;
   if (limits.time) {
     const auto spent =
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
