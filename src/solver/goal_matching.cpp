@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstdlib>
 #include <limits>
 
 namespace tarvo::solver {
@@ -72,11 +73,16 @@ GoalMatching::GoalMatching(const Layout& layout, const CellSet& area) {
   }
 }
 
+void GoalMatching::Free::operator()(Known* known) const { std::free(known); }
+
 std::uint32_t GoalMatching::bound(const CellSet& boxes) const {
-  if (known_.empty()) known_.resize(kKnownSlots);
+  if (!known_) known_.reset(static_cast<Known*>(std::calloc(kKnownSlots, sizeof(Known))));
+  if (!known_) return compute(boxes);
   const std::uint64_t hash = (boxes.low * 0x9E3779B97F4A7C15u) ^ (boxes.high * 0xC2B2AE3D27D4EB4Fu);
-  Known& slot = known_[static_cast<std::size_t>(hash >> 52) & (kKnownSlots - 1)];
-  if (slot.low != boxes.low || slot.high != boxes.high) slot = Known{boxes.low, boxes.high, compute(boxes)};
+  Known& slot = known_[static_cast<std::size_t>(hash >> (64 - std::countr_zero(kKnownSlots)))];
+  if (slot.low != boxes.low || slot.high != boxes.high || boxes.none()) {
+    slot = Known{boxes.low, boxes.high, compute(boxes)};
+  }
   return slot.bound;
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "solver/dead_cells.h"
@@ -28,14 +29,18 @@ class GoalMatching {
   std::uint32_t bySubsets(const std::array<int, kCells + 1>& cells, int n) const;
 
   // Positions with the same boxes and the man elsewhere share their bound: the bounds computed
-  // last, one per slot of a small table (a slot whose `high` has a bit past cell 99 is empty).
+  // last, one per slot of a table. A slot of no boxes is empty (a search always has boxes); the
+  // table comes zeroed from calloc, whose fresh pages cost nothing until a search touches them.
   struct Known {
-    std::uint64_t low = 0;
-    std::uint64_t high = ~std::uint64_t{0};
-    std::uint32_t bound = 0;
+    std::uint64_t low;
+    std::uint64_t high;
+    std::uint32_t bound;
   };
-  static constexpr std::size_t kKnownSlots = std::size_t{1} << 11;
-  mutable std::vector<Known> known_;
+  struct Free {
+    void operator()(Known* known) const;
+  };
+  static constexpr std::size_t kKnownSlots = std::size_t{1} << 12;
+  mutable std::unique_ptr<Known[], Free> known_;
 
   std::vector<PushDistances> toGoal_;           // one table per goal
   std::array<std::uint8_t, kCells> nearest_{};  // for each cell, the goal nearest to it (its table's index)
