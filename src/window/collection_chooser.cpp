@@ -18,14 +18,14 @@ namespace {
 
 enum Column { Title, Size, Boxes, Goals, WhyNot, ColumnCount };
 
-// The picture shown is the small sheet's at half size: five rows fit where two would.
-constexpr int kPictureSide = 40;
+// The board from the small sheet, one sheet pixel to one pixel as everywhere in the game.
+constexpr int kPictureSide = kColumns * 8;
 constexpr int kPicturesKept = 400;
 
 // The core paints the room on a pixmap from the small sheet.
 class PixmapCanvas : public TileCanvas {
  public:
-  explicit PixmapCanvas(const SpriteSheets& sheets) : sheets_(sheets), picture_(kColumns * 8, kRows * 8) {
+  explicit PixmapCanvas(const SpriteSheets& sheets) : sheets_(sheets), picture_(kPictureSide, kPictureSide) {
     picture_.fill(Qt::transparent);
   }
   void drawTile(SpriteSheet sheet, Tile tile, int x, int y) override {
@@ -46,8 +46,9 @@ CollectionModel::CollectionModel(std::shared_ptr<const RoomCollection> rooms, co
                                  QObject* parent)
     : QAbstractTableModel(parent), rooms_(std::move(rooms)), sheets_(sheets), ticked_(rooms_->size(), false) {
   pictures_.setMaxCost(kPicturesKept);
-  for (std::size_t place : firstRoomsToTake(*rooms_)) ticked_[place] = true;
-  tickedCount_ = static_cast<int>(firstRoomsToTake(*rooms_).size());
+  const std::vector<std::size_t> first = firstRoomsToTake(*rooms_);
+  for (std::size_t place : first) ticked_[place] = true;
+  tickedCount_ = static_cast<int>(first.size());
 }
 
 int CollectionModel::rowCount(const QModelIndex& parent) const {
@@ -92,15 +93,11 @@ QVariant CollectionModel::data(const QModelIndex& index, int role) const {
 QPixmap CollectionModel::pictureOf(int row) const {
   if (const QPixmap* kept = pictures_.object(row)) return *kept;
   const CollectionRoom& room = (*rooms_)[static_cast<std::size_t>(row)];
-  QPixmap picture(kPictureSide, kPictureSide);
-  picture.fill(Qt::transparent);
-  if (room.problem != RoomProblem::TooLarge) {
-    PixmapCanvas canvas(sheets_);
-    drawRoom(canvas, SpriteSheet::Small, roomOfCollection(room), 0);
-    picture = canvas.picture().scaled(kPictureSide, kPictureSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  }
-  pictures_.insert(row, new QPixmap(picture));
-  return picture;
+  PixmapCanvas canvas(sheets_);
+  // A room too large for the board has no picture; its row keeps the place of one.
+  if (room.problem != RoomProblem::TooLarge) drawRoom(canvas, SpriteSheet::Small, roomOfCollection(room), 0);
+  pictures_.insert(row, new QPixmap(canvas.picture()));
+  return canvas.picture();
 }
 
 Qt::ItemFlags CollectionModel::flags(const QModelIndex& index) const {
@@ -135,7 +132,7 @@ CollectionChooser::CollectionChooser(std::shared_ptr<const RoomCollection> rooms
                                      const QString& fileName, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(QStringLiteral("Rooms of %1").arg(fileName));
-  resize(600, 460);
+  resize(620, 600);
   model_ = new CollectionModel(std::move(rooms), sheets, this);
 
   auto* layout = new QVBoxLayout(this);

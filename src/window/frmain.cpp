@@ -96,7 +96,7 @@ FRMain::FRMain(Options options, QWidget* parent)
     std::vector<CollectionRoom> rooms;
     const HouseReadResult result = readRoomCollectionFile(QFile::encodeName(chosen).toStdString(), rooms);
     if (!result.ok()) startupProblem_ = readProblemText(chosen, result) + QStringLiteral("\n\n");
-    if (result.ok()) taken = openCollection(chosen, rooms, true);
+    if (result.ok()) taken = openCollection(chosen, std::move(rooms), true);
   } else if (!chosen.isEmpty()) {
     const HouseReadResult result = readHouse(chosen);
     if (!result.ok()) startupProblem_ = readProblemText(chosen, result) + QStringLiteral("\n\n");
@@ -146,7 +146,7 @@ void FRMain::openHouse(const QString& path) {
   if (isCollectionFileName(QFile::encodeName(path).toStdString())) {
     std::vector<CollectionRoom> rooms;
     result = readRoomCollectionFile(QFile::encodeName(path).toStdString(), rooms);
-    if (result.ok() && !openCollection(path, rooms, false)) return;  // the chooser decides
+    if (result.ok() && !openCollection(path, std::move(rooms), false)) return;  // the chooser decides
   } else {
     result = readHouse(path);
   }
@@ -155,14 +155,14 @@ void FRMain::openHouse(const QString& path) {
     showWarning(readProblemText(path, result) + QStringLiteral("\n\nThe house in play stays as it was."));
 }
 
-bool FRMain::openCollection(const QString& path, const std::vector<CollectionRoom>& rooms, bool atStart) {
+bool FRMain::openCollection(const QString& path, std::vector<CollectionRoom> rooms, bool atStart) {
   if (takesWholeCollection(rooms)) {
     std::vector<std::size_t> places(rooms.size());
     for (std::size_t k = 0; k < places.size(); ++k) places[k] = k;
     takeCollection(path, rooms, places);
     return true;
   }
-  auto shared = std::make_shared<const std::vector<CollectionRoom>>(rooms);
+  auto shared = std::make_shared<const std::vector<CollectionRoom>>(std::move(rooms));
   auto choose = [this, path, shared] {
     auto* chooser = new CollectionChooser(shared, sheets_, QFileInfo(path).fileName(), this);
     chooser->setObjectName(QStringLiteral("CollectionChooser"));

@@ -70,7 +70,7 @@ class FRMain : public QWidget {
   void openHouse(const QString& path);
   // A collection whose rooms can all be taken and fit in a house becomes the house at once
   // (true); for any other the chooser opens, now or, at start-up, once the window shows.
-  bool openCollection(const QString& path, const std::vector<CollectionRoom>& rooms, bool atStart);
+  bool openCollection(const QString& path, std::vector<CollectionRoom> rooms, bool atStart);
   // The rooms at the places given become the house in play, named after the file.
   void takeCollection(const QString& path, const std::vector<CollectionRoom>& rooms,
                       const std::vector<std::size_t>& places);
