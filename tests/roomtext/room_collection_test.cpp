@@ -49,21 +49,25 @@ TEST(RoomCollection, TitlesCommentsAndLineEnds) {
       "####\r\n"
       "#@$.#\r\n"
       "#####\r\n"
-      "Title: Second\n"
+      "\r\n"
+      "#####\n"
+      "#.$@#\n"
+      "#####\n"
+      "Title: Third\n"
+      "#####\n"
+      "#.$@#\n"
+      "#####\n"
+      "Title: Fourth\n"
       "Author: me\n"
       "#####\n"
       "#.$@#\n"
-      "#####\n"
-      "\n"
-      "#####\n"
-      "#.$@#\n"
       "#####");
-  EXPECT_EQ(titles(rooms), (std::vector<std::string>{"First", "Room 2", "Room 3"}));
-  ASSERT_EQ(rooms.size(), 3u);
+  EXPECT_EQ(titles(rooms), (std::vector<std::string>{"First", "Room 2", "Third", "Room 4"}));
+  ASSERT_EQ(rooms.size(), 4u);
   // A CR is no cell: the first room is five columns, not six.
   EXPECT_EQ(rooms[0].columns, 5);
   EXPECT_EQ(rooms[0].rows, 3);
-  EXPECT_EQ(problems(rooms), (std::vector<std::string>{"", "", ""}));
+  EXPECT_EQ(problems(rooms), (std::vector<std::string>{"", "", "", ""}));
 }
 
 TEST(RoomCollection, RunLengthsBarsAndBlankMarginsGiveTheSameCentredRoom) {
@@ -125,6 +129,8 @@ TEST(RoomCollection, ReasonsARoomCannotBeTaken) {
                                       "fewer boxes than goals", "", "too large: 99999999 x 2"}));
   EXPECT_EQ(rooms[0].boxes, 1);
   EXPECT_EQ(rooms[0].goals, 1);
+  // The gap in the open room's wall is outside: the edge reaches it from below.
+  EXPECT_EQ(placedRows(rooms[2])[5], "--#-#-----");
 }
 
 TEST(RoomCollection, FirstRoomOnly) {
