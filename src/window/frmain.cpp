@@ -92,15 +92,11 @@ FRMain::FRMain(Options options, QWidget* parent)
   // choice is played from the default house until the player chooses.
   const QString chosen = options.houseFile;
   bool taken = false;
-  if (!chosen.isEmpty() && isCollectionFileName(QFile::encodeName(chosen).toStdString())) {
-    std::vector<CollectionRoom> rooms;
-    const HouseReadResult result = readRoomCollectionFile(QFile::encodeName(chosen).toStdString(), rooms);
+  if (!chosen.isEmpty()) {
+    bool choosing = false;
+    const HouseReadResult result = readHouseOrCollection(chosen, true, choosing);
     if (!result.ok()) startupProblem_ = readProblemText(chosen, result) + QStringLiteral("\n\n");
-    if (result.ok()) taken = openCollection(chosen, std::move(rooms), true);
-  } else if (!chosen.isEmpty()) {
-    const HouseReadResult result = readHouse(chosen);
-    if (!result.ok()) startupProblem_ = readProblemText(chosen, result) + QStringLiteral("\n\n");
-    taken = result.ok();
+    taken = result.ok() && !choosing;
   }
   if (!taken) {
     const QString defaultHouse = dataFile(QStringLiteral("default.hou"));
@@ -141,15 +137,19 @@ void FRMain::showReadHouse(bool replaced) {
   }
 }
 
+HouseReadResult FRMain::readHouseOrCollection(const QString& path, bool atStart, bool& choosing) {
+  choosing = false;
+  if (!isCollectionFileName(QFile::encodeName(path).toStdString())) return readHouse(path);
+  std::vector<CollectionRoom> rooms;
+  const HouseReadResult result = readRoomCollectionFile(QFile::encodeName(path).toStdString(), rooms);
+  if (result.ok()) choosing = !openCollection(path, std::move(rooms), atStart);
+  return result;
+}
+
 void FRMain::openHouse(const QString& path) {
-  HouseReadResult result;
-  if (isCollectionFileName(QFile::encodeName(path).toStdString())) {
-    std::vector<CollectionRoom> rooms;
-    result = readRoomCollectionFile(QFile::encodeName(path).toStdString(), rooms);
-    if (result.ok() && !openCollection(path, std::move(rooms), false)) return;  // the chooser decides
-  } else {
-    result = readHouse(path);
-  }
+  bool choosing = false;
+  const HouseReadResult result = readHouseOrCollection(path, false, choosing);
+  if (choosing) return;  // the chooser's "OK" makes the house
   game_->BTrecommence_Click();
   if (!result.ok())
     showWarning(readProblemText(path, result) + QStringLiteral("\n\nThe house in play stays as it was."));

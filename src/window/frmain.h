@@ -65,8 +65,11 @@ class FRMain : public QWidget {
   // What follows a house read: the pages show the house; a new house also drops the pages'
   // work in progress and the records listed from the house before.
   void showReadHouse(bool replaced);
-  // The open command's end: read the house, start its first room, say what went wrong. A file
-  // whose name ends in ".txt" is a collection of rooms.
+  // Reads a house file, or a collection when the name ends in ".txt"; `choosing` tells that the
+  // collection's chooser opened (at start-up: opens once the window shows) instead.
+  HouseReadResult readHouseOrCollection(const QString& path, bool atStart, bool& choosing);
+  // The open command's end: read the house or collection, start its first room, say what went
+  // wrong.
   void openHouse(const QString& path);
   // A collection whose rooms can all be taken and fit in a house becomes the house at once
   // (true); for any other the chooser opens, now or, at start-up, once the window shows.
