@@ -31,13 +31,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 std::string usageText() {
-  return "usage: tarvoplim [--] [FILE.hou]\n"
+  return "usage: tarvoplim [--] [FILE.hou | ROOMS.txt]\n"
          "       tarvoplim --help | --version\n"
          "\n"
          "A puzzle game with its own room editor: push every box onto a goal.\n"
          "\n"
          "  FILE.hou    open this house file instead of the bundled default house\n"
-         "  --          end of the options: a FILE.hou after it may begin with \"-\"\n"
+         "  ROOMS.txt   open a collection of rooms in plain text, choosing up to 16 of them\n"
+         "  --          end of the options: a file name after it may begin with \"-\"\n"
          "  --help      print this help and exit\n"
          "  --version   print the version and exit\n";
 }

@@ -2,12 +2,15 @@
 // export of room text, the shifts, and the room check, with their handlers.
 #include "window/edit_page.h"
 
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHideEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <memory>
 
@@ -21,6 +24,7 @@
 #include "platform/solver_run.h"
 #include "platform/sprite_sheets.h"
 #include "platform/tab_strip.h"
+#include "roomtext/room_collection.h"
 #include "roomtext/room_exchange.h"
 #include "rules/drawing.h"
 #include "window/page_switch.h"
@@ -146,6 +150,9 @@ EditPage::EditPage(PageContext context, QWidget* parent)
   connect(BTeditSave, &QPushButton::clicked, this, &EditPage::BTeditSave_Click);
   connect(BTexport, &QPushButton::clicked, this, &EditPage::BTexport_Click);
   connect(BTimport, &QPushButton::clicked, this, &EditPage::BTimport_Click);
+  // The import box takes Ctrl+C and Ctrl+V for its own text before any shortcut sees them.
+  connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &EditPage::copyRoom);
+  connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &EditPage::pasteRoom);
   connect(BTup, &QPushButton::clicked, this, [this] { shift(Direction::Up); });
   connect(BTdown, &QPushButton::clicked, this, [this] { shift(Direction::Down); });
   connect(BTleft, &QPushButton::clicked, this, [this] { shift(Direction::Left); });
@@ -260,6 +267,21 @@ void EditPage::BTimport_Click() {
   dropCheck();
   drawWorkingRoom();
   showStatus(QString::fromStdString(describeImport(report)));
+}
+
+void EditPage::copyRoom() {
+  const WorkingRoom& editRoom = context_.state.editRoom;
+  const std::string title = "Room " + std::to_string(editRoom.number);
+  QGuiApplication::clipboard()->setText(QString::fromStdString(writeCollectionRoom(editRoom.room, title)));
+  showStatus(QStringLiteral("the editor's room copied"));
+}
+
+void EditPage::pasteRoom() {
+  const std::string report =
+      pasteRoomText(context_.state.editRoom.room, QGuiApplication::clipboard()->text().toStdString());
+  dropCheck();
+  drawWorkingRoom();
+  showStatus(QString::fromStdString(report));
 }
 
 void EditPage::showForEditing() {

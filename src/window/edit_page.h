@@ -60,6 +60,10 @@ class EditPage : public Page {
   void BTeditSave_Click();
   void BTexport_Click();
   void BTimport_Click();
+  // Ctrl+C and Ctrl+V, unless the import box has the focus: the editor's room as collection
+  // text, and the first room of the clipboard's text into the editor's room.
+  void copyRoom();
+  void pasteRoom();
   void shift(Direction direction);
   bool paletteShown() const;
   void paintCell(int cell);

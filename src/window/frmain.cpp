@@ -4,9 +4,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPixmap>
 #include <QTabBar>
 #include <QTimer>
@@ -16,11 +19,13 @@
 
 #include "about/about_box_qt.h"
 #include "about/shell_open_qt.h"
+#include "house/cp1252.h"
 #include "platform/clock.h"
 #include "platform/direction_keys.h"
 #include "platform/message_box.h"
 #include "platform/solver_run.h"
 #include "platform/tab_strip.h"
+#include "window/collection_chooser.h"
 #include "window/game_page.h"
 #include "window/option_page.h"
 #include "window/page_switch.h"
@@ -74,6 +79,7 @@ FRMain::FRMain(Options options, QWidget* parent)
   connect(game_, &GamePage::roomChanged, option_, &OptionPage::showRoomNumber);
   connect(option_, &OptionPage::roomStored, roomPage_, &RoomPage::showStoredRoom);
   connect(roomPage_, &RoomPage::recordChosen, this, &FRMain::replayRecord);
+  setAcceptDrops(true);
   // The window sees the keys of its pages before any button or tab bar does.
   qApp->installEventFilter(this);
 
@@ -82,13 +88,17 @@ FRMain::FRMain(Options options, QWidget* parent)
   state_.house = emptyHouse();
   initRules(state_);
   // A house named on the command line, or else (or when it cannot be read) the default one,
-  // or else the empty room; the message says which is played.
+  // or else the empty room; the message says which is played. A collection that needs a
+  // choice is played from the default house until the player chooses.
   const QString chosen = options.houseFile;
+  bool taken = false;
   if (!chosen.isEmpty()) {
-    const HouseReadResult result = readHouse(chosen);
+    bool choosing = false;
+    const HouseReadResult result = readHouseOrCollection(chosen, true, choosing);
     if (!result.ok()) startupProblem_ = readProblemText(chosen, result) + QStringLiteral("\n\n");
+    taken = result.ok() && !choosing;
   }
-  if (chosen.isEmpty() || !startupProblem_.isEmpty()) {
+  if (!taken) {
     const QString defaultHouse = dataFile(QStringLiteral("default.hou"));
     const HouseReadResult result = readHouse(defaultHouse);
     if (!result.ok()) {
@@ -111,23 +121,73 @@ QString FRMain::dataFile(const QString& name) const {
 
 HouseReadResult FRMain::readHouse(const QString& path) {
   HouseReadResult result = readHouseFile(QFile::encodeName(path).toStdString(), state_.house);
+  showReadHouse(result.ok());
+  return result;
+}
+
+void FRMain::showReadHouse(bool replaced) {
   game_->showHouse();
   roomPage_->drawPreviews();
-  if (result.ok()) {
+  if (replaced) {
     // A record listed from the house read before would replay on another house's room, and the
     // editor's painting would be stored into it.
     roomPage_->clearRecords();
     forgetWorkingRooms(state_);
     option_->showRoomNumber(state_.house.currentRoom);
   }
+}
+
+HouseReadResult FRMain::readHouseOrCollection(const QString& path, bool atStart, bool& choosing) {
+  choosing = false;
+  if (!isCollectionFileName(QFile::encodeName(path).toStdString())) return readHouse(path);
+  std::vector<CollectionRoom> rooms;
+  const HouseReadResult result = readRoomCollectionFile(QFile::encodeName(path).toStdString(), rooms);
+  if (result.ok()) choosing = !openCollection(path, std::move(rooms), atStart);
   return result;
 }
 
 void FRMain::openHouse(const QString& path) {
-  const HouseReadResult result = readHouse(path);
+  bool choosing = false;
+  const HouseReadResult result = readHouseOrCollection(path, false, choosing);
+  if (choosing) return;  // the chooser's "OK" makes the house
   game_->BTrecommence_Click();
   if (!result.ok())
     showWarning(readProblemText(path, result) + QStringLiteral("\n\nThe house in play stays as it was."));
+}
+
+bool FRMain::openCollection(const QString& path, std::vector<CollectionRoom> rooms, bool atStart) {
+  if (takesWholeCollection(rooms)) {
+    std::vector<std::size_t> places(rooms.size());
+    for (std::size_t k = 0; k < places.size(); ++k) places[k] = k;
+    takeCollection(path, rooms, places);
+    return true;
+  }
+  auto shared = std::make_shared<const std::vector<CollectionRoom>>(std::move(rooms));
+  auto choose = [this, path, shared] {
+    auto* chooser = new CollectionChooser(shared, sheets_, QFileInfo(path).fileName(), this);
+    chooser->setObjectName(QStringLiteral("CollectionChooser"));
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chooser, &QDialog::accepted, this, [this, path, shared, chooser] {
+      takeCollection(path, *shared, chooser->tickedRooms());
+      game_->BTrecommence_Click();
+    });
+    chooser->open();
+  };
+  if (atStart) {
+    QTimer::singleShot(0, this, choose);
+  } else {
+    choose();
+  }
+  return false;
+}
+
+void FRMain::takeCollection(const QString& path, const std::vector<CollectionRoom>& rooms,
+                            const std::vector<std::size_t>& places) {
+  std::vector<const CollectionRoom*> chosen;
+  for (std::size_t place : places) chosen.push_back(&rooms[place]);
+  const std::string name = replaceUnholdable(QFileInfo(path).completeBaseName().toStdString(), '_');
+  state_.house = houseOfCollection(chosen, name);
+  showReadHouse(true);
 }
 
 void FRMain::replayRecord(int number, const std::string& solution) {
@@ -140,10 +200,33 @@ void FRMain::replayRecord(int number, const std::string& solution) {
 QString FRMain::readProblemText(const QString& path, const HouseReadResult& result) const {
   // A file that could not be read at all is named by the reader's own sentence.
   const QString problem = QString::fromStdString(result.describe());
+  const QString file = isCollectionFileName(QFile::encodeName(path).toStdString()) ? QStringLiteral("room collection")
+                                                                                   : QStringLiteral("house file");
   return result.status == HouseReadResult::Status::CannotOpen
-             ? QStringLiteral("The house file was not read.\n\n%1.").arg(problem)
-             : QStringLiteral("The house file \"%1\" was not read.\n\n%2.")
-                   .arg(QDir::toNativeSeparators(path), problem);
+             ? QStringLiteral("The %1 was not read.\n\n%2.").arg(file, problem)
+             : QStringLiteral("The %1 \"%2\" was not read.\n\n%3.").arg(file, QDir::toNativeSeparators(path), problem);
+}
+
+QString FRMain::droppedHouse(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls() || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile()) {
+    return {};
+  }
+  const QString path = data->urls().constFirst().toLocalFile();
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  return suffix == QLatin1String("hou") || suffix == QLatin1String("txt") ? path : QString();
+}
+
+void FRMain::dragEnterEvent(QDragEnterEvent* event) {
+  if (!droppedHouse(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void FRMain::dropEvent(QDropEvent* event) {
+  const QString path = droppedHouse(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  // Opened once the drop is over, so that the source of the drag is not kept waiting on a
+  // message or the chooser.
+  QTimer::singleShot(0, this, [this, path] { openHouse(path); });
 }
 
 void FRMain::showWarning(const QString& text) {

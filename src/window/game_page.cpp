@@ -1,10 +1,13 @@
 // The "Game" page: the board, play by keys, the play controls and their handlers.
 #include "window/game_page.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include <cstdio>
@@ -13,6 +16,7 @@
 #include "platform/look.h"
 #include "platform/picture_area.h"
 #include "platform/solver_run.h"
+#include "roomtext/room_collection.h"
 #include "rules/completion.h"
 #include "window/board_overlay.h"
 #include "window/hint_overlay.h"
@@ -73,6 +77,8 @@ GamePage::GamePage(PageContext context, QWidget* parent)
   connect(BTplus, &QPushButton::clicked, this, &GamePage::BTplus_Click);
   connect(BTmoins, &QPushButton::clicked, this, &GamePage::BTmoins_Click);
   connect(BTchoisiHouse, &QPushButton::clicked, this, &GamePage::BTchoisiHouse_Click);
+  // Active while the page shows: a hidden page's shortcut never fires.
+  connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &GamePage::copyRoom);
   connect(BTmoinsMove, &QPushButton::clicked, this, &GamePage::BTmoinsMove_Click);
   connect(BTplusMove, &QPushButton::clicked, this, &GamePage::BTplusMove_Click);
   TimerMain->setObjectName(QStringLiteral("TimerMain"));
@@ -126,8 +132,15 @@ void GamePage::showChangedRoom() {
   showStartedRoom();
 }
 
+void GamePage::copyRoom() {
+  const std::string title = "Room " + std::to_string(context_.state.house.currentRoom);
+  QGuiApplication::clipboard()->setText(QString::fromStdString(writeCollectionRoom(context_.state.curRoom, title)));
+  showStatus(QStringLiteral("room %1 as it stands copied").arg(context_.state.house.currentRoom));
+}
+
 void GamePage::BTchoisiHouse_Click() {
-  const DialogChoice choice = context_.dialogs.showOpenDialog(QStringLiteral("HOU"), QStringLiteral("CHOOSE A HOUSE"));
+  const DialogChoice choice =
+      context_.dialogs.showOpenDialog(QStringLiteral("HOU TXT"), QStringLiteral("CHOOSE A HOUSE"));
   QCoreApplication::processEvents();  // repaint where the dialog was
   if (!choice.path.isEmpty()) emit houseChosen(choice.path);
 }

@@ -95,7 +95,7 @@ void RoomPage::LVrecord_DblClick(const QModelIndex& index) {
 }
 
 void RoomPage::BTsaveDisk_Click() {
-  const DialogChoice choice = context_.dialogs.showSaveDialog(QStringLiteral("HOU"), QStringLiteral("SAVE A HOUSE"));
+  const DialogChoice choice = context_.dialogs.showSaveDialog(QStringLiteral("HOU TXT"), QStringLiteral("SAVE A HOUSE"));
   if (choice.path.isEmpty()) return;
   const SaveOutcome outcome = saveHouseFile(choice.path, context_.state.house);
   if (outcome.ok) return;

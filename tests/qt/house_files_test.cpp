@@ -48,13 +48,13 @@ TEST_F(WindowTest, OpeningAHouseReplacesTheHouseInPlay) {
 }
 
 TEST_F(WindowTest, AFileThatIsNotAHouseOrIsBrokenIsNamedAndTheHouseStays) {
-  writeFile("<font size=7>notes.txt", "Shopping list\r\nmilk\r\n");
+  writeFile("<font size=7>notes.doc", "Shopping list\r\nmilk\r\n");
   const QByteArrayList lines = threeRoomHouse().split('\n');
   writeFile("broken.hou", lines.mid(0, 8).join('\n') + '\n');  // ends after row 3 of room 1
   FRMain& w = start();
   const std::string before = writeHouse(w.state().house);
 
-  for (auto [name, line] : {std::pair{"<font size=7>notes.txt", "line 1:"}, {"broken.hou", "line 9:"}}) {
+  for (auto [name, line] : {std::pair{"<font size=7>notes.doc", "line 1:"}, {"broken.hou", "line 9:"}}) {
     answering<QFileDialog>(chooseFile(path(name), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
     QMessageBox* box = shownMessage();
     ASSERT_NE(box, nullptr) << name;
