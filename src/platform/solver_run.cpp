@@ -3,6 +3,8 @@
 
 #include <QMetaObject>
 
+#include "solver/window_budget.h"
+
 namespace tarvo {
 
 SolverRun::SolverRun(QObject* parent) : QObject(parent) {
@@ -30,14 +32,7 @@ void SolverRun::cancel() {
   running_ = false;
 }
 
-solver::Budget helpBudget() {
-  solver::Budget budget;
-  budget.exact.time = std::chrono::seconds(3);
-  budget.exact.memoryBytes = std::size_t{128} << 20;
-  budget.fast.time = std::chrono::seconds(7);
-  budget.fast.memoryBytes = std::size_t{256} << 20;
-  return budget;
-}
+solver::Budget helpBudget() { return solver::windowBudget(); }
 
 void SolverRun::start(const solver::Snapshot& snapshot, int ticket, const solver::Budget& budget) {
   cancel();

@@ -13,8 +13,7 @@
 
 namespace tarvo {
 
-// The window's searches answer within 10 s: the fewest pushes for 3 s and 128 MiB, then some
-// solution for 7 s and 256 MiB more.
+// The bounds of the window's searches (solver::windowBudget()).
 solver::Budget helpBudget();
 
 class SolverRun : public QObject {
