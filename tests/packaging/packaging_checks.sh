@@ -90,7 +90,7 @@ case $what in
     # Every tag lintian knows, down to the pedantic ones; the only override is in debian/.
     report=$(lintian -EvIL +pedantic "$changes" 2>&1 | grep -v '^running with root privileges') || true
     echo "$report"
-    ! grep -qE '^[EWIP]:' <<<"$report" || fail "lintian reports the lines above"
+    ! grep -qE '^[EWIPX]:' <<<"$report" || fail "lintian reports the lines above"
     contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
     while read -r f; do grep -qx "./usr/$f" <<<"$contents" || fail "the package lacks /usr/$f"; done < <(expected_files)
     for f in man/man6/tarvoplim.6.gz doc/tarvoplim/changelog.gz doc/tarvoplim/changelog.Debian.gz; do
