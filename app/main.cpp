@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "launch/command_line.h"
+#include "platform/desktop_identity.h"
 #include "platform/look.h"
 #include "window/frmain.h"
 
@@ -68,6 +69,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(
       QStringLiteral("%1.%2.%3").arg(TARVO_VERSION_MAJOR).arg(TARVO_VERSION_MINOR).arg(TARVO_VERSION_PATCH));
   tarvo::look::installFontSubstitutes();
+  tarvo::introduceToDesktop();
   tarvo::FRMain::Options options;
   options.programFolder = QCoreApplication::applicationDirPath();
   options.houseFile = QFile::decodeName(line.houseFile.c_str());

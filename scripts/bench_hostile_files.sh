@@ -178,7 +178,7 @@ finish() {
 # The reader's part of the message shown, if any, cut to fit a table.
 message_of() {
   local text
-  text=$(grep -m1 '^message: ' "$folder/out" | sed -e 's/^message: //' -e 's| / The house in play stays as it was\.$||' \
+  text=$(grep -m1 '^message: ' "$folder/out" | sed -e 's/^message: //' -e 's# / \(The house in play stays as it was\|An empty room is played instead\)\.$##' \
     -e 's|^The house file could not be opened\. / ||' -e 's|^The house file ".*" was not read\. / ||' || true)
   text=${text//$folder\//}  # the scratch folder says nothing
   [ ${#text} -gt 110 ] && text="${text:0:109}…"

@@ -6,7 +6,7 @@
 #   scripts/fuzz.sh [BUILD_DIR]     default BUILD_DIR: build-fuzz in the repository
 #   FUZZ_SECONDS=60 scripts/fuzz.sh  seconds per target (default 15)
 #   FUZZ_JOBS=2 scripts/fuzz.sh      parallel build jobs (default 2)
-#   FUZZ_TARGETS=fuzz_house_reader scripts/fuzz.sh   only these targets (default: both)
+#   FUZZ_TARGETS=fuzz_house_reader scripts/fuzz.sh   only these targets (default: all three)
 set -euo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -14,15 +14,15 @@ build="${1:-$repo/build-fuzz}"
 case "$build" in /*) ;; *) build="$PWD/$build" ;; esac
 seconds="${FUZZ_SECONDS:-15}"
 jobs="${FUZZ_JOBS:-2}"
-targets="${FUZZ_TARGETS:-fuzz_house_reader fuzz_room_text}"
+targets="${FUZZ_TARGETS:-fuzz_house_reader fuzz_room_text fuzz_room_collection}"
 
 if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -lt 1 ]; then
   echo "FUZZ_SECONDS must be a whole number of seconds, 1 or more (got \"$seconds\")" >&2
   exit 2
 fi
 for target in $targets; do
-  case "$target" in fuzz_house_reader | fuzz_room_text) ;;
-    *) echo "FUZZ_TARGETS names an unknown target \"$target\" (fuzz_house_reader, fuzz_room_text)" >&2; exit 2 ;;
+  case "$target" in fuzz_house_reader | fuzz_room_text | fuzz_room_collection) ;;
+    *) echo "FUZZ_TARGETS names an unknown target \"$target\" (fuzz_house_reader, fuzz_room_text, fuzz_room_collection)" >&2; exit 2 ;;
   esac
 done
 
@@ -71,6 +71,7 @@ for target in $targets; do
   case "$target" in
     fuzz_house_reader) run_target fuzz_house_reader house || failed=1 ;;
     fuzz_room_text) run_target fuzz_room_text room || failed=1 ;;
+    fuzz_room_collection) run_target fuzz_room_collection collection || failed=1 ;;
   esac
 done
 exit "$failed"

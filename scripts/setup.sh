@@ -3,15 +3,15 @@
 # Usage: scripts/setup.sh [run|test|package]
 set -euo pipefail
 what=${1:-test}
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-comic-neue fonts-liberation2 xdg-utils)
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-dejavu-core fonts-comic-neue fonts-liberation2 xdg-utils)
 if [ "$what" = test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
              xvfb xauth xdotool numlockx imagemagick x11-utils
-             dpkg-dev file desktop-file-utils appstream)
+             dpkg-dev file desktop-file-utils appstream debhelper lintian libfile-mimeinfo-perl)
 fi
-# cpack's dependency list of the .deb asks dpkg-shlibdeps (dpkg-dev), which runs file.
+# The Debian package is built by dpkg-buildpackage (dpkg-dev) through debhelper.
 if [ "$what" = package ]; then
-  packages+=(dpkg-dev file)
+  packages+=(dpkg-dev debhelper)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -18,8 +18,9 @@ std::optional<int> paint(GameState& state, int button, int x, int y, bool places
   const std::optional<int> cell = canvasCell(x, y);
   if (!slot || !cell) return std::nullopt;
   const std::int32_t code = state.spriteCode[*slot];
-  state.curRoom.cells[*cell] = code;
-  if (placesMan && isManCode(code)) state.curRoom.man = *cell;
+  RoomRecord& room = state.editRoom.room;
+  room.cells[*cell] = code;
+  if (placesMan && isManCode(code)) room.man = *cell;
   return cell;
 }
 

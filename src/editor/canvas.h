@@ -23,7 +23,8 @@ std::optional<std::int32_t> choosePaletteCode(GameState& state, int button, int 
 // row 0), or nothing past the 10 x 10 cells.
 std::optional<int> canvasCell(int x, int y);
 
-// A press on the canvas: the cell takes the button's code; a man code also places the man.
+// A press on the editor's canvas: the cell of its room takes the button's code; a man code also
+// places the man.
 // Returns the cell painted, or nothing (another button, a point off the cells).
 std::optional<int> paintWithPress(GameState& state, int button, int x, int y);
 

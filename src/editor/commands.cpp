@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "rules/play.h"
+#include "editor/room_check.h"
 #include "rules/replay.h"
 
 namespace tarvo {
@@ -21,16 +21,17 @@ bool sameLayout(const RoomRecord& a, const RoomRecord& b) {
 }
 
 // Records whose solution no longer solves the room go; a room whose layout is unchanged keeps
-// every record it had.
-void keepTrueRecords(RoomRecord& stored, const RoomRecord& before) {
-  if (sameLayout(stored, before)) return;
+// every record it had. The lists kept are new ones, so that a list shown elsewhere (the record
+// list of the "Room" page) keeps the rows it shows. Returns how many were dropped.
+std::size_t keepTrueRecords(RoomRecord& stored, const RoomRecord& before) {
+  if (sameLayout(stored, before)) return 0;
   const std::size_t count = std::min(
       {stored.recNames->size(), stored.recMoves->size(), stored.recTimes->size(), stored.recSolutions->size()});
   std::vector<std::size_t> kept;
   for (std::size_t k = 0; k < count; ++k) {
     if (!replayProblem(stored, (*stored.recSolutions)[k])) kept.push_back(k);
   }
-  if (kept.size() == stored.recNames->size() && kept.size() == count) return;
+  if (kept.size() == stored.recNames->size() && kept.size() == count) return 0;
   const auto filtered = [&](const SharedList<std::string>& list) {
     SharedList<std::string> result = newList<std::string>();
     result->reserve(kept.size());
@@ -41,6 +42,11 @@ void keepTrueRecords(RoomRecord& stored, const RoomRecord& before) {
   stored.recMoves = filtered(stored.recMoves);
   stored.recTimes = filtered(stored.recTimes);
   stored.recSolutions = filtered(stored.recSolutions);
+  return count - kept.size();
+}
+
+std::string counted(std::size_t n, const char* one, const char* several) {
+  return std::to_string(n) + " " + (n == 1 ? one : several);
 }
 
 // Where an index goes in a shift: moved by the offset, kept when it was off the board already,
@@ -95,29 +101,83 @@ void editNextRoom(GameState& state, int button) {
   loadRoomForEditing(state);
 }
 
-bool storeRoom(GameState& state) {
-  RoomRecord* slot = state.house.roomNumber(state.house.currentRoom);
-  if (slot == nullptr) return false;
-  RoomRecord stored = roomAsStored(state.curRoom);
-  keepTrueRecords(stored, *slot);
-  *slot = stored;
-  // The working room goes on sharing the house room's records, as a copy of it would.
-  state.curRoom.recNames = stored.recNames;
-  state.curRoom.recMoves = stored.recMoves;
-  state.curRoom.recTimes = stored.recTimes;
-  state.curRoom.recSolutions = stored.recSolutions;
+void loadRoomForEditing(GameState& state) {
+  if (const RoomRecord* room = state.house.roomNumber(state.house.currentRoom)) state.editRoom.room = *room;
+  state.editRoom.number = state.house.currentRoom;
+}
+
+bool editCurrentRoom(GameState& state) {
+  if (state.editRoom.number == state.house.currentRoom) return false;
+  loadRoomForEditing(state);
   return true;
 }
 
+std::optional<RoomStore> prepareStore(const GameState& state) {
+  const RoomRecord* slot = state.house.roomNumber(state.editRoom.number);
+  if (slot == nullptr) return std::nullopt;
+  RoomStore store;
+  store.number = state.editRoom.number;
+  store.room = roomAsStored(state.editRoom.room);
+  store.dropped = keepTrueRecords(store.room, *slot);
+  const RoomRecord& room = store.room;
+  store.kept =
+      std::min({room.recNames->size(), room.recMoves->size(), room.recTimes->size(), room.recSolutions->size()});
+  return store;
+}
+
+void commitStore(GameState& state, const RoomStore& store) {
+  RoomRecord* slot = state.house.roomNumber(store.number);
+  if (slot == nullptr) return;
+  *slot = store.room;
+  RoomRecord& working = state.editRoom.room;
+  working.recNames = store.room.recNames;
+  working.recMoves = store.room.recMoves;
+  working.recTimes = store.room.recTimes;
+  working.recSolutions = store.room.recSolutions;
+}
+
+bool storeRoom(GameState& state) {
+  const std::optional<RoomStore> store = prepareStore(state);
+  if (store) commitStore(state, *store);
+  return store.has_value();
+}
+
+std::string storeQuestion(const RoomStore& store) {
+  return "Room " + std::to_string(store.number) + " has " +
+         counted(store.dropped, "record that does", "records that do") +
+         " not solve the changed room. Store it and drop " + (store.dropped == 1 ? "it?" : "them?");
+}
+
+std::string describeStore(const RoomStore& store) {
+  const RoomCheck check = checkRoom(store.room);
+  std::string warning;
+  if (check.men == 0) {
+    warning = "no man";
+  } else if (check.men > 1) {
+    warning = std::to_string(check.men) + " men";
+  } else if (check.boxes < check.goals) {
+    warning = "fewer boxes than goals";
+  }
+  std::string text = "room " + std::to_string(store.number) + " stored";
+  if (!warning.empty()) text += ", but it has " + warning;
+  text += ": " + counted(static_cast<std::size_t>(check.men), "man", "men") + ", " +
+          counted(static_cast<std::size_t>(check.boxes), "box", "boxes") + ", " +
+          counted(static_cast<std::size_t>(check.goals), "goal", "goals") + "; ";
+  if (store.kept + store.dropped == 0) return text + "no records";
+  text += counted(store.kept, "record", "records") + " kept";
+  if (store.dropped > 0) text += ", " + std::to_string(store.dropped) + " dropped";
+  return text;
+}
+
 void shiftRoom(GameState& state, Direction direction) {
-  RoomRecord& room = state.curRoom;
+  RoomRecord& room = state.editRoom.room;
   const int offset = offsetOf(direction);
   const CellArray before = room.cells;
   // Cells -10..-1 and 100..109 hold OUTSIDE: they fill the row or cell left empty at the edge.
   for (int cell = 0; cell < kPlayableCells; ++cell) room.cells[cell] = before[cell - offset];
 
   room.man = shifted(room.man, offset).value_or(kNoMan);
-  // A new list: the one curRoom had is shared with the house room.
+  // A new list: the one the editor's room had is shared with the house room.
   SharedList<std::int32_t> goals = newList<std::int32_t>();
   for (std::int32_t goal : *room.goals) {
     if (std::optional<std::int32_t> moved = shifted(goal, offset)) goals->push_back(*moved);

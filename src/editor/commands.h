@@ -1,29 +1,66 @@
 // The editor's commands: choosing and counting rooms, storing the edited room, shifting it.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
 #include "editor/canvas.h"
 #include "rules/direction.h"
 #include "rules/game_state.h"
 
 namespace tarvo {
 
+// Takes the current room of the house, as stored, as the editor's room: what was painted and
+// not stored goes.
+void loadRoomForEditing(GameState& state);
+
+// The editor shown again: its room stays as it was while it belongs to the current room; when
+// the current room changed elsewhere, the editor takes the new one. True when it took it.
+bool editCurrentRoom(GameState& state);
+
 // The release of a mouse button on "<": the left button edits the previous room (from room 1
 // the last), the right one takes one room off the house (never below one); any button then
-// reloads the current room into curRoom, dropping what was not stored.
+// loads the current room for editing, dropping what was not stored.
 void editPreviousRoom(GameState& state, int button);
 
 // The release of a mouse button on ">": the left button edits the next room (after the last
 // room, room 1; never past room 16), the right one adds a room to the house up to 15 (a house
 // of 16 keeps its 16). A room that joins the house is made playable: its goals and man are
-// read from its cells. Any button then reloads the current room.
+// read from its cells. Any button then loads the current room for editing.
 void editNextRoom(GameState& state, int button);
 
-// Stores curRoom as the current room of the house: without marks, with its goals and man read
-// from its cells, and with the records that still solve it. Returns false, storing nothing,
-// when the current room number names no slot.
+// What storing the editor's room does to the house.
+struct RoomStore {
+  std::int32_t number = 0;  // the room of the house it goes into: the one it was taken from
+  RoomRecord room;          // as stored: no marks, goals and man read from its cells, the records kept
+  std::size_t kept = 0;     // records that still solve the room
+  std::size_t dropped = 0;  // records that no longer solve it
+};
+
+// The store of the editor's room into the room of the house it belongs to, with the records
+// that still solve it; nothing when it belongs to no slot. The house is not changed.
+std::optional<RoomStore> prepareStore(const GameState& state);
+
+// Puts a prepared store into the house. The editor's room goes on sharing the records of the
+// stored room, as a copy of it would.
+void commitStore(GameState& state, const RoomStore& store);
+
+// Prepares and commits at once. Returns false, storing nothing, when the editor's room belongs
+// to no slot.
 bool storeRoom(GameState& state);
 
-// Moves curRoom's cells one row or one cell as one sequence in row order (a shift left carries
+// The question asked before a store drops records: "Room 5 has 3 records that do not solve the
+// changed room. Store it and drop them?"
+std::string storeQuestion(const RoomStore& store);
+
+// What a store did, for the editor's status line: "room 5 stored: 1 man, 3 boxes, 3 goals;
+// 2 records kept, 1 dropped", or "room 5 stored, but it has 2 men: ..." when the room cannot
+// be played as it should (no man, several men, fewer boxes than goals).
+std::string describeStore(const RoomStore& store);
+
+// Moves the editor's cells one row or one cell as one sequence in row order (a shift left carries
 // column 0 into column 9 of the row above), and its man, goals and forbidden lists with them.
 // An index that would leave the board is dropped; deleted couples and values already off the
 // board stay as they are.

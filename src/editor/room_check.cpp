@@ -84,15 +84,17 @@ std::string describeRoomCheck(const RoomCheck& check) {
   return text + (check.exit ? ", open at cell " + std::to_string(*check.exit) : std::string(", closed"));
 }
 
-std::string describeSearch(const solver::SolveResult& result) {
+std::string describeSearch(const solver::SolveResult& result, const solver::Budget& budget) {
+  const std::string pushesAndMoves = counted(static_cast<std::size_t>(result.solution.pushes), "push", "pushes") +
+                                     ", " + counted(static_cast<std::size_t>(result.solution.moves), "move", "moves");
   switch (result.outcome) {
     case solver::Outcome::Solved:
-      return "solvable in " + counted(static_cast<std::size_t>(result.solution.pushes), "push", "pushes") + ", " +
-             counted(static_cast<std::size_t>(result.solution.moves), "move", "moves");
+      if (!result.fewest) return "solvable: a solution of " + pushesAndMoves + " found; the fewest is not known";
+      return "solvable in " + pushesAndMoves;
     case solver::Outcome::NoSolution: return "not solvable";
     case solver::Outcome::NoMan: return "no man to solve it";
     case solver::Outcome::LimitReached:
-      return "unknown: the search reached its limit at " + counted(result.positions, "position", "positions");
+      return "unknown: no solution found within " + solver::describeBound(result, budget);
     case solver::Outcome::Cancelled: break;
   }
   return "check cancelled";

@@ -34,7 +34,9 @@ RoomCheck checkRoom(const RoomRecord& room);
 // neither closed nor open.
 std::string describeRoomCheck(const RoomCheck& check);
 
-// The answer of a search, "solvable in 3 pushes, 7 moves", "not solvable", ...
-std::string describeSearch(const solver::SolveResult& result);
+// The answer of a search of `budget`: "solvable in 3 pushes, 7 moves", "solvable: a solution of
+// 57 pushes, 160 moves found; the fewest is not known", "not solvable", "unknown: no solution
+// found within 10 s", ...
+std::string describeSearch(const solver::SolveResult& result, const solver::Budget& budget);
 
 }  // namespace tarvo

@@ -1,11 +1,10 @@
-// The help page's edits of the working room's forbidden lists, its marks, its room choice and
-// its store.
+// The help page's own copy of a room, the edits of its forbidden lists, its marks, its room
+// choice and its store.
 #include "help/help_edits.h"
 
 #include <algorithm>
 
 #include "rules/mouse_buttons.h"
-#include "rules/play.h"
 
 namespace tarvo {
 
@@ -81,7 +80,14 @@ void chooseRoom(GameState& state, bool next) {
   } else {
     house.currentRoom = inHouse && house.currentRoom > 1 ? house.currentRoom - 1 : last;
   }
-  copyRoomIntoWorkingCopy(state, house.currentRoom);
+  loadRoomForHelp(state);
+}
+
+void copyLists(const RoomRecord& from, RoomRecord& to) {
+  to.forbPlaceCount = placeCount(from);
+  std::copy_n(from.forbPlaces.begin() + 1, placeCount(from), to.forbPlaces.begin() + 1);
+  to.forbCoupleCount = coupleCount(from);
+  std::copy_n(from.forbCouples.begin() + 1, coupleCount(from), to.forbCouples.begin() + 1);
 }
 
 }  // namespace
@@ -97,10 +103,31 @@ void prepareHelpRoom(RoomRecord& room) {
   removeBoxesAndMan(room);
 }
 
+void loadRoomForHelp(GameState& state) {
+  if (const RoomRecord* room = state.house.roomNumber(state.house.currentRoom)) {
+    state.helpRoom.room = *room;
+    prepareHelpRoom(state.helpRoom.room);
+  }
+  state.helpRoom.number = state.house.currentRoom;
+}
+
+void helpCurrentRoom(GameState& state) {
+  const RoomRecord* stored = state.house.roomNumber(state.house.currentRoom);
+  if (state.helpRoom.number != state.house.currentRoom || stored == nullptr) {
+    loadRoomForHelp(state);
+    return;
+  }
+  RoomRecord fresh = *stored;
+  prepareHelpRoom(fresh);
+  copyLists(state.helpRoom.room, fresh);
+  state.helpRoom.room = fresh;
+}
+
 HelpEdit helpPress(GameState& state, HelpMode mode, int button, std::int32_t cell) {
   if (!isPlayableCell(cell)) return {};
-  if (mode == HelpMode::Places) return placePress(state.curRoom, button, cell);
-  if (mode == HelpMode::Couples) return couplePress(state.curRoom, state.pendingCouple, button, cell);
+  RoomRecord& room = state.helpRoom.room;
+  if (mode == HelpMode::Places) return placePress(room, button, cell);
+  if (mode == HelpMode::Couples) return couplePress(room, state.pendingCouple, button, cell);
   return {};
 }
 
@@ -122,13 +149,10 @@ bool deleteCouple(RoomRecord& room, int entry) {
 }
 
 bool storeHelpLists(GameState& state) {
-  RoomRecord* slot = state.house.roomNumber(state.house.currentRoom);
+  RoomRecord* slot = state.house.roomNumber(state.helpRoom.number);
   if (slot == nullptr) return false;
-  const RoomRecord& room = state.curRoom;
-  slot->forbPlaceCount = placeCount(room);
-  std::copy_n(room.forbPlaces.begin() + 1, placeCount(room), slot->forbPlaces.begin() + 1);
-  slot->forbCoupleCount = coupleCount(room);
-  std::copy_n(room.forbCouples.begin() + 1, coupleCount(room), slot->forbCouples.begin() + 1);
+  copyLists(state.helpRoom.room, *slot);
+  if (state.editRoom.number == state.helpRoom.number) copyLists(state.helpRoom.room, state.editRoom.room);
   return true;
 }
 

@@ -1,5 +1,5 @@
-// The help page's edits of the working room's forbidden lists, its marks, its room choice and
-// its store.
+// The help page's own copy of a room, the edits of its forbidden lists, its marks, its room
+// choice and its store.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +16,15 @@ HelpMode helpModeOf(std::string_view tag);
 
 // The room as the help page shows it: no marks, no boxes, no man.
 void prepareHelpRoom(RoomRecord& room);
+
+// Takes the current room of the house, as stored, as the help page's room: unsaved edits of its
+// lists go.
+void loadRoomForHelp(GameState& state);
+
+// The help page shown again: while its room belongs to the current room, it keeps its unsaved
+// lists and takes the cells as they are stored now (the editor may have stored the room since);
+// otherwise it takes the current room afresh.
+void helpCurrentRoom(GameState& state);
 
 struct HelpEdit {
   enum class Kind { Nothing, PlaceAdded, PlaceRemoved, MarkCleared, FirstPick, CoupleAdded, Refused };
@@ -40,12 +49,13 @@ void showCoupleMarks(RoomRecord& room, const CouplePair& couple);
 // couples keep their numbers. Returns false when the entry is not listed.
 bool deleteCouple(RoomRecord& room, int entry);
 
-// Copies the working room's forbidden lists into the current room of the house. Returns false
-// when the room number names no slot.
+// Copies the help page's forbidden lists into the room of the house they were made for; the
+// editor's room of that room takes them too, so that its store does not put the old ones back.
+// Returns false when the help page's room names no slot.
 bool storeHelpLists(GameState& state);
 
 // "<" and ">" of the help page: the previous or next room of the house (wrapping between 1 and
-// the room count), copied into curRoom.
+// the room count) becomes the current room and the help page's room.
 void helpPreviousRoom(GameState& state);
 void helpNextRoom(GameState& state);
 

@@ -9,7 +9,7 @@ namespace tarvo {
 
 PlaceSuggestion addSuggestedPlaces(GameState& state) {
   PlaceSuggestion suggestion;
-  const RoomRecord* stored = state.house.roomNumber(state.house.currentRoom);
+  const RoomRecord* stored = state.house.roomNumber(state.helpRoom.number);
   if (stored == nullptr) {
     suggestion.kind = PlaceSuggestion::Kind::NoRoom;
     return suggestion;

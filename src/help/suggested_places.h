@@ -19,7 +19,7 @@ struct PlaceSuggestion {
   int leftOut = 0;              // hopeless cells not listed yet that the full list refused
 };
 
-// Adds to curRoom's place list, in row order, every hopeless cell of the current room as
+// Adds to the help page's place list, in row order, every hopeless cell of its room as
 // stored in the house that the list does not hold yet, each listed and marked as a press of
 // the left button on the help board does it, until the list is full. Nothing is stored.
 PlaceSuggestion addSuggestedPlaces(GameState& state);

@@ -14,6 +14,7 @@ namespace tarvo {
 inline constexpr int kSaveNotARegularFile = 1001;  // the target is a device, FIFO, folder, ...
 inline constexpr int kSaveNoFileName = 1002;       // the path ends in "/" or is empty
 inline constexpr int kSaveNothingWritten = 1003;   // the system took no bytes and named no error
+inline constexpr int kSaveUnreadable = 1004;       // the reader would refuse the house written
 
 struct SaveResult {
   bool ok = true;

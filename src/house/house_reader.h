@@ -31,13 +31,7 @@ struct HouseReadResult {
 // each, while a wrong choice of file (a disk image, a film) is refused without being read.
 inline constexpr std::size_t kMaxHouseFileBytes = std::size_t{64} << 20;
 
-// The most records a house may hold, in one room or spread over several: far more than players
-// make (each is a finished game), and what keeps a file of tiny record lines from filling the
-// memory. A record takes four strings, 128 bytes even when its line is three TABs, so the
-// bound takes 26 MB with such lines, and about 300 MB when the whole file is records with
-// fields long enough to need strings of their own: reading that, on a machine where fresh
-// memory costs 5 ms a MiB, takes under two seconds.
-inline constexpr std::int64_t kMaxHouseRecords = 200000;
+// The reader refuses a house of more than kMaxHouseRecords records (rules/room.h).
 
 // Reads a house from the file's bytes (Windows-1252 text; lines end at LF, a CR just before
 // the LF, or at the very end of the file, is dropped). On success the house holds the file's

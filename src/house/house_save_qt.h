@@ -14,7 +14,9 @@ struct SaveOutcome {
 };
 
 // Writes the house with saveFileSafely: a temporary file beside the target, renamed over it;
-// only a regular file (or a link to one) is replaced.
+// only a regular file (or a link to one) is replaced. A house the reader would refuse is not
+// written at all (kSaveUnreadable). A name ending in ".txt" gets the house's rooms as a room
+// collection instead, through the same safe save.
 SaveOutcome saveHouseFile(const QString& path, const HouseRecord& house);
 
 }  // namespace tarvo

@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "house/house_format.h"
+#include "house/house_reader.h"
 #include "rules/cp1252.h"
 #include "rules/room_text.h"
 
@@ -23,12 +24,6 @@ void appendNumber(std::string& out, std::int64_t value) {
 void appendLine(std::string& out, std::string_view text) {
   out.append(text);
   out.append(kLineEnd);
-}
-
-std::size_t recordCount(const RoomRecord& room) {
-  // The four lists grow together; a shorter one would leave a record half made, so only
-  // complete records are written.
-  return std::min({room.recNames->size(), room.recMoves->size(), room.recTimes->size(), room.recSolutions->size()});
 }
 
 void appendRoom(std::string& out, const RoomRecord& room, int position) {
@@ -54,7 +49,7 @@ void appendRoom(std::string& out, const RoomRecord& room, int position) {
   }
   out.append(kLineEnd);
 
-  std::size_t records = recordCount(room);
+  std::size_t records = room.recordCount();
   out.append(kRecordCountLabel);
   appendNumber(out, static_cast<std::int64_t>(records));
   out.append(kLineEnd);
@@ -72,7 +67,7 @@ std::size_t estimatedSize(const HouseRecord& house, int rooms) {
   for (int r = 0; r < rooms; ++r) {
     const RoomRecord& room = house.rooms[static_cast<std::size_t>(r)];
     size += 400;
-    for (std::size_t k = 0; k < recordCount(room); ++k) {
+    for (std::size_t k = 0; k < room.recordCount(); ++k) {
       size += (*room.recNames)[k].size() + (*room.recMoves)[k].size() + (*room.recTimes)[k].size() +
               (*room.recSolutions)[k].size() + 6;
     }
@@ -100,6 +95,20 @@ std::string writeHouse(const HouseRecord& house) {
   out.append(kLineEnd);
   for (int r = 0; r < rooms; ++r) appendRoom(out, house.rooms[static_cast<std::size_t>(r)], r);
   return out;
+}
+
+std::optional<std::string> whyNotReadBack(const HouseRecord& house, std::size_t writtenBytes) {
+  const std::string unreadable = ", so it was not saved: it could not be opened again";
+  const std::int64_t records = house.recordCount();
+  if (records > kMaxHouseRecords) {
+    return "the house holds " + std::to_string(records) + " records, more than the " +
+           std::to_string(kMaxHouseRecords) + " a house file may hold" + unreadable;
+  }
+  if (writtenBytes > kMaxHouseFileBytes) {
+    return "the house takes " + std::to_string(writtenBytes) + " bytes, more than the " +
+           std::to_string(kMaxHouseFileBytes >> 20) + " MiB a house file may take" + unreadable;
+  }
+  return std::nullopt;
 }
 
 }  // namespace tarvo

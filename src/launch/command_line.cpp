@@ -10,12 +10,16 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     line.problem = std::move(problem);
     return line;
   };
+  bool options = true;  // "--" ends them: what follows is a file name, even "-x.hou"
   for (const std::string& argument : arguments) {
-    if (argument == "--help" || argument == "-h") {
+    const bool option = options && argument.size() > 1 && argument[0] == '-';
+    if (option && argument == "--") {
+      options = false;
+    } else if (option && (argument == "--help" || argument == "-h")) {
       line.action = CommandLine::Action::Help;
-    } else if (argument == "--version") {
+    } else if (option && argument == "--version") {
       if (line.action != CommandLine::Action::Help) line.action = CommandLine::Action::Version;
-    } else if (argument.size() > 1 && argument[0] == '-') {
+    } else if (option) {
       return refuse("unknown option " + argument);
     } else if (!line.houseFile.empty()) {
       return refuse("one house file at a time, not " + line.houseFile + " and " + argument);
@@ -27,12 +31,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 std::string usageText() {
-  return "usage: tarvoplim [FILE.hou]\n"
+  return "usage: tarvoplim [--] [FILE.hou | ROOMS.txt]\n"
          "       tarvoplim --help | --version\n"
          "\n"
          "A puzzle game with its own room editor: push every box onto a goal.\n"
          "\n"
          "  FILE.hou    open this house file instead of the bundled default house\n"
+         "  ROOMS.txt   open a collection of rooms in plain text, choosing up to 16 of them\n"
+         "  --          end of the options: a file name after it may begin with \"-\"\n"
          "  --help      print this help and exit\n"
          "  --version   print the version and exit\n";
 }

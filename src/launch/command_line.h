@@ -14,7 +14,8 @@ struct CommandLine {
 };
 
 // Reads the arguments after the program's name: at most one house file, or --help, or
-// --version. Two files or an unknown option are refused.
+// --version. Two files or an unknown option are refused. "--" ends the options: every
+// argument after it is a file name, whatever it begins with.
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 // The texts of --help and --version.

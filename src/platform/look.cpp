@@ -27,6 +27,13 @@ QFont captionFont() {
   return font;
 }
 
+QFont largeButtonFont() {
+  QFont font(QStringLiteral("Comic Sans MS"));
+  font.setPointSizeF(15.75);
+  font.setBold(true);
+  return font;
+}
+
 QFont statusFont() {
   QFont font = captionFont();
   font.setPointSizeF(8.25);
@@ -65,7 +72,9 @@ void setElidedCaption(QPushButton* button, const QString& prefix, std::string_vi
   const QByteArray start(text.data(), static_cast<qsizetype>(cut ? kMostBytes : text.size()));
   const QString caption = prefix + QString::fromUtf8(start) + (cut ? QStringLiteral("\u2026") : QString());
   const int room = button->width() - 12;
-  button->setText(QFontMetrics(button->font()).elidedText(caption, Qt::ElideRight, room));
+  // A button takes "&" for the mark of a keyboard shortcut: doubled, it shows as it stands.
+  QString shown = QFontMetrics(button->font()).elidedText(caption, Qt::ElideRight, room);
+  button->setText(shown.replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 
 }  // namespace tarvo::look

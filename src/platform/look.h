@@ -16,9 +16,10 @@ QColor pageColour();
 // Maps the named fonts onto close free ones when the system lacks them.
 void installFontSubstitutes();
 
-QFont captionFont();  // buttons and displays
-QFont textBoxFont();  // the room text box
-QFont statusFont();   // the status lines of the pages and the help tree
+QFont captionFont();      // buttons and displays
+QFont largeButtonFont();  // the help page's room buttons and the import and export arrows
+QFont textBoxFont();      // the room text box
+QFont statusFont();       // the status lines of the pages and the help tree
 
 // A button at a fixed place, named `name` for the tests; narrow ones drop their padding so the
 // caption is never cut. It takes the keyboard focus only from Tab, never from a click, so a
@@ -30,7 +31,8 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 QPushButton* makeDisplay(QWidget* parent, const char* name, const QString& caption, QRect geometry);
 
 // Sets `prefix` followed by the UTF-8 `text` as the caption, eliding its end with "…" when it
-// does not fit the button; only a bounded start of a huge text is ever laid out.
+// does not fit the button; only a bounded start of a huge text is ever laid out. The text is
+// shown as it stands: an "&" in it is no keyboard shortcut.
 void setElidedCaption(QPushButton* button, const QString& prefix, std::string_view text);
 
 }  // namespace tarvo::look

@@ -3,6 +3,8 @@
 
 #include <QMetaObject>
 
+#include "solver/window_budget.h"
+
 namespace tarvo {
 
 SolverRun::SolverRun(QObject* parent) : QObject(parent) {
@@ -30,18 +32,20 @@ void SolverRun::cancel() {
   running_ = false;
 }
 
-void SolverRun::start(const solver::Snapshot& snapshot, int ticket, const solver::Limits& limits) {
+solver::Budget helpBudget() { return solver::windowBudget(); }
+
+void SolverRun::start(const solver::Snapshot& snapshot, int ticket, const solver::Budget& budget) {
   cancel();
   cancel_ = std::make_shared<std::atomic<bool>>(false);
   done_ = std::make_shared<std::atomic<bool>>(false);
   running_ = true;
   const int generation = generation_;
-  solver::Limits own = limits;
-  own.cancel = cancel_.get();
+  solver::Budget own = budget;
+  own.exact.cancel = own.fast.cancel = cancel_.get();
   // The object outlives its threads (its destructor joins them all), and Qt drops calls queued
   // for an object that is gone; a call from a search since replaced finds another generation
   // and does nothing.
-  own.progress = [this, generation](std::size_t positions) {
+  own.exact.progress = own.fast.progress = [this, generation](std::size_t positions) {
     QMetaObject::invokeMethod(
         this,
         [this, generation, positions] {
@@ -50,7 +54,7 @@ void SolverRun::start(const solver::Snapshot& snapshot, int ticket, const solver
         Qt::QueuedConnection);
   };
   thread_ = std::thread([this, snapshot, own, generation, flag = cancel_, done = done_, ticket] {
-    const solver::SolveResult result = solver::solve(snapshot, own);
+    const solver::SolveResult result = solver::solveOrFind(snapshot, own);
     done->store(true);
     QMetaObject::invokeMethod(
         this,

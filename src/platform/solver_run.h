@@ -13,6 +13,9 @@
 
 namespace tarvo {
 
+// The bounds of the window's searches (solver::windowBudget()).
+solver::Budget helpBudget();
+
 class SolverRun : public QObject {
   Q_OBJECT
 
@@ -21,10 +24,11 @@ class SolverRun : public QObject {
   // Cancels a search still running and waits for every thread it started (within milliseconds).
   ~SolverRun() override;
 
-  // Starts a search of `snapshot`; a search still running is cancelled first and its result
+  // Starts a search of `snapshot` that should answer: the exact search, then the fast one when
+  // the exact one stops at a bound. A search still running is cancelled first and its result
   // never reported. `ticket` comes back with the result, so the caller can tell whether the
   // position it asked about is still the one on the board.
-  void start(const solver::Snapshot& snapshot, int ticket, const solver::Limits& limits = {});
+  void start(const solver::Snapshot& snapshot, int ticket, const solver::Budget& budget);
   // Stops the running search without a report, at once: its thread is left to notice the flag
   // and end on its own, and is joined later, so a key press never waits for it.
   void cancel();

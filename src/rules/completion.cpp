@@ -6,15 +6,12 @@ namespace tarvo {
 bool isComplete(const RoomRecord& room) { return !room.goals->empty() && countBoxesOnGoals(room) == goalCount(room); }
 
 std::string formatElapsed(std::int64_t milliseconds) {
-  std::int64_t seconds = milliseconds < 0 ? 0 : milliseconds / 1000;
-  std::int64_t minutes = (seconds / 60) % 60;
-  seconds %= 60;
-  std::string text(5, ':');
-  text[0] = static_cast<char>('0' + minutes / 10);
-  text[1] = static_cast<char>('0' + minutes % 10);
-  text[3] = static_cast<char>('0' + seconds / 10);
-  text[4] = static_cast<char>('0' + seconds % 10);
-  return text;
+  const std::int64_t seconds = milliseconds < 0 ? 0 : milliseconds / 1000;
+  // The minutes go on past the hour, so a long game is never recorded as a short one.
+  std::string minutes = std::to_string(seconds / 60);
+  if (minutes.size() < 2) minutes.insert(0, 1, '0');
+  const std::int64_t rest = seconds % 60;
+  return minutes + ':' + static_cast<char>('0' + rest / 10) + static_cast<char>('0' + rest % 10);
 }
 
 std::string recordName(std::string_view typed) {

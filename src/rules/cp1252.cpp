@@ -130,4 +130,26 @@ std::string shownValue(std::string_view bytes) {
 
 std::string quotedValue(std::string_view bytes) { return '"' + shownValue(bytes) + '"'; }
 
+std::string replaceUnholdable(std::string_view utf8, char replacement) {
+  std::string result;
+  std::string bytes;
+  for (std::size_t i = 0; i < utf8.size();) {
+    // One character: its lead byte and the continuation bytes after it.
+    std::size_t end = i + 1;
+    while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;
+    const std::string_view character = utf8.substr(i, end - i);
+    bytes.clear();
+    appendUtf8AsCp1252(bytes, character);
+    const auto lead = static_cast<unsigned char>(character[0]);
+    const bool control = lead < 0x20 || lead == 0x7F;
+    if (!control && cp1252ToUtf8(bytes) == character) {
+      result += character;
+    } else {
+      result += replacement;
+    }
+    i = end;
+  }
+  return result;
+}
+
 }  // namespace tarvo

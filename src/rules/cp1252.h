@@ -18,6 +18,10 @@ std::string cp1252ToUtf8(std::string_view bytes);
 // A character the code page cannot hold (or a broken UTF-8 sequence) is written as "?".
 void appendUtf8AsCp1252(std::string& out, std::string_view utf8);
 
+// The text with each character that a house file's name line cannot hold (one outside the code
+// page, a control character, a broken UTF-8 sequence) replaced by `replacement`.
+std::string replaceUnholdable(std::string_view utf8, char replacement);
+
 // A value from a file as a message shows it: in UTF-8, at most kShownCharacters characters
 // of it, followed by "…" when it was cut. A file can hold a line of many megabytes, which no
 // message box should try to lay out.

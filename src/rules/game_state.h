@@ -1,4 +1,5 @@
-// The one state object of a running game: the house, the working room and the play counters.
+// The one state object of a running game: the house, the room in play, the pages' working rooms
+// and the play counters.
 #pragma once
 
 #include <array>
@@ -18,9 +19,18 @@ struct PendingCouple {
   int picks = 0;  // 0 or 1
 };
 
+// A page's work in progress on one room of the house, and the room it belongs to, so that it is
+// never stored into another one.
+struct WorkingRoom {
+  RoomRecord room;
+  std::int32_t number = 0;  // the house's room it was taken from (1-based); 0: none yet
+};
+
 struct GameState {
   HouseRecord house;
-  RoomRecord curRoom;  // the working copy of the current room
+  RoomRecord curRoom;    // the room in play
+  WorkingRoom editRoom;  // the editor's room, with its painting not stored yet
+  WorkingRoom helpRoom;  // the help page's copy of the stored room, its lists edited and marked
   PlayCounters counters;
   std::vector<StepRecord> undoSteps;  // since the room was last started
   std::vector<StepRecord> redoSteps;
@@ -33,5 +43,9 @@ struct GameState {
 
 // The start-up defaults: room 1 of a one-room house.
 void initRules(GameState& state);
+
+// Another house was read: the pages' working rooms belong to none of its rooms, and are taken
+// afresh when next shown.
+void forgetWorkingRooms(GameState& state);
 
 }  // namespace tarvo

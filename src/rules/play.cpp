@@ -42,7 +42,8 @@ KeyOutcome makeStep(GameState& state, Direction direction) {
   // covered, and a solution already recorded since the start (undo and redo of the winning
   // push), make no record.
   const bool solved = !wasComplete && isComplete(state.curRoom);
-  return KeyOutcome{kind, solved && !alreadyRecorded(state), state.helpUsed, solved};
+  const bool completed = solved && !alreadyRecorded(state);
+  return KeyOutcome{kind, completed, completed ? whyNoRecord(state) : NoRecord::None, solved};
 }
 
 }  // namespace
@@ -72,11 +73,6 @@ bool chooseRoom(GameState& state, std::int32_t number, std::int64_t now) {
 }
 
 void markHelpUsed(GameState& state) { state.helpUsed = true; }
-
-void loadRoomForEditing(GameState& state) {
-  copyRoomIntoWorkingCopy(state, state.house.currentRoom);
-  dropGame(state, state.counters.startTime);
-}
 
 void nextRoom(GameState& state, std::int64_t now) {
   HouseRecord& house = state.house;
@@ -121,9 +117,17 @@ KeyOutcome redoStep(GameState& state) {
   return outcome;
 }
 
+NoRecord whyNoRecord(const GameState& state) {
+  if (state.helpUsed) return NoRecord::HelpUsed;
+  if (state.house.roomNumber(state.house.currentRoom) == nullptr) return NoRecord::NoRoom;
+  // One more would make a house file that the reader refuses.
+  if (state.house.recordCount() >= kMaxHouseRecords) return NoRecord::HouseFull;
+  return NoRecord::None;
+}
+
 bool appendRecordExceptName(GameState& state, std::int64_t now) {
+  if (whyNoRecord(state) != NoRecord::None) return false;
   RoomRecord* room = state.house.roomNumber(state.house.currentRoom);
-  if (room == nullptr || state.helpUsed) return false;
   state.counters.endTime = now;
   room->recTimes->push_back(formatElapsed(state.counters.endTime - state.counters.startTime));
   room->recSolutions->push_back(state.counters.moveHistory);

@@ -19,9 +19,6 @@ bool copyRoomIntoWorkingCopy(GameState& state, std::int32_t number);
 // clock started at `now` (milliseconds).
 void startRoom(GameState& state, std::int64_t now);
 
-// The current room as stored, without marks, for the editor; the game in play is dropped.
-void loadRoomForEditing(GameState& state);
-
 // The next or previous room, wrapping between 1 and the room count, then started.
 void nextRoom(GameState& state, std::int64_t now);
 void previousRoom(GameState& state, std::int64_t now);
@@ -34,15 +31,26 @@ bool isHouseRoom(const HouseRecord& house, std::int32_t number);
 // the number names no room of the house.
 bool chooseRoom(GameState& state, std::int32_t number, std::int64_t now);
 
+// What keeps a completion from making a record, if anything.
+enum class NoRecord {
+  None,       // it makes one
+  HelpUsed,   // the solver helped since the room was started
+  HouseFull,  // the house holds kMaxHouseRecords records, as many as a house file may hold
+  NoRoom,     // the current room number names no slot
+};
+
+// The one rule for whether finishing the room now would make a record.
+NoRecord whyNoRecord(const GameState& state);
+
 // What a step did, and whether it completed the room with a solution not yet recorded since
-// the room was started. A completion makes a record only when no help was used since then.
+// the room was started, and what keeps that completion from making a record.
 struct KeyOutcome {
   StepKind step = StepKind::None;
   bool completed = false;
-  bool helped = false;  // the solver helped since the start
-  bool solved = false;  // the step covered the last bare goal, whether its solution was recorded or not
+  NoRecord noRecord = NoRecord::None;  // set when completed
+  bool solved = false;                 // the step covered the last bare goal, whether its solution was recorded or not
 
-  bool makesRecord() const { return completed && !helped; }
+  bool makesRecord() const { return completed && noRecord == NoRecord::None; }
 };
 
 // Notes that the solver helped the player (a hint, its solution or a record played for him):
@@ -67,8 +75,8 @@ KeyOutcome redoStep(GameState& state);
 
 // Appends the time, solution and move count of the finished game to the current room's
 // record lists (in that order) and sets endTime; the caller then asks the player's name and
-// appends it with appendRecordName. Returns false, changing nothing, when the current room
-// number names no slot or when the solver helped since the room was started.
+// appends it with appendRecordName. Returns false, changing nothing, when whyNoRecord gives a
+// reason.
 bool appendRecordExceptName(GameState& state, std::int64_t now);
 void appendRecordName(GameState& state, std::string_view typed);
 

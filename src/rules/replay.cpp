@@ -3,6 +3,7 @@
 
 #include "rules/completion.h"
 #include "rules/moves.h"
+#include "rules/symbols.h"
 
 namespace tarvo {
 
@@ -23,7 +24,10 @@ bool isPushLetter(char letter) { return letter >= 'A' && letter <= 'Z'; }
 
 ReplayedStep replayStep(GameState& state, std::string_view steps, std::size_t index) {
   const char letter = steps[index];
-  const std::string step = "step " + std::to_string(index + 1) + " '" + std::string(1, letter) + "'";
+  // A byte that would not show in the message is named by its code: "step 2 (byte 0x01)".
+  const std::string shown = shownByte(letter);
+  const std::string step =
+      "step " + std::to_string(index + 1) + (isShownAsTyped(letter) ? " " + shown : " (" + shown + ")");
   const std::optional<Direction> direction = directionOfLetter(letter);
   if (!direction) return {{}, step + " is no step letter"};
   // Tried on a copy first, so a letter that does not fit leaves the board as it was before it.

@@ -1,6 +1,8 @@
 // The cell operations on a room and the house's room slots.
 #include "rules/room.h"
 
+#include <algorithm>
+
 namespace tarvo {
 
 void RoomRecord::giveFreshLists() {
@@ -9,6 +11,18 @@ void RoomRecord::giveFreshLists() {
   recMoves = newList<std::string>();
   recSolutions = newList<std::string>();
   recTimes = newList<std::string>();
+}
+
+std::size_t RoomRecord::recordCount() const {
+  return std::min({recNames->size(), recMoves->size(), recTimes->size(), recSolutions->size()});
+}
+
+std::int64_t HouseRecord::recordCount() const {
+  std::int64_t count = 0;
+  for (int r = 0; r < std::clamp(roomCount, 0, kMaxRooms); ++r) {
+    count += static_cast<std::int64_t>(rooms[static_cast<std::size_t>(r)].recordCount());
+  }
+  return count;
 }
 
 RoomRecord* HouseRecord::roomNumber(std::int32_t n) {

@@ -40,6 +40,15 @@ inline constexpr int kMaxPlaces = 80;
 inline constexpr int kMaxCouples = 40;
 inline constexpr int kMaxRooms = 16;
 
+// The most records a house may hold, in one room or spread over several: far more than players
+// make (each is a finished game), and what keeps a file of tiny record lines from filling the
+// memory. A record takes four strings, 128 bytes even when its line is three TABs, so the
+// bound takes 26 MB with such lines, and about 300 MB when the whole file is records with
+// fields long enough to need strings of their own: reading that, on a machine where fresh
+// memory costs 5 ms a MiB, takes under two seconds. The reader refuses a file past it, so
+// nothing may make a house hold more.
+inline constexpr std::int64_t kMaxHouseRecords = 200000;
+
 template <typename T>
 using SharedList = std::shared_ptr<std::vector<T>>;
 
@@ -65,6 +74,9 @@ struct RoomRecord {
 
   // Gives the room five new, empty lists (no copy made earlier sees them).
   void giveFreshLists();
+  // The whole records: the four lists grow together, and a shorter one leaves a record half
+  // made (its name is asked last).
+  std::size_t recordCount() const;
 };
 
 struct HouseRecord {
@@ -76,6 +88,8 @@ struct HouseRecord {
   // The slot of room number n (1-based), or nullptr when n names no slot.
   RoomRecord* roomNumber(std::int32_t n);
   const RoomRecord* roomNumber(std::int32_t n) const;
+  // The whole records of rooms 1..roomCount, which a house file holds.
+  std::int64_t recordCount() const;
 };
 
 // Times are integer milliseconds of a monotonic clock.

@@ -37,4 +37,16 @@ char symbolForWriting(std::int32_t code) {
   return symbolOfCode(unmarked).value_or(symOutside);
 }
 
+bool isShownAsTyped(char byte) {
+  const auto value = static_cast<unsigned char>(byte);
+  return value >= 0x20 && value < 0x7f;
+}
+
+std::string shownByte(char byte) {
+  if (isShownAsTyped(byte)) return std::string("'") + byte + "'";
+  const auto value = static_cast<unsigned char>(byte);
+  const char* digits = "0123456789ABCDEF";
+  return std::string("byte 0x") + digits[value / 16] + digits[value % 16];
+}
+
 }  // namespace tarvo

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace tarvo {
 
@@ -24,5 +25,12 @@ std::optional<char> symbolOfCode(std::int32_t code);
 // Always one character: a marked cell is written as the same cell without its mark (a marked
 // wall as a wall), any other code without a symbol as an outside cell.
 char symbolForWriting(std::int32_t code);
+
+// A symbol or step letter as a message shows it: between quotes when it is a printable ASCII
+// character ('x'), else by its code (byte 0x01), so that a control byte is never invisible.
+std::string shownByte(char byte);
+
+// Whether shownByte gives the byte between quotes.
+bool isShownAsTyped(char byte);
 
 }  // namespace tarvo

@@ -28,14 +28,6 @@ std::string count(std::size_t n, const std::string& one, const std::string& seve
   return std::to_string(n) + " " + (n == 1 ? one : several);
 }
 
-// A symbol as typed, or its value when it would not show in a message.
-std::string shown(char symbol) {
-  const auto byte = static_cast<unsigned char>(symbol);
-  if (byte >= 0x20 && byte < 0x7f) return std::string("'") + symbol + "'";
-  const char* digits = "0123456789ABCDEF";
-  return std::string("byte 0x") + digits[byte / 16] + digits[byte % 16];
-}
-
 bool onEdge(int cell) {
   int row = cell / kSide;
   int column = cell % kSide;
@@ -80,7 +72,7 @@ std::string collectRows(const std::vector<std::string>& rows, int firstLine, Row
     for (int column = 0; column < kSide; ++column) {
       const char symbol = text[static_cast<std::size_t>(column)];
       if (codeOfSymbol(symbol) == OUTSIDE && symbol != symOutside) {
-        return "unknown symbol " + shown(symbol) + " at " + line + ", column " + std::to_string(column + 1);
+        return "unknown symbol " + shownByte(symbol) + " at " + line + ", column " + std::to_string(column + 1);
       }
     }
     buffer[static_cast<std::size_t>(row)] = text;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstdlib>
 #include <limits>
 
 namespace tarvo::solver {
@@ -15,25 +16,43 @@ constexpr int kFar = 1 << 20;  // a goal the box can never reach; any sum with o
 
 }  // namespace
 
+// The number of goals in each set of goals: the box a set's least sum adds next (a table, as the
+// processors a Debian build targets may lack a popcount instruction, and the call costs more
+// than the sum it serves).
+constexpr std::array<std::uint8_t, 64> kSetSizes = [] {
+  std::array<std::uint8_t, 64> sizes{};
+  for (unsigned set = 0; set < sizes.size(); ++set) sizes[set] = static_cast<std::uint8_t>(std::popcount(set));
+  return sizes;
+}();
+
 // Boxes 1..k take the goals of a set of k goals: the least sum for every set, built up one box at
 // a time. 2^n sets of n steps each: quicker than the general method for a few boxes.
 std::uint32_t GoalMatching::bySubsets(const std::array<int, kCells + 1>& cells, int n) const {
+  static_assert(std::size(kSetSizes) == 1u << kFewBoxes);
+  // Each box's distances to the goals, read once from the tables.
+  std::array<std::array<int, kFewBoxes>, kFewBoxes> distance;
+  for (int box = 0; box < n; ++box) {
+    const auto cell = static_cast<std::size_t>(cells[static_cast<std::size_t>(box + 1)]);
+    for (int goal = 0; goal < n; ++goal) {
+      const std::uint8_t d = toGoal_[static_cast<std::size_t>(goal)][cell];
+      distance[static_cast<std::size_t>(box)][static_cast<std::size_t>(goal)] = d == kNeverPushed ? kFar : d;
+    }
+  }
+  const unsigned all = (1u << n) - 1;
   std::array<int, 1 << kFewBoxes> least;
   least.fill(kFar);
   least[0] = 0;
-  for (unsigned set = 0; set + 1 < (1u << n); ++set) {
-    if (least[set] >= kFar) continue;
-    const int box = std::popcount(set) + 1;
-    const auto cell = static_cast<std::size_t>(cells[static_cast<std::size_t>(box)]);
-    for (int goal = 0; goal < n; ++goal) {
-      if ((set >> goal & 1u) != 0) continue;
-      const std::uint8_t d = toGoal_[static_cast<std::size_t>(goal)][cell];
-      if (d == kNeverPushed) continue;
+  for (unsigned set = 0; set < all; ++set) {
+    const int sum = least[set];
+    if (sum >= kFar) continue;
+    const auto& next = distance[kSetSizes[set]];
+    for (unsigned open = all & ~set; open != 0; open &= open - 1) {
+      const int goal = std::countr_zero(open);
       int& with = least[set | 1u << goal];
-      with = std::min(with, least[set] + d);
+      with = std::min(with, sum + next[static_cast<std::size_t>(goal)]);
     }
   }
-  const int sum = least[(1u << n) - 1];
+  const int sum = least[all];
   return sum >= kFar ? kHopeless : static_cast<std::uint32_t>(sum);
 }
 
@@ -54,7 +73,20 @@ GoalMatching::GoalMatching(const Layout& layout, const CellSet& area) {
   }
 }
 
+void GoalMatching::Free::operator()(Known* known) const { std::free(known); }
+
 std::uint32_t GoalMatching::bound(const CellSet& boxes) const {
+  if (!known_) known_.reset(static_cast<Known*>(std::calloc(kKnownSlots, sizeof(Known))));
+  if (!known_) return compute(boxes);
+  const std::uint64_t hash = (boxes.low * 0x9E3779B97F4A7C15u) ^ (boxes.high * 0xC2B2AE3D27D4EB4Fu);
+  Known& slot = known_[static_cast<std::size_t>(hash >> (64 - std::countr_zero(kKnownSlots)))];
+  if (slot.low != boxes.low || slot.high != boxes.high || boxes.none()) {
+    slot = Known{boxes.low, boxes.high, compute(boxes)};
+  }
+  return slot.bound;
+}
+
+std::uint32_t GoalMatching::compute(const CellSet& boxes) const {
   const int n = static_cast<int>(toGoal_.size());
   std::array<int, kCells + 1> cells;
   int count = 0;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "solver/dead_cells.h"
@@ -24,7 +25,22 @@ class GoalMatching {
 
  private:
   static constexpr int kFewBoxes = 6;
+  std::uint32_t compute(const CellSet& boxes) const;
   std::uint32_t bySubsets(const std::array<int, kCells + 1>& cells, int n) const;
+
+  // Positions with the same boxes and the man elsewhere share their bound: the bounds computed
+  // last, one per slot of a table. A slot of no boxes is empty (a search always has boxes); the
+  // table comes zeroed from calloc, whose fresh pages cost nothing until a search touches them.
+  struct Known {
+    std::uint64_t low;
+    std::uint64_t high;
+    std::uint32_t bound;
+  };
+  struct Free {
+    void operator()(Known* known) const;
+  };
+  static constexpr std::size_t kKnownSlots = std::size_t{1} << 12;
+  mutable std::unique_ptr<Known[], Free> known_;
 
   std::vector<PushDistances> toGoal_;           // one table per goal
   std::array<std::uint8_t, kCells> nearest_{};  // for each cell, the goal nearest to it (its table's index)

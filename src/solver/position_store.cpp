@@ -25,11 +25,6 @@ std::size_t PositionStore::bytes() const {
 
 void PositionStore::Free::operator()(std::uint64_t* slots) const { std::free(slots); }
 
-std::uint64_t PositionStore::hashOf(const Position& position) {
-  std::uint64_t h = position.low * 0x9E3779B97F4A7C15u ^ (position.high + 0x632BE59BD9B4E019u) * 0xC2B2AE3D27D4EB4Fu;
-  return h ^ (h >> 29);
-}
-
 // Doubles the index (or makes the first one), refusing when the old and the new index together
 // with the nodes would pass the memory limit, or when the search is cancelled meanwhile.
 bool PositionStore::grow() {

@@ -14,6 +14,13 @@ class PushQueue {
   void push(std::uint32_t bound, std::uint32_t moves, std::uint32_t id);
   // The id with the least key, and that key; false when the queue is empty.
   bool pop(std::uint32_t& bound, std::uint32_t& moves, std::uint32_t& id);
+  // The id that pop gives next when it is at hand (in the bucket now being emptied), to load its
+  // position early; else none.
+  bool peek(std::uint32_t& id) const {
+    if (bound_ >= levels_.size() || moves_ >= levels_[bound_].size() || levels_[bound_][moves_].empty()) return false;
+    id = levels_[bound_][moves_].back();
+    return true;
+  }
   // The memory the queue holds, roughly.
   std::size_t bytes() const { return entries_ * sizeof(std::uint32_t) * 2 + buckets_ * sizeof(std::vector<int>); }
 

@@ -1,183 +1,134 @@
-// The search for the fewest pushes, then the fewest moves.
+// The exact search: the fewest pushes, then the fewest moves; and the two searches together.
 #include "solver/solver.h"
 
-#include <algorithm>
-#include <vector>
-
-#include "solver/dead_cells.h"
-#include "solver/frozen_boxes.h"
-#include "solver/goal_matching.h"
-#include "solver/position_store.h"
 #include "solver/push_queue.h"
-#include "solver/walks.h"
+#include "solver/search_base.h"
 
 namespace tarvo::solver {
 
 namespace {
 
-constexpr std::uint32_t kCheckEvery = 256;          // positions taken out between looks at the cancel flag
-constexpr std::uint32_t kProgressEvery = 1u << 16;  // positions between progress reports
-
 // Best first by (pushes so far + a lower bound of the pushes still to make, moves so far + the
 // same bound, as every push is a move). The bound (GoalMatching) drops by at most one a push,
 // so a position is first taken out with its fewest pushes and, among those, fewest moves, and
-// the first solved position taken out is an optimal solution. With spare boxes the bound is zero and the search is
-// breadth first over pushes. Positions keep the man's exact cell, which the moves depend on.
-class Search {
+// the first solved position taken out is an optimal solution. With spare boxes the bound is
+// zero and the search is breadth first over pushes. Positions keep the man's exact cell, which
+// the moves depend on.
+class Search : SearchBase {
  public:
-  Search(const Layout& layout, const Limits& limits)
-      : layout_(layout),
-        limits_(limits),
-        spare_(layout.hasSpareBoxes()),
-        prune_(limits.pruning != Limits::Pruning::None),
-        freeze_(limits.pruning == Limits::Pruning::Full),
-        area_(manArea(layout, layout.man)),
-        dead_(spare_ || !prune_ ? CellSet{} : deadCells(layout, area_)),
-        matching_(layout, area_),
-        store_(limits.memoryBytes, limits.positions, limits.cancel) {}
+  Search(const Layout& layout, const Limits& limits) : SearchBase(layout, limits) {}
 
   SolveResult run() {
-    SolveResult result;
     Node start;
     start.position = Position(layout_.boxes, layout_.man);
     start.parent = PositionStore::kNone;
-    if (lowerBound(layout_.boxes) == kHopeless) return finish(result);
-    if (!add(start)) return finish(result, full());
+    if (lowerBound(layout_.boxes) == kHopeless) return finish(Outcome::NoSolution);
+    if (!add(start)) return finish(Outcome::NoSolution);
     std::uint32_t key = 0;
     std::uint32_t moves = 0;
     std::uint32_t id = 0;
     for (std::uint32_t taken = 0; queue_.pop(key, moves, id); ++taken) {
-      if (taken % kCheckEvery == 0 && cancelled()) return finish(result, Outcome::Cancelled);
+      if (stopsAt(taken)) break;
+      if (std::uint32_t next = 0; queue_.peek(next)) store_.prefetchNode(next);
       Node& node = store_[id];
       if (node.expanded != 0) continue;  // taken out before, by a better key
       node.expanded = 1;
       if (node.position.boxes().covers(layout_.goals)) {
+        SolveResult result = finish(Outcome::Solved);
         result.solution = rebuild(id);
-        return finish(result, Outcome::Solved);
+        return result;
       }
-      if (!expand(id, Node(node))) return finish(result, full());
+      if (!expand(id, Node(node))) break;
     }
-    return finish(result);
+    return finish(Outcome::NoSolution);
   }
 
  private:
-  static constexpr std::uint32_t kHopeless = GoalMatching::kHopeless;
-
-  bool cancelled() const { return limits_.cancel != nullptr && limits_.cancel->load(std::memory_order_relaxed); }
-
-  // Why the store took no more positions.
-  Outcome full() const { return cancelled() ? Outcome::Cancelled : Outcome::LimitReached; }
-
-  SolveResult& finish(SolveResult& result, Outcome outcome = Outcome::NoSolution) {
-    result.outcome = outcome;
-    result.positions = store_.size();
-    result.bytes = peakBytes_;
-    return result;
-  }
-
-  std::uint32_t lowerBound(const CellSet& boxes) const { return spare_ || !prune_ ? 0 : matching_.bound(boxes); }
-
-  // Every push from the position; false when the store is full.
+  // Every push from the position; false when a bound stops the search.
   bool expand(std::uint32_t id, const Node& node) {
-    const CellSet boxes = node.position.boxes();
-    const Walks walks(layout_, boxes, node.position.man());
-    bool ok = true;
-    boxes.forEach([&](int box) {
-      for (int d = 0; d < 4 && ok; ++d) {
-        const int stand = layout_.step(box, d ^ 1);  // the man pushes from the opposite side
-        if (stand < 0 || !walks.reaches(stand)) continue;
-        const int target = layout_.step(box, d);
-        if (target < 0 || boxes.test(target) || dead_.test(target)) continue;
-        CellSet moved = boxes;
-        moved.reset(box);
-        moved.set(target);
-        if (!spare_ && freeze_ && freezesOffGoal(layout_, dead_, moved, target)) continue;
-        Node child;
-        child.position = Position(moved, box);
-        child.parent = id;
-        const std::uint32_t moves = node.moves + static_cast<std::uint32_t>(walks.distance(stand)) + 1;
-        if (node.pushes >= Node::kMostPushes || moves > Node::kMostMoves) {
-          ok = false;  // beyond what a position records: treated as the limit
-          return;
-        }
-        child.moves = moves;
-        child.pushes = node.pushes + 1;
-        ok = add(child);
+    for (const BoxPush& push : pushesOf(node.position)) {
+      const std::uint32_t moves = node.moves + static_cast<std::uint32_t>(push.walk) + 1;
+      if (node.pushes >= Node::kMostPushes || moves > Node::kMostMoves) {
+        tooDeep();
+        return false;
       }
-    });
-    return ok;
+      Node child;
+      child.position = Position(push.moved, push.box);
+      child.parent = id;
+      child.moves = moves;
+      child.pushes = node.pushes + 1;
+      if (!add(child)) return false;
+    }
+    return true;
   }
 
   // Keeps the node, or its pushes and moves when they beat those of the position as known, and
-  // queues it unless its boxes can never all reach goals.
+  // queues it unless its boxes can never all reach goals. False when a bound stops the search.
   bool add(const Node& node) {
     bool added = false;
     const std::uint32_t id = store_.find(node, added);
-    if (id == PositionStore::kNone) return false;
+    if (id == PositionStore::kNone) {
+      storeFull();
+      return false;
+    }
     Node& known = store_[id];
     if (!added) {
       const bool better = node.pushes < known.pushes || (node.pushes == known.pushes && node.moves < known.moves);
       if (known.expanded != 0 || !better) return true;
       known = node;
-    } else if (limits_.progress && store_.size() % kProgressEvery == 0) {
-      limits_.progress(store_.size());
+    } else {
+      kept();
     }
     const std::uint32_t bound = lowerBound(node.position.boxes());
     if (bound == kHopeless) return true;
     queue_.push(node.pushes + bound, node.moves + bound, id);
-    peakBytes_ = std::max(peakBytes_, store_.bytes() + queue_.bytes());
-    return peakBytes_ <= limits_.memoryBytes;
+    return fitsMemory(queue_.bytes());
   }
 
-  Solution rebuild(std::uint32_t id) const {
-    std::vector<std::uint32_t> chain;
-    for (std::uint32_t at = id; at != PositionStore::kNone; at = store_[at].parent) chain.push_back(at);
-    std::reverse(chain.begin(), chain.end());
-    Solution solution;
-    for (std::size_t i = 1; i < chain.size(); ++i) {
-      const Position before = store_[chain[i - 1]].position;
-      const Position after = store_[chain[i]].position;
-      const int from = after.man();
-      int to = -1;
-      after.boxes().without(before.boxes()).forEach([&](int cell) { to = cell; });
-      const auto d =
-          static_cast<std::size_t>(std::find(kOffsets.begin(), kOffsets.end(), to - from) - kOffsets.begin());
-      solution.steps += Walks(layout_, before.boxes(), before.man()).pathTo(from - kOffsets[d]);
-      solution.steps += kPushLetters[d];
-    }
-    solution.pushes = static_cast<int>(chain.size()) - 1;
-    solution.moves = static_cast<int>(solution.steps.size());
-    return solution;
-  }
-
-  const Layout& layout_;
-  const Limits& limits_;
-  const bool spare_;
-  const bool prune_;   // dead cells and the lower bound
-  const bool freeze_;  // frozen boxes
-  const CellSet area_;
-  const CellSet dead_;  // empty when a box may be spared
-  const GoalMatching matching_;
-  PositionStore store_;
   PushQueue queue_;
-  std::size_t peakBytes_ = 0;
 };
 
 }  // namespace
 
 SolveResult solve(const Snapshot& snapshot, const Limits& limits) {
   const Layout layout = layoutOf(snapshot);
-  SolveResult result;
-  if (layout.man < 0) {
-    result.outcome = Outcome::NoMan;
-    return result;
-  }
-  if (snapshot.goals.empty()) {
-    result.outcome = Outcome::Solved;
-    return result;
-  }
-  if (layout.unreachableGoal || layout.boxes.count() < layout.goals.count()) return result;
+  if (std::optional<SolveResult> answer = answerWithoutSearch(snapshot, layout)) return *answer;
   return Search(layout, limits).run();
+}
+
+SolveResult solveOrFind(const Snapshot& snapshot, const Budget& budget) {
+  const SolveResult exact = solve(snapshot, budget.exact);
+  if (exact.outcome != Outcome::LimitReached) return exact;
+  SolveResult found = findSolution(snapshot, budget.fast);
+  found.positions += exact.positions;
+  found.bytes = std::max(found.bytes, exact.bytes);
+  return found;
+}
+
+namespace {
+
+std::string bytesText(std::size_t bytes) {
+  if (bytes % (std::size_t{1} << 20) == 0) return std::to_string(bytes >> 20) + " MiB";
+  if (bytes % (std::size_t{1} << 10) == 0) return std::to_string(bytes >> 10) + " KiB";
+  return std::to_string(bytes) + " bytes";
+}
+
+}  // namespace
+
+std::string describeBound(const SolveResult& result, const Budget& budget) {
+  switch (result.stoppedBy) {
+    case Bound::Time: {
+      const std::chrono::milliseconds both = budget.exact.time.value_or(std::chrono::milliseconds{0}) +
+                                             budget.fast.time.value_or(std::chrono::milliseconds{0});
+      return both.count() % 1000 == 0 ? std::to_string(both.count() / 1000) + " s"
+                                      : std::to_string(both.count()) + " ms";
+    }
+    case Bound::Memory: return "the memory bound of " + bytesText(budget.fast.memoryBytes);
+    case Bound::Positions: return std::to_string(budget.fast.positions) + " positions";
+    case Bound::Cancel:
+    case Bound::None: break;
+  }
+  return "its bounds";
 }
 
 }  // namespace tarvo::solver

@@ -3,23 +3,40 @@
 #include "solver/walks.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tarvo::solver {
 
-Walks::Walks(const Layout& layout, const CellSet& boxes, int man) : layout_(layout) {
+Walks::Walks(const Layout& layout, const CellSet& boxes, int man) : Walks(layout, boxes, man, layout.free) {}
+
+Walks::Walks(const Layout& layout, const CellSet& boxes, int man, const CellSet& wanted) : layout_(layout) {
   distance_.fill(kUnreached);
   if (!layout.isFree(man)) return;
   const CellSet open = layout.free.without(boxes);
   CellSet seen;
   seen.set(man);
-  distance_[static_cast<std::size_t>(man)] = 0;
+  if (wanted.test(man)) distance_[static_cast<std::size_t>(man)] = 0;
   CellSet ring = seen;
-  for (std::uint8_t distance = 1; !ring.none(); ++distance) {
+  CellSet left = wanted.without(seen);
+  for (std::uint8_t distance = 1; !ring.none() && !left.none(); ++distance) {
     const CellSet around = ring.shifted(1) | ring.shifted(-1) | ring.shifted(kSide) | ring.shifted(-kSide);
     ring = (around & open).without(seen);
     seen = seen | ring;
-    ring.forEach([&](int cell) { distance_[static_cast<std::size_t>(cell)] = distance; });
+    (ring & left).forEach([&](int cell) { distance_[static_cast<std::size_t>(cell)] = distance; });
+    left = left.without(ring);
   }
+}
+
+int reachCorner(const Layout& layout, const CellSet& boxes, int man) {
+  const CellSet open = layout.free.without(boxes);
+  CellSet seen;
+  seen.set(man);
+  for (CellSet ring = seen; !ring.none();) {
+    const CellSet around = ring.shifted(1) | ring.shifted(-1) | ring.shifted(kSide) | ring.shifted(-kSide);
+    ring = (around & open).without(seen);
+    seen = seen | ring;
+  }
+  return seen.low != 0 ? std::countr_zero(seen.low) : 64 + std::countr_zero(seen.high);
 }
 
 std::string Walks::pathTo(int cell) const {

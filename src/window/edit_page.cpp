@@ -2,23 +2,29 @@
 // export of room text, the shifts, and the room check, with their handlers.
 #include "window/edit_page.h"
 
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHideEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlock>
-#include <QTextDocument>
+#include <QShortcut>
+
+#include <memory>
 
 #include "editor/canvas.h"
 #include "editor/commands.h"
 #include "editor/room_check.h"
+#include "platform/bounded_text_box.h"
 #include "platform/look.h"
+#include "platform/message_box.h"
 #include "platform/picture_area.h"
 #include "platform/solver_run.h"
 #include "platform/sprite_sheets.h"
 #include "platform/tab_strip.h"
+#include "roomtext/room_collection.h"
 #include "roomtext/room_exchange.h"
 #include "rules/drawing.h"
 #include "window/page_switch.h"
@@ -30,13 +36,13 @@ using look::makeDisplay;
 
 namespace {
 
+// The room text box holds this many characters: a room is ten lines of ten, and a paste of
+// a few hundred rooms, to pick one from, still fits. Beyond it a paste is cut, as a line of
+// megabytes would take the box minutes to lay out.
+constexpr qsizetype kImportBoxCharacters = 65536;
+
 // The border around the palette and the canvas, in pixels.
 constexpr int kBorder = 2;
-
-// The check's search stops at this much memory: some 8 million positions, about half a minute
-// of one core. Rooms a player can solve need far fewer, and the check leaves the rest of the
-// machine its memory (a search's own default is four times this).
-constexpr std::size_t kCheckMemory = std::size_t{256} << 20;
 
 // A mouse button as the editor counts them: 1 left, 2 right, 4 middle.
 int buttonNumber(Qt::MouseButtons buttons) {
@@ -91,7 +97,14 @@ EditPage::EditPage(PageContext context, QWidget* parent)
   PICsprites = borderedPicture(Onglet3[0], {20, 80, 132, 100});
   PICsprites->setPixmap(context_.sheets.sheet(SpriteSheet::Large).copy(0, 0, 128, 96));
 
-  TXTimport = new QPlainTextEdit(Onglet3[1]);
+  auto* textBox = new BoundedTextBox(kImportBoxCharacters, Onglet3[1]);
+  connect(textBox, &BoundedTextBox::pasteCut, this, [this](qsizetype offered, qsizetype kept) {
+    showStatus(QStringLiteral("the paste of %L1 characters was cut to %L2: the box holds %L3")
+                   .arg(offered)
+                   .arg(kept)
+                   .arg(kImportBoxCharacters));
+  });
+  TXTimport = textBox;
   TXTimport->setGeometry(4, 8, 97, 169);
   TXTimport->setFont(look::textBoxFont());
   TXTimport->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -100,6 +113,7 @@ EditPage::EditPage(PageContext context, QWidget* parent)
   TXTimport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   BTimport = makeButton(Onglet3[1], "BTimport", QStringLiteral("==>"), QString(), {108, 40, 65, 33});
   BTexport = makeButton(Onglet3[1], "BTexport", QStringLiteral("<=="), QString(), {108, 104, 65, 33});
+  for (QPushButton* button : {BTimport, BTexport}) button->setFont(look::largeButtonFont());
 
   BTup = makeButton(Onglet3[2], "BTup", QStringLiteral("8"), QString(), {72, 32, 32, 32});
   BTleft = makeButton(Onglet3[2], "BTleft", QStringLiteral("4"), QString(), {24, 80, 32, 32});
@@ -136,6 +150,9 @@ EditPage::EditPage(PageContext context, QWidget* parent)
   connect(BTeditSave, &QPushButton::clicked, this, &EditPage::BTeditSave_Click);
   connect(BTexport, &QPushButton::clicked, this, &EditPage::BTexport_Click);
   connect(BTimport, &QPushButton::clicked, this, &EditPage::BTimport_Click);
+  // The import box takes Ctrl+C and Ctrl+V for its own text before any shortcut sees them.
+  connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &EditPage::copyRoom);
+  connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &EditPage::pasteRoom);
   connect(BTup, &QPushButton::clicked, this, [this] { shift(Direction::Up); });
   connect(BTdown, &QPushButton::clicked, this, [this] { shift(Direction::Down); });
   connect(BTleft, &QPushButton::clicked, this, [this] { shift(Direction::Left); });
@@ -179,7 +196,9 @@ void EditPage::PICsprites_MouseDown(int button, QPoint position) {
       context_.sheets.sheet(SpriteSheet::Large).copy(tile->column * size, tile->row * size, size, size));
 }
 
-void EditPage::paintCell(int cell) { drawCell(*PICedit, SpriteSheet::Large, cell, context_.state.curRoom.cells[cell]); }
+void EditPage::paintCell(int cell) {
+  drawCell(*PICedit, SpriteSheet::Large, cell, context_.state.editRoom.room.cells[cell]);
+}
 
 void EditPage::PICedit_MouseDown(int button, QPoint position) {
   if (!paletteShown()) return;
@@ -197,25 +216,40 @@ void EditPage::PICedit_MouseMove(int buttons, QPoint position) {
   }
 }
 
-void EditPage::afterRoomChoice(int button) {
+void EditPage::afterRoomChoice() {
   dropCheck();
-  if (button == kLeftButton) showRoomNumber(context_.state.house.currentRoom);
   drawWorkingRoom();
 }
 
 void EditPage::BTeditMoins_MouseUp(int button) {
   editPreviousRoom(context_.state, button);
-  afterRoomChoice(button);
+  afterRoomChoice();
 }
 
 void EditPage::BTeditPlus_MouseUp(int button) {
   editNextRoom(context_.state, button);
-  afterRoomChoice(button);
+  afterRoomChoice();
 }
 
 void EditPage::BTeditSave_Click() {
   dropCheck();
-  if (storeRoom(context_.state)) emit roomStored(context_.state.house.currentRoom - 1);
+  const std::optional<RoomStore> store = prepareStore(context_.state);
+  if (!store) return;
+  if (store->dropped > 0) {
+    const std::unique_ptr<QMessageBox> question(makeMessageBox(QMessageBox::Question, window()->windowTitle(),
+                                                               QString::fromStdString(storeQuestion(*store)), this));
+    question->setStandardButtons(QMessageBox::Cancel);
+    QPushButton* storeButton = question->addButton(QStringLiteral("Store"), QMessageBox::AcceptRole);
+    question->setDefaultButton(QMessageBox::Cancel);
+    question->exec();
+    if (question->clickedButton() != storeButton) {
+      showStatus(QStringLiteral("nothing stored"));
+      return;
+    }
+  }
+  commitStore(context_.state, *store);
+  showStatus(QString::fromStdString(describeStore(*store)));
+  emit roomStored(store->number - 1);
 }
 
 void EditPage::shift(Direction direction) {
@@ -225,22 +259,44 @@ void EditPage::shift(Direction direction) {
 }
 
 void EditPage::BTexport_Click() {
-  TXTimport->setPlainText(QString::fromStdString(exportRoomText(context_.state.curRoom)));
+  TXTimport->setPlainText(QString::fromStdString(exportRoomText(context_.state.editRoom.room)));
 }
 
 void EditPage::BTimport_Click() {
-  // Only the first ten lines make the room: a long paste is not copied whole.
-  QString lines;
-  QTextBlock block = TXTimport->document()->firstBlock();
-  for (int row = 0; row < kRows && block.isValid(); ++row, block = block.next())
-    lines += block.text() + QLatin1Char('\n');
-  importRoomText(context_.state.curRoom, lines.toStdString());
+  const ImportReport report = importRoomText(context_.state.editRoom.room, TXTimport->toPlainText().toStdString());
   dropCheck();
+  drawWorkingRoom();
+  showStatus(QString::fromStdString(describeImport(report)));
+}
+
+void EditPage::copyRoom() {
+  const WorkingRoom& editRoom = context_.state.editRoom;
+  const std::string title = "Room " + std::to_string(editRoom.number);
+  QGuiApplication::clipboard()->setText(QString::fromStdString(writeCollectionRoom(editRoom.room, title)));
+  showStatus(QStringLiteral("the editor's room copied"));
+}
+
+void EditPage::pasteRoom() {
+  const std::string report =
+      pasteRoomText(context_.state.editRoom.room, QGuiApplication::clipboard()->text().toStdString());
+  dropCheck();
+  drawWorkingRoom();
+  showStatus(QString::fromStdString(report));
+}
+
+void EditPage::showForEditing() {
+  loadRoomForEditing(context_.state);
+  drawWorkingRoom();
+}
+
+void EditPage::showAgain() {
+  if (editCurrentRoom(context_.state)) dropCheck();
   drawWorkingRoom();
 }
 
 void EditPage::drawWorkingRoom() {
-  drawRoom(*PICedit, SpriteSheet::Large, context_.state.curRoom, context_.state.counters.moveCount);
+  showRoomNumber(context_.state.editRoom.number);
+  drawRoom(*PICedit, SpriteSheet::Large, context_.state.editRoom.room, context_.state.counters.moveCount);
 }
 
 void EditPage::showRoomNumber(int number) { BTeditNum->setText(QString::number(number)); }
@@ -253,16 +309,14 @@ void EditPage::BTcheck_Click() {
     return;
   }
   const GameState& state = context_.state;
-  const RoomCheck check = checkRoom(state.curRoom);
+  const RoomCheck check = checkRoom(state.editRoom.room);
   checkedRoom_ = QString::fromStdString(describeRoomCheck(check));
   if (!check.noSearch.empty()) {
     showCheck(QString::fromStdString(check.noSearch));
     return;
   }
-  checkedCells_ = state.curRoom.cells;
-  solver::Limits limits;
-  limits.memoryBytes = kCheckMemory;
-  checkRun_->start(check.snapshot, state.house.currentRoom, limits);
+  checkedCells_ = state.editRoom.room.cells;
+  checkRun_->start(check.snapshot, state.editRoom.number, context_.budget);
   BTcheck->setText(QStringLiteral("Cancel"));
   showCheck(QStringLiteral("searching\u2026"));
 }
@@ -271,12 +325,14 @@ void EditPage::checkFinished(const solver::SolveResult& result, int roomNumber) 
   BTcheck->setText(QStringLiteral("Check"));
   const GameState& state = context_.state;
   // Every edit cancels the search; this keeps an answer off a room changed some other way.
-  const bool sameRoom = roomNumber == state.house.currentRoom && checkedCells_ == state.curRoom.cells;
-  showCheck(sameRoom ? QString::fromStdString(describeSearch(result))
+  const bool sameRoom = roomNumber == state.editRoom.number && checkedCells_ == state.editRoom.room.cells;
+  showCheck(sameRoom ? QString::fromStdString(describeSearch(result, context_.budget))
                      : QStringLiteral("check cancelled: the room changed"));
 }
 
-void EditPage::showCheck(const QString& answer) { checkStatus_->setText(checkedRoom_ + QStringLiteral(": ") + answer); }
+void EditPage::showCheck(const QString& answer) { showStatus(checkedRoom_ + QStringLiteral(": ") + answer); }
+
+void EditPage::showStatus(const QString& text) { checkStatus_->setText(text); }
 
 void EditPage::dropCheck() {
   if (!checkRun_->running()) {

@@ -33,8 +33,12 @@ class EditPage : public Page {
  public:
   EditPage(PageContext context, QWidget* parent);
 
-  // Paints curRoom, as it stands, on the canvas.
-  void drawWorkingRoom();
+  // The "Option" tab: the current room as stored, what was not stored dropped.
+  void showForEditing();
+  // The "Edit" tab after another sub-page: the room as it was left, unless the current room
+  // changed meanwhile.
+  void showAgain();
+  // The number of the room that "<", ">" and "Save" act on.
   void showRoomNumber(int number);
 
  signals:
@@ -56,14 +60,22 @@ class EditPage : public Page {
   void BTeditSave_Click();
   void BTexport_Click();
   void BTimport_Click();
+  // Ctrl+C and Ctrl+V, unless the import box has the focus: the editor's room as collection
+  // text, and the first room of the clipboard's text into the editor's room.
+  void copyRoom();
+  void pasteRoom();
   void shift(Direction direction);
   bool paletteShown() const;
   void paintCell(int cell);
-  void afterRoomChoice(int button);
+  void afterRoomChoice();
   void BTcheck_Click();
   void checkFinished(const solver::SolveResult& result, int roomNumber);
   void showCheck(const QString& answer);
-  // Every edit of curRoom: a running check stops and a finished report goes, as neither
+  // The line under the canvas: what the check, the store or the import did.
+  void showStatus(const QString& text);
+  // Paints the editor's room, as it stands, on the canvas.
+  void drawWorkingRoom();
+  // Every edit of the editor's room: a running check stops and a finished report goes, as neither
   // speaks of the room any more.
   void dropCheck();
 

@@ -1,14 +1,19 @@
 // The main window: builds the pages, owns the game state, routes the tab strips and the keys.
 #include "window/frmain.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPixmap>
 #include <QTabBar>
 #include <QTimer>
+#include <QWindow>
 
 #include <csignal>
 
@@ -17,7 +22,10 @@
 #include "platform/clock.h"
 #include "platform/direction_keys.h"
 #include "platform/message_box.h"
+#include "platform/solver_run.h"
 #include "platform/tab_strip.h"
+#include "rules/cp1252.h"
+#include "window/collection_chooser.h"
 #include "window/game_page.h"
 #include "window/option_page.h"
 #include "window/page_switch.h"
@@ -36,6 +44,7 @@ FRMain::FRMain(Options options, QWidget* parent)
     : QWidget(parent),
       CommonDialog1(this),
       clock_(options.clock ? std::move(options.clock) : std::function<std::int64_t()>(monotonicMilliseconds)),
+      budget_(options.budget.value_or(helpBudget())),
       programFolder_(std::move(options.programFolder)),
       desktop_(options.desktop ? std::move(options.desktop) : std::make_shared<XdgDesktop>()) {
   // A save beyond the file size limit must fail with "File too large", not end the program and
@@ -49,7 +58,7 @@ FRMain::FRMain(Options options, QWidget* parent)
       new TabStrip({QStringLiteral("Game"), QStringLiteral("Room"), QStringLiteral("Option"), QStringLiteral("About")},
                    {4, 4, kInnerWidth - 8, kInnerHeight - 8}, this);
   LesOnglets->setObjectName(QStringLiteral("LesOnglets"));
-  const PageContext context{state_, clock_, sheets_, CommonDialog1};
+  const PageContext context{state_, clock_, sheets_, CommonDialog1, budget_};
   game_ = new GamePage(context, this);
   roomPage_ = new RoomPage(context, this);
   option_ = new OptionPage(context, this);
@@ -68,8 +77,9 @@ FRMain::FRMain(Options options, QWidget* parent)
   connect(pageSwitch_, &PageSwitch::pageChanged, this, &FRMain::LesOnglets_Click);
   connect(game_, &GamePage::houseChosen, this, &FRMain::openHouse);
   connect(game_, &GamePage::roomChanged, option_, &OptionPage::showRoomNumber);
-  connect(option_, &OptionPage::roomStored, roomPage_, &RoomPage::drawPreview);
+  connect(option_, &OptionPage::roomStored, roomPage_, &RoomPage::showStoredRoom);
   connect(roomPage_, &RoomPage::recordChosen, this, &FRMain::replayRecord);
+  setAcceptDrops(true);
   // The window sees the keys of its pages before any button or tab bar does.
   qApp->installEventFilter(this);
 
@@ -77,18 +87,24 @@ FRMain::FRMain(Options options, QWidget* parent)
   // read, then room 1.
   state_.house = emptyHouse();
   initRules(state_);
-  // A house named on the command line, or else (or when it cannot be read) the default one.
+  // A house named on the command line, or else (or when it cannot be read) the default one,
+  // or else the empty room; the message says which is played. A collection that needs a
+  // choice is played from the default house until the player chooses.
   const QString chosen = options.houseFile;
+  bool taken = false;
   if (!chosen.isEmpty()) {
-    const HouseReadResult result = readHouse(chosen);
-    if (!result.ok()) startupProblem_ = readProblemText(chosen, result);
+    bool choosing = false;
+    const HouseReadResult result = readHouseOrCollection(chosen, true, choosing);
+    if (!result.ok()) startupProblem_ = readProblemText(chosen, result) + QStringLiteral("\n\n");
+    taken = result.ok() && !choosing;
   }
-  if (chosen.isEmpty() || !startupProblem_.isEmpty()) {
+  if (!taken) {
     const QString defaultHouse = dataFile(QStringLiteral("default.hou"));
     const HouseReadResult result = readHouse(defaultHouse);
     if (!result.ok()) {
-      const QString problem = readProblemText(defaultHouse, result);
-      startupProblem_ = startupProblem_.isEmpty() ? problem : startupProblem_ + QStringLiteral("\n\n") + problem;
+      startupProblem_ += readProblemText(defaultHouse, result) + QStringLiteral("\n\nAn empty room is played instead.");
+    } else if (!startupProblem_.isEmpty()) {
+      startupProblem_ += QStringLiteral("The default house is played instead.");
     }
   }
   game_->BTrecommence_Click();
@@ -110,17 +126,73 @@ QString FRMain::dataFile(const QString& name) const {
 
 HouseReadResult FRMain::readHouse(const QString& path) {
   HouseReadResult result = readHouseFile(QFile::encodeName(path).toStdString(), state_.house);
+  showReadHouse(result.ok());
+  return result;
+}
+
+void FRMain::showReadHouse(bool replaced) {
   game_->showHouse();
   roomPage_->drawPreviews();
-  // A record listed from the house read before would replay on another house's room.
-  if (result.ok()) roomPage_->clearRecords();
+  if (replaced) {
+    // A record listed from the house read before would replay on another house's room, and the
+    // editor's painting would be stored into it.
+    roomPage_->clearRecords();
+    forgetWorkingRooms(state_);
+    option_->showRoomNumber(state_.house.currentRoom);
+  }
+}
+
+HouseReadResult FRMain::readHouseOrCollection(const QString& path, bool atStart, bool& choosing) {
+  choosing = false;
+  if (!isCollectionFileName(QFile::encodeName(path).toStdString())) return readHouse(path);
+  std::vector<CollectionRoom> rooms;
+  const HouseReadResult result = readRoomCollectionFile(QFile::encodeName(path).toStdString(), rooms);
+  if (result.ok()) choosing = !openCollection(path, std::move(rooms), atStart);
   return result;
 }
 
 void FRMain::openHouse(const QString& path) {
-  const HouseReadResult result = readHouse(path);
+  bool choosing = false;
+  const HouseReadResult result = readHouseOrCollection(path, false, choosing);
+  if (choosing) return;  // the chooser's "OK" makes the house
   game_->BTrecommence_Click();
-  if (!result.ok()) showWarning(readProblemText(path, result));
+  if (!result.ok())
+    showWarning(readProblemText(path, result) + QStringLiteral("\n\nThe house in play stays as it was."));
+}
+
+bool FRMain::openCollection(const QString& path, std::vector<CollectionRoom> rooms, bool atStart) {
+  if (takesWholeCollection(rooms)) {
+    std::vector<std::size_t> places(rooms.size());
+    for (std::size_t k = 0; k < places.size(); ++k) places[k] = k;
+    takeCollection(path, rooms, places);
+    return true;
+  }
+  auto shared = std::make_shared<const std::vector<CollectionRoom>>(std::move(rooms));
+  auto choose = [this, path, shared] {
+    auto* chooser = new CollectionChooser(shared, sheets_, QFileInfo(path).fileName(), this);
+    chooser->setObjectName(QStringLiteral("CollectionChooser"));
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chooser, &QDialog::accepted, this, [this, path, shared, chooser] {
+      takeCollection(path, *shared, chooser->tickedRooms());
+      game_->BTrecommence_Click();
+    });
+    chooser->open();
+  };
+  if (atStart) {
+    QTimer::singleShot(0, this, choose);
+  } else {
+    choose();
+  }
+  return false;
+}
+
+void FRMain::takeCollection(const QString& path, const std::vector<CollectionRoom>& rooms,
+                            const std::vector<std::size_t>& places) {
+  std::vector<const CollectionRoom*> chosen;
+  for (std::size_t place : places) chosen.push_back(&rooms[place]);
+  const std::string name = replaceUnholdable(QFileInfo(path).completeBaseName().toStdString(), '_');
+  state_.house = houseOfCollection(chosen, name);
+  showReadHouse(true);
 }
 
 void FRMain::replayRecord(int number, const std::string& solution) {
@@ -133,25 +205,39 @@ void FRMain::replayRecord(int number, const std::string& solution) {
 QString FRMain::readProblemText(const QString& path, const HouseReadResult& result) const {
   // A file that could not be read at all is named by the reader's own sentence.
   const QString problem = QString::fromStdString(result.describe());
-  const QString text =
-      result.status == HouseReadResult::Status::CannotOpen
-          ? QStringLiteral("The house file was not read.\n\n%1.").arg(problem)
-          : QStringLiteral("The house file \"%1\" was not read.\n\n%2.").arg(QDir::toNativeSeparators(path), problem);
-  return text + QStringLiteral("\n\nThe house in play stays as it was.");
+  const QString file = isCollectionFileName(QFile::encodeName(path).toStdString()) ? QStringLiteral("room collection")
+                                                                                   : QStringLiteral("house file");
+  return result.status == HouseReadResult::Status::CannotOpen
+             ? QStringLiteral("The %1 was not read.\n\n%2.").arg(file, problem)
+             : QStringLiteral("The %1 \"%2\" was not read.\n\n%3.").arg(file, QDir::toNativeSeparators(path), problem);
+}
+
+QString FRMain::droppedHouse(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls() || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile()) {
+    return {};
+  }
+  const QString path = data->urls().constFirst().toLocalFile();
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  return suffix == QLatin1String("hou") || suffix == QLatin1String("txt") ? path : QString();
+}
+
+void FRMain::dragEnterEvent(QDragEnterEvent* event) {
+  if (!droppedHouse(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void FRMain::dropEvent(QDropEvent* event) {
+  const QString path = droppedHouse(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  // Opened once the drop is over, so that the source of the drag is not kept waiting on a
+  // message or the chooser.
+  QTimer::singleShot(0, this, [this, path] { openHouse(path); });
 }
 
 void FRMain::showWarning(const QString& text) {
   QMessageBox* box = makeMessageBox(QMessageBox::Warning, windowTitle(), text, this);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->open();
-}
-
-void FRMain::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (!startupProblem_.isEmpty()) {
-    QTimer::singleShot(0, this, [this, text = startupProblem_] { showWarning(text); });
-    startupProblem_.clear();
-  }
 }
 
 void FRMain::LesOnglets_Click(int page) {
@@ -166,17 +252,46 @@ void FRMain::LesOnglets_Click(int page) {
   }
 }
 
-bool FRMain::ownsKeyEvent(QObject* watched) const {
-  auto* widget = qobject_cast<QWidget*>(watched);
-  return widget != nullptr && widget->window() == this && pageSwitch_->shownPage() == 1;
+bool FRMain::switchPageByKey(const QKeyEvent& key) {
+  // Ctrl+PageDown / Ctrl+Tab and Ctrl+PageUp / Ctrl+Shift+Tab go round the four pages from
+  // anywhere, choosing the tab as a click does.
+  const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+  const bool control = modifiers == Qt::ControlModifier;
+  const bool next = control && (key.key() == Qt::Key_PageDown || key.key() == Qt::Key_Tab);
+  const bool previous = (control && key.key() == Qt::Key_PageUp) ||
+                        (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && key.key() == Qt::Key_Backtab);
+  if (!next && !previous) return false;
+  QTabBar* tabs = LesOnglets->tabBar();
+  tabs->setCurrentIndex((tabs->currentIndex() + (next ? 1 : tabs->count() - 1)) % tabs->count());
+  return true;
 }
 
 bool FRMain::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress || !ownsKeyEvent(watched)) return QWidget::eventFilter(watched, event);
+  // A message at start-up waits until the window is on the screen where the window manager
+  // put it, so that the box opens in its middle rather than where the window was first placed.
+  if (!startupProblem_.isEmpty() && event->type() == QEvent::Expose && watched == windowHandle() &&
+      windowHandle()->isExposed()) {
+    QTimer::singleShot(0, this, [this, text = startupProblem_] { showWarning(text); });
+    startupProblem_.clear();
+  }
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (event->type() != QEvent::KeyPress || widget == nullptr || widget->window() != this) {
+    return QWidget::eventFilter(watched, event);
+  }
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (switchPageByKey(*key)) return true;
+  const bool playing = pageSwitch_->shownPage() == 1;
   // A key stops the steps playing on the board (a solution, a record, the way to a clicked cell)
   // and does nothing else, so a player taking over never makes a step he did not see coming.
-  if (game_->interruptPlay()) return true;
-  const auto* key = static_cast<QKeyEvent*>(event);
+  if (playing && game_->interruptPlay()) return true;
+  // Enter presses the button that has the focus, as Space does.
+  auto* button = qobject_cast<QAbstractButton*>(widget);
+  if (button != nullptr && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+      (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+    button->click();
+    return true;
+  }
+  if (!playing) return QWidget::eventFilter(watched, event);
   if (key->matches(QKeySequence::Undo)) {
     game_->BTmoinsMove_Click();
     return true;

@@ -8,12 +8,21 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "house/file_dialogs_qt.h"
 #include "house/house_reader.h"
 #include "platform/sprite_sheets.h"
+#include "roomtext/room_collection.h"
 #include "rules/game_state.h"
+#include "solver/solver.h"
+
+class QDragEnterEvent;
+class QMimeData;
+class QDropEvent;
+class QKeyEvent;
 
 namespace tarvo {
 
@@ -30,10 +39,11 @@ class FRMain : public QWidget {
 
  public:
   struct Options {
-    QString programFolder;                // the executable's folder
-    QString houseFile;                    // a house to open instead of the default one
-    std::function<std::int64_t()> clock;  // milliseconds; a monotonic clock when empty
-    std::shared_ptr<Desktop> desktop;     // opens the About box's links; xdg-open when empty
+    QString programFolder;                 // the executable's folder
+    QString houseFile;                     // a house to open instead of the default one
+    std::function<std::int64_t()> clock;   // milliseconds; a monotonic clock when empty
+    std::shared_ptr<Desktop> desktop;      // opens the About box's links; xdg-open when empty
+    std::optional<solver::Budget> budget;  // the bounds of Hint, Solve and Check; helpBudget() when empty
   };
 
   explicit FRMain(Options options, QWidget* parent = nullptr);
@@ -43,19 +53,37 @@ class FRMain : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
+  // A house file or a collection dropped on the window opens as through the house button.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void LesOnglets_Click(int page);
   // Reads a house file into the house and shows its name, room count and previews; a file
   // that cannot be read leaves the house as it was.
   HouseReadResult readHouse(const QString& path);
-  // The open command's end: read the house, start its first room, say what went wrong.
+  // What follows a house read: the pages show the house; a new house also drops the pages'
+  // work in progress and the records listed from the house before.
+  void showReadHouse(bool replaced);
+  // Reads a house file, or a collection when the name ends in ".txt"; `choosing` tells that the
+  // collection's chooser opened (at start-up: opens once the window shows) instead.
+  HouseReadResult readHouseOrCollection(const QString& path, bool atStart, bool& choosing);
+  // The open command's end: read the house or collection, start its first room, say what went
+  // wrong.
   void openHouse(const QString& path);
+  // A collection whose rooms can all be taken and fit in a house becomes the house at once
+  // (true); for any other the chooser opens, now or, at start-up, once the window shows.
+  bool openCollection(const QString& path, std::vector<CollectionRoom> rooms, bool atStart);
+  // The rooms at the places given become the house in play, named after the file.
+  void takeCollection(const QString& path, const std::vector<CollectionRoom>& rooms,
+                      const std::vector<std::size_t>& places);
   // A record chosen on the "Room" page is replayed on the "Game" page.
   void replayRecord(int number, const std::string& solution);
-  bool ownsKeyEvent(QObject* watched) const;
+  // The keys that choose the next or previous page, whatever page shows; true for one of them.
+  bool switchPageByKey(const QKeyEvent& key);
   QString readProblemText(const QString& path, const HouseReadResult& result) const;
+  // The house file or collection a drop carries: one local file ending in ".hou" or ".txt".
+  static QString droppedHouse(const QMimeData* data);
   void showWarning(const QString& text);
   // A file the program ships: beside the executable, or in ../share/tarvoplim/ from it.
   QString dataFile(const QString& name) const;
@@ -64,9 +92,10 @@ class FRMain : public QWidget {
   SpriteSheets sheets_;
   FileDialogs CommonDialog1;
   std::function<std::int64_t()> clock_;
+  solver::Budget budget_;
   QString programFolder_;
   std::shared_ptr<Desktop> desktop_;
-  QString startupProblem_;  // shown once the window is on screen
+  QString startupProblem_;  // shown once the window is on the screen
   TabStrip* LesOnglets;
   GamePage* game_;
   RoomPage* roomPage_;

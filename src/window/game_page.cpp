@@ -1,23 +1,26 @@
 // The "Game" page: the board, play by keys, the play controls and their handlers.
 #include "window/game_page.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QInputDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include <cstdio>
 
 #include "house/file_dialogs_qt.h"
 #include "platform/look.h"
-#include "platform/message_box.h"
 #include "platform/picture_area.h"
 #include "platform/solver_run.h"
+#include "roomtext/room_collection.h"
 #include "rules/completion.h"
 #include "window/board_overlay.h"
 #include "window/hint_overlay.h"
+#include "window/name_prompt.h"
 #include "window/solution_player.h"
 
 namespace tarvo {
@@ -74,6 +77,8 @@ GamePage::GamePage(PageContext context, QWidget* parent)
   connect(BTplus, &QPushButton::clicked, this, &GamePage::BTplus_Click);
   connect(BTmoins, &QPushButton::clicked, this, &GamePage::BTmoins_Click);
   connect(BTchoisiHouse, &QPushButton::clicked, this, &GamePage::BTchoisiHouse_Click);
+  // Active while the page shows: a hidden page's shortcut never fires.
+  connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &GamePage::copyRoom);
   connect(BTmoinsMove, &QPushButton::clicked, this, &GamePage::BTmoinsMove_Click);
   connect(BTplusMove, &QPushButton::clicked, this, &GamePage::BTplusMove_Click);
   TimerMain->setObjectName(QStringLiteral("TimerMain"));
@@ -127,8 +132,15 @@ void GamePage::showChangedRoom() {
   showStartedRoom();
 }
 
+void GamePage::copyRoom() {
+  const std::string title = "Room " + std::to_string(context_.state.house.currentRoom);
+  QGuiApplication::clipboard()->setText(QString::fromStdString(writeCollectionRoom(context_.state.curRoom, title)));
+  showStatus(QStringLiteral("room %1 as it stands copied").arg(context_.state.house.currentRoom));
+}
+
 void GamePage::BTchoisiHouse_Click() {
-  const DialogChoice choice = context_.dialogs.showOpenDialog(QStringLiteral("HOU"), QStringLiteral("CHOOSE A HOUSE"));
+  const DialogChoice choice =
+      context_.dialogs.showOpenDialog(QStringLiteral("HOU TXT"), QStringLiteral("CHOOSE A HOUSE"));
   QCoreApplication::processEvents();  // repaint where the dialog was
   if (!choice.path.isEmpty()) emit houseChosen(choice.path);
 }
@@ -163,21 +175,20 @@ void GamePage::afterStep(KeyOutcome outcome) {
   }
   applyCounters(redrawChangedCells(*PICroom, state.curRoom, state.counters.moveCount));
   if (!outcome.completed) return;
-  if (outcome.helped) {
-    showStatus(QStringLiteral("solved with help: no record"));
-  } else {
-    recordCompletion();
+  switch (outcome.noRecord) {
+    case NoRecord::None: recordCompletion(); return;
+    case NoRecord::HelpUsed: showStatus(QStringLiteral("solved with help: no record")); return;
+    case NoRecord::HouseFull:
+      showStatus(QStringLiteral("no record: the house is full (%1 records)").arg(kMaxHouseRecords));
+      return;
+    case NoRecord::NoRoom: return;
   }
 }
 
 void GamePage::recordCompletion() {
   if (!appendRecordExceptName(context_.state, context_.now())) return;
-  QInputDialog prompt(this);
-  prompt.setWindowTitle(QStringLiteral("It's a new record"));
-  prompt.setLabelText(QStringLiteral("Enter Your Name"));
-  fitTitle(prompt);
-  const bool accepted = prompt.exec() == QDialog::Accepted;
-  appendRecordName(context_.state, accepted ? prompt.textValue().toStdString() : std::string());
+  const std::optional<QString> name = askRecordName(this);
+  appendRecordName(context_.state, name ? name->toStdString() : std::string());
 }
 
 void GamePage::TimerMain_Timer() {

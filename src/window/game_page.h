@@ -78,6 +78,8 @@ class GamePage : public Page {
   // the chosen box.
   void stopPlayAndHelp();
   void showStatus(const QString& text);
+  // Ctrl+C: the room as it stands, boxes and man where they are, as collection text.
+  void copyRoom();
   void BTplus_Click();
   void BTmoins_Click();
   void BTchoisiHouse_Click();

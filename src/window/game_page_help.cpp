@@ -18,10 +18,6 @@ namespace tarvo {
 
 namespace {
 
-// A search for help keeps at most this much memory: enough for every room a player is likely
-// to meet, and the machine stays usable while it runs.
-constexpr std::size_t kSearchMemory = std::size_t{256} << 20;
-
 QString directionWord(Direction direction) {
   switch (direction) {
     case Direction::Up: return QStringLiteral("up");
@@ -65,10 +61,8 @@ void GamePage::askSolver(Asked asked) {
   asked_ = asked;
   helpStamp_ = state.positionStamp;
   showStatus(QStringLiteral("searching\u2026"));
-  solver::Limits limits;
-  limits.memoryBytes = kSearchMemory;
   // The stamp comes back with the answer: an answer about another position is dropped.
-  solverRun_->start(solver::snapshotOf(state.curRoom), static_cast<int>(state.positionStamp), limits);
+  solverRun_->start(solver::snapshotOf(state.curRoom), static_cast<int>(state.positionStamp), context_.budget);
 }
 
 void GamePage::solverFinished(const solver::SolveResult& result, int ticket) {
@@ -82,7 +76,10 @@ void GamePage::solverFinished(const solver::SolveResult& result, int ticket) {
       showStatus(QStringLiteral("no solution from here: undo?"));
       return;
     case solver::Outcome::NoMan: showStatus(QStringLiteral("no man in this room")); return;
-    case solver::Outcome::LimitReached: showStatus(QStringLiteral("limit reached: no answer")); return;
+    case solver::Outcome::LimitReached:
+      showStatus(QStringLiteral("no solution found within %1")
+                     .arg(QString::fromStdString(solver::describeBound(result, context_.budget))));
+      return;
     case solver::Outcome::Cancelled: return;
   }
   const std::string& steps = result.solution.steps;
@@ -99,14 +96,19 @@ void GamePage::solverFinished(const solver::SolveResult& result, int ticket) {
     }
     markHelpUsed(state);
     PIChint->showPush(push->box, push->direction);
-    showStatus(
-        QStringLiteral("next push: %1 (%2 to go)").arg(directionWord(push->direction)).arg(result.solution.pushes));
+    const QString left = result.fewest
+                             ? QStringLiteral("%1 to go").arg(result.solution.pushes)
+                             : QStringLiteral("a solution of %1 pushes, not the fewest").arg(result.solution.pushes);
+    showStatus(QStringLiteral("next push: %1 (%2)").arg(directionWord(push->direction), left));
     return;
   }
   markHelpUsed(state);
   replaying_ = false;
   player_->start(steps);
-  showStatus(QStringLiteral("playing the solution: %1 steps").arg(steps.size()));
+  showStatus(result.fewest ? QStringLiteral("playing the solution: %1 steps").arg(steps.size())
+                           : QStringLiteral("playing a solution of %1 pushes (not the fewest): %2 steps")
+                                 .arg(result.solution.pushes)
+                                 .arg(steps.size()));
 }
 
 bool GamePage::replayRecord(int number, const std::string& solution) {

@@ -58,6 +58,7 @@ HelpPage::HelpPage(PageContext context, QWidget* parent)
   PIChelp->setObjectName(QStringLiteral("PIChelp"));
   PIChelp->move(2, 2);
 
+  for (QPushButton* button : {BThelpSave, BThelpMoins, BThelpNum, BThelpPlus}) button->setFont(look::largeButtonFont());
   connect(TVhelp, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { TVhelp_NodeClick(node); });
   connect(PIChelp, &PictureArea::mousePressed, this, &HelpPage::PIChelp_MouseDown);
   connect(BThelpMoins, &QPushButton::clicked, this, &HelpPage::BThelpMoins_Click);
@@ -77,19 +78,29 @@ QTreeWidgetItem* HelpPage::addNode(const HelpNode& node) {
   return item;
 }
 
+void HelpPage::showForEditing() {
+  loadRoomForHelp(context_.state);
+  fillHelpTree();
+}
+
+void HelpPage::showAgain() {
+  helpCurrentRoom(context_.state);
+  fillHelpTree();
+}
+
 void HelpPage::fillHelpTree() {
-  GameState& state = context_.state;
+  WorkingRoom& help = context_.state.helpRoom;
   TVhelp->clear();
   root_ = places_ = couples_ = nullptr;
-  prepareHelpRoom(state.curRoom);
-  const std::vector<HelpNode> nodes = helpTreeNodes(state.curRoom, state.house.currentRoom);
+  prepareHelpRoom(help.room);
+  const std::vector<HelpNode> nodes = helpTreeNodes(help.room, help.number);
   root_ = addNode(nodes[0]);
   places_ = addNode(nodes[1]);
   couples_ = addNode(nodes[2]);
   for (std::size_t k = 3; k < nodes.size(); ++k) addNode(nodes[k]);
   root_->setExpanded(true);
-  BThelpNum->setText(QString::number(state.house.currentRoom));
-  drawRoom(*PIChelp, SpriteSheet::Large, state.curRoom, state.counters.moveCount);
+  BThelpNum->setText(QString::number(help.number));
+  drawRoom(*PIChelp, SpriteSheet::Large, help.room, context_.state.counters.moveCount);
   showStatus();
 }
 
@@ -99,7 +110,7 @@ QTreeWidgetItem* HelpPage::selectedNode() const {
 }
 
 void HelpPage::redrawBoard() {
-  redrawChangedCells(*PIChelp, context_.state.curRoom, context_.state.counters.moveCount);
+  redrawChangedCells(*PIChelp, context_.state.helpRoom.room, context_.state.counters.moveCount);
 }
 
 void HelpPage::showStatus(const QString& refusal) {
@@ -112,7 +123,7 @@ void HelpPage::showStatus(const QString& refusal) {
 }
 
 void HelpPage::TVhelp_NodeClick(QTreeWidgetItem* node) {
-  RoomRecord& room = context_.state.curRoom;
+  RoomRecord& room = context_.state.helpRoom.room;
   const QString tag = tagOf(node);
   if (tag.startsWith(QLatin1Char('S'))) {
     showPlaceMarks(room);
@@ -128,7 +139,7 @@ void HelpPage::TVhelp_NodeClick(QTreeWidgetItem* node) {
 void HelpPage::TVhelp_KeyUp() {
   QTreeWidgetItem* node = selectedNode();
   if (node == nullptr || !tagOf(node).startsWith(QLatin1Char('d'))) return;
-  deleteCouple(context_.state.curRoom, tagOf(node).mid(1).toInt());
+  deleteCouple(context_.state.helpRoom.room, tagOf(node).mid(1).toInt());
   delete node;
   // Removing a selected node selects the next one: a second Delete must not take it too.
   TVhelp->setCurrentItem(nullptr);
@@ -167,7 +178,7 @@ void HelpPage::showHelpEdit(const HelpEdit& edit) {
       }
       break;
     case HelpEdit::Kind::CoupleAdded: {
-      const CouplePair& couple = context_.state.curRoom.forbCouples[static_cast<std::size_t>(edit.coupleEntry)];
+      const CouplePair& couple = context_.state.helpRoom.room.forbCouples[static_cast<std::size_t>(edit.coupleEntry)];
       addNode({HelpNode::Parent::Couples, "", coupleText(couple), "d" + std::to_string(edit.coupleEntry)});
       couples_->setExpanded(true);
       break;
@@ -179,11 +190,13 @@ void HelpPage::showHelpEdit(const HelpEdit& edit) {
 void HelpPage::BThelpMoins_Click() {
   helpPreviousRoom(context_.state);
   fillHelpTree();
+  emit roomChanged(context_.state.house.currentRoom);
 }
 
 void HelpPage::BThelpPlus_Click() {
   helpNextRoom(context_.state);
   fillHelpTree();
+  emit roomChanged(context_.state.house.currentRoom);
 }
 
 void HelpPage::BThelpSuggest_Click() {

@@ -24,8 +24,15 @@ class HelpPage : public Page {
  public:
   HelpPage(PageContext context, QWidget* parent);
 
-  // Rebuilds the tree and the board for curRoom, which loses its marks, boxes and man.
-  void fillHelpTree();
+  // The "Option" tab: the current room as stored, unsaved edits of its lists dropped.
+  void showForEditing();
+  // The "Help Info" tab after another sub-page: the current room, with the lists as they were
+  // left while it is still the room they were made for.
+  void showAgain();
+
+ signals:
+  // "<" or ">" made another room the current one.
+  void roomChanged(int number);
 
  protected:
   // The Delete key's release on the tree.
@@ -46,6 +53,8 @@ class HelpPage : public Page {
   QTreeWidgetItem* selectedNode() const;
   void redrawBoard();
   void showStatus(const QString& refusal = QString());
+  // Rebuilds the tree and the board for the help page's room, which loses its marks.
+  void fillHelpTree();
 
   PageContext context_;
   QTreeWidget* TVhelp;

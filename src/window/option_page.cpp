@@ -2,7 +2,6 @@
 #include "window/option_page.h"
 
 #include "platform/tab_strip.h"
-#include "rules/play.h"
 #include "window/edit_page.h"
 #include "window/help_page.h"
 #include "window/page_switch.h"
@@ -28,16 +27,19 @@ OptionPage::OptionPage(PageContext context, QWidget* parent)
   subPageSwitch = new PageSwitch(LesOnglets2->tabBar(), {Onglet2[0], Onglet2[1]}, this);
   connect(subPageSwitch, &PageSwitch::pageChanged, this, &OptionPage::LesOnglets2_Click);
   connect(edit, &EditPage::roomStored, this, &OptionPage::roomStored);
+  // The editor's number shows the current room, whichever page chose it.
+  connect(help, &HelpPage::roomChanged, edit, &EditPage::showRoomNumber);
 }
 
 void OptionPage::showForEditing() {
-  loadRoomForEditing(context_.state);
-  edit->drawWorkingRoom();
+  // Both sub-pages take the stored room afresh; the one shown paints it.
+  edit->showForEditing();
+  help->showForEditing();
 }
 
 void OptionPage::LesOnglets2_Click(int page) {
-  if (page == 1) edit->drawWorkingRoom();
-  if (page == 2) help->fillHelpTree();
+  if (page == 1) edit->showAgain();
+  if (page == 2) help->showAgain();
 }
 
 void OptionPage::showRoomNumber(int number) { edit->showRoomNumber(number); }

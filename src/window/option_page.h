@@ -19,7 +19,7 @@ class OptionPage : public Page {
  public:
   OptionPage(PageContext context, QWidget* parent);
 
-  // The "Option" tab: the current room as stored, without marks, on the editor canvas.
+  // The "Option" tab: the current room as stored, for the editor and the help page alike.
   void showForEditing();
   // The editor's room number display follows the room chosen elsewhere.
   void showRoomNumber(int number);

@@ -68,6 +68,11 @@ void RoomPage::drawPreview(int slot) {
   drawRoom(*PICpreview[place], SpriteSheet::Small, context_.state.house.rooms[place], 0);
 }
 
+void RoomPage::showStoredRoom(int slot) {
+  drawPreview(slot);
+  if (slot == listedSlot_) PICpreview_MouseUp(slot);
+}
+
 void RoomPage::PICpreview_MouseUp(int index) {
   records_->showRoom(context_.state.house.rooms[static_cast<std::size_t>(index)]);
   listedSlot_ = index;
@@ -90,7 +95,7 @@ void RoomPage::LVrecord_DblClick(const QModelIndex& index) {
 }
 
 void RoomPage::BTsaveDisk_Click() {
-  const DialogChoice choice = context_.dialogs.showSaveDialog(QStringLiteral("HOU"), QStringLiteral("SAVE A HOUSE"));
+  const DialogChoice choice = context_.dialogs.showSaveDialog(QStringLiteral("HOU TXT"), QStringLiteral("SAVE A HOUSE"));
   if (choice.path.isEmpty()) return;
   const SaveOutcome outcome = saveHouseFile(choice.path, context_.state.house);
   if (outcome.ok) return;

@@ -29,6 +29,9 @@ class RoomPage : public Page {
   void drawPreviews();
   // Paints the preview of one place (0..15) of the house.
   void drawPreview(int slot);
+  // The room of one place (0..15) was stored: its preview, and its records if they are listed,
+  // as a store may have dropped some.
+  void showStoredRoom(int slot);
 
  signals:
   // A record was chosen to be replayed on room `number` of the house.

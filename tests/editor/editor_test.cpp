@@ -62,13 +62,13 @@ TEST(Canvas, PointsLeftOfTheAreaAreColumnZeroAndPaintingReadsNoGoalsNorMovesTheM
   press(state, 12, MAN);
   press(state, 12, FLOOR);
   press(state, 14, GOAL);
-  EXPECT_EQ(state.curRoom.man, 12) << "floor over the man leaves `man` alone";
-  EXPECT_TRUE(state.curRoom.goals->empty()) << "painting reads no goals";
+  EXPECT_EQ(state.editRoom.room.man, 12) << "floor over the man leaves `man` alone";
+  EXPECT_TRUE(state.editRoom.room.goals->empty()) << "painting reads no goals";
 }
 
 TEST(Store, GoalsAndManAreReadFromTheUnmarkedCells) {
   GameState state = editorOn(roomFromRows({"#######", "#@$ . #", "#     #", "#######"}));
-  setMark(state.curRoom, 21);
+  setMark(state.editRoom.room, 21);
   press(state, 22, BOX + GOAL);
   press(state, 25, MAN + GOAL, true);
   ASSERT_TRUE(storeRoom(state));
@@ -88,7 +88,7 @@ TEST(Store, GoalsAndManAreReadFromTheUnmarkedCells) {
 
   const HouseRecord before = state.house;
   press(state, 0, FLOOR);
-  state.house.currentRoom = 17;
+  state.editRoom.number = 17;
   EXPECT_FALSE(storeRoom(state));
   for (int k = 0; k < kMaxRooms; ++k) EXPECT_TRUE(state.house.rooms[k].cells == before.rooms[k].cells) << k;
 }
@@ -116,13 +116,54 @@ TEST(Store, RecordsThatNoLongerSolveGoAndTheStoredRoomPlays) {
   EXPECT_TRUE(playStep(state, Direction::Right).completed) << "every goal holds a box";
 }
 
+// A store goes into the room the editor's room was taken from, says beforehand what it drops,
+// and says afterwards what went in; the editor shown again keeps its painting only while its
+// room is still the current one.
+TEST(Store, GoesWhereTheRoomCameFromAndTellsWhatItKeptAndDropped) {
+  RoomRecord room = roomFromRows({"#######", "#@$  .#", "#######"});
+  for (const char* name : {"Ann", "Bob", "Cy"}) addRecord(room, name, "RRR");
+  addRecord(room, "Di", "RR");
+  GameState state = editorOn(room, 2);
+  press(state, 14, GOAL);
+  press(state, 15, FLOOR);
+  EXPECT_FALSE(editCurrentRoom(state));
+  EXPECT_EQ(state.editRoom.room.cells[15], FLOOR) << "the painting stays";
+
+  std::optional<RoomStore> store = prepareStore(state);
+  ASSERT_TRUE(store);
+  EXPECT_TRUE(store->number == 2 && store->kept == 1 && store->dropped == 3);
+  EXPECT_EQ(storeQuestion(*store), "Room 2 has 3 records that do not solve the changed room. Store it and drop them?");
+  EXPECT_EQ(records(state.house.rooms[1]).size(), 4u) << "nothing stored before the answer";
+
+  state.house.currentRoom = 1;  // another page chose room 1 meanwhile
+  commitStore(state, *store);
+  EXPECT_EQ(records(state.house.rooms[1]), (Texts{"Di|2|00:01|RR"}));
+  EXPECT_EQ(describeStore(*store), "room 2 stored: 1 man, 1 box, 1 goal; 1 record kept, 3 dropped");
+  EXPECT_TRUE(editCurrentRoom(state)) << "the editor follows the current room";
+  EXPECT_EQ(state.editRoom.number, 1);
+
+  state = editorOn(roomFromRows({"#@  @#", "#$$..#"}));
+  press(state, 22, BOX);
+  store = prepareStore(state);
+  EXPECT_EQ(describeStore(*store), "room 1 stored, but it has 2 men: 2 men, 3 boxes, 2 goals; no records");
+  press(state, 1, FLOOR);
+  press(state, 4, FLOOR);
+  EXPECT_EQ(describeStore(*prepareStore(state)),
+            "room 1 stored, but it has no man: 0 men, 3 boxes, 2 goals; no records");
+  press(state, 1, MAN);
+  press(state, 11, FLOOR);
+  press(state, 12, FLOOR);
+  EXPECT_EQ(describeStore(*prepareStore(state)),
+            "room 1 stored, but it has fewer boxes than goals: 1 man, 1 box, 2 goals; no records");
+}
+
 TEST(Shift, CellsMoveInRowOrderWithTheManGoalsAndForbiddenLists) {
   RoomRecord room = roomFromRows({"@. $#", "#   #####$"});
   ASSERT_FALSE(parsePlaceList(room, "0;5;-10;120;"));
   ASSERT_FALSE(parseCoupleList(room, "0,5;0,0;12,13;-3,13;"));
   GameState state = editorOn(room);
   shiftRoom(state, Direction::Left);
-  const RoomRecord& left = state.curRoom;
+  const RoomRecord& left = state.editRoom.room;
   EXPECT_EQ(codes(left, 0, 10), (Codes{4, 0, 8, 2, -1, -1, -1, -1, -1, 2})) << "column 0 of row 1 ends row 0";
   EXPECT_EQ(left.man, kNoMan);
   EXPECT_EQ(*left.goals, (Codes{0}));
@@ -133,14 +174,14 @@ TEST(Shift, CellsMoveInRowOrderWithTheManGoalsAndForbiddenLists) {
   // Down then up: nothing is lost when row 9 is outside.
   state = editorOn(room);
   shiftRoom(state, Direction::Down);
-  EXPECT_EQ(state.curRoom.man, 10);
-  EXPECT_EQ(codes(state.curRoom, 0, 10), Codes(10, OUTSIDE));
+  EXPECT_EQ(state.editRoom.room.man, 10);
+  EXPECT_EQ(codes(state.editRoom.room, 0, 10), Codes(10, OUTSIDE));
   shiftRoom(state, Direction::Up);
-  EXPECT_TRUE(state.curRoom.cells == room.cells) << roomText(state.curRoom);
-  EXPECT_EQ(state.curRoom.man, 0);
-  EXPECT_EQ(*state.curRoom.goals, *room.goals);
-  EXPECT_EQ(places(state.curRoom), places(room));
-  EXPECT_EQ(couples(state.curRoom), couples(room));
+  EXPECT_TRUE(state.editRoom.room.cells == room.cells) << roomText(state.editRoom.room);
+  EXPECT_EQ(state.editRoom.room.man, 0);
+  EXPECT_EQ(*state.editRoom.room.goals, *room.goals);
+  EXPECT_EQ(places(state.editRoom.room), places(room));
+  EXPECT_EQ(couples(state.editRoom.room), couples(room));
 }
 
 TEST(RoomChoice, LeftArrowsWrapRightArrowsCountAndEveryButtonReloads) {
@@ -156,7 +197,7 @@ TEST(RoomChoice, LeftArrowsWrapRightArrowsCountAndEveryButtonReloads) {
   EXPECT_EQ(arrow(state, editNextRoom, kRightButton, 1, 16), Point(1, 16));
   press(state, 1, WALL);
   EXPECT_EQ(arrow(state, editNextRoom, kMiddleButton, 1, 5), Point(1, 5));
-  EXPECT_TRUE(state.curRoom.cells == state.house.rooms[0].cells) << "unstored painting is dropped";
+  EXPECT_TRUE(state.editRoom.room.cells == state.house.rooms[0].cells) << "unstored painting is dropped";
 }
 
 TEST(RoomChoice, ARoomJoiningTheHouseIsEmptyOrReadFromTheCellsItKept) {
@@ -164,7 +205,7 @@ TEST(RoomChoice, ARoomJoiningTheHouseIsEmptyOrReadFromTheCellsItKept) {
   editNextRoom(state, kRightButton);
   editNextRoom(state, kLeftButton);
   ASSERT_EQ(state.house.currentRoom, 2);
-  const RoomRecord& fresh = state.curRoom;
+  const RoomRecord& fresh = state.editRoom.room;
   const RowBuffer rows = buildRoomRows(fresh);
   EXPECT_TRUE(rows[0] == "----------" && rows[1] == "##########" && rows[2] == "#        #" && rows[8] == rows[1])
       << roomText(fresh);
@@ -186,7 +227,10 @@ TEST(RoomTextImport, LinesAreReadAsTheUserSeesThem) {
   room.recNames->push_back("Ann");
   const RoomRecord sharing = room;
   // "é" and "€" take two and three bytes; a CR LF and an empty line; a line too long; eleven lines.
-  importRoomText(room, "#\xC3\xA9@$.\r\n\r\n#\xE2\x82\xAC+##########\n\n\n\n\n\n\n*\n@@@\n");
+  const ImportReport report =
+      importRoomText(room, "#\xC3\xA9@$.\r\n\r\n#\xE2\x82\xAC+##########\n\n\n\n\n\n\n*\n@@@\n");
+  EXPECT_EQ(describeImport(report),
+            "imported rows 1-10; rows 2, 4-9 empty (floor); row 3 cut to 10 cells; 1 line after the tenth ignored");
   EXPECT_EQ(codes(room, 0, 10), (Codes{2, -1, 16, 8, 4, 0, 0, 0, 0, 0})) << roomText(room);
   EXPECT_EQ(codes(room, 10, 10), Codes(10, FLOOR));
   EXPECT_EQ(codes(room, 20, 10), (Codes{2, -1, 20, 2, 2, 2, 2, 2, 2, 2}));
@@ -197,9 +241,15 @@ TEST(RoomTextImport, LinesAreReadAsTheUserSeesThem) {
   EXPECT_EQ(places(room), (Codes{11}));
   EXPECT_EQ(*room.recNames, (Texts{"Ann"}));
 
-  importRoomText(room, "");
+  EXPECT_EQ(describeImport(importRoomText(room, "")), "imported rows 1-10; rows 1-10 empty (floor)");
   EXPECT_EQ(codes(room, 0, 100), Codes(100, FLOOR));
   EXPECT_TRUE(room.goals->empty());
+  // Exactly ten symbols and a CR are no cut; what follows ten lines is counted, a line end
+  // after the last one included.
+  EXPECT_EQ(describeImport(importRoomText(room, "##########\r\n" + std::string(9, '\n') + "a\n\nb")),
+            "imported rows 1-10; rows 2-10 empty (floor); 3 lines after the tenth ignored");
+  EXPECT_EQ(describeImport(importRoomText(room, std::string(11, '#') + "\n" + std::string(9, '#'))),
+            "imported rows 1-10; rows 3-10 empty (floor); row 1 cut to 10 cells");
 }
 
 // Every symbol is written as the import reads it (see above), so a room comes back whole.

@@ -2,6 +2,7 @@
 // board, the marks of a node click, the room choice and the store.
 #include <gtest/gtest.h>
 
+#include "editor/commands.h"
 #include "help/help_edits.h"
 #include "help/help_tree.h"
 #include "room_builder.h"
@@ -16,6 +17,13 @@ const HelpMode kPlaces = helpModeOf("Simple"), kCouples = helpModeOf("Double");
 
 // Walls on cells 0..8, man 11, box 12, goal 13, floor 14..18 and 20..29; cells 9 and 19 are outside.
 const Texts kRows = {"#########", "#@$.     ", "          "};
+
+// The help page on `room`, stored as room `number` of the house.
+GameState helpOn(const RoomRecord& room, int number = 1) {
+  GameState state = gameOn(room, number);
+  loadRoomForHelp(state);
+  return state;
+}
 
 Kind press(GameState& state, HelpMode mode, int cell, int button = kLeftButton) {
   return helpPress(state, mode, button, cell).kind;
@@ -41,44 +49,43 @@ TEST(HelpTree, ShowsEachPlaceOnceEveryCoupleWithItsEntryNumberAndNothingOffTheBo
 }
 
 TEST(HelpPress, PlacesAreAddedOnceRemovedWithEveryEntryAndAFullListRefuses) {
-  GameState state = gameOn(roomFromRows(kRows));
-  prepareHelpRoom(state.curRoom);
+  GameState state = helpOn(roomFromRows(kRows));
   EXPECT_EQ(press(state, kPlaces, 2), Kind::PlaceAdded) << "a wall may be a place";
-  EXPECT_EQ(state.curRoom.cells[2], WALL + MARK);
+  EXPECT_EQ(state.helpRoom.room.cells[2], WALL + MARK);
   EXPECT_EQ(press(state, kPlaces, 2), Kind::Nothing);
   EXPECT_EQ(press(state, kPlaces, 9), Kind::Nothing) << "outside";
 
-  ASSERT_FALSE(parsePlaceList(state.curRoom, "15;17;15;"));
-  for (int cell : {15, 24}) setMark(state.curRoom, cell);
+  ASSERT_FALSE(parsePlaceList(state.helpRoom.room, "15;17;15;"));
+  for (int cell : {15, 24}) setMark(state.helpRoom.room, cell);
   EXPECT_EQ(press(state, kPlaces, 15, kRightButton), Kind::PlaceRemoved);
   EXPECT_EQ(press(state, kPlaces, 24, kRightButton), Kind::MarkCleared) << "a mark no place made";
   EXPECT_EQ(press(state, kPlaces, 24, kRightButton), Kind::Nothing);
-  EXPECT_EQ(places(state.curRoom), Codes{17});
-  EXPECT_EQ(markedCells(state.curRoom), Codes{2});
+  EXPECT_EQ(places(state.helpRoom.room), Codes{17});
+  EXPECT_EQ(markedCells(state.helpRoom.room), Codes{2});
 
-  GameState full = gameOn(roomFromRows(Texts(10, "          ")));
+  GameState full = helpOn(roomFromRows(Texts(10, "          ")));
   for (int cell = 0; cell < kMaxPlaces; ++cell) ASSERT_EQ(press(full, kPlaces, cell), Kind::PlaceAdded) << cell;
   const HelpEdit refused = helpPress(full, kPlaces, kLeftButton, 80);
   EXPECT_TRUE(refused.kind == Kind::Refused && !refused.problem.empty());
-  EXPECT_EQ(full.curRoom.forbPlaceCount, kMaxPlaces);
-  EXPECT_EQ(full.curRoom.cells[80], FLOOR);
+  EXPECT_EQ(full.helpRoom.room.forbPlaceCount, kMaxPlaces);
+  EXPECT_EQ(full.helpRoom.room.cells[80], FLOOR);
 }
 
 TEST(HelpPress, CouplesTakeTwoLeftPicksInOrderAndOtherTagsEditNothing) {
-  GameState state = gameOn(roomFromRows(kRows));
+  GameState state = helpOn(roomFromRows(kRows));
   EXPECT_EQ(press(state, kCouples, 24), Kind::FirstPick);
   EXPECT_EQ(press(state, kCouples, 14, kRightButton), Kind::Nothing);
   EXPECT_EQ(press(state, kPlaces, 15), Kind::PlaceAdded) << "the first pick waits meanwhile";
   EXPECT_EQ(state.pendingCouple.picks, 1);
   EXPECT_EQ(helpPress(state, kCouples, kLeftButton, 14).coupleEntry, 1);
-  EXPECT_EQ(couples(state.curRoom), (Couples{{24, 14}}));
+  EXPECT_EQ(couples(state.helpRoom.room), (Couples{{24, 14}}));
 
   const GameState before = state;
   for (const char* tag : {"s", "d1", "Racine", ""}) {
     for (int button : {kLeftButton, kRightButton}) EXPECT_EQ(press(state, helpModeOf(tag), 15, button), Kind::Nothing);
   }
-  EXPECT_TRUE(state.curRoom.cells == before.curRoom.cells);
-  EXPECT_EQ(places(state.curRoom), Codes{15});
+  EXPECT_TRUE(state.helpRoom.room.cells == before.helpRoom.room.cells);
+  EXPECT_EQ(places(state.helpRoom.room), Codes{15});
 
   for (int k = 2; k <= kMaxCouples; ++k) {
     press(state, kCouples, 20);
@@ -87,7 +94,7 @@ TEST(HelpPress, CouplesTakeTwoLeftPicksInOrderAndOtherTagsEditNothing) {
   EXPECT_EQ(press(state, kCouples, 22), Kind::FirstPick);
   EXPECT_EQ(press(state, kCouples, 23), Kind::Refused);
   EXPECT_EQ(state.pendingCouple.picks, 1);
-  EXPECT_EQ(state.curRoom.forbCoupleCount, kMaxCouples);
+  EXPECT_EQ(state.helpRoom.room.forbCoupleCount, kMaxCouples);
 }
 
 TEST(HelpMarks, PlaceMarksAddUpACoupleShowsAloneDeleteKeepsNumbersAndThePageRoomIsBare) {
@@ -110,12 +117,14 @@ TEST(HelpMarks, PlaceMarksAddUpACoupleShowsAloneDeleteKeepsNumbersAndThePageRoom
 }
 
 TEST(HelpRooms, ArrowsWrapAndOnlyStoredListsSurviveARoomChange) {
-  GameState state = gameOn(roomFromRows(kRows), 4);
+  GameState state = helpOn(roomFromRows(kRows), 4);
   for (int n = 1; n <= 3; ++n) *state.house.roomNumber(n) = roomFromRows({std::string(n, '#')});
   auto from = [&](int current, void (*arrow)(GameState&)) {
     state.house.currentRoom = current;
     arrow(state);
-    EXPECT_TRUE(state.curRoom.cells == state.house.roomNumber(state.house.currentRoom)->cells);
+    RoomRecord shown = *state.house.roomNumber(state.house.currentRoom);
+    prepareHelpRoom(shown);
+    EXPECT_TRUE(state.helpRoom.room.cells == shown.cells && state.helpRoom.number == state.house.currentRoom);
     return state.house.currentRoom;
   };
   EXPECT_EQ(from(4, helpNextRoom), 1);
@@ -130,11 +139,43 @@ TEST(HelpRooms, ArrowsWrapAndOnlyStoredListsSurviveARoomChange) {
   press(state, kPlaces, 17);
   helpNextRoom(state);
   helpPreviousRoom(state);
-  EXPECT_EQ(places(state.curRoom), (Codes{15, 16})) << "17 was not stored";
-  EXPECT_EQ(couples(state.curRoom), (Couples{{21, 22}}));
+  EXPECT_EQ(places(state.helpRoom.room), (Codes{15, 16})) << "17 was not stored";
+  EXPECT_EQ(couples(state.helpRoom.room), (Couples{{21, 22}}));
   EXPECT_TRUE(state.house.roomNumber(4)->cells == stored.cells);
-  state.house.currentRoom = 17;
+  state.helpRoom.number = 17;
   EXPECT_FALSE(storeHelpLists(state));
+}
+
+// The help page works on a copy of its own: the editor's unsaved room is never touched, the
+// lists go into the room they were made for whatever room is current by then, and the editor's
+// room of that room takes them, so that its own store does not put the old ones back.
+TEST(HelpRooms, TheHelpCopyIsItsOwnAndItsListsGoWhereTheyWereMade) {
+  GameState state = helpOn(roomFromRows(kRows), 2);
+  *state.house.roomNumber(1) = roomFromRows({"#@$.#"});
+  loadRoomForEditing(state);
+  state.editRoom.room.cells[25] = BOX;  // unsaved painting
+  const RoomRecord painted = state.editRoom.room;
+
+  helpCurrentRoom(state);
+  press(state, kPlaces, 15);
+  state.house.roomNumber(2)->cells[27] = WALL;  // the editor stores a new wall meanwhile
+  helpCurrentRoom(state);
+  EXPECT_EQ(places(state.helpRoom.room), Codes{15}) << "unsaved lists stay with their room";
+  EXPECT_EQ(state.helpRoom.room.cells[27], WALL) << "the cells as stored now";
+  EXPECT_EQ(state.helpRoom.room.cells[11], FLOOR) << "no man on the help board";
+
+  state.house.currentRoom = 1;  // the game went on to room 1
+  ASSERT_TRUE(storeHelpLists(state));
+  EXPECT_EQ(places(*state.house.roomNumber(2)), Codes{15});
+  EXPECT_EQ(places(*state.house.roomNumber(1)), Codes{});
+  EXPECT_TRUE(state.editRoom.room.cells == painted.cells && state.editRoom.room.man == painted.man);
+  EXPECT_EQ(places(state.editRoom.room), Codes{15});
+
+  helpCurrentRoom(state);
+  EXPECT_EQ(state.helpRoom.number, 1);
+  EXPECT_EQ(places(state.helpRoom.room), Codes{}) << "another room: taken afresh";
+  loadRoomForHelp(state);
+  EXPECT_TRUE(state.editRoom.room.cells == painted.cells) << "the help page never strips the editor's room";
 }
 
 }  // namespace

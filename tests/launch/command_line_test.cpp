@@ -23,5 +23,14 @@ TEST(CommandLine, OneHouseFileOrHelpOrVersionAndNothingElse) {
   }
 }
 
+TEST(CommandLine, TwoDashesEndTheOptions) {
+  const CommandLine dashed = parseCommandLine({"--", "-x.hou"});
+  EXPECT_EQ(dashed.action, Action::Play);
+  EXPECT_EQ(dashed.houseFile, "-x.hou");
+  EXPECT_EQ(parseCommandLine({"--", "--help"}).houseFile, "--help");
+  EXPECT_EQ(parseCommandLine({"--", "a.hou", "--"}).action, Action::UsageError) << "a second file";
+  EXPECT_NE(usageText().find("--  "), std::string::npos) << "--help names it";
+}
+
 }  // namespace
 }  // namespace tarvo

@@ -1,6 +1,8 @@
 // The editor on the real widgets: palette and canvas under each mouse button, the room choice,
 // the store with its preview, a shift, export and import, and the room check on the worker
 // thread.
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -33,7 +35,9 @@ class EditorTest : public WindowTest {
   }
   void release(const QString& name, Qt::MouseButton which) { QTest::mouseClick(button(name), which); }
 
-  const CellArray& cells() const { return window->state().curRoom.cells; }
+  // The editor's room, as painted and not stored yet.
+  const RoomRecord& edited() const { return window->state().editRoom.room; }
+  const CellArray& cells() const { return edited().cells; }
   QImage largeTile(std::int32_t code) const {
     const Tile tile = *tileOf(code);
     return QImage(QStringLiteral(":/art/sprites32.png")).copy(tile.column * 32, tile.row * 32, 32, 32);
@@ -65,9 +69,9 @@ TEST_F(EditorTest, ThePaletteGivesEachButtonItsCodeAndTheCanvasPaintsWithIt) {
   // The man is placed by a press, never by a drag; another frame shown, nothing paints.
   press(palette, Qt::LeftButton, slot(2, 1));
   drag(&canvas, Qt::LeftButton, cell(34));
-  EXPECT_EQ(man(), 22);
+  EXPECT_EQ(edited().man, 22);
   press(&canvas, Qt::LeftButton, cell(32));
-  EXPECT_EQ(man(), 32);
+  EXPECT_EQ(edited().man, 32);
   clickTab(tabs("LesOnglets3"), 2);
   press(&canvas, Qt::LeftButton, cell(35));
   EXPECT_EQ(cells()[35], FLOOR);
@@ -79,7 +83,7 @@ TEST_F(EditorTest, EachMouseButtonOnTheRoomButtonsChoosesCountsOrReloads) {
   // The core checks the wrap and the bounds of the count; here each button reaches its command.
   release("BTeditPlus", Qt::LeftButton);
   EXPECT_EQ(caption("BTeditNum"), "2");
-  EXPECT_EQ(man(), house.rooms[1].man);
+  EXPECT_EQ(edited().man, house.rooms[1].man);
   release("BTeditMoins", Qt::LeftButton);
   release("BTeditMoins", Qt::LeftButton);
   EXPECT_EQ(caption("BTeditNum"), "3");
@@ -98,6 +102,27 @@ TEST_F(EditorTest, EachMouseButtonOnTheRoomButtonsChoosesCountsOrReloads) {
   EXPECT_EQ(caption("BTnumPiece"), "3/3");
 }
 
+TEST_F(EditorTest, AHugePasteIsCutSoThatPastingAndImportingItTakeNoTime) {
+  openEditor();
+  clickTab(tabs("LesOnglets3"), 1);
+  auto* text = find<QPlainTextEdit>(QStringLiteral("TXTimport"));
+  text->setPlainText(QStringLiteral("@"));
+  text->moveCursor(QTextCursor::End);
+  QApplication::clipboard()->setText(QString(10 << 20, QLatin1Char('#')));  // 10 MB on one line
+  QElapsedTimer timer;
+  timer.start();
+  QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
+  QTest::qWait(0);  // the box lays out and paints its text
+  const QString note = find<QLabel>(QStringLiteral("editStatus"))->text();
+  click("BTimport");
+  QTest::qWait(0);
+  EXPECT_LT(timer.elapsed(), 1000);
+  EXPECT_EQ(note, "the paste of 10,485,760 characters was cut to 65,535: the box holds 65,536");
+  EXPECT_EQ(text->toPlainText().size(), 65536);
+  EXPECT_EQ(edited().man, 0);
+  EXPECT_EQ(cells()[9], WALL);
+}
+
 TEST_F(EditorTest, UnstoredWorkStaysOnThePageAndAStoreShowsInThePreview) {
   FRMain& w = openEditor();
   const RoomRecord& stored = w.state().house.rooms[0];
@@ -108,9 +133,11 @@ TEST_F(EditorTest, UnstoredWorkStaysOnThePageAndAStoreShowsInThePreview) {
   text->setPlainText(QStringLiteral("#####\n#@$.#\n#####"));
   click("BTimport");
   EXPECT_EQ(cells()[12], BOX);
+  EXPECT_EQ(find<QLabel>(QStringLiteral("editStatus"))->text(), "imported rows 1-10; rows 4-10 empty (floor)");
   EXPECT_EQ(*stored.goals, Codes{26}) << "the house room keeps its goals";
   clickMainTab(1);
-  EXPECT_TRUE(cells()[12] == WALL && cells()[24] == BOX && man() == 22) << "play gets the stored room";
+  const CellArray& played = w.state().curRoom.cells;
+  EXPECT_TRUE(played[12] == WALL && played[24] == BOX && man() == 22) << "play gets the stored room";
 
   // A goal on 36 and a box on 33, a shift right and back left, then the store: the preview
   // shows the room at once.
@@ -122,7 +149,7 @@ TEST_F(EditorTest, UnstoredWorkStaysOnThePageAndAStoreShowsInThePreview) {
   press(&picture("PICedit"), Qt::RightButton, cell(33));
   clickTab(tabs("LesOnglets3"), 2);
   click("BTright");
-  EXPECT_EQ(man(), 23);
+  EXPECT_EQ(edited().man, 23);
   click("BTleft");
   click("BTeditSave");
   EXPECT_EQ(*stored.goals, (Codes{26, 36}));

@@ -38,7 +38,7 @@ class HelpTest : public WindowTest {
   void pressCell(int cell, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(&picture("PIChelp"), button, {}, tile(cell).center());
   }
-  bool marked(int cell) const { return isMarkedCode(window->state().curRoom.cells[cell]); }
+  bool marked(int cell) const { return isMarkedCode(window->state().helpRoom.room.cells[cell]); }
   QString status() const { return find<QLabel>(QStringLiteral("helpStatus"))->text(); }
 };
 
@@ -65,7 +65,7 @@ TEST_F(HelpTest, NodeClicksShowMarksAndDeleteTakesOneCoupleOnly) {
 
   // Delete on a couple: its entry becomes (0, 0), its node goes, and nothing stays selected.
   QTest::keyClick(&tree(), Qt::Key_Delete);
-  EXPECT_EQ(window->state().curRoom.forbCouples[1], (CouplePair{0, 0}));
+  EXPECT_EQ(window->state().helpRoom.room.forbCouples[1], (CouplePair{0, 0}));
   EXPECT_EQ(texts(heading(1)), QStringList{"25,35"});
   EXPECT_TRUE(tree().selectedItems().isEmpty());
   QTest::keyClick(&tree(), Qt::Key_Delete);
@@ -107,7 +107,8 @@ TEST_F(HelpTest, SavedListsStayAcrossRoomChangesAndMarkTheGameBoard) {
   EXPECT_EQ(texts(heading(0)), (QStringList{"33", "23"}));
 
   clickMainTab(1);
-  EXPECT_TRUE(marked(23) && marked(33));
+  const CellArray& played = window->state().curRoom.cells;
+  EXPECT_TRUE(isMarkedCode(played[23]) && isMarkedCode(played[33]));
   EXPECT_NE(tileImage(board(), 23), tileImage(board(), 32)) << "the place shows on the board";
 }
 
@@ -124,6 +125,17 @@ TEST_F(HelpTest, SuggestListsAndShowsTheHopelessCells) {
   EXPECT_TRUE(heading(0)->isExpanded());
   EXPECT_EQ(status(), "8 places added");
   EXPECT_NE(tileImage(picture("PIChelp"), 33), floor) << "the board shows the new marks";
+}
+
+// The room buttons of this page and the arrows of the editor's import frame are drawn larger
+// than the other buttons, in the installed substitute of the face they name.
+TEST_F(WindowTest, TheHelpRoomButtonsAndTheImportArrowsHaveTheLargeFace) {
+  start();
+  for (const char* name : {"BThelpSave", "BThelpMoins", "BThelpNum", "BThelpPlus", "BTimport", "BTexport"}) {
+    const QFont font = button(name)->font();
+    EXPECT_TRUE(font.family() == "Comic Sans MS" && font.bold() && font.pointSizeF() == 15.75) << name;
+    EXPECT_EQ(QFontInfo(font).family(), "Comic Neue") << name;
+  }
 }
 
 }  // namespace

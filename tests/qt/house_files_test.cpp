@@ -11,30 +11,18 @@
 #include <cerrno>
 #include <cstring>
 
+#include "house/file_save.h"
+#include "house/house_save_qt.h"
 #include "house/house_writer.h"
 
 namespace tarvo::test {
 namespace {
 
-// Types the path into the dialog's file name box, as a player would, and accepts.
-std::function<void(QFileDialog*)> choose(const QString& path, const QString& title) {
-  return [path, title](QFileDialog* dialog) {
-    EXPECT_EQ(dialog->windowTitle(), title);
-    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    ASSERT_NE(name, nullptr);
-    // The file offered from the last use stays selected in the list unless the name box has
-    // the focus, which an offscreen window never gets: drop it first.
-    for (auto* view : dialog->findChildren<QAbstractItemView*>()) view->clearSelection();
-    name->setText(path);
-    static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() is protected
-  };
-}
-
 TEST_F(WindowTest, OpeningAHouseReplacesTheHouseInPlay) {
   writeFile("other.hou", houseFile("Other House", {kShortRoom, kPushRoom}));
   FRMain& w = start();
   key(Qt::Key_6);
-  answering<QFileDialog>(choose(path("other.hou"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
+  answering<QFileDialog>(chooseFile(path("other.hou"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
   EXPECT_EQ(caption("BTchoisiHouse"), "House: Other House");
   EXPECT_EQ(caption("BTnumPiece"), "1/2");
   EXPECT_EQ(w.state().curRoom.cells[23], BOX);
@@ -46,22 +34,28 @@ TEST_F(WindowTest, OpeningAHouseReplacesTheHouseInPlay) {
   EXPECT_EQ(caption("BTnumPiece"), "1/2");
   EXPECT_EQ(man(), 23);
 
+  // A name is shown as it stands: no "&" in it becomes a keyboard shortcut.
+  writeFile("amp.hou", houseFile("Tom & Jerry &amp;", {kShortRoom}));
+  answering<QFileDialog>(chooseFile(path("amp.hou"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
+  EXPECT_EQ(caption("BTchoisiHouse").replace("&&", "&"), "House: Tom & Jerry &amp;");
+  EXPECT_TRUE(QKeySequence::mnemonic(caption("BTchoisiHouse")).isEmpty());
+
   // A huge house name: the button shows its start, elided.
   writeFile("long.hou", houseFile(std::string(1 << 20, 'x'), {kShortRoom}));
-  answering<QFileDialog>(choose(path("long.hou"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
+  answering<QFileDialog>(chooseFile(path("long.hou"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
   EXPECT_TRUE(caption("BTchoisiHouse").startsWith("House: xxx"));
   EXPECT_LT(caption("BTchoisiHouse").size(), 100);
 }
 
 TEST_F(WindowTest, AFileThatIsNotAHouseOrIsBrokenIsNamedAndTheHouseStays) {
-  writeFile("<font size=7>notes.txt", "Shopping list\r\nmilk\r\n");
+  writeFile("<font size=7>notes.doc", "Shopping list\r\nmilk\r\n");
   const QByteArrayList lines = threeRoomHouse().split('\n');
   writeFile("broken.hou", lines.mid(0, 8).join('\n') + '\n');  // ends after row 3 of room 1
   FRMain& w = start();
   const std::string before = writeHouse(w.state().house);
 
-  for (auto [name, line] : {std::pair{"<font size=7>notes.txt", "line 1:"}, {"broken.hou", "line 9:"}}) {
-    answering<QFileDialog>(choose(path(name), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
+  for (auto [name, line] : {std::pair{"<font size=7>notes.doc", "line 1:"}, {"broken.hou", "line 9:"}}) {
+    answering<QFileDialog>(chooseFile(path(name), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
     QMessageBox* box = shownMessage();
     ASSERT_NE(box, nullptr) << name;
     EXPECT_TRUE(box->text().contains(QDir::toNativeSeparators(path(name)))) << box->text().toStdString();
@@ -83,7 +77,7 @@ TEST_F(WindowTest, SavingWritesTheHouseAndOffersTheSameFileAgain) {
   answering<QFileDialog>(
       [&](QFileDialog* dialog) {
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-        choose(path("saved.hou"), "SAVE A HOUSE")(dialog);
+        chooseFile(path("saved.hou"), "SAVE A HOUSE")(dialog);
       },
       save);
   EXPECT_EQ(readFile("saved.hou"), threeRoomHouse());
@@ -120,7 +114,7 @@ TEST_F(WindowTest, AFailedSaveShowsTheErrorAndKeepsTheFileThatWasThere) {
     script
         .then<QFileDialog>([&](QFileDialog* dialog) {
           limitFileSize(64);
-          choose(path("keep.hou"), "SAVE A HOUSE")(dialog);
+          chooseFile(path("keep.hou"), "SAVE A HOUSE")(dialog);
         })
         .then<QMessageBox>([&](QMessageBox* box) {
           limitFileSize(original.rlim_cur);
@@ -138,23 +132,79 @@ TEST_F(WindowTest, AFailedSaveShowsTheErrorAndKeepsTheFileThatWasThere) {
             (QStringList{"default.hou", "keep.hou"}));  // no temporary file left behind
 }
 
+// A house the reader would refuse (one that went past the record bound while rooms were
+// taken off the house and added back) is not written, and the file stays.
+TEST_F(WindowTest, AHouseBeyondTheRecordBoundIsNotSavedAndTheFileStays) {
+  writeFile("keep.hou", threeRoomHouse());
+  HouseRecord house;
+  for (const auto* list :
+       {&house.rooms[0].recNames, &house.rooms[0].recMoves, &house.rooms[0].recTimes, &house.rooms[0].recSolutions}) {
+    (*list)->assign(kMaxHouseRecords + 1, "");
+  }
+  const SaveOutcome outcome = saveHouseFile(path("keep.hou"), house);
+  EXPECT_FALSE(outcome.ok);
+  EXPECT_EQ(outcome.errorNumber, kSaveUnreadable);
+  EXPECT_TRUE(outcome.description.contains("200001 records")) << outcome.description.toStdString();
+  EXPECT_EQ(readFile("keep.hou"), threeRoomHouse());
+}
+
+// A window manager places the window once it is asked to show it, and only then is the window
+// exposed: the message of the start-up must open in the middle of the window where it now is.
+class PlacingWindowManager : public QObject {
+ public:
+  explicit PlacingWindowManager(QWidget& window) : window_(window) { qApp->installEventFilter(this); }
+  ~PlacingWindowManager() override { qApp->removeEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Expose && watched == window_.windowHandle() && !placed_) {
+      placed_ = true;
+      window_.move(240, 180);
+    }
+    return false;
+  }
+
+ private:
+  QWidget& window_;
+  bool placed_ = false;
+};
+
+class StartTest : public WindowTest {
+ protected:
+  QMessageBox* startupMessage(FRMain::Options options) {
+    window = std::make_unique<FRMain>(std::move(options));
+    PlacingWindowManager manager(*window);
+    window->show();
+    QMessageBox* box = shownMessage();
+    if (box != nullptr) {
+      const QPoint off = box->frameGeometry().center() - window->frameGeometry().center();
+      EXPECT_LE(off.manhattanLength(), 2)
+          << "the box opens in the middle, not " << off.x() << ", " << off.y() << " off";
+    }
+    return box;
+  }
+};
+
 // A house named at start that opens is the end-to-end test's.
-TEST_F(WindowTest, AHouseNamedAtStartThatCannotBeReadIsNamedAndTheDefaultOpens) {
-  window = std::make_unique<FRMain>(FRMain::Options{folder.path(), path("missing.hou"), {}, {}});
-  window->show();
-  QMessageBox* box = shownMessage();
+TEST_F(StartTest, AHouseNamedAtStartThatCannotBeReadIsNamedAndTheDefaultOpens) {
+  FRMain::Options options;
+  options.programFolder = folder.path();
+  options.houseFile = path("missing.hou");
+  QMessageBox* box = startupMessage(std::move(options));
   ASSERT_NE(box, nullptr);
   EXPECT_TRUE(box->text().contains(QStringLiteral("missing.hou"))) << box->text().toStdString();
+  EXPECT_TRUE(box->text().endsWith(QStringLiteral("The default house is played instead.")))
+      << box->text().toStdString();
   box->button(QMessageBox::Ok)->click();
   EXPECT_EQ(caption("BTchoisiHouse"), "House: Three Rooms");
 }
 
-TEST_F(WindowTest, WithoutTheDefaultHouseTheWindowSaysSoAndShowsAnEmptyRoom) {
+TEST_F(StartTest, WithoutTheDefaultHouseTheWindowSaysSoAndShowsAnEmptyRoom) {
   ASSERT_TRUE(QFile::remove(path("default.hou")));
-  start();  // returns: the message does not block the start
-  QMessageBox* box = shownMessage();
+  FRMain::Options options;
+  options.programFolder = folder.path();
+  QMessageBox* box = startupMessage(std::move(options));  // the start is not blocked
   ASSERT_NE(box, nullptr);
   EXPECT_TRUE(box->text().contains(QDir::toNativeSeparators(path("default.hou")))) << box->text().toStdString();
+  EXPECT_TRUE(box->text().endsWith(QStringLiteral("An empty room is played instead."))) << box->text().toStdString();
   EXPECT_EQ(box->icon(), QMessageBox::Warning);
   box->button(QMessageBox::Ok)->click();
 

@@ -3,13 +3,16 @@
 // each tab repaints and reloads; completion and its record, and the records listed.
 #include "window_harness.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTreeView>
 
+#include "about/about_box_qt.h"
 #include "room_builder.h"
 
 namespace tarvo::test {
@@ -39,7 +42,7 @@ TEST_F(WindowTest, KeypadWithNumLockOnOrOffAndArrowKeysMoveTheMan) {
   EXPECT_EQ(caption("BTmoveValue"), "6");
 }
 
-TEST_F(WindowTest, ButtonsTakeTheFocusOnlyFromTabSoSpaceAndEnterNeverPressThem) {
+TEST_F(WindowTest, ButtonsTakeTheFocusOnlyFromTabSoSpaceAndEnterPressOnlyAButtonReachedWithTab) {
   start();
   for (QPushButton* each : window->findChildren<QPushButton*>()) {
     EXPECT_EQ(each->focusPolicy() & Qt::ClickFocus, 0) << each->objectName().toStdString();
@@ -62,14 +65,37 @@ TEST_F(WindowTest, ButtonsTakeTheFocusOnlyFromTabSoSpaceAndEnterNeverPressThem) 
   QTest::keyClick(strip, Qt::Key_Up);
   EXPECT_EQ(strip->currentIndex(), 0);
   EXPECT_EQ(caption("BTmoveValue"), "2");
-  // A button reached with Tab is pressed by Space, as a keyboard user expects.
+  // A button reached with Tab is pressed by Space or Enter, as a keyboard user expects.
   QPushButton* next = button("BTplus");
   next->setFocus(Qt::TabFocusReason);
   QTest::keyClick(next, Qt::Key_Space);
   EXPECT_EQ(caption("BTnumPiece"), "3/3");
-  click("BTmoins");
+  QTest::keyClick(next, Qt::Key_Return);
+  EXPECT_EQ(caption("BTnumPiece"), "1/3");
+  QTest::keyClick(next, Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_EQ(caption("BTnumPiece"), "2/3");
   EXPECT_EQ(caption("BTeditNum"), "2") << "the editor follows";
+}
+
+// The page keys work from whatever has the focus and choose the tab as a click does.
+TEST_F(WindowTest, PageKeysGoRoundTheFourPagesFromAnyFocus) {
+  start();
+  key(Qt::Key_6);
+  key(Qt::Key_PageDown, Qt::ControlModifier);
+  EXPECT_TRUE(shown("Onglet2"));
+  key(Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_TRUE(shown("Onglet3"));
+  clickTab(tabs("LesOnglets3"), 1);
+  find(QStringLiteral("TXTimport"))->setFocus();
+  key(Qt::Key_PageUp, Qt::ControlModifier);
+  EXPECT_TRUE(shown("Onglet2"));
+  key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(shown("Onglet1"));
+  EXPECT_EQ(man(), 22) << "the room starts afresh, as after a click on the tab";
+  key(Qt::Key_6);
+  EXPECT_EQ(man(), 23) << "direction keys still reach the board";
+  answering<FRMabout>([](FRMabout* box) { box->reject(); }, [&] { key(Qt::Key_PageUp, Qt::ControlModifier); });
+  EXPECT_TRUE(shown("Onglet4")) << "from the first page to the last";
 }
 
 // The core checks which cells a step repaints; here the board shows them, marks included.
@@ -142,7 +168,7 @@ TEST_F(WindowTest, OptionTabPaintsTheStoredRoomWithoutMarksAndItsStripsSwitchPag
 
   PictureArea& canvas = picture("PICedit");
   clickMainTab(3);
-  EXPECT_EQ(man(), 22);
+  EXPECT_EQ(window->state().editRoom.room.man, 22);
   EXPECT_EQ(tileImage(canvas, 34), tileImage(canvas, 33));
   EXPECT_EQ(tileImage(canvas, 22), tileImage(board(), 23));  // the man, on the stored cell
 
@@ -176,18 +202,30 @@ TEST_F(WindowTest, CompletingARoomRecordsTimeSolutionMovesAndTheNameTyped) {
     script.then<QInputDialog>([&](QInputDialog* prompt) {
       EXPECT_EQ(prompt->windowTitle(), "It's a new record");
       EXPECT_GE(prompt->width(), titleWidth(prompt->windowTitle())) << "the whole title shows";
-      // What is typed into the prompt is the player's name, not the man's steps.
+      // What is typed into the prompt is the player's name, not the man's steps; a character
+      // the house file cannot hold is left out, typed or pasted, and the prompt says so.
       auto* edit = prompt->findChild<QLineEdit*>();
-      QTest::keyClicks(edit, "Zoe");
+      EXPECT_TRUE(edit->text().isEmpty());
+      QTest::keyClicks(edit, "Zo");
+      for (const char* typed : {"\u00EB", "\u540D"}) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8(typed));
+        QApplication::sendEvent(edit, &press);
+      }
+      QApplication::clipboard()->setText(QString::fromUtf8("\u524Dx"));
+      QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+      EXPECT_EQ(prompt->textValue(), QString::fromUtf8("Zo\u00EBx"));
       QTest::keyClick(edit, Qt::Key_4, Qt::KeypadModifier);
       QTest::keyClick(edit, Qt::Key_Backspace);
-      EXPECT_EQ(prompt->textValue(), "Zoe");
+      EXPECT_EQ(prompt->textValue(), QString::fromUtf8("Zo\u00EBx"));
+      const auto* note = prompt->findChild<QLabel*>(QStringLiteral("nameNote"));
+      EXPECT_TRUE(note->isVisible() && note->text().contains(QString::fromUtf8("\u524D")))
+          << note->text().toStdString();
       EXPECT_EQ(man(), 25);
       QTest::keyClick(edit, Qt::Key_Return);
     });
     key(Qt::Key_6);  // the last push covers the goal
   }
-  EXPECT_EQ(records(stored), Texts{"Zoe|3|01:05|rRR"});
+  EXPECT_EQ(records(stored), Texts{"Zo\u00EBx|3|01:05|rRR"});
   EXPECT_EQ(caption("BTgoalValue"), "1/1");
 
   // A restart keeps the records and the clock starts again; a cancelled prompt records an
@@ -197,7 +235,20 @@ TEST_F(WindowTest, CompletingARoomRecordsTimeSolutionMovesAndTheNameTyped) {
   tick();
   EXPECT_EQ(caption("BTtimeValue"), "00:07");
   answering<QInputDialog>(reject, [&] { keys("666"); });
-  EXPECT_EQ(records(stored), (Texts{"Zoe|3|01:05|rRR", "|3|00:07|rRR"}));
+  EXPECT_EQ(records(stored), (Texts{"Zo\u00EBx|3|01:05|rRR", "|3|00:07|rRR"}));
+}
+
+TEST_F(WindowTest, AtTheHouseRecordBoundACompletionSaysWhyItMakesNoRecordAndAsksNoName) {
+  RoomText full = kPushRoom;
+  full.records.assign(kMaxHouseRecords - 2, "\t\t\t");
+  writeFile("default.hou", houseFile("Full", {full, kRecordRoom}));
+  FRMain& w = start();
+  {
+    DialogScript noPrompt;
+    keys("666");
+  }
+  EXPECT_EQ(find<QLabel>(QStringLiteral("LBstatus"))->text(), "no record: the house is full (200000 records)");
+  EXPECT_EQ(w.state().house.rooms[0].recordCount(), static_cast<std::size_t>(kMaxHouseRecords - 2));
 }
 
 TEST_F(WindowTest, APreviewClickListsThatRoomsRecordsAtOnceWhateverTheirNumber) {

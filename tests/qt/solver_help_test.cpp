@@ -124,5 +124,41 @@ TEST_F(SolverHelpTest, ADoubleClickedRecordReplaysOnTheGamePageAndABrokenOneStop
   box->close();
 }
 
+// With the exact search held to a few positions, the fast one answers, and every answer says it
+// may not be the fewest; the solution played still completes the room.
+TEST_F(SolverHelpTest, AnAnswerOfTheFastSearchSaysItMayNotBeTheFewest) {
+  budget.emplace();
+  budget->exact.positions = 2;
+  budget->fast.positions = 10000;
+  FRMain& w = start();
+  click("BThint");
+  ASSERT_TRUE(waitFor([&] { return status().startsWith(QStringLiteral("next push")); })) << status().toStdString();
+  EXPECT_EQ(status(), "next push: right (a solution of 2 pushes, not the fewest)");
+
+  click("BTsolve");
+  ASSERT_TRUE(waitFor([&] { return status().startsWith(QStringLiteral("playing")); })) << status().toStdString();
+  EXPECT_TRUE(status().startsWith(QStringLiteral("playing a solution of 2 pushes (not the fewest): ")))
+      << status().toStdString();
+  ASSERT_TRUE(waitFor([&] { return caption("BTgoalValue") == "1/1"; }));
+  EXPECT_TRUE(w.state().house.rooms[0].recSolutions->empty());
+
+  budget->fast.positions = 2;
+  start();
+  click("BThint");
+  ASSERT_TRUE(waitFor([&] { return status().startsWith(QStringLiteral("no solution")); })) << status().toStdString();
+  EXPECT_EQ(status(), "no solution found within 2 positions");
+
+  // The room check likewise: the exact search stops, the fast one answers.
+  budget->fast.positions = 10000;
+  start();
+  clickMainTab(3);
+  click("BTcheck");
+  auto* check = find<QLabel>(QStringLiteral("editStatus"));
+  ASSERT_TRUE(waitFor([&] { return check->text().contains(QStringLiteral("solvable")); }))
+      << check->text().toStdString();
+  EXPECT_EQ(check->text(),
+            "1 man, 1 box, 1 goal, closed: solvable: a solution of 2 pushes, 3 moves found; the fewest is not known");
+}
+
 }  // namespace
 }  // namespace tarvo::test

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -19,6 +22,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -118,6 +122,20 @@ class DialogScript {
   std::deque<std::function<bool(QWidget*)>> steps_;
 };
 
+// Types the path into the dialog's file name box, as a player would, and accepts.
+inline std::function<void(QFileDialog*)> chooseFile(const QString& path, const QString& title) {
+  return [path, title](QFileDialog* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), title);
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    // The file offered from the last use stays selected in the list unless the name box has
+    // the focus, which an offscreen window never gets: drop it first.
+    for (auto* view : dialog->findChildren<QAbstractItemView*>()) view->clearSelection();
+    name->setText(path);
+    static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() is protected
+  };
+}
+
 // The width a dialog needs to show its whole title under a window manager: the title in the
 // application font and the title bar's own buttons.
 inline int titleWidth(const QString& title) {
@@ -145,7 +163,11 @@ class WindowTest : public ::testing::Test {
 
   // Opens the window on the folder, shown and exposed as a player sees it.
   FRMain& start() {
-    window = std::make_unique<FRMain>(FRMain::Options{folder.path(), {}, [this] { return clockMs; }, {}});
+    FRMain::Options options;
+    options.programFolder = folder.path();
+    options.clock = [this] { return clockMs; };
+    options.budget = budget;
+    window = std::make_unique<FRMain>(std::move(options));
     window->show();
     window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -243,6 +265,7 @@ class WindowTest : public ::testing::Test {
 
   QTemporaryDir folder;
   std::int64_t clockMs = 5'000'000;
+  std::optional<solver::Budget> budget;  // the solver's bounds; the window's own when empty
   std::unique_ptr<FRMain> window;
 };
 

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "house/house_reader.h"
+#include "house/house_writer.h"
 #include "room_builder.h"
 #include "rules/completion.h"
 #include "rules/drawing.h"
@@ -161,13 +163,47 @@ TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
   appendRecordName(state, "Ann\tLee\r\n");
   startRoom(state, 5000);
   ASSERT_TRUE(playStep(state, kRight).completed);
-  EXPECT_TRUE(appendRecordExceptName(state, 5000 + ((1 * 60 + 2) * 60 + 3) * 1000));
+  // An hour and more: the minutes go on, and the time reads back from the file as it was.
+  EXPECT_TRUE(appendRecordExceptName(state, 5000 + 3661 * 1000));
   appendRecordName(state, "");
-  EXPECT_EQ(records(state.house.rooms[1]), (Texts{"Ann Lee  |1|01:05|R", "|1|02:03|R"}));
+  HouseRecord back;
+  ASSERT_TRUE(readHouse(writeHouse(state.house), back).ok());
+  EXPECT_EQ(records(back.rooms[1]), (Texts{"Ann Lee  |1|01:05|R", "|1|61:01|R"}));
   for (const std::string& solution : *state.house.rooms[1].recSolutions)
     EXPECT_EQ(replayProblem(room, solution), std::nullopt);
   EXPECT_EQ(formatElapsed(64999), "01:04");
   EXPECT_EQ(formatElapsed(3599999), "59:59");
+  EXPECT_EQ(formatElapsed(6000000), "100:00");
+}
+
+// The reader takes at most kMaxHouseRecords records in all: play stops there, and a house
+// past it (a room taken off the house and added back brings its records) is not written.
+TEST(Records, AtTheHouseBoundACompletionMakesNoRecordAndAHouseBeyondItIsNotWritten) {
+  GameState state = gameOn(roomFromRows({"######", "#@$. #", "#    #", "######"}), 2);
+  const RoomRecord& other = state.house.rooms[0];
+  for (const auto* list : {&other.recNames, &other.recMoves, &other.recTimes, &other.recSolutions})
+    (*list)->assign(kMaxHouseRecords - 1, "");
+  ASSERT_TRUE(playStep(state, kRight).makesRecord());
+  ASSERT_TRUE(appendRecordExceptName(state, 0));
+  appendRecordName(state, "Last");
+  EXPECT_EQ(whyNotReadBack(state.house, writeHouse(state.house).size()), std::nullopt);
+
+  startRoom(state, 0);
+  const KeyOutcome full = playStep(state, kRight);
+  EXPECT_TRUE(full.completed && full.noRecord == NoRecord::HouseFull && !full.makesRecord());
+  EXPECT_FALSE(appendRecordExceptName(state, 0));
+  EXPECT_EQ(records(state.house.rooms[1]), (Texts{"Last|1|00:00|R"}));
+
+  for (const auto* list : {&other.recNames, &other.recMoves, &other.recTimes, &other.recSolutions})
+    (*list)->push_back("");
+  const std::string bytes = writeHouse(state.house);
+  EXPECT_EQ(whyNotReadBack(state.house, bytes.size()),
+            "the house holds 200001 records, more than the 200000 a house file may hold, so it was not saved: it "
+            "could not be opened again");
+  HouseRecord back;
+  EXPECT_FALSE(readHouse(bytes, back).ok()) << "the reader agrees";
+  other.recNames->pop_back();
+  EXPECT_TRUE(whyNotReadBack(state.house, kMaxHouseFileBytes + 1).has_value()) << "nor a file too large to read";
 }
 
 TEST(Help, ACompletionAfterHelpMakesNoRecordUntilTheRoomIsStartedAgain) {
@@ -176,7 +212,8 @@ TEST(Help, ACompletionAfterHelpMakesNoRecordUntilTheRoomIsStartedAgain) {
   step(state, kDown);
   ASSERT_TRUE(undoStep(state));
   const KeyOutcome helped = playStep(state, kRight);
-  EXPECT_TRUE(helped.completed && helped.helped && !helped.makesRecord()) << "undo keeps the help";
+  EXPECT_TRUE(helped.completed && helped.noRecord == NoRecord::HelpUsed && !helped.makesRecord())
+      << "undo keeps the help";
   EXPECT_FALSE(appendRecordExceptName(state, 0)) << "the core refuses the record too";
   EXPECT_TRUE(state.house.rooms[0].recSolutions->empty() && state.house.rooms[0].recTimes->empty());
   startRoom(state, 0);
@@ -229,6 +266,7 @@ TEST(Replay, TheFirstStepThatDoesNotFitIsNamedAndNotPlayedAndTheFirstPushIsFound
   EXPECT_EQ(replayProblem(corridor, "rRR"), "step 1 'r' pushes a box");
   EXPECT_EQ(replayProblem(corridor, "RuR"), "step 2 'u' is blocked");
   EXPECT_EQ(replayProblem(corridor, "RxR"), "step 2 'x' is no step letter");
+  EXPECT_EQ(replayProblem(corridor, "R\x01R"), "step 2 (byte 0x01) is no step letter") << "a control byte shows";
 
   const std::optional<Push> push = firstPush(room, "druR");
   ASSERT_TRUE(push.has_value());

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <optional>
@@ -218,33 +219,112 @@ RoomRecord longSearch() {
                        "#.      .#", "##########"});
 }
 
-TEST(Solver, StopsOnItsBoundsAndWhenCancelled) {
-  Limits small;
-  small.memoryBytes = std::size_t{4} << 20;
-  SolveResult result = solve(snapshotOf(longSearch()), small);
-  EXPECT_EQ(result.outcome, Outcome::LimitReached);
-  EXPECT_LE(result.bytes, small.memoryBytes);
+// Both searches stop on each of their bounds, say which one, and see a cancel within a bounded
+// number of positions.
+TEST(Solver, BothSearchesStopOnTheirBoundsAndSayWhich) {
+  for (auto search : {&solve, &findSolution}) {
+    SCOPED_TRACE(search == &solve ? "exact" : "fast");
+    Limits small;
+    small.memoryBytes = std::size_t{4} << 20;
+    SolveResult result = search(snapshotOf(longSearch()), small);
+    EXPECT_TRUE(result.outcome == Outcome::LimitReached && result.stoppedBy == Bound::Memory);
+    EXPECT_LE(result.bytes, small.memoryBytes);
 
-  Limits few;
-  few.positions = 1000;
-  result = solve(snapshotOf(longSearch()), few);
-  EXPECT_EQ(result.outcome, Outcome::LimitReached);
-  EXPECT_EQ(result.positions, 1000u);
+    Limits few;
+    few.positions = 1000;
+    result = search(snapshotOf(longSearch()), few);
+    EXPECT_TRUE(result.outcome == Outcome::LimitReached && result.stoppedBy == Bound::Positions);
+    EXPECT_LE(result.positions, 1000u);
 
-  // Cancelled from the first progress report: the search looks at the flag often enough to
-  // stop before it has kept many more positions.
-  std::atomic<bool> cancel = false;
-  std::size_t reported = 0;
-  Limits cancellable;
-  cancellable.cancel = &cancel;
-  cancellable.progress = [&](std::size_t positions) {
-    reported = positions;
-    cancel = true;
+    Limits quick;
+    quick.time = std::chrono::milliseconds(30);
+    const auto started = std::chrono::steady_clock::now();
+    result = search(snapshotOf(longSearch()), quick);
+    EXPECT_TRUE(result.outcome == Outcome::LimitReached && result.stoppedBy == Bound::Time);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(500));
+
+    // Cancelled from the first progress report: the search looks at the flag often enough to
+    // stop before it has kept many more positions.
+    std::atomic<bool> cancel = false;
+    std::size_t reported = 0;
+    Limits cancellable;
+    cancellable.cancel = &cancel;
+    cancellable.progress = [&](std::size_t positions) {
+      reported = positions;
+      cancel = true;
+    };
+    result = search(snapshotOf(longSearch()), cancellable);
+    EXPECT_TRUE(result.outcome == Outcome::Cancelled && result.stoppedBy == Bound::Cancel);
+    EXPECT_GT(reported, 0u);
+    EXPECT_LT(result.positions, reported + 20'000);
+  }
+
+  // The two together: the fast search answers where the exact one stops, and says so.
+  Budget budget;
+  budget.exact.positions = 2;
+  const SolveResult found = solveOrFind(snapshotOf(roomFromRows({"#######", "#@$  .#", "#######"})), budget);
+  EXPECT_TRUE(found.outcome == Outcome::Solved && !found.fewest && found.solution.pushes == 3);
+  budget.fast.positions = 2;
+  EXPECT_EQ(describeBound(solveOrFind(snapshotOf(longSearch()), budget), budget), "2 positions");
+  budget.fast.positions = SIZE_MAX;
+  budget.exact.time = std::chrono::milliseconds(3000);
+  budget.fast.time = std::chrono::milliseconds(7000);
+  budget.fast.memoryBytes = std::size_t{256} << 20;
+  SolveResult stopped;
+  stopped.stoppedBy = Bound::Time;
+  EXPECT_EQ(describeBound(stopped, budget), "10 s");
+  stopped.stoppedBy = Bound::Memory;
+  EXPECT_EQ(describeBound(stopped, budget), "the memory bound of 256 MiB");
+}
+
+// A room of `boxes` boxes (one more when `spare`) on a board of random walls and floor, the
+// man's steps crossing from column 9 into column 0 of the next row wherever the floor allows.
+RoomRecord randomRoom(std::mt19937& random, int boxes, bool spare) {
+  std::vector<std::string> rows(kSide, std::string(kSide, ' '));
+  std::vector<std::pair<int, int>> floor;
+  for (int r = 0; r < kSide; ++r) {
+    for (int c = 0; c < kSide; ++c) {
+      if (random() % 100 < 28) {
+        rows[r][c] = '#';
+      } else {
+        floor.emplace_back(r, c);
+      }
+    }
+  }
+  std::shuffle(floor.begin(), floor.end(), random);
+  std::size_t next = 0;
+  auto put = [&](char symbol, char onGoal) {
+    auto [r, c] = floor[next++];
+    rows[r][c] = rows[r][c] == '.' ? onGoal : symbol;
   };
-  result = solve(snapshotOf(longSearch()), cancellable);
-  EXPECT_EQ(result.outcome, Outcome::Cancelled);
-  EXPECT_GT(reported, 0u);
-  EXPECT_LT(result.positions, reported + 20'000);
+  for (int k = 0; k < boxes; ++k) put('.', '.');
+  next = random() % 2;  // a box or the man may start on a goal
+  for (int k = 0; k < boxes + (spare ? 1 : 0); ++k) put('$', '*');
+  put('@', '+');
+  return roomFromRows(rows);
+}
+
+// The fast search on random rooms: every solution it gives plays through the game's rules and
+// has at least the fewest pushes, and it answers exactly when the exact search does.
+TEST(FastSearch, AgreesWithTheExactSearchAndItsSolutionsPlay) {
+  std::mt19937 random(20261207);
+  Limits limits;
+  limits.positions = 200'000;
+  int solved = 0;
+  for (int k = 0; k < 600; ++k) {
+    const RoomRecord room = randomRoom(random, 1 + k % 3, k % 4 == 3);
+    SCOPED_TRACE(test::roomText(room));
+    const SolveResult exact = solve(snapshotOf(room), limits);
+    const SolveResult fast = findSolution(snapshotOf(room), limits);
+    if (exact.outcome == Outcome::LimitReached || fast.outcome == Outcome::LimitReached) continue;
+    ASSERT_EQ(fast.outcome, exact.outcome);
+    if (fast.outcome != Outcome::Solved) continue;
+    ++solved;
+    EXPECT_GE(fast.solution.pushes, exact.solution.pushes);
+    EXPECT_EQ(fast.solution.moves, static_cast<int>(fast.solution.steps.size()));
+    ASSERT_EQ(replayProblem(room, fast.solution.steps), std::nullopt) << fast.solution.steps;
+  }
+  EXPECT_GT(solved, 100) << "the rooms should give the searches something to solve";
 }
 
 // Pointing play: the man's walk to a cell and one box pushed to a cell, replayed through the game's steps.

@@ -1,16 +1,17 @@
-// tarvo_solve: solves rooms with the fewest pushes and turns a list of rooms into a house file.
+// tarvo_solve: solves rooms, with the fewest pushes where it can, and turns a list of rooms into a
+// house file.
 #include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "house/file_save.h"
 #include "house/house_writer.h"
+#include "input_file.h"
 #include "room_list.h"
 #include "rules/replay.h"
 #include "solved_house.h"
@@ -22,17 +23,22 @@ namespace {
 using namespace tarvo::solver;
 
 constexpr std::size_t kDefaultPositionLimit = 3'000'000;
+constexpr std::size_t kMostHouseRooms = 16;
 
-const char* const kUsage = R"(usage:
-  tarvo_solve [--limit N] [--memory BYTES] [FILE...]
-      Solves every room of the files (standard input when none are given) with the
-      fewest pushes, and among those the fewest moves, and prints for each room the
-      numbers of pushes and moves and the steps: u d r l walk up, down, right, left;
-      U D R L push up, down, right, left.
+const char* const kUsage = R"usage(usage:
+  tarvo_solve [--exact] [--limit N] [--memory BYTES] [FILE...]
+      Solves every room of the files (standard input when none are given or for "-")
+      and prints for each room the numbers of pushes and moves and the steps:
+      u d r l walk up, down, right, left; U D R L push up, down, right, left.
+      A room is first searched for the fewest pushes, and among those the fewest
+      moves; when that search stops at a bound, a faster search looks for some
+      solution within the same bounds, and its line ends "(not the fewest)".
+      Rooms are solved as they are read.
   tarvo_solve [--limit N] [--memory BYTES] --house NAME ROOMS [-o OUT]
-      Solves every room of ROOMS (at most 16) and writes a house file named NAME that
-      holds them, each with its solution as the record of "TarvoPlim", to OUT or to
-      standard output. Nothing is written when a room cannot be solved.
+      Solves every room of ROOMS (at most 16) with the fewest pushes and writes a
+      house file named NAME that holds them, each with its solution as the record of
+      "TarvoPlim", to OUT or to standard output. Nothing is written when a room
+      cannot be solved.
 
 Rooms are ten lines of ten symbols each:
   #  wall            .  goal            $  box            *  box on a goal
@@ -40,17 +46,20 @@ Rooms are ten lines of ten symbols each:
 A line shorter than ten characters is floor on its right. Between rooms, blank lines
 are skipped and lines starting with ";" are comments; the last comment before a room
 is its title. A room must be closed by walls, hold one man and as many boxes as goals.
+No line may be longer than 1024 bytes.
 
-  --limit N       give up on a room after keeping N positions (default 3000000)
-  --memory BYTES  give up on a room when its positions would take more memory
+  --exact         the fewest pushes or nothing: no faster search after a bound
+  --limit N       a search gives up after keeping N positions (default 3000000)
+  --memory BYTES  a search gives up when its positions would take more memory
                   (default 1073741824, that is 1 GiB)
 
 Exit status: 0 when every room was solved, 1 when one was malformed, unsolvable or
-too large, 2 for a usage or file error.
-)";
+too large, 2 for a usage, file or output error.
+)usage";
 
 struct Options {
   bool house = false;
+  bool exact = false;
   std::string houseName;
   std::string output;
   std::vector<std::string> files;
@@ -68,56 +77,45 @@ std::optional<std::size_t> positiveNumber(const std::string& text) {
   return static_cast<std::size_t>(value);
 }
 
-bool parseOptions(int argc, char** argv, Options& options) {
+// Reads the arguments into `options`; what is wrong with them, or nothing.
+std::string parseOptions(int argc, char** argv, Options& options) {
   std::vector<std::string> args(argv + 1, argv + argc);
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    bool hasValue = i + 1 < args.size();
-    if (arg == "--house" && hasValue) {
+    const bool takesValue = arg == "--house" || arg == "-o" || arg == "--limit" || arg == "--memory";
+    if (takesValue && i + 1 == args.size()) return arg + " needs a value";
+    if (arg == "--house") {
       options.house = true;
       options.houseName = args[++i];
-    } else if (arg == "-o" && hasValue) {
+    } else if (arg == "-o") {
       options.output = args[++i];
-    } else if ((arg == "--limit" || arg == "--memory") && hasValue) {
-      const std::optional<std::size_t> value = positiveNumber(args[++i]);
-      if (!value) return false;
+    } else if (arg == "--limit" || arg == "--memory") {
+      const std::string& text = args[++i];
+      const std::optional<std::size_t> value = positiveNumber(text);
+      if (!value) return arg + " takes a whole number from 1 to " + std::to_string(SIZE_MAX) + ", not \"" + text + "\"";
       (arg == "--limit" ? options.limits.positions : options.limits.memoryBytes) = *value;
+    } else if (arg == "--exact") {
+      options.exact = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
-      return false;
+      return "unknown option " + arg;
     } else {
       options.files.push_back(arg);
     }
   }
-  if (options.house) return options.files.size() == 1;
-  return options.output.empty();
+  if (options.house && options.files.size() != 1) {
+    return "--house takes one file of rooms, not " + std::to_string(options.files.size());
+  }
+  if (!options.house && !options.output.empty()) return "-o goes with --house";
+  return "";
 }
 
-bool readInputs(const std::vector<std::string>& files, std::vector<ListedRoom>& rooms) {
-  std::vector<std::string> names = files.empty() ? std::vector<std::string>{"-"} : files;
-  for (const std::string& name : names) {
-    std::ifstream file;
-    if (name != "-") {
-      file.open(name, std::ios::binary);
-      if (!file) {
-        std::cerr << "tarvo_solve: cannot open " << name << "\n";
-        return false;
-      }
-    }
-    RoomList list = readRoomList(name == "-" ? std::cin : file);
-    if (!list.error.empty()) {
-      std::cerr << "tarvo_solve: " << name << ": " << list.error << "\n";
-      return false;
-    }
-    rooms.insert(rooms.end(), list.rooms.begin(), list.rooms.end());
-  }
-  return true;
+std::string count(std::size_t n, const char* thing, const char* plural) {
+  return std::to_string(n) + " " + (n == 1 ? thing : plural);
 }
 
 std::string counts(const Solution& solution) {
-  auto count = [](int n, const char* thing, const char* plural) {
-    return std::to_string(n) + " " + (n == 1 ? thing : plural);
-  };
-  return count(solution.pushes, "push", "pushes") + ", " + count(solution.moves, "move", "moves");
+  return count(static_cast<std::size_t>(solution.pushes), "push", "pushes") + ", " +
+         count(static_cast<std::size_t>(solution.moves), "move", "moves");
 }
 
 std::string label(std::size_t number, const ListedRoom& room) {
@@ -126,22 +124,34 @@ std::string label(std::size_t number, const ListedRoom& room) {
   return text;
 }
 
-// Solves one room and plays the solution through the game's rules; prints why when the room
-// cannot be solved.
-bool solveOne(const ListedRoom& room, const std::string& name, const Limits& limits, SolvedRoom& solved,
-              std::ostream& report) {
+// Why a search gave up, naming the bound that stopped it; the bounds hold for each search, the
+// positions are counted over all of them.
+std::string gaveUp(const SolveResult& result, const Limits& limits, bool severalSearches) {
+  const Budget budget{limits, limits};
+  std::string bound = result.stoppedBy == Bound::Positions
+                          ? "the bound of " + count(limits.positions, "position", "positions")
+                          : describeBound(result, budget);
+  return "gave up at " + bound + " after " + count(result.positions, "position", "positions") +
+         (severalSearches ? " in all" : "");
+}
+
+// Solves one room, with the fewest pushes only when `exact`, and plays the solution through the
+// game's rules; prints why when the room cannot be solved.
+bool solveOne(const ListedRoom& room, const std::string& name, const Limits& limits, bool exact, SolvedRoom& solved,
+              bool& fewest, std::ostream& report) {
   BoardResult read = readBoard(room.rows, room.firstLine);
   if (!read.ok()) {
     report << name << ": malformed: " << read.error << "\n";
     return false;
   }
-  const SolveResult result = solve(snapshotOf(read.room), limits);
+  const Snapshot snapshot = snapshotOf(read.room);
+  const SolveResult result = exact ? solve(snapshot, limits) : solveOrFind(snapshot, Budget{limits, limits});
   if (result.outcome == Outcome::NoSolution) {
     report << name << ": no solution\n";
     return false;
   }
-  if (result.outcome == Outcome::LimitReached) {
-    report << name << ": gave up after " << result.positions << " positions (see --limit)\n";
+  if (result.outcome != Outcome::Solved) {
+    report << name << ": " << gaveUp(result, limits, !exact) << "\n";
     return false;
   }
   if (std::optional<std::string> problem = replayProblem(read.room, result.solution.steps)) {
@@ -149,28 +159,61 @@ bool solveOne(const ListedRoom& room, const std::string& name, const Limits& lim
     return false;
   }
   solved = SolvedRoom{read.room, result.solution};
+  fewest = result.fewest;
   return true;
 }
 
-int solveRooms(const std::vector<ListedRoom>& rooms, const Limits& limits) {
-  bool allSolved = true;
-  for (std::size_t i = 0; i < rooms.size(); ++i) {
-    std::string name = label(i + 1, rooms[i]);
-    SolvedRoom solved;
-    if (!solveOne(rooms[i], name, limits, solved, std::cout)) {
-      allSolved = false;
-      continue;
+// Calls `take` with each room of the files as it is read, until it returns false; false, after a
+// message, when a file cannot be read to its end.
+template <typename Take>
+bool readRooms(const std::vector<std::string>& files, Take take) {
+  const std::vector<std::string> names = files.empty() ? std::vector<std::string>{"-"} : files;
+  for (const std::string& name : names) {
+    const InputFile input = openInput(name);
+    if (!input.error.empty()) {
+      std::cerr << "tarvo_solve: " << input.error << "\n";
+      return false;
     }
-    std::cout << name << ": " << counts(solved.solution) << "\n" << solved.solution.steps << "\n";
+    RoomListReader reader(*input.stream);
+    while (std::optional<ListedRoom> room = reader.next()) {
+      if (!take(*room)) return true;
+    }
+    if (!reader.error().empty()) {
+      std::cerr << "tarvo_solve: " << input.shownName << ": " << reader.error() << input.readFailure() << "\n";
+      return false;
+    }
   }
+  return true;
+}
+
+// Whether standard output took everything; says so when not.
+bool outputWritten() {
+  if (std::cout.flush()) return true;
+  std::cerr << "tarvo_solve: cannot write to standard output\n";
+  return false;
+}
+
+int solveRooms(const Options& options) {
+  bool allSolved = true;
+  std::size_t number = 0;
+  const bool read = readRooms(options.files, [&](const ListedRoom& room) {
+    const std::string name = label(++number, room);
+    SolvedRoom solved;
+    bool fewest = true;
+    if (solveOne(room, name, options.limits, options.exact, solved, fewest, std::cout)) {
+      std::cout << name << ": " << counts(solved.solution) << (fewest ? "" : " (not the fewest)") << "\n"
+                << solved.solution.steps << "\n";
+    } else {
+      allSolved = false;
+    }
+    // Each answer is out before the next room's search starts; once the output is lost, solving on is pointless.
+    return static_cast<bool>(std::cout.flush());
+  });
+  if (!outputWritten() || !read) return 2;
   return allSolved ? 0 : 1;
 }
 
-int writeHouseFile(const Options& options, const std::vector<ListedRoom>& rooms) {
-  if (rooms.empty() || rooms.size() > 16) {
-    std::cerr << "tarvo_solve: a house holds 1 to 16 rooms, not " << rooms.size() << "\n";
-    return 1;
-  }
+int writeHouseFile(const Options& options) {
   // The name fills one line of the file: a line break in it would shift every line after.
   for (unsigned char c : options.houseName) {
     if (c < 0x20 || c == 0x7f) {
@@ -178,10 +221,23 @@ int writeHouseFile(const Options& options, const std::vector<ListedRoom>& rooms)
       return 2;
     }
   }
+  // A house holds few rooms: they are all read, and counted, before any is solved.
+  std::vector<ListedRoom> rooms;
+  std::size_t roomCount = 0;
+  const bool read = readRooms(options.files, [&](const ListedRoom& room) {
+    if (++roomCount <= kMostHouseRooms) rooms.push_back(room);
+    return true;
+  });
+  if (!read) return 2;
+  if (roomCount == 0 || roomCount > kMostHouseRooms) {
+    std::cerr << "tarvo_solve: a house holds 1 to 16 rooms, not " << roomCount << "\n";
+    return 1;
+  }
   std::vector<SolvedRoom> solved(rooms.size());
   for (std::size_t i = 0; i < rooms.size(); ++i) {
     std::string name = label(i + 1, rooms[i]);
-    if (!solveOne(rooms[i], name, options.limits, solved[i], std::cerr)) return 1;
+    bool fewest = true;
+    if (!solveOne(rooms[i], name, options.limits, true, solved[i], fewest, std::cerr)) return 1;
     std::cerr << name << ": " << counts(solved[i].solution) << "\n";
     if (i > 0 && solved[i].solution.pushes < solved[i - 1].solution.pushes) {
       std::cerr << "  warning: fewer pushes than the room before\n";
@@ -190,7 +246,7 @@ int writeHouseFile(const Options& options, const std::vector<ListedRoom>& rooms)
   const std::string bytes = tarvo::writeHouse(solvedHouse(options.houseName, solved));
   if (options.output.empty()) {
     std::cout << bytes;
-    return std::cout ? 0 : 2;
+    return outputWritten() ? 0 : 2;
   }
   const tarvo::SaveResult saved = tarvo::saveFileSafely(options.output, bytes);
   if (!saved.ok) {
@@ -203,16 +259,17 @@ int writeHouseFile(const Options& options, const std::vector<ListedRoom>& rooms)
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Past a file size limit a write must fail with "File too large", so that the safe save removes
+  // its temporary file and says why, rather than the program ending there.
+  std::signal(SIGXFSZ, SIG_IGN);
   Options options;
   if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
     std::cout << kUsage;
-    return 0;
+    return outputWritten() ? 0 : 2;
   }
-  if (!parseOptions(argc, argv, options)) {
-    std::cerr << kUsage;
+  if (const std::string wrong = parseOptions(argc, argv, options); !wrong.empty()) {
+    std::cerr << "tarvo_solve: " << wrong << "\n" << kUsage;
     return 2;
   }
-  std::vector<ListedRoom> rooms;
-  if (!readInputs(options.files, rooms)) return 2;
-  return options.house ? writeHouseFile(options, rooms) : solveRooms(rooms, options.limits);
+  return options.house ? writeHouseFile(options) : solveRooms(options);
 }

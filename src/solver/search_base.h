@@ -1,0 +1,68 @@
+// What the exact and the fast search share: the room's cell sets, the position store, the
+// bounds that stop a search and the way back from a solved position to its steps.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+
+#include "solver/dead_cells.h"
+#include "solver/goal_matching.h"
+#include "solver/position_store.h"
+#include "solver/pushes.h"
+#include "solver/solver.h"
+
+namespace tarvo::solver {
+
+// The answer when no search is needed: no man, no goal (solved as it stands), a goal no box can
+// reach, or fewer boxes than goals; nothing when a search must decide.
+std::optional<SolveResult> answerWithoutSearch(const Snapshot& snapshot, const Layout& layout);
+
+class SearchBase {
+ protected:
+  static constexpr std::uint32_t kHopeless = GoalMatching::kHopeless;
+
+  // Precondition: the layout has a man, goals, and at least as many boxes as goals.
+  SearchBase(const Layout& layout, const Limits& limits);
+
+  // A lower bound of the pushes still needed; zero when a box may be spared.
+  std::uint32_t lowerBound(const CellSet& boxes) const { return spare_ || !prune_ ? 0 : matching_.bound(boxes); }
+
+  // Whether the time is up or the search was cancelled; looked at every few hundred positions
+  // taken out (`taken` counts them), which keeps the clock's cost out of the search.
+  bool stopsAt(std::uint32_t taken);
+  // The store refused a position: notes which bound.
+  void storeFull();
+  // Whether the store and `queueBytes` still fit the memory bound; notes it when not.
+  bool fitsMemory(std::size_t queueBytes);
+  // A new position was kept: reports progress now and then.
+  void kept();
+  // A position would need more pushes or moves than a node records: the positions' bound.
+  void tooDeep() { stoppedBy_ = Bound::Positions; }
+
+  // The pushes from a position, in the order both searches meet them.
+  const Pushes& pushesOf(const Position& position);
+  // The steps from the start to the position `id`, made of the man's walks and the pushes.
+  Solution rebuild(std::uint32_t id) const;
+  SolveResult finish(Outcome outcome) const;
+
+  const Layout& layout_;
+  const Limits& limits_;
+  const bool spare_;
+  const bool prune_;   // dead cells and the lower bound
+  const bool freeze_;  // frozen boxes
+  const CellSet area_;
+  const CellSet dead_;  // empty when a box may be spared
+  const GoalMatching matching_;
+  PositionStore store_;
+
+ private:
+  bool cancelled() const;
+
+  std::chrono::steady_clock::time_point deadline_;
+  Pushes pushes_;
+  std::size_t peakBytes_ = 0;
+  Bound stoppedBy_ = Bound::None;
+};
+
+}  // namespace tarvo::solver

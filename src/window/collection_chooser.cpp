@@ -1,0 +1,172 @@
+// The chooser of the rooms of a collection that become the new house.
+#include "window/collection_chooser.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "platform/sprite_sheets.h"
+#include "rules/drawing.h"
+
+namespace tarvo {
+
+namespace {
+
+enum Column { Title, Size, Boxes, Goals, WhyNot, ColumnCount };
+
+// The board from the small sheet, one sheet pixel to one pixel as everywhere in the game.
+constexpr int kPictureSide = kColumns * 8;
+constexpr int kPicturesKept = 400;
+
+// The core paints the room on a pixmap from the small sheet.
+class PixmapCanvas : public TileCanvas {
+ public:
+  explicit PixmapCanvas(const SpriteSheets& sheets) : sheets_(sheets), picture_(kPictureSide, kPictureSide) {
+    picture_.fill(Qt::transparent);
+  }
+  void drawTile(SpriteSheet sheet, Tile tile, int x, int y) override {
+    const int size = tileSize(sheet);
+    QPainter painter(&picture_);
+    painter.drawPixmap(x, y, sheets_.sheet(sheet), tile.column * size, tile.row * size, size, size);
+  }
+  const QPixmap& picture() const { return picture_; }
+
+ private:
+  const SpriteSheets& sheets_;
+  QPixmap picture_;
+};
+
+}  // namespace
+
+CollectionModel::CollectionModel(std::shared_ptr<const RoomCollection> rooms, const SpriteSheets& sheets,
+                                 QObject* parent)
+    : QAbstractTableModel(parent), rooms_(std::move(rooms)), sheets_(sheets), ticked_(rooms_->size(), false) {
+  pictures_.setMaxCost(kPicturesKept);
+  const std::vector<std::size_t> first = firstRoomsToTake(*rooms_);
+  for (std::size_t place : first) ticked_[place] = true;
+  tickedCount_ = static_cast<int>(first.size());
+}
+
+int CollectionModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rooms_->size());
+}
+
+int CollectionModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+QVariant CollectionModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+  switch (section) {
+    case Title: return QStringLiteral("Room");
+    case Size: return QStringLiteral("Size");
+    case Boxes: return QStringLiteral("Boxes");
+    case Goals: return QStringLiteral("Goals");
+    case WhyNot: return QStringLiteral("Cannot be taken");
+    default: return {};
+  }
+}
+
+QVariant CollectionModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  const CollectionRoom& room = (*rooms_)[static_cast<std::size_t>(index.row())];
+  if (role == Qt::CheckStateRole && index.column() == Title && room.canBeTaken()) {
+    return ticked_[static_cast<std::size_t>(index.row())] ? Qt::Checked : Qt::Unchecked;
+  }
+  if (role == Qt::DecorationRole && index.column() == Title) return pictureOf(index.row());
+  if (role == Qt::TextAlignmentRole && (index.column() == Boxes || index.column() == Goals)) {
+    return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+  }
+  if (role != Qt::DisplayRole) return {};
+  switch (index.column()) {
+    case Title: return QString::fromStdString(room.title);
+    case Size: return QStringLiteral("%1 x %2").arg(room.columns).arg(room.rows);
+    case Boxes: return QString::number(room.boxes);
+    case Goals: return QString::number(room.goals);
+    case WhyNot: return QString::fromStdString(describeProblem(room));
+    default: return {};
+  }
+}
+
+QPixmap CollectionModel::pictureOf(int row) const {
+  if (const QPixmap* kept = pictures_.object(row)) return *kept;
+  const CollectionRoom& room = (*rooms_)[static_cast<std::size_t>(row)];
+  PixmapCanvas canvas(sheets_);
+  // A room too large for the board has no picture; its row keeps the place of one.
+  if (room.problem != RoomProblem::TooLarge) drawRoom(canvas, SpriteSheet::Small, roomOfCollection(room), 0);
+  pictures_.insert(row, new QPixmap(canvas.picture()));
+  return canvas.picture();
+}
+
+Qt::ItemFlags CollectionModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  const bool takeable = (*rooms_)[static_cast<std::size_t>(index.row())].canBeTaken();
+  return takeable && index.column() == Title ? flags | Qt::ItemIsUserCheckable : flags;
+}
+
+bool CollectionModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::CheckStateRole || !(flags(index) & Qt::ItemIsUserCheckable)) return false;
+  const auto place = static_cast<std::size_t>(index.row());
+  const bool tick = value.toInt() == Qt::Checked;
+  if (tick == ticked_[place]) return true;
+  if (tick && tickedCount_ >= kMaxRooms) return false;  // a house holds no more
+  ticked_[place] = tick;
+  tickedCount_ += tick ? 1 : -1;
+  emit dataChanged(index, index, {Qt::CheckStateRole});
+  emit tickedChanged(tickedCount_);
+  return true;
+}
+
+std::vector<std::size_t> CollectionModel::tickedRooms() const {
+  std::vector<std::size_t> places;
+  for (std::size_t k = 0; k < ticked_.size(); ++k) {
+    if (ticked_[k]) places.push_back(k);
+  }
+  return places;
+}
+
+CollectionChooser::CollectionChooser(std::shared_ptr<const RoomCollection> rooms, const SpriteSheets& sheets,
+                                     const QString& fileName, QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Rooms of %1").arg(fileName));
+  resize(620, 600);
+  model_ = new CollectionModel(std::move(rooms), sheets, this);
+
+  auto* layout = new QVBoxLayout(this);
+  LBticked = new QLabel(this);
+  LBticked->setObjectName(QStringLiteral("LBticked"));
+  layout->addWidget(LBticked);
+
+  LVrooms = new QTreeView(this);
+  LVrooms->setObjectName(QStringLiteral("LVrooms"));
+  LVrooms->setRootIsDecorated(false);
+  LVrooms->setUniformRowHeights(true);  // no row is measured before it is shown
+  LVrooms->setIconSize({kPictureSide, kPictureSide});
+  LVrooms->setModel(model_);
+  LVrooms->header()->setStretchLastSection(true);
+  LVrooms->setColumnWidth(Title, 220);
+  LVrooms->setColumnWidth(Size, 70);
+  LVrooms->setColumnWidth(Boxes, 55);
+  LVrooms->setColumnWidth(Goals, 55);
+  layout->addWidget(LVrooms);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  BTok = buttons->button(QDialogButtonBox::Ok);
+  BTok->setObjectName(QStringLiteral("BTok"));
+  layout->addWidget(buttons);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(model_, &CollectionModel::tickedChanged, this, &CollectionChooser::showTickedCount);
+  showTickedCount(model_->tickedCount());
+}
+
+void CollectionChooser::showTickedCount(int count) {
+  LBticked->setText(
+      QStringLiteral("Tick the rooms of the new house, at most %1: %2 ticked.").arg(kMaxRooms).arg(count));
+  BTok->setEnabled(count > 0);
+}
+
+}  // namespace tarvo

@@ -1,0 +1,145 @@
+// Room collections through the window: the chooser, a small collection opened at once, the
+// save as a collection, the clipboard on the "Game" and "Edit" pages, and a dropped file.
+#include "window_harness.h"
+
+#include <QClipboard>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QTreeView>
+#include <QUrl>
+
+#include <cstdio>
+
+#include "platform/sprite_sheets.h"
+#include "roomtext/room_collection.h"
+#include "window/collection_chooser.h"
+
+namespace tarvo::test {
+namespace {
+
+// Twenty closed rooms titled "R 1" to "R 20"; "R 2" has two boxes and "R 3" is open.
+QByteArray twentyRooms() {
+  std::string text = "; Twenty rooms\nAuthor: a test\n\n";
+  for (int k = 1; k <= 20; ++k) {
+    text += "; R " + std::to_string(k) + "\n";
+    text += k == 2 ? "6#\n#@$*.#\n6#\n\n" : k == 3 ? "#@$.#\n\n" : "5#\n#@$.#\n5#\n\n";
+  }
+  return QByteArray::fromStdString(text);
+}
+
+TEST_F(WindowTest, ACollectionOfTwentyRoomsIsChosenFromAndSavedAsACollection) {
+  writeFile(QStringLiteral("twenty\u2713.txt"), twentyRooms());
+  FRMain& w = start();
+  DialogScript script;
+  script.then<QFileDialog>(chooseFile(path(QStringLiteral("twenty\u2713.txt")), "CHOOSE A HOUSE"))
+      .then<CollectionChooser>([](CollectionChooser* chooser) {
+        QAbstractItemModel* model = chooser->findChild<QTreeView*>(QStringLiteral("LVrooms"))->model();
+        ASSERT_EQ(model->rowCount(), 20);
+        auto ticked = [model](int row) { return model->index(row, 0).data(Qt::CheckStateRole); };
+        // The first sixteen that can be taken: the open room is skipped and cannot be ticked.
+        EXPECT_EQ(chooser->tickedRooms().size(), 16u);
+        EXPECT_FALSE(ticked(2).isValid());
+        EXPECT_EQ(model->index(2, 4).data().toString(), "open");
+        EXPECT_EQ(ticked(16).toInt(), Qt::Checked);
+        EXPECT_EQ(ticked(17).toInt(), Qt::Unchecked);
+        EXPECT_FALSE(model->index(0, 0).data(Qt::DecorationRole).value<QPixmap>().isNull());
+        EXPECT_FALSE(model->setData(model->index(17, 0), Qt::Checked, Qt::CheckStateRole)) << "a seventeenth";
+        EXPECT_TRUE(model->setData(model->index(0, 0), Qt::Unchecked, Qt::CheckStateRole));
+        EXPECT_TRUE(model->setData(model->index(19, 0), Qt::Checked, Qt::CheckStateRole));
+        EXPECT_EQ(chooser->findChild<QLabel*>(QStringLiteral("LBticked"))->text(),
+                  "Tick the rooms of the new house, at most 16: 16 ticked.");
+        chooser->findChild<QPushButton*>(QStringLiteral("BTok"))->click();
+      });
+  click("BTchoisiHouse");
+  ASSERT_TRUE(waitFor([&] { return script.finished(); }));
+
+  // The ticked rooms in list order: "R 2" first. The name keeps what a house file can hold.
+  EXPECT_EQ(w.state().house.roomCount, 16);
+  EXPECT_EQ(w.state().house.houseName, "twenty_");
+  EXPECT_EQ(caption("BTchoisiHouse"), "House: twenty_");
+  EXPECT_EQ(caption("BTnumPiece"), "1/16");
+  EXPECT_EQ(w.state().curRoom.goals->size(), 2u);
+  EXPECT_EQ(w.state().house.recordCount(), 0);
+
+  clickMainTab(2);
+  answering<QFileDialog>(chooseFile(path("saved.txt"), "SAVE A HOUSE"), [&] { click("BTsaveDisk"); });
+  const std::string saved = readFile("saved.txt").toStdString();
+  EXPECT_EQ(saved.substr(0, 41), "; twenty_\n\n; Room 1\n######\n#@$*.#\n######\n");
+  EXPECT_EQ(readRoomCollection(saved).size(), 16u);
+}
+
+TEST_F(WindowTest, ASmallCollectionOpensAtOnceAndADroppedFileOpens) {
+  writeFile("three.txt", "5#|#@$.#|5#||5#|#.$@#|5#||4#|#@*#|4#");
+  writeFile("other.hou", houseFile("Other House", {kShortRoom, kPushRoom}));
+  FRMain::Options options;
+  options.programFolder = folder.path();
+  options.houseFile = path("three.txt");
+  window = std::make_unique<FRMain>(std::move(options));
+  window->show();
+  EXPECT_EQ(caption("BTchoisiHouse"), "House: three");
+  EXPECT_EQ(caption("BTnumPiece"), "1/3");
+
+  auto drop = [&](const QString& name) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path(name))});
+    QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &dropped);
+    return true;
+  };
+  writeFile("picture.png", "not a house");
+  EXPECT_FALSE(drop("picture.png"));
+  EXPECT_TRUE(drop("other.hou"));
+  EXPECT_TRUE(waitFor([&] { return caption("BTchoisiHouse") == "House: Other House"; }));
+  EXPECT_EQ(caption("BTnumPiece"), "1/2");
+}
+
+// A hundred thousand rooms list as fast as ten: nothing is measured or drawn for a row that is
+// not shown.
+TEST_F(WindowTest, TheChooserOfAHundredThousandRoomsShowsAtOnce) {
+  std::string text;
+  for (int k = 0; k < 100'000; ++k) text += k % 7 == 0 ? "#@$.#\n\n" : "5#\n#@$.#\n5#\n\n";
+  auto rooms = std::make_shared<const RoomCollection>(readRoomCollection(text));
+  start();
+  const SpriteSheets sheets;
+  QElapsedTimer timer;
+  timer.start();
+  CollectionChooser chooser(rooms, sheets, QStringLiteral("big.txt"), window.get());
+  chooser.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
+  QApplication::processEvents();
+  const qint64 shown = timer.elapsed();
+  EXPECT_LT(shown, 300);
+  std::printf("chooser of %zu rooms shown in %lld ms\n", rooms->size(), static_cast<long long>(shown));
+  EXPECT_EQ(chooser.tickedRooms().back(), 18u);  // every seventh is open
+}
+
+TEST_F(WindowTest, TheClipboardTakesThePlayedRoomAndGivesTheEditorARoom) {
+  FRMain& w = start();
+  keys("66");  // a step, then a push
+  key(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "; Room 1\n#######\n#  @$.#\n#     #\n#######\n");
+
+  clickMainTab(3);
+  const RoomRecord stored = w.state().house.rooms[0];
+  QApplication::clipboard()->setText("Title: Tiny\r\n5#|#@$.#|5#\r\n");
+  key(Qt::Key_V, Qt::ControlModifier);
+  const RoomRecord& edited = w.state().editRoom.room;
+  EXPECT_EQ(find<QLabel>(QStringLiteral("editStatus"))->text(), "pasted \"Tiny\", 5 x 3");
+  EXPECT_EQ(edited.man, 43);
+  EXPECT_EQ(edited.cells[44], BOX);
+  EXPECT_EQ(*edited.goals, (std::vector<std::int32_t>{45}));
+  EXPECT_EQ(w.state().house.rooms[0].cells, stored.cells) << "unsaved until Save";
+
+  QApplication::clipboard()->setText("no room here");
+  key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(find<QLabel>(QStringLiteral("editStatus"))->text(), "nothing pasted: the clipboard holds no room");
+  key(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "; Room 1\n#####\n#@$.#\n#####\n");
+}
+
+}  // namespace
+}  // namespace tarvo::test

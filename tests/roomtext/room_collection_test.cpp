@@ -1,0 +1,174 @@
+// The plain-text room collection: what the reader takes, where it places a room, why it
+// refuses one, and the writer's text read back.
+#include "roomtext/room_collection.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "house/house_reader.h"
+#include "room_builder.h"
+#include "rules/room_text.h"
+
+namespace tarvo {
+namespace {
+
+// The placed cells as ten rows: "-" outside, " " floor.
+std::vector<std::string> placedRows(const CollectionRoom& room) {
+  RoomRecord record;
+  for (int cell = 0; cell < kPlayableCells; ++cell) record.cells[cell] = room.cells[static_cast<std::size_t>(cell)];
+  const RowBuffer rows = buildRoomRows(record);
+  return {rows.begin(), rows.end()};
+}
+
+int firstSymbolCell(const RoomRecord& room) {
+  int cell = 0;
+  while (cell < kPlayableCells && (room.cells[cell] == OUTSIDE || room.cells[cell] == FLOOR)) ++cell;
+  return cell;
+}
+
+std::vector<std::string> titles(const std::vector<CollectionRoom>& rooms) {
+  std::vector<std::string> result;
+  for (const CollectionRoom& room : rooms) result.push_back(room.title);
+  return result;
+}
+
+std::vector<std::string> problems(const std::vector<CollectionRoom>& rooms) {
+  std::vector<std::string> result;
+  for (const CollectionRoom& room : rooms) result.push_back(describeProblem(room));
+  return result;
+}
+
+TEST(RoomCollection, TitlesCommentsAndLineEnds) {
+  const std::vector<CollectionRoom> rooms = readRoomCollection(
+      "; My collection\r\n"
+      "Author: someone\r\n"
+      "\r\n"
+      ";  First  \r\n"
+      "####\r\n"
+      "#@$.#\r\n"
+      "#####\r\n"
+      "\r\n"
+      "#####\n"
+      "#.$@#\n"
+      "#####\n"
+      "Title: Third\n"
+      "#####\n"
+      "#.$@#\n"
+      "#####\n"
+      "Title: Fourth\n"
+      "Author: me\n"
+      "#####\n"
+      "#.$@#\n"
+      "#####");
+  EXPECT_EQ(titles(rooms), (std::vector<std::string>{"First", "Room 2", "Third", "Room 4"}));
+  ASSERT_EQ(rooms.size(), 4u);
+  // A CR is no cell: the first room is five columns, not six.
+  EXPECT_EQ(rooms[0].columns, 5);
+  EXPECT_EQ(rooms[0].rows, 3);
+  EXPECT_EQ(problems(rooms), (std::vector<std::string>{"", "", "", ""}));
+}
+
+TEST(RoomCollection, RunLengthsBarsAndBlankMarginsGiveTheSameCentredRoom) {
+  const std::vector<std::string> expected = {"----------", "----------", "----------", "--#####---", "--#@$.#---",
+                                             "--#####---", "----------", "----------", "----------", "----------"};
+  const std::vector<CollectionRoom> rooms = readRoomCollection(
+      "#####\n#@$.#\n#####\n"
+      "\n"
+      "  --  5#\n  __  #@$.#  \n      5#\n"
+      "\n"
+      "5#|#@$.#|5#|\n"
+      "\n"
+      "--1#3#0$1#|--#@$.#|--5#");  // a run of none is nothing
+  ASSERT_EQ(rooms.size(), 4u);
+  for (const CollectionRoom& room : rooms) EXPECT_EQ(placedRows(room), expected) << room.title;
+  EXPECT_EQ(rooms[3].columns, 5);
+}
+
+TEST(RoomCollection, OddSizesLeaveTheSpareRowBelowAndBlanksTheEdgeReachesAreOutside) {
+  const std::vector<CollectionRoom> rooms = readRoomCollection(
+      "#########\n"
+      "#@$.    #\n"
+      "#   #   #\n"
+      " ## #####\n"
+      "  # #\n"
+      "  ###\n");
+  ASSERT_EQ(rooms.size(), 1u);
+  EXPECT_EQ(placedRows(rooms[0]),
+            (std::vector<std::string>{"----------", "----------", "#########-", "#@$.    #-", "#   #   #-",
+                                      "-## #####-", "--# #-----", "--###-----", "----------", "----------"}));
+  const RoomRecord room = roomOfCollection(rooms[0]);
+  EXPECT_EQ(room.man, cellIndex(3, 1));
+  EXPECT_EQ(*room.goals, (test::Codes{cellIndex(3, 3)}));
+}
+
+TEST(RoomCollection, SeveralRoomsInOneLineAndWhatEndsARoom) {
+  const std::vector<CollectionRoom> rooms =
+      readRoomCollection("5#|#@$.#|5#||5#|#.$@#|5#|   |4#|#@*#|4#\n5#\n; named\n5#\n#@$.#\n5#");
+  EXPECT_EQ(titles(rooms), (std::vector<std::string>{"Room 1", "Room 2", "Room 3", "named"}));
+  // The line after the third room in the line is a room line of its own, and still part of it.
+  EXPECT_EQ(rooms[2].rows, 4);
+  // A digit run before "|" or at the end makes the line no room line.
+  EXPECT_TRUE(readRoomCollection("5#|#@$.#|5|\n12\n;x").empty());
+}
+
+TEST(RoomCollection, ReasonsARoomCannotBeTaken) {
+  const std::vector<CollectionRoom> rooms = readRoomCollection(
+      "11#\n#@$.      #\n11#\n\n"                // 11 columns
+      "#\n#\n#\n#\n#\n#\n#\n#\n#\n#\n#@$.#\n\n"  // 11 rows
+      "5#\n#@$.#\n# #\n\n"                       // open: the man walks out below
+      "5#\n#$$.#\n5#\n\n"                        // no man
+      "5#\n#@@.#\n#$ $#\n5#\n\n"                 // two men
+      "5#\n#@$ #\n5#\n\n"                        // no goal
+      "5#\n#@$.#\n#  .#\n5#\n\n"                 // fewer boxes than goals
+      "6#\n#@$$.#\n6#\n\n"                       // spare boxes are fine
+      "99999999#\n#@$.#\n");
+  EXPECT_EQ(problems(rooms),
+            (std::vector<std::string>{"too large: 11 x 3", "too large: 5 x 11", "open", "no man", "2 men", "no goal",
+                                      "fewer boxes than goals", "", "too large: 99999999 x 2"}));
+  EXPECT_EQ(rooms[0].boxes, 1);
+  EXPECT_EQ(rooms[0].goals, 1);
+  // The gap in the open room's wall is outside: the edge reaches it from below.
+  EXPECT_EQ(placedRows(rooms[2])[5], "--#-#-----");
+}
+
+TEST(RoomCollection, FirstRoomOnly) {
+  CollectionRoom room;
+  EXPECT_FALSE(readFirstRoom("hello\n\nworld", room));
+  ASSERT_TRUE(readFirstRoom("hello\n5#|#@$.#|5#||3#|#@#|3#", room));
+  EXPECT_EQ(room.title, "Room 1");
+  EXPECT_EQ(room.columns, 5);
+}
+
+// Every room of the houses we ship and test with, written and read back: the same walls,
+// boxes, goals and man, shifted as a whole, and it can still be taken.
+TEST(RoomCollection, WrittenRoomsReadBack) {
+  for (const char* path : {TARVO_ASSETS "/default.hou", TARVO_FIXTURES "/sixteen_rooms.hou"}) {
+    HouseRecord house;
+    ASSERT_TRUE(readHouseFile(path, house).ok()) << path;
+    const std::string text = writeRoomCollection(house);
+    EXPECT_EQ(text.rfind("; " + house.houseName + "\n\n; Room 1\n", 0), 0u);
+    const std::vector<CollectionRoom> back = readRoomCollection(text);
+    ASSERT_EQ(back.size(), static_cast<std::size_t>(house.roomCount)) << path;
+    for (int n = 1; n <= house.roomCount; ++n) {
+      const RoomRecord& room = *house.roomNumber(n);
+      const CollectionRoom& read = back[static_cast<std::size_t>(n - 1)];
+      EXPECT_EQ(read.title, "Room " + std::to_string(n));
+      const RoomRecord again = roomOfCollection(read);
+      const int shift = firstSymbolCell(again) - firstSymbolCell(room);
+      for (int cell = 0; cell < kPlayableCells; ++cell) {
+        const std::int32_t code = room.cells[cell] == OUTSIDE ? FLOOR : room.cells[cell] & ~MARK;
+        if (code == FLOOR) continue;
+        ASSERT_EQ(again.cells.at(cell + shift), code) << path << " room " << n << test::roomText(again);
+      }
+      std::vector<std::int32_t> goals = *room.goals;
+      for (std::int32_t& goal : goals) goal += shift;
+      EXPECT_EQ(*again.goals, goals);
+      EXPECT_EQ(again.man, room.man + shift);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarvo
