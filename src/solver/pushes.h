@@ -28,11 +28,12 @@ struct Pushes {
 };
 
 // Every push of a box that the man can make from `man`: he can walk to the cell behind the box,
-// the cell ahead is free, holds no box and is not `dead`, and, with `freeze`, the push freezes no
-// box off its goal (sound only when every box must end on a goal). Boxes come in cell order and each box's directions
-// in kOffsets order, so a search meets its positions in the same order whatever it does with them.
-inline void pushesFrom(const Layout& layout, const CellSet& dead, bool freeze, const CellSet& boxes, int man,
-                       Pushes& pushes) {
+// the cell ahead is free, holds no box and is not `dead`, and, unless a box may be spared, the
+// push freezes no box off its goal (tests let such pushes through too, with `freeze` false).
+// Boxes come in cell order and each box's directions in kOffsets order, so a search meets its
+// positions in the same order whatever it does with them.
+inline void pushesFrom(const Layout& layout, const CellSet& dead, bool spare, bool freeze, const CellSet& boxes,
+                       int man, Pushes& pushes) {
   pushes.count = 0;
   // Whole sets at a time: for each direction, the boxes with a live free cell ahead and a free
   // cell behind, and the cells behind them, where the walk must reach.
@@ -58,7 +59,7 @@ inline void pushesFrom(const Layout& layout, const CellSet& dead, bool freeze, c
       push.moved = boxes;
       push.moved.reset(box);
       push.moved.set(target);
-      if (freeze && freezesOffGoal(layout, dead, push.moved, target)) continue;
+      if (!spare && freeze && freezesOffGoal(layout, dead, push.moved, target)) continue;
       push.box = box;
       push.direction = static_cast<int>(d);
       push.walk = walks.distance(stand);

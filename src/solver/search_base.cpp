@@ -32,7 +32,7 @@ SearchBase::SearchBase(const Layout& layout, const Limits& limits)
       limits_(limits),
       spare_(layout.hasSpareBoxes()),
       prune_(limits.pruning != Limits::Pruning::None),
-      freeze_(!spare_ && limits.pruning == Limits::Pruning::Full),
+      freeze_(limits.pruning == Limits::Pruning::Full),
       area_(manArea(layout, layout.man)),
       dead_(spare_ || !prune_ ? CellSet{} : deadCells(layout, area_)),
       matching_(layout, area_),
@@ -75,7 +75,7 @@ void SearchBase::kept() {
 }
 
 const Pushes& SearchBase::pushesOf(const Position& position) {
-  pushesFrom(layout_, dead_, freeze_, position.boxes(), position.man(), pushes_);
+  pushesFrom(layout_, dead_, spare_, freeze_, position.boxes(), position.man(), pushes_);
   // The index slots of all the children load at once, rather than one after the other.
   for (const BoxPush& push : pushes_) store_.prefetch(Position(push.moved, push.box));
   return pushes_;
