@@ -88,11 +88,8 @@ class FastSearch : SearchBase {
   // Keeps and queues a position not met before; false when a bound stops the search.
   bool add(const Node& node) {
     bool added = false;
-    const std::uint32_t id = store_.find(node, added);
-    if (id == PositionStore::kNone) {
-      storeFull();
-      return false;
-    }
+    const std::uint32_t id = keep(node, added);
+    if (id == PositionStore::kNone) return false;
     if (!added) return true;
     kept();
     const std::uint32_t bound = lowerBound(node.position.boxes());

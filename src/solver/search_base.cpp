@@ -54,13 +54,16 @@ bool SearchBase::stopsAt(std::uint32_t taken) {
   return stoppedBy_ != Bound::None;
 }
 
-void SearchBase::storeFull() {
+std::uint32_t SearchBase::keep(const Node& node, bool& added) {
+  const std::uint32_t id = store_.find(node, added);
+  if (id != PositionStore::kNone) return id;
   // A cancel also stops the store from growing.
   if (cancelled()) {
     stoppedBy_ = Bound::Cancel;
   } else {
     stoppedBy_ = store_.size() >= limits_.positions ? Bound::Positions : Bound::Memory;
   }
+  return id;
 }
 
 bool SearchBase::fitsMemory(std::size_t queueBytes) {

@@ -31,8 +31,9 @@ class SearchBase {
   // Whether the time is up or the search was cancelled; looked at every few hundred positions
   // taken out (`taken` counts them), which keeps the clock's cost out of the search.
   bool stopsAt(std::uint32_t taken);
-  // The store refused a position: notes which bound.
-  void storeFull();
+  // The id of the node's position in the store, adding it when new (`added`); kNone, with the
+  // bound noted, when the store refuses it.
+  std::uint32_t keep(const Node& node, bool& added);
   // Whether the store and `queueBytes` still fit the memory bound; notes it when not.
   bool fitsMemory(std::size_t queueBytes);
   // A new position was kept: reports progress now and then.

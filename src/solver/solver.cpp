@@ -66,11 +66,8 @@ class Search : SearchBase {
   // queues it unless its boxes can never all reach goals. False when a bound stops the search.
   bool add(const Node& node) {
     bool added = false;
-    const std::uint32_t id = store_.find(node, added);
-    if (id == PositionStore::kNone) {
-      storeFull();
-      return false;
-    }
+    const std::uint32_t id = keep(node, added);
+    if (id == PositionStore::kNone) return false;
     Node& known = store_[id];
     if (!added) {
       const bool better = node.pushes < known.pushes || (node.pushes == known.pushes && node.moves < known.moves);
