@@ -38,7 +38,7 @@ void BM_ReadHouse(benchmark::State& state) {
       break;
     }
     std::size_t records = 0;
-    for (const RoomRecord& room : house->rooms) records += room.recNames->size();
+    for (const RoomRecord& room : house->rooms) records += room.recordCount();
     if (records != static_cast<std::size_t>(kBenchRecords)) {
       state.SkipWithError("the house read back with another number of records");
       break;

@@ -78,7 +78,7 @@ std::string fingerprint(const HouseRecord& house) {
   std::ostringstream out;
   out << writeHouse(house) << house.currentRoom;
   for (const RoomRecord& r : house.rooms) {
-    out << roomText(r) << r.man << r.goals << r.recNames << r.recMoves << r.recTimes << r.recSolutions;
+    out << roomText(r) << r.man << r.goals << r.records;
   }
   return out.str();
 }
@@ -143,7 +143,7 @@ TEST(HouseReader, RefusedFilesLeaveTheHouseAsItWas) {
   EXPECT_EQ(missing.status, Status::CannotOpen);
   EXPECT_NE(missing.problem.find(fixturePath("no such house.hou") + ": " + std::strerror(ENOENT)), std::string::npos);
   EXPECT_TRUE(fingerprint(house) == before);
-  EXPECT_EQ(playing.recNames, house.rooms[0].recNames);
+  EXPECT_EQ(playing.records, house.rooms[0].records);
 }
 
 TEST(HouseReader, LooseButReadableLinesAreAccepted) {
@@ -153,15 +153,15 @@ TEST(HouseReader, LooseButReadableLinesAreAccepted) {
   }
   Texts noRecords = example(18, "NUMBER OF RECCORD:-1");
   noRecords.pop_back();
-  EXPECT_TRUE(readOrFail(joined(noRecords)).rooms[0].recNames->empty());
+  EXPECT_TRUE(readOrFail(joined(noRecords)).rooms[0].records->empty());
 
   // Rooms past the new count keep their cells, with new lists; earlier copies keep the old.
   HouseRecord house = readOrFail(fixtureBytes("sixteen_rooms.hou"));
   const RoomRecord oldSixth = house.rooms[5];
   ASSERT_TRUE(readHouse(fixtureBytes("easy_one.hou"), house).ok());
   EXPECT_TRUE(house.rooms[5].cells == oldSixth.cells) << roomText(house.rooms[5]);
-  EXPECT_TRUE(house.rooms[5].recNames->empty());
-  EXPECT_EQ(oldSixth.recNames->size(), 2u);
+  EXPECT_TRUE(house.rooms[5].records->empty());
+  EXPECT_EQ(oldSixth.recordCount(), 2u);
 }
 
 TEST(HouseReader, ListRemaindersAndCellsOutsideTheRoomAreKeptAsTheFileHasThem) {
@@ -198,7 +198,7 @@ TEST(HouseReader, ALastLineWithoutItsLineFeedReadsAsAWholeLine) {
   noRecords.pop_back();
   std::string countLast = joined(noRecords);
   countLast.pop_back();
-  EXPECT_TRUE(readOrFail(countLast).rooms[0].recNames->empty());
+  EXPECT_TRUE(readOrFail(countLast).rooms[0].records->empty());
 }
 
 TEST(HouseReader, MessagesSayWhatIsWrongAndQuoteAtMostSixtyCharacters) {
@@ -241,10 +241,10 @@ TEST(HouseReader, AHouseHoldsRecordsUpToTheBoundInAllItsRooms) {
     return joined(lines);
   };
   HouseRecord house = readOrFail(threeRooms(kMaxHouseRecords / 2 - 1));
-  EXPECT_EQ(house.rooms[2].recNames->size(), static_cast<std::size_t>(kMaxHouseRecords / 2 - 1));
+  EXPECT_EQ(house.rooms[2].recordCount(), static_cast<std::size_t>(kMaxHouseRecords / 2 - 1));
   const HouseReadResult refused = readHouse(threeRooms(kMaxHouseRecords / 2), house);
   EXPECT_EQ(refused.line, 4 + 3 * 14 + kMaxHouseRecords / 2 + 1) << refused.describe();
-  EXPECT_EQ(house.rooms[2].recNames->size(), static_cast<std::size_t>(kMaxHouseRecords / 2 - 1));
+  EXPECT_EQ(house.rooms[2].recordCount(), static_cast<std::size_t>(kMaxHouseRecords / 2 - 1));
 }
 
 // Every byte but the line ends and TAB, at every place of fields of 1 to 17 bytes (ASCII is
@@ -350,7 +350,7 @@ TEST(HouseWriter, WritesTheHouseFormatWithQuestionMarksForForeignCharacters) {
   HouseRecord house = emptyHouse();
   house.houseName = "Caf\u00E9 \u20AC \u4E2D \U0001F642";
   const RoomRecord& room = house.rooms[0];
-  for (const auto& list : {room.recNames, room.recMoves, room.recTimes, room.recSolutions}) list->push_back("\u4E2D");
+  room.records->add(RecordList::Record{"\u4E2D", "\u4E2D", "\u4E2D", "\u4E2D"});
   std::string written = writeHouse(house);
   EXPECT_NE(written.find("\r\nHOUSE's NAME:Caf\xE9 \x80 ? ?\r\n"), std::string::npos) << written;
   // Broken or overlong UTF-8 never turns into a byte the name did not have, such as a line end.

@@ -137,10 +137,7 @@ TEST_F(WindowTest, AFailedSaveShowsTheErrorAndKeepsTheFileThatWasThere) {
 TEST_F(WindowTest, AHouseBeyondTheRecordBoundIsNotSavedAndTheFileStays) {
   writeFile("keep.hou", threeRoomHouse());
   HouseRecord house;
-  for (const auto* list :
-       {&house.rooms[0].recNames, &house.rooms[0].recMoves, &house.rooms[0].recTimes, &house.rooms[0].recSolutions}) {
-    (*list)->assign(kMaxHouseRecords + 1, "");
-  }
+  for (std::int64_t k = 0; k <= kMaxHouseRecords; ++k) house.rooms[0].records->add(RecordList::Record{});
   const SaveOutcome outcome = saveHouseFile(path("keep.hou"), house);
   EXPECT_FALSE(outcome.ok);
   EXPECT_EQ(outcome.errorNumber, kSaveUnreadable);

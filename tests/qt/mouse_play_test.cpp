@@ -97,8 +97,9 @@ TEST_F(MousePlayTest, AChosenBoxIsPushedRoundACornerAndItsCompletionRecordsAndEn
   EXPECT_EQ(history(), "UUUruL");
   EXPECT_EQ(caption("BTgoalValue"), "1/1");
   const RoomRecord& stored = w.state().house.rooms[0];
-  EXPECT_EQ(*stored.recSolutions, Texts{"UUUruL"});
-  EXPECT_EQ(*stored.recNames, Texts{"Mo"});
+  ASSERT_EQ(stored.recordCount(), 1u);
+  EXPECT_EQ((*stored.records)[0].solution, "UUUruL");
+  EXPECT_EQ((*stored.records)[0].name, "Mo");
 }
 
 }  // namespace

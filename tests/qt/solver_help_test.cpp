@@ -46,7 +46,7 @@ TEST_F(SolverHelpTest, AHintOutlinesTheNextPushOverTheTilesAndTheRoomThenMakesNo
   }
   EXPECT_EQ(caption("BTgoalValue"), "1/1");
   EXPECT_EQ(status(), "solved with help: no record");
-  EXPECT_TRUE(w.state().house.rooms[0].recSolutions->empty());
+  EXPECT_TRUE(w.state().house.rooms[0].records->empty());
 }
 
 TEST_F(SolverHelpTest, SolveStopsAtAKeyOrABoardClickAndPlaysOnToTheEndWithoutARecord) {
@@ -76,7 +76,7 @@ TEST_F(SolverHelpTest, SolveStopsAtAKeyOrABoardClickAndPlaysOnToTheEndWithoutARe
   }
   EXPECT_EQ(w.state().counters.moveHistory, "rrrrRR");
   EXPECT_EQ(caption("BTmoveValue"), "6");
-  EXPECT_TRUE(w.state().house.rooms[0].recSolutions->empty());
+  EXPECT_TRUE(w.state().house.rooms[0].records->empty());
   click("BTmoinsMove");  // the solver's steps are the player's to take back
   EXPECT_EQ(caption("BTgoalValue"), "0/1");
 }
@@ -98,7 +98,7 @@ TEST_F(SolverHelpTest, ADoubleClickedRecordReplaysOnTheGamePageAndABrokenOneStop
     ASSERT_TRUE(waitFor([&] { return status() == "solved with help: no record"; })) << status().toStdString();
   }
   EXPECT_EQ(w.state().counters.moveHistory, "durD");
-  EXPECT_EQ(w.state().house.rooms[1].recSolutions->size(), 3u);
+  EXPECT_EQ(w.state().house.rooms[1].recordCount(), 3u);
 
   // "rd": the second letter walks where the man pushes the box; it is not played.
   clickMainTab(2);
@@ -140,7 +140,7 @@ TEST_F(SolverHelpTest, AnAnswerOfTheFastSearchSaysItMayNotBeTheFewest) {
   EXPECT_TRUE(status().startsWith(QStringLiteral("playing a solution of 2 pushes (not the fewest): ")))
       << status().toStdString();
   ASSERT_TRUE(waitFor([&] { return caption("BTgoalValue") == "1/1"; }));
-  EXPECT_TRUE(w.state().house.rooms[0].recSolutions->empty());
+  EXPECT_TRUE(w.state().house.rooms[0].records->empty());
 
   budget->fast.positions = 2;
   start();

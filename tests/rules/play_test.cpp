@@ -114,7 +114,7 @@ TEST(StartingRooms, AStartBringsBackTheStoredRoomWithFreshCountersAndNoUndo) {
   EXPECT_TRUE(state.curRoom.cells == room.cells) << roomText(state.curRoom);
   EXPECT_TRUE(state.counters.moveCount == 0 && state.counters.moveHistory.empty() && state.counters.startTime == 7000);
   EXPECT_FALSE(undoStep(state));
-  EXPECT_EQ(state.curRoom.recNames, state.house.rooms[0].recNames) << "records made in play reach the house";
+  EXPECT_EQ(state.curRoom.records, state.house.rooms[0].records) << "records made in play reach the house";
 
   // Next and previous wrap around; a room number without a slot keeps the working room.
   nextRoom(state, 0);
@@ -159,7 +159,7 @@ TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
   startRoom(state, 5000);
   ASSERT_TRUE(playStep(state, kRight).completed);
   EXPECT_TRUE(appendRecordExceptName(state, 5000 + 65000));
-  EXPECT_TRUE(state.house.rooms[1].recNames->empty()) << "the name comes afterwards";
+  EXPECT_TRUE(state.house.rooms[1].records->empty()) << "the name comes afterwards";
   appendRecordName(state, "Ann\tLee\r\n");
   startRoom(state, 5000);
   ASSERT_TRUE(playStep(state, kRight).completed);
@@ -169,8 +169,8 @@ TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
   HouseRecord back;
   ASSERT_TRUE(readHouse(writeHouse(state.house), back).ok());
   EXPECT_EQ(records(back.rooms[1]), (Texts{"Ann Lee  |1|01:05|R", "|1|61:01|R"}));
-  for (const std::string& solution : *state.house.rooms[1].recSolutions)
-    EXPECT_EQ(replayProblem(room, solution), std::nullopt);
+  const RecordList& made = *state.house.rooms[1].records;
+  for (std::size_t k = 0; k < made.size(); ++k) EXPECT_EQ(replayProblem(room, made[k].solution), std::nullopt);
   EXPECT_EQ(formatElapsed(64999), "01:04");
   EXPECT_EQ(formatElapsed(3599999), "59:59");
   EXPECT_EQ(formatElapsed(6000000), "100:00");
@@ -181,8 +181,7 @@ TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
 TEST(Records, AtTheHouseBoundACompletionMakesNoRecordAndAHouseBeyondItIsNotWritten) {
   GameState state = gameOn(roomFromRows({"######", "#@$. #", "#    #", "######"}), 2);
   const RoomRecord& other = state.house.rooms[0];
-  for (const auto* list : {&other.recNames, &other.recMoves, &other.recTimes, &other.recSolutions})
-    (*list)->assign(kMaxHouseRecords - 1, "");
+  for (std::int64_t k = 1; k < kMaxHouseRecords; ++k) other.records->add(RecordList::Record{});
   ASSERT_TRUE(playStep(state, kRight).makesRecord());
   ASSERT_TRUE(appendRecordExceptName(state, 0));
   appendRecordName(state, "Last");
@@ -194,15 +193,15 @@ TEST(Records, AtTheHouseBoundACompletionMakesNoRecordAndAHouseBeyondItIsNotWritt
   EXPECT_FALSE(appendRecordExceptName(state, 0));
   EXPECT_EQ(records(state.house.rooms[1]), (Texts{"Last|1|00:00|R"}));
 
-  for (const auto* list : {&other.recNames, &other.recMoves, &other.recTimes, &other.recSolutions})
-    (*list)->push_back("");
+  const RecordList atTheBound = *other.records;
+  other.records->add(RecordList::Record{});
   const std::string bytes = writeHouse(state.house);
   EXPECT_EQ(whyNotReadBack(state.house, bytes.size()),
             "the house holds 200001 records, more than the 200000 a house file may hold, so it was not saved: it "
             "could not be opened again");
   HouseRecord back;
   EXPECT_FALSE(readHouse(bytes, back).ok()) << "the reader agrees";
-  other.recNames->pop_back();
+  *other.records = atTheBound;
   EXPECT_TRUE(whyNotReadBack(state.house, kMaxHouseFileBytes + 1).has_value()) << "nor a file too large to read";
 }
 
@@ -215,7 +214,7 @@ TEST(Help, ACompletionAfterHelpMakesNoRecordUntilTheRoomIsStartedAgain) {
   EXPECT_TRUE(helped.completed && helped.noRecord == NoRecord::HelpUsed && !helped.makesRecord())
       << "undo keeps the help";
   EXPECT_FALSE(appendRecordExceptName(state, 0)) << "the core refuses the record too";
-  EXPECT_TRUE(state.house.rooms[0].recSolutions->empty() && state.house.rooms[0].recTimes->empty());
+  EXPECT_TRUE(state.house.rooms[0].records->empty());
   startRoom(state, 0);
   EXPECT_TRUE(playStep(state, kRight).makesRecord());
   EXPECT_TRUE(appendRecordExceptName(state, 0));

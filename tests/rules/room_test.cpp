@@ -1,5 +1,5 @@
-// The room and its text: cell codes and operations, rows of symbols to cells and back, the
-// forbidden place and couple lists (read from whole files in the house reader test), and the
+// The room and its text: cell codes and operations, its record lists, rows of symbols to cells
+// and back, the forbidden place and couple lists (read from whole files in the house reader test), and the
 // marks they put on the working room.
 #include <gtest/gtest.h>
 
@@ -24,6 +24,31 @@ TEST(RoomCells, MarksNeverChangeOutsideCellsAndBoxesOnGoalsAreCountedAndRemovedW
   setMark(room, 2);
   removeBoxesAndMan(room);
   EXPECT_EQ(codes(room, 0, 7), (Codes{2, 1, 1, 4, 4, 4, 2})) << roomText(room);
+}
+
+// Records point into their text: adding more (past a block, and one longer than a block) never
+// moves those made earlier, and a list of kept records shares the text.
+TEST(RecordLists, RecordsStayWhereTheyWereMadeAndKeptListsShareTheirText) {
+  RecordList list;
+  std::vector<std::string> solutions;
+  for (std::size_t k = 0; k < 300; ++k) {
+    solutions.push_back(std::string(k == 7 ? 70000 : k * 3 % 500, "udlr"[k % 4]));
+    list.add(RecordFields{"N" + std::to_string(k), std::to_string(k), "00:01", solutions.back()});
+  }
+  const std::string_view firstName = list[0].name;
+  list.add(RecordList::Record{"last", "", "", ""});
+  EXPECT_EQ(firstName.data(), list[0].name.data());
+  for (std::size_t k = 0; k < solutions.size(); ++k) {
+    const RecordList::Record record = list[k];
+    ASSERT_TRUE(record.name == "N" + std::to_string(k) && record.moves == std::to_string(k) && record.time == "00:01" &&
+                record.solution == solutions[k])
+        << k;
+  }
+  const std::shared_ptr<RecordList> kept = list.kept({7, 300});
+  EXPECT_EQ(kept->text(), list.text());
+  RecordList copied;
+  for (std::size_t k : {7, 300}) copied.add(list[k]);
+  EXPECT_TRUE(copied == *kept && !(copied == list));
 }
 
 TEST(RoomRows, EachByteIsOneCellShortRowsEndInFloorAndWrittenRowsReadBack) {
