@@ -152,7 +152,6 @@ class Reader {
     RecordList& records = *room.records;
     records.reserve(expected);
     std::string_view line;
-    std::string converted;
     for (std::int64_t k = 1; k <= count; ++k) {
       // The description is built only when it is needed: this runs for every record line.
       if (!lines_.next(line)) {
@@ -177,20 +176,30 @@ class Reader {
       // Fields after the fourth are left out.
       const std::size_t end = std::min(line.find('\t', at), line.size());
       ends[3] = static_cast<std::uint32_t>(end);
-      // A line in ASCII is its own UTF-8 and stays where it was read; another is kept converted.
-      if ((bytes & 0x80u) == 0 && isAscii(line.substr(at, end - at))) {
+      // A line in ASCII is its own UTF-8 and stays where it was read; another is converted
+      // straight into the text, field by field (a TAB is the same in both codes), the solution
+      // copied as it is when it is ASCII, as it usually is.
+      const std::string_view solution = line.substr(at, end - at);
+      const bool solutionAscii = isAscii(solution);
+      if ((bytes & 0x80u) == 0 && solutionAscii) {
         records.addInPlace(line.data(), ends);
         continue;
       }
-      converted.clear();
-      std::size_t start = 0;
-      for (std::uint32_t& fieldEnd : ends) {
-        if (start > 0) converted.push_back('\t');
-        appendCp1252AsUtf8(converted, line.substr(start, fieldEnd - start));
-        start = fieldEnd + 1;
-        fieldEnd = static_cast<std::uint32_t>(converted.size());
+      char* const start = text_->room(utf8Bound(end));
+      char* out = putCp1252AsUtf8(start, line.substr(0, at));  // the short fields, each with its TAB
+      const auto shortBytes = static_cast<std::size_t>(out - start);
+      for (std::size_t i = 0, tab = 0; i < shortBytes; ++i) {
+        if (start[i] == '\t') ends[tab++] = static_cast<std::uint32_t>(i);
       }
-      records.addInPlace(text_->keep(converted), ends);
+      if (solutionAscii) {
+        std::memcpy(out, solution.data(), solution.size());
+        out += solution.size();
+      } else {
+        out = putCp1252AsUtf8(out, solution);
+      }
+      ends[3] = static_cast<std::uint32_t>(out - start);
+      text_->keepWritten(static_cast<std::size_t>(out - start));
+      records.addInPlace(start, ends);
     }
     return true;
   }

@@ -17,17 +17,20 @@ RecordText::RecordText(std::unique_ptr<char[]> bytes, std::size_t size) : first_
   blocks_.push_back(std::move(bytes));
 }
 
-const char* RecordText::keep(std::string_view bytes) {
-  if (bytes.size() > freeBytes_) {
-    const std::size_t size = std::max(kBlockBytes, bytes.size());
+char* RecordText::room(std::size_t most) {
+  if (most > freeBytes_) {
+    const std::size_t size = std::max(kBlockBytes, most);
     blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
     free_ = blocks_.back().get();
     freeBytes_ = size;
   }
-  char* kept = free_;
+  return free_;
+}
+
+const char* RecordText::keep(std::string_view bytes) {
+  char* kept = room(bytes.size());
   if (!bytes.empty()) std::memcpy(kept, bytes.data(), bytes.size());
-  free_ += bytes.size();
-  freeBytes_ -= bytes.size();
+  keepWritten(bytes.size());
   return kept;
 }
 

@@ -34,6 +34,13 @@ class RecordText {
   std::string_view first() const { return first_; }
   // Copies the bytes in; they stay where they are as long as the text lives.
   const char* keep(std::string_view bytes);
+  // Room for up to `most` bytes at the end, to be written in place and then kept with
+  // keepWritten(the bytes written).
+  char* room(std::size_t most);
+  void keepWritten(std::size_t bytes) {
+    free_ += bytes;
+    freeBytes_ -= bytes;
+  }
 
  private:
   std::vector<std::unique_ptr<char[]>> blocks_;
