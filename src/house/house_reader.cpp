@@ -12,6 +12,10 @@
 #include <stdexcept>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "house/file_bytes.h"
 #include "house/house_format.h"
 #include "rules/cp1252.h"
@@ -24,6 +28,14 @@ namespace {
 
 using namespace house_format;
 
+// What one pass over a record line finds.
+struct RecordScan {
+  RecordList::FieldEnds ends{};  // where its first four fields end (the fourth at the end of
+                                 // the line when no TAB follows it)
+  std::size_t tabs = 0;          // how many of those four TABs there are
+  bool ascii = true;             // the four fields hold only ASCII
+};
+
 // Hands out the lines of the file one by one, counting them.
 class LineReader {
  public:
@@ -31,27 +43,94 @@ class LineReader {
 
   bool next(std::string_view& line) {
     if (rest_.empty()) return false;
-    ++number_;
     const void* lf = std::memchr(rest_.data(), '\n', rest_.size());
-    if (lf == nullptr) {
-      // A last line whose LF was lost reads as if it had its whole CR LF.
-      line = rest_.back() == '\r' ? rest_.substr(0, rest_.size() - 1) : rest_;
-      rest_ = {};
-      return true;
-    }
-    std::size_t end = static_cast<std::size_t>(static_cast<const char*>(lf) - rest_.data());
-    line = rest_.substr(0, end > 0 && rest_[end - 1] == '\r' ? end - 1 : end);
-    rest_.remove_prefix(end + 1);
+    line = take(lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - rest_.data()) : rest_.size());
     return true;
   }
+
+  // The next line as a record line, in one pass over its bytes rather than one for its end and
+  // more for its fields: every record line of a house comes through here.
+  bool nextRecord(std::string_view& line, RecordScan& scan);
 
   int number() const { return number_; }
   std::size_t bytesLeft() const { return rest_.size(); }
 
  private:
+  // The line that ends at `lineEnd` (its LF, or the end of the bytes), without its CR: a last
+  // line whose LF was lost reads as if it had its whole CR LF.
+  std::string_view take(std::size_t lineEnd) {
+    ++number_;
+    const std::size_t length = lineEnd > 0 && rest_[lineEnd - 1] == '\r' ? lineEnd - 1 : lineEnd;
+    const std::string_view line = rest_.substr(0, length);
+    rest_.remove_prefix(std::min(lineEnd + 1, rest_.size()));
+    return line;
+  }
+
   std::string_view rest_;
   int number_ = 0;
 };
+
+bool LineReader::nextRecord(std::string_view& line, RecordScan& scan) {
+  if (rest_.empty()) return false;
+  const char* data = rest_.data();
+  const std::size_t size = rest_.size();
+  RecordList::FieldEnds& ends = scan.ends;
+  std::size_t& tabs = scan.tabs;
+  tabs = 0;
+  std::size_t i = 0;
+  std::size_t lineEnd = size;
+  unsigned high = 0;  // any byte above 0x7F in the fields
+#if defined(__SSE2__)
+  // Sixteen bytes at a time: the LF, the TABs and the bytes above 0x7F as bit masks.
+  const __m128i lfs = _mm_set1_epi8('\n');
+  const __m128i tabBytes = _mm_set1_epi8('\t');
+  for (; i + 16 <= size; i += 16) {
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+    const auto lf = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, lfs)));
+    const unsigned inLine = lf != 0 ? (1u << __builtin_ctz(lf)) - 1 : 0xFFFFu;
+    auto tabsHere = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, tabBytes))) & inLine;
+    unsigned highs = static_cast<unsigned>(_mm_movemask_epi8(chunk)) & inLine;
+    while (tabsHere != 0 && tabs < ends.size()) {
+      const auto bit = static_cast<unsigned>(__builtin_ctz(tabsHere));
+      tabsHere &= tabsHere - 1;
+      ends[tabs++] = static_cast<std::uint32_t>(i + bit);
+      if (tabs == ends.size()) highs &= (1u << bit) - 1;  // the bytes after the fourth TAB belong to no field
+    }
+    high |= highs;
+    if (lf != 0) {
+      lineEnd = i + static_cast<std::size_t>(__builtin_ctz(lf));
+      i = size;
+      break;
+    }
+    if (tabs == ends.size()) {
+      i += 16;
+      break;
+    }
+  }
+#endif
+  for (; i < size; ++i) {
+    const char c = data[i];
+    if (c == '\n') {
+      lineEnd = i;
+      break;
+    }
+    if (tabs == ends.size()) {
+      // The fields are found: only the end of the line is left.
+      const void* lf = std::memchr(data + i, '\n', size - i);
+      lineEnd = lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : size;
+      break;
+    }
+    if (c == '\t') {
+      ends[tabs++] = static_cast<std::uint32_t>(i);
+    } else {
+      high |= static_cast<unsigned char>(c) & 0x80u;
+    }
+  }
+  line = take(lineEnd);
+  if (tabs == ends.size() - 1) ends[3] = static_cast<std::uint32_t>(line.size());
+  scan.ascii = high == 0;
+  return true;
+}
 
 // The value of a labelled line: the text after the first ":", or the whole line.
 std::string_view valueOf(std::string_view line) {
@@ -154,44 +233,34 @@ class Reader {
     std::string_view line;
     for (std::int64_t k = 1; k <= count; ++k) {
       // The description is built only when it is needed: this runs for every record line.
-      if (!lines_.next(line)) {
+      RecordScan scan;
+      if (!lines_.nextRecord(line, scan)) {
         return endsEarly("record " + std::to_string(k) + " of " + std::to_string(count) + " of " + name);
       }
       if (line.size() > std::numeric_limits<std::uint32_t>::max()) {
         return fail("record " + std::to_string(k) + " of " + name + " is longer than 4 GiB");
       }
-      // One pass over the short fields finds their TABs and any byte that is not ASCII; the
-      // solution, often the longest field, is searched by the library.
-      RecordList::FieldEnds ends{};
-      unsigned bytes = 0;
-      std::size_t tabs = 0;
-      std::size_t at = 0;
-      for (; at < line.size() && tabs + 1 < ends.size(); ++at) {
-        bytes |= static_cast<unsigned char>(line[at]);
-        if (line[at] == '\t') ends[tabs++] = static_cast<std::uint32_t>(at);
-      }
-      if (tabs + 1 < ends.size()) {
+      if (scan.tabs + 1 < RecordList::kFields) {
         return fail("record " + std::to_string(k) + " of " + name + " has fewer than four TAB-separated fields");
       }
-      // Fields after the fourth are left out.
-      const std::size_t end = std::min(line.find('\t', at), line.size());
-      ends[3] = static_cast<std::uint32_t>(end);
+      RecordList::FieldEnds& ends = scan.ends;
       // A line in ASCII is its own UTF-8 and stays where it was read; another is converted
       // straight into the text, field by field (a TAB is the same in both codes), the solution
       // copied as it is when it is ASCII, as it usually is.
-      const std::string_view solution = line.substr(at, end - at);
-      const bool solutionAscii = isAscii(solution);
-      if ((bytes & 0x80u) == 0 && solutionAscii) {
+      if (scan.ascii) {
         records.addInPlace(line.data(), ends);
         continue;
       }
+      const std::size_t at = ends[2] + 1;
+      const std::size_t end = ends[3];
+      const std::string_view solution = line.substr(at, end - at);
       char* const start = text_->room(utf8Bound(end));
       char* out = putCp1252AsUtf8(start, line.substr(0, at));  // the short fields, each with its TAB
       const auto shortBytes = static_cast<std::size_t>(out - start);
       for (std::size_t i = 0, tab = 0; i < shortBytes; ++i) {
         if (start[i] == '\t') ends[tab++] = static_cast<std::uint32_t>(i);
       }
-      if (solutionAscii) {
+      if (isAscii(solution)) {
         std::memcpy(out, solution.data(), solution.size());
         out += solution.size();
       } else {

@@ -15,15 +15,15 @@ constexpr std::array<char32_t, 32> kHighControls = {0x20AC, 0x0081, 0x201A, 0x01
                                                     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char32_t codePointOfByte(unsigned char byte) {
+constexpr char32_t codePointOfByte(unsigned char byte) {
   return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : char32_t{byte};
 }
 
 // Every code point of the table lies below 0x10000: one to three UTF-8 bytes.
-std::size_t utf8Length(char32_t cp) { return cp < 0x80 ? 1 : cp < 0x800 ? 2 : 3; }
+constexpr std::size_t utf8Length(char32_t cp) { return cp < 0x80 ? 1 : cp < 0x800 ? 2 : 3; }
 
 // Writes the UTF-8 bytes of `cp` at `at` and returns the end.
-char* putUtf8(char* at, char32_t cp) {
+constexpr char* putUtf8(char* at, char32_t cp) {
   if (cp < 0x80) {
     *at++ = static_cast<char>(cp);
   } else if (cp < 0x800) {
@@ -36,6 +36,21 @@ char* putUtf8(char* at, char32_t cp) {
   }
   return at;
 }
+
+// The UTF-8 bytes of each byte from 0x80 up, three written whatever the length.
+struct Utf8Bytes {
+  char bytes[3];
+  std::uint8_t length;
+};
+constexpr std::array<Utf8Bytes, 128> kHighBytes = [] {
+  std::array<Utf8Bytes, 128> table{};
+  for (std::size_t k = 0; k < table.size(); ++k) {
+    const char32_t cp = codePointOfByte(static_cast<unsigned char>(0x80 + k));
+    putUtf8(table[k].bytes, cp);
+    table[k].length = static_cast<std::uint8_t>(utf8Length(cp));
+  }
+  return table;
+}();
 
 int byteOfCodePoint(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
@@ -72,10 +87,15 @@ bool isAscii(std::string_view text) {
 
 char* putCp1252AsUtf8(char* out, std::string_view bytes) {
   for (char c : bytes) {
-    if (static_cast<unsigned char>(c) < 0x80) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
       *out++ = c;
     } else {
-      out = putUtf8(out, codePointOfByte(static_cast<unsigned char>(c)));
+      const Utf8Bytes& utf8 = kHighBytes[byte - 0x80];
+      out[0] = utf8.bytes[0];
+      out[1] = utf8.bytes[1];
+      out[2] = utf8.bytes[2];
+      out += utf8.length;
     }
   }
   return out;

@@ -151,6 +151,11 @@ TEST(HouseReader, LooseButReadableLinesAreAccepted) {
   for (const char* record : {"Ann\t5\t00:07\trDldR", "Ann\t5\t00:07\trDldR\t\t\t"}) {
     EXPECT_EQ(records(readOrFail(joined(example(19, record))).rooms[0]), Texts{"Ann|5|00:07|rDldR"});
   }
+  // Short record lines without a TAB after the solution: each ends with its own line.
+  Texts two = example(18, "NUMBER OF RECCORD:2");
+  two[18] = "A\t1\t2\tr";
+  two.insert(two.begin() + 19, "B\t3\t4\tl");
+  EXPECT_EQ(records(readOrFail(joined(two)).rooms[0]), (Texts{"A|1|2|r", "B|3|4|l"}));
   Texts noRecords = example(18, "NUMBER OF RECCORD:-1");
   noRecords.pop_back();
   EXPECT_TRUE(readOrFail(joined(noRecords)).rooms[0].records->empty());
