@@ -1,25 +1,32 @@
-// A picture file decoded on a worker thread from the moment it is named, so that the decoding
-// overlaps the window's start; the first use waits for it.
+// Picture files decoded one after the other on a worker thread from the moment they are named,
+// so that the decoding overlaps the window's start; the first use of a picture waits for it.
 #pragma once
 
 #include <QImage>
 #include <QPixmap>
-#include <QString>
+#include <QStringList>
 
 #include <future>
+#include <thread>
+#include <vector>
 
 namespace tarvo {
 
-class DecodedPicture {
+class DecodedPictures {
  public:
-  explicit DecodedPicture(const QString& path);
-  // Waits for the decoding on the first call. A file that cannot be read gives a null pixmap.
-  // On the thread of the application object only, as every pixmap.
-  const QPixmap& pixmap();
+  explicit DecodedPictures(const QStringList& paths);
+  ~DecodedPictures();
+  DecodedPictures(const DecodedPictures&) = delete;
+  DecodedPictures& operator=(const DecodedPictures&) = delete;
+
+  // Picture `index` of the paths, waiting for it on the first call; null for a file that cannot
+  // be read. On the thread of the application object only, as every pixmap.
+  const QPixmap& pixmap(qsizetype index);
 
  private:
-  std::future<QImage> image_;
-  QPixmap pixmap_;
+  std::vector<std::future<QImage>> images_;
+  std::vector<QPixmap> pixmaps_;
+  std::thread worker_;
 };
 
 }  // namespace tarvo

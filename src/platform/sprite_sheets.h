@@ -2,22 +2,25 @@
 #pragma once
 
 #include <QPixmap>
+#include <QString>
 
-#include "platform/decoded_picture.h"
 #include "rules/drawing.h"
 
 namespace tarvo {
 
 class SpriteSheets {
  public:
-  // The large sheet is decoded on a worker thread from here on; the small one, which only the
-  // previews use and the first frame does not show, is read the first time it is asked for.
-  SpriteSheets();
+  // Where the sheet is embedded, for those who decode it beforehand.
+  static QString file(SpriteSheet which);
+  // The sheet as decoded beforehand, in place of reading it when it is first asked for.
+  void take(SpriteSheet which, const QPixmap& sheet);
+  // Each sheet is read the first time it is asked for unless it was given: the first frame
+  // needs only the large one, and not before the window is on the screen.
   const QPixmap& sheet(SpriteSheet which) const;
 
  private:
-  mutable DecodedPicture large_;  // 6 x 3 tiles of 32 pixels
-  mutable QPixmap small_;         // 6 x 3 tiles of 8 pixels
+  mutable QPixmap large_;  // 6 x 3 tiles of 32 pixels
+  mutable QPixmap small_;  // 6 x 3 tiles of 8 pixels
 };
 
 }  // namespace tarvo

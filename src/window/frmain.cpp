@@ -38,6 +38,9 @@ namespace {
 
 constexpr int kInnerWidth = 618;
 constexpr int kInnerHeight = 453;
+// The pictures decoded while the window starts.
+constexpr qsizetype kLargeSheet = 0;
+constexpr qsizetype kBackground = 1;
 
 }  // namespace
 
@@ -49,8 +52,7 @@ FRMain::FRMain(Options options, QWidget* parent)
       programFolder_(std::move(options.programFolder)),
       houseFile_(std::move(options.houseFile)),
       allPagesAtStart_(options.allPagesAtStart),
-      desktop_(options.desktop ? std::move(options.desktop) : std::make_shared<XdgDesktop>()),
-      background_(dataFile(QStringLiteral("background.gif"))) {
+      desktop_(options.desktop ? std::move(options.desktop) : std::make_shared<XdgDesktop>()) {
   // A save beyond the file size limit must fail with "File too large", not end the program and
   // lose the records made since it started.
   std::signal(SIGXFSZ, SIG_IGN);
@@ -71,6 +73,8 @@ void FRMain::setVisible(bool visible) {
 }
 
 void FRMain::start() {
+  // Decoded on another thread while the fonts load.
+  pictures_.emplace(QStringList{SpriteSheets::file(SpriteSheet::Large), dataFile(QStringLiteral("background.gif"))});
   // The tab strip and the "Game" page; the other pages come when needed or after the first frame.
   LesOnglets =
       new TabStrip({QStringLiteral("Game"), QStringLiteral("Room"), QStringLiteral("Option"), QStringLiteral("About")},
@@ -78,6 +82,7 @@ void FRMain::start() {
   LesOnglets->setObjectName(QStringLiteral("LesOnglets"));
   game_ = new GamePage({state_, clock_, sheets_, CommonDialog1, budget_}, this);
   Onglet[0] = game_;
+  sheets_.take(SpriteSheet::Large, pictures_->pixmap(kLargeSheet));
   pageSwitch_ = new PageSwitch(
       LesOnglets->tabBar(), [this](int number) -> QWidget* { return page(number); }, this);
   connect(pageSwitch_, &PageSwitch::pageChanged, this, &FRMain::LesOnglets_Click);
@@ -131,7 +136,7 @@ Page* FRMain::page(int number) {
   } else if (number == 3) {
     option_ = new OptionPage(context, this);
     option_->showRoomNumber(state_.house.currentRoom);
-    for (Page* subPage : option_->subPages()) subPage->setBackgroundPicture(background_.pixmap());
+    for (Page* subPage : option_->subPages()) subPage->setBackgroundPicture(pictures_->pixmap(kBackground));
     connect(game_, &GamePage::roomChanged, option_, &OptionPage::showRoomNumber);
     connect(option_, &OptionPage::roomStored, this, [this](int slot) {
       if (roomPage_ != nullptr) roomPage_->showStoredRoom(slot);
@@ -148,7 +153,7 @@ void FRMain::placePage(int number) {
   Page* page = Onglet[static_cast<std::size_t>(number - 1)];
   page->setObjectName(QStringLiteral("Onglet%1").arg(number));
   page->setGeometry(5, 32, 608, 416);
-  page->setBackgroundPicture(background_.pixmap());
+  page->setBackgroundPicture(pictures_->pixmap(kBackground));
   page->raise();
   page->setVisible(number == 1);
 }

@@ -118,9 +118,9 @@ class FRMain : public QWidget {
   QString houseFile_;  // a house to open instead of the default one
   bool allPagesAtStart_;
   std::shared_ptr<Desktop> desktop_;
-  QString startupProblem_;     // shown once the window is on the screen
-  DecodedPicture background_;  // the pages' background picture
-  bool painted_ = false;       // the "Game" page has been painted
+  QString startupProblem_;                   // shown once the window is on the screen
+  std::optional<DecodedPictures> pictures_;  // the board's sprite sheet and the pages' background
+  bool painted_ = false;                     // the "Game" page has been painted
   TabStrip* LesOnglets = nullptr;
   GamePage* game_ = nullptr;
   RoomPage* roomPage_ = nullptr;
