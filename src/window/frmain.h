@@ -45,7 +45,7 @@ class FRMain : public QWidget {
     std::function<std::int64_t()> clock;   // milliseconds; a monotonic clock when empty
     std::shared_ptr<Desktop> desktop;      // opens the About box's links; xdg-open when empty
     std::optional<solver::Budget> budget;  // the bounds of Hint, Solve and Check; helpBudget() when empty
-    bool allPagesAtStart = false;          // every page built before the window shows, not when first needed
+    bool allPagesAtStart = false;          // every page built with "Game", before the first frame
   };
 
   // The window reads its house and builds its pages when it is first shown.
