@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QFile>
 #include <QMessageBox>
-#include <QTimer>
 
 #include <cstdio>
 #include <string>
@@ -15,23 +14,6 @@
 #include "window/frmain.h"
 
 namespace {
-
-// With TARVO_REPORT_READY=1 the program prints "ready" once the board has first been painted,
-// so that a start-up benchmark can time it from outside.
-class ReadyReport : public QObject {
- public:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) {
-      watched->removeEventFilter(this);
-      // After this paint and the flush to the screen that follows it.
-      QTimer::singleShot(0, [] {
-        std::puts("ready");
-        std::fflush(stdout);
-      });
-    }
-    return false;
-  }
-};
 
 // With TARVO_REPORT_MESSAGES=1 the program prints "message: " and the text of every message
 // box it shows on one line, its paragraphs joined by " / ", so that a benchmark of broken house
@@ -74,10 +56,17 @@ int main(int argc, char* argv[]) {
   options.programFolder = QCoreApplication::applicationDirPath();
   options.houseFile = QFile::decodeName(line.houseFile.c_str());
   tarvo::FRMain window(std::move(options));
-  ReadyReport readyReport;
-  if (qEnvironmentVariableIntValue("TARVO_REPORT_READY") == 1) {
-    if (QWidget* board = window.findChild<QWidget*>(QStringLiteral("PICroom"))) board->installEventFilter(&readyReport);
-  }
+  // With TARVO_REPORT_READY=1 the program prints "ready" once the board has first been painted,
+  // so that a start-up benchmark can time it from outside. The window icon comes then too: the
+  // icon theme's lookup and the icon's pictures take longer than all that the first frame needs.
+  const bool reportReady = qEnvironmentVariableIntValue("TARVO_REPORT_READY") == 1;
+  QObject::connect(&window, &tarvo::FRMain::firstFrameShown, [reportReady] {
+    if (reportReady) {
+      std::puts("ready");
+      std::fflush(stdout);
+    }
+    tarvo::giveWindowsTheIcon();
+  });
   MessageReport messageReport;
   if (qEnvironmentVariableIntValue("TARVO_REPORT_MESSAGES") == 1) app.installEventFilter(&messageReport);
   window.show();

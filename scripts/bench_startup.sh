@@ -1,26 +1,30 @@
 #!/usr/bin/env bash
 # Start-up and play figures of the real game under Xvfb.
-#  1. Start-up: launches a bare Qt window and the game in turn, RUNS times each after one
-#     uncounted warm-up of each, and times from launch to the "ready" line each prints once its
-#     window is painted (TARVO_REPORT_READY=1). Prints both medians and their ratio.
+#  1. Start-up: launches a bare Qt window of the game's size and the game in turn, RUNS times each
+#     after one uncounted warm-up of each, and times each launch (bench/startup/launch_timer) from
+#     the fork both to the MapNotify of its window, as the X server reports it, and to the "ready"
+#     line it prints once its window is painted (TARVO_REPORT_READY=1). Prints for both programs
+#     the medians and interquartile ranges, and the game's medians over the bare window's.
 #  2. Play: presses 20 keypad keys in room 1 of the bundled house and averages what the game
 #     reports for each key (TARVO_REPORT_KEYS=1): the tiles painted and the microseconds spent.
+# The machine's load shows in the figures: `uptime` is printed before and after.
 # Usage: scripts/bench_startup.sh [BUILD_FOLDER] [RUNS]   (a build with TARVO_BENCH=ON)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
-runs=${2:-9}
+runs=${2:-15}
 game=${GAME:-$build/app/tarvoplim}
 bare=${BARE_WINDOW:-$build/bench/startup/bare_window}
+timer=$build/bench/startup/launch_timer
 
 fail() { echo "bench_startup: $*" >&2; exit 1; }
 for tool in Xvfb xdotool numlockx; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh test installs it)"
 done
-if [ -z "${GAME:-}${BARE_WINDOW:-}" ]; then
-  cmake --build "$build" --target tarvoplim bare_window >/dev/null ||
-    fail "cannot build tarvoplim and bare_window in $build (configure it with -DTARVO_BENCH=ON)"
-fi
+targets=(launch_timer)
+[ -z "${GAME:-}${BARE_WINDOW:-}" ] && targets+=(tarvoplim bare_window)
+cmake --build "$build" --target "${targets[@]}" >/dev/null ||
+  fail "cannot build ${targets[*]} in $build (configure it with -DTARVO_BENCH=ON)"
 [ -x "$game" ] || fail "no game at $game"
 [ -x "$bare" ] || fail "no bare window at $bare"
 
@@ -43,47 +47,50 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
 numlockx on
 
-# launch PROGRAM: starts it with the ready report on, leaves its pid in $running and the
-# microseconds from launch to its "ready" line in $elapsed.
-launch() {
-  rm -f "$work/ready"
-  mkfifo "$work/ready"
-  local start line
-  start=$(date +%s%N)
-  TARVO_REPORT_READY=1 "$1" >"$work/ready" 2>>"$work/stderr.log" &
-  running=$!
-  read -r -t 20 line <"$work/ready" || fail "$1 printed nothing within 20 s: $(tail -n5 "$work/stderr.log")"
-  elapsed=$((($(date +%s%N) - start) / 1000))
-  [ "$line" = ready ] || fail "$1 printed \"$line\" instead of ready"
+# time_launch PROGRAM NAME: one launch, its "MAPPED_US READY_US" appended to $work/NAME.us.
+time_launch() {
+  TARVO_REPORT_READY=1 "$timer" "$1" >>"$work/$2.us" 2>>"$work/stderr.log" ||
+    fail "$1 did not start: $(tail -n5 "$work/stderr.log")"
 }
-stop() {
-  kill "$running" 2>/dev/null || true
-  wait "$running" 2>/dev/null || true
-  running=
-}
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-launch "$bare"; stop
-launch "$game"; stop
+echo "load before: $(uptime)"
+time_launch "$bare" warm-up
+time_launch "$game" warm-up
 : >"$work/bare.us"
 : >"$work/game.us"
 for _ in $(seq "$runs"); do
-  launch "$bare"; stop; echo "$elapsed" >>"$work/bare.us"
-  launch "$game"; stop; echo "$elapsed" >>"$work/game.us"
+  time_launch "$bare" bare
+  time_launch "$game" game
 done
-bare_median=$(median <"$work/bare.us")
-game_median=$(median <"$work/game.us")
-echo "start-up to first paint, median of $runs launches each:"
-echo "  bare Qt window  $(awk -v us="$bare_median" 'BEGIN { printf "%.1f ms", us / 1000 }')   ($(sort -n "$work/bare.us" | tr '\n' ' '))"
-echo "  Tarvo Plim      $(awk -v us="$game_median" 'BEGIN { printf "%.1f ms", us / 1000 }')   ($(sort -n "$work/game.us" | tr '\n' ' '))"
-echo "  ratio           $(awk -v g="$game_median" -v b="$bare_median" 'BEGIN { printf "%.2f", g / b }')   (target 1.5 or less)"
+echo "load after:  $(uptime)"
+
+# stats FILE COLUMN: "median q1 q3" in milliseconds (quartiles interpolated between values).
+stats() {
+  cut -d' ' -f"$2" "$1" | sort -n | awk '
+    function at(p,   h, k) { h = (NR - 1) * p + 1; k = int(h); return v[k] + (h - k) * (v[k + 1] - v[k]) }
+    { v[NR] = $1 / 1000 } END { v[NR + 1] = v[NR]; printf "%.1f %.1f %.1f", at(0.5), at(0.25), at(0.75) }'
+}
+echo "start-up, $runs alternating launches each (milliseconds from the fork; median [interquartile range]):"
+printf '  %-10s %-26s %-26s\n' "" "window mapped" "\"ready\" (painted)"
+for name in bare game; do
+  read -r map map_q1 map_q3 <<<"$(stats "$work/$name.us" 1)"
+  read -r rdy rdy_q1 rdy_q3 <<<"$(stats "$work/$name.us" 2)"
+  label=$([ "$name" = bare ] && echo "bare Qt" || echo "Tarvo Plim")
+  printf '  %-10s %6.1f [%5.1f - %5.1f]     %6.1f [%5.1f - %5.1f]\n' "$label" "$map" "$map_q1" "$map_q3" "$rdy" "$rdy_q1" "$rdy_q3"
+  eval "${name}_map=$map ${name}_ready=$rdy"
+done
+awk -v gm="$game_map" -v bm="$bare_map" -v gr="$game_ready" -v br="$bare_ready" 'BEGIN {
+  printf "  ratio      %6.2f (target 1.25 or less)    %6.2f (target 1.2 or less)\n", gm / bm, gr / br }'
+for name in bare game; do
+  echo "  $name, each launch: $(awk '{ printf "%.1f/%.1f ", $1 / 1000, $2 / 1000 }' "$work/$name.us")"
+done
 
 # Play: 20 keys in room 1 (the man at row 2, column 2, the box below his second cell to the
 # right): two pushes down that leave the box beside its goal, one step into a wall, 17 walks.
 keys=(KP_6 KP_6 KP_2 KP_2 KP_8 KP_8 KP_4 KP_4 KP_6 KP_6 KP_8 KP_4 KP_6 KP_4 KP_6 KP_4 KP_6 KP_4 KP_6 KP_4)
-export TARVO_REPORT_KEYS=1
 : >"$work/stderr.log"
-launch "$game"
+TARVO_REPORT_KEYS=1 "$game" >/dev/null 2>>"$work/stderr.log" &
+running=$!
 window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tarvo Plim$' | head -n1) || fail "no game window"
 xdotool windowfocus --sync "$window"
 xdotool key --delay 50 "${keys[@]}"
@@ -91,7 +98,9 @@ for _ in $(seq 100); do
   [ "$(grep -c '^key ' "$work/stderr.log")" -ge ${#keys[@]} ] && break
   sleep 0.1
 done
-stop
+kill "$running" 2>/dev/null || true
+wait "$running" 2>/dev/null || true
+running=
 grep '^key ' "$work/stderr.log" | awk -v expected=${#keys[@]} '
   { split($2, t, "="); split($3, u, "="); tiles += t[2]; us += u[2]; if (u[2] > most) most = u[2]; n++ }
   END {

@@ -6,7 +6,7 @@ what=${1:-test}
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-dejavu-core fonts-comic-neue fonts-liberation2 xdg-utils)
 if [ "$what" = test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
-             xvfb xauth xdotool numlockx imagemagick x11-utils
+             xvfb xauth xdotool numlockx imagemagick x11-utils libx11-dev
              dpkg-dev file desktop-file-utils appstream debhelper lintian libfile-mimeinfo-perl)
 fi
 # The Debian package is built by dpkg-buildpackage (dpkg-dev) through debhelper.

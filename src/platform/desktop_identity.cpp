@@ -7,9 +7,10 @@
 
 namespace tarvo {
 
-void introduceToDesktop() {
+void introduceToDesktop() { QGuiApplication::setDesktopFileName(QStringLiteral(TARVO_APP_ID)); }
+
+void giveWindowsTheIcon() {
   const QString id = QStringLiteral(TARVO_APP_ID);
-  QGuiApplication::setDesktopFileName(id);
   // Every size the art tool draws; the theme's icon wins when it is installed.
   QIcon builtIn;
   for (const QString& file : QDir(QStringLiteral(":/icon")).entryList(QDir::Files))

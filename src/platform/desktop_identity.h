@@ -4,8 +4,11 @@
 namespace tarvo {
 
 // Names the desktop entry the windows belong to, so that the desktop ties them to their
-// launcher, and gives every window the game's icon: the icon theme's when it has one, else
-// the copy built into the program. Call after the application object exists.
+// launcher. Call after the application object exists, before a window shows.
 void introduceToDesktop();
+
+// Gives every window, those open and those to come, the game's icon: the icon theme's when it
+// has one, else the copy built into the program.
+void giveWindowsTheIcon();
 
 }  // namespace tarvo

@@ -1,7 +1,6 @@
 // The program's look: page colour, fonts, and the buttons and displays of its pages.
 #include "platform/look.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
 
 namespace tarvo::look {
@@ -9,15 +8,12 @@ namespace tarvo::look {
 QColor pageColour() { return QColor(132, 132, 132); }
 
 void installFontSubstitutes() {
-  const QStringList families = QFontDatabase::families();
-  if (!families.contains(QStringLiteral("Comic Sans MS"))) {
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
-                               {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
-  }
-  if (!families.contains(QStringLiteral("Courier New"))) {
-    QFont::insertSubstitutions(QStringLiteral("Courier New"),
-                               {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
-  }
+  // A family is looked for before its substitutes, so where the named fonts are installed they
+  // are used; asking the font database whether they are would load it before the window shows.
+  QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
+                             {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+  QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                             {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
 }
 
 QFont captionFont() {

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <csignal>
 
 #include "about/about_box_qt.h"
@@ -37,6 +38,9 @@ namespace {
 
 constexpr int kInnerWidth = 618;
 constexpr int kInnerHeight = 453;
+// The pictures decoded while the window starts.
+constexpr qsizetype kLargeSheet = 0;
+constexpr qsizetype kBackground = 1;
 
 }  // namespace
 
@@ -46,56 +50,57 @@ FRMain::FRMain(Options options, QWidget* parent)
       clock_(options.clock ? std::move(options.clock) : std::function<std::int64_t()>(monotonicMilliseconds)),
       budget_(options.budget.value_or(helpBudget())),
       programFolder_(std::move(options.programFolder)),
+      houseFile_(std::move(options.houseFile)),
+      allPagesAtStart_(options.allPagesAtStart),
       desktop_(options.desktop ? std::move(options.desktop) : std::make_shared<XdgDesktop>()) {
   // A save beyond the file size limit must fail with "File too large", not end the program and
   // lose the records made since it started.
   std::signal(SIGXFSZ, SIG_IGN);
-
-  // Lay out the window, its three tab strips and their pages.
   setWindowTitle(QStringLiteral("Tarvo Plim"));
   setFixedSize(kInnerWidth, kInnerHeight);
+  setAcceptDrops(true);
+  // The rules' defaults and a house of one empty room until the first show reads a house.
+  state_.house = emptyHouse();
+  initRules(state_);
+}
+
+void FRMain::setVisible(bool visible) {
+  // The window maps first, empty, as the map needs nothing else; what its first frame shows is
+  // built and laid out next, before any paint. The fonts and pictures that takes would hold the
+  // window back for longer than the toolkit's own start-up.
+  QWidget::setVisible(visible);
+  if (visible && LesOnglets == nullptr) start();
+}
+
+void FRMain::start() {
+  // Decoded on another thread while the fonts load.
+  pictures_.emplace(QStringList{SpriteSheets::file(SpriteSheet::Large), dataFile(QStringLiteral("background.gif"))});
+  // The tab strip and the "Game" page; the other pages come when needed or after the first frame.
   LesOnglets =
       new TabStrip({QStringLiteral("Game"), QStringLiteral("Room"), QStringLiteral("Option"), QStringLiteral("About")},
                    {4, 4, kInnerWidth - 8, kInnerHeight - 8}, this);
   LesOnglets->setObjectName(QStringLiteral("LesOnglets"));
-  const PageContext context{state_, clock_, sheets_, CommonDialog1, budget_};
-  game_ = new GamePage(context, this);
-  roomPage_ = new RoomPage(context, this);
-  option_ = new OptionPage(context, this);
-  Onglet = {game_, roomPage_, option_, new Page(this)};
-  const QPixmap background(dataFile(QStringLiteral("background.gif")));
-  for (std::size_t k = 0; k < Onglet.size(); ++k) {
-    Page* page = Onglet[k];
-    page->setObjectName(QStringLiteral("Onglet%1").arg(k + 1));
-    page->setGeometry(5, 32, 608, 416);
-    page->setBackgroundPicture(background);
-    page->raise();
-  }
-  for (Page* subPage : option_->subPages()) subPage->setBackgroundPicture(background);
-  pageSwitch_ = new PageSwitch(LesOnglets->tabBar(), {Onglet[0], Onglet[1], Onglet[2], Onglet[3]}, this);
-
+  game_ = new GamePage({state_, clock_, sheets_, CommonDialog1, budget_}, this);
+  Onglet[0] = game_;
+  sheets_.take(SpriteSheet::Large, pictures_->pixmap(kLargeSheet));
+  pageSwitch_ = new PageSwitch(
+      LesOnglets->tabBar(), [this](int number) -> QWidget* { return page(number); }, this);
   connect(pageSwitch_, &PageSwitch::pageChanged, this, &FRMain::LesOnglets_Click);
   connect(game_, &GamePage::houseChosen, this, &FRMain::openHouse);
-  connect(game_, &GamePage::roomChanged, option_, &OptionPage::showRoomNumber);
-  connect(option_, &OptionPage::roomStored, roomPage_, &RoomPage::showStoredRoom);
-  connect(roomPage_, &RoomPage::recordChosen, this, &FRMain::replayRecord);
-  setAcceptDrops(true);
+  if (allPagesAtStart_) {
+    for (int number = 2; number <= 4; ++number) page(number);
+  }
   // The window sees the keys of its pages before any button or tab bar does.
   qApp->installEventFilter(this);
 
-  // Start-up: the rules' defaults, a house of one empty room until the default house is
-  // read, then room 1.
-  state_.house = emptyHouse();
-  initRules(state_);
   // A house named on the command line, or else (or when it cannot be read) the default one,
   // or else the empty room; the message says which is played. A collection that needs a
   // choice is played from the default house until the player chooses.
-  const QString chosen = options.houseFile;
   bool taken = false;
-  if (!chosen.isEmpty()) {
+  if (!houseFile_.isEmpty()) {
     bool choosing = false;
-    const HouseReadResult result = readHouseOrCollection(chosen, true, choosing);
-    if (!result.ok()) startupProblem_ = readProblemText(chosen, result) + QStringLiteral("\n\n");
+    const HouseReadResult result = readHouseOrCollection(houseFile_, true, choosing);
+    if (!result.ok()) startupProblem_ = readProblemText(houseFile_, result) + QStringLiteral("\n\n");
     taken = result.ok() && !choosing;
   }
   if (!taken) {
@@ -108,6 +113,8 @@ FRMain::FRMain(Options options, QWidget* parent)
     }
   }
   game_->BTrecommence_Click();
+  placePage(1);
+  LesOnglets->show();
 }
 
 FRMain::~FRMain() {
@@ -115,6 +122,47 @@ FRMain::~FRMain() {
   // The pages refer to state_ and sheets_, which are gone by the time QWidget's destructor
   // would delete its children: the children go now, while both still stand.
   while (QObject* child = findChild<QObject*>(QString(), Qt::FindDirectChildrenOnly)) delete child;
+}
+
+Page* FRMain::page(int number) {
+  Page*& page = Onglet[static_cast<std::size_t>(number - 1)];
+  if (page != nullptr) return page;
+  const PageContext context{state_, clock_, sheets_, CommonDialog1, budget_};
+  if (number == 2) {
+    roomPage_ = new RoomPage(context, this);
+    roomPage_->drawPreviews();
+    connect(roomPage_, &RoomPage::recordChosen, this, &FRMain::replayRecord);
+    page = roomPage_;
+  } else if (number == 3) {
+    option_ = new OptionPage(context, this);
+    option_->showRoomNumber(state_.house.currentRoom);
+    for (Page* subPage : option_->subPages()) subPage->setBackgroundPicture(pictures_->pixmap(kBackground));
+    connect(game_, &GamePage::roomChanged, option_, &OptionPage::showRoomNumber);
+    connect(option_, &OptionPage::roomStored, this, [this](int slot) {
+      if (roomPage_ != nullptr) roomPage_->showStoredRoom(slot);
+    });
+    page = option_;
+  } else {
+    page = new Page(this);
+  }
+  placePage(number);
+  return page;
+}
+
+void FRMain::placePage(int number) {
+  Page* page = Onglet[static_cast<std::size_t>(number - 1)];
+  page->setObjectName(QStringLiteral("Onglet%1").arg(number));
+  page->setGeometry(5, 32, 608, 416);
+  page->setBackgroundPicture(pictures_->pixmap(kBackground));
+  page->raise();
+  page->setVisible(number == 1);
+}
+
+void FRMain::buildNextPage() {
+  const auto unbuilt = std::find(Onglet.begin(), Onglet.end(), nullptr);
+  if (unbuilt == Onglet.end()) return;
+  page(static_cast<int>(unbuilt - Onglet.begin()) + 1);
+  QTimer::singleShot(0, this, &FRMain::buildNextPage);
 }
 
 QString FRMain::dataFile(const QString& name) const {
@@ -132,13 +180,13 @@ HouseReadResult FRMain::readHouse(const QString& path) {
 
 void FRMain::showReadHouse(bool replaced) {
   game_->showHouse();
-  roomPage_->drawPreviews();
+  if (roomPage_ != nullptr) roomPage_->drawPreviews();
   if (replaced) {
     // A record listed from the house read before would replay on another house's room, and the
     // editor's painting would be stored into it.
-    roomPage_->clearRecords();
+    if (roomPage_ != nullptr) roomPage_->clearRecords();
     forgetWorkingRooms(state_);
-    option_->showRoomNumber(state_.house.currentRoom);
+    if (option_ != nullptr) option_->showRoomNumber(state_.house.currentRoom);
   }
 }
 
@@ -267,6 +315,14 @@ bool FRMain::switchPageByKey(const QKeyEvent& key) {
 }
 
 bool FRMain::eventFilter(QObject* watched, QEvent* event) {
+  if (!painted_ && watched == game_ && event->type() == QEvent::Paint) {
+    painted_ = true;
+    // After this paint and the flush to the screen that follows it.
+    QTimer::singleShot(0, this, [this] {
+      emit firstFrameShown();
+      buildNextPage();
+    });
+  }
   // A message at start-up waits until the window is on the screen where the window manager
   // put it, so that the box opens in its middle rather than where the window was first placed.
   if (!startupProblem_.isEmpty() && event->type() == QEvent::Expose && watched == windowHandle() &&

@@ -14,6 +14,7 @@
 
 #include "house/file_dialogs_qt.h"
 #include "house/house_reader.h"
+#include "platform/decoded_picture.h"
 #include "platform/sprite_sheets.h"
 #include "roomtext/room_collection.h"
 #include "rules/game_state.h"
@@ -44,12 +45,21 @@ class FRMain : public QWidget {
     std::function<std::int64_t()> clock;   // milliseconds; a monotonic clock when empty
     std::shared_ptr<Desktop> desktop;      // opens the About box's links; xdg-open when empty
     std::optional<solver::Budget> budget;  // the bounds of Hint, Solve and Check; helpBudget() when empty
+    bool allPagesAtStart = false;          // every page built with "Game", before the first frame
   };
 
+  // The window reads its house and builds its pages when it is first shown.
   explicit FRMain(Options options, QWidget* parent = nullptr);
   ~FRMain() override;
 
+  void setVisible(bool visible) override;
+
   const GameState& state() const { return state_; }
+
+ signals:
+  // The "Game" page has first been painted and shown: the pages other than "Game" are built
+  // next, one at a time.
+  void firstFrameShown();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,7 +68,18 @@ class FRMain : public QWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // The first show: the tab strip, the "Game" page, the house read and its first room started.
+  void start();
   void LesOnglets_Click(int page);
+  // Page `number` (1..4) of the main tab strip. The pages other than "Game" are built the first
+  // time they are needed, or else one at a time after the first frame; a page built later shows
+  // what it would show had it been built at start, so what updates the pages passes over those
+  // not built yet.
+  Page* page(int number);
+  // Names, places and hides (unless it is "Game") a page just built.
+  void placePage(int number);
+  // Builds the first page not built yet, then comes back for the next.
+  void buildNextPage();
   // Reads a house file into the house and shows its name, room count and previews; a file
   // that cannot be read leaves the house as it was.
   HouseReadResult readHouse(const QString& path);
@@ -94,14 +115,18 @@ class FRMain : public QWidget {
   std::function<std::int64_t()> clock_;
   solver::Budget budget_;
   QString programFolder_;
+  QString houseFile_;  // a house to open instead of the default one
+  bool allPagesAtStart_;
   std::shared_ptr<Desktop> desktop_;
-  QString startupProblem_;  // shown once the window is on the screen
-  TabStrip* LesOnglets;
-  GamePage* game_;
-  RoomPage* roomPage_;
-  OptionPage* option_;
+  QString startupProblem_;                   // shown once the window is on the screen
+  std::optional<DecodedPictures> pictures_;  // the board's sprite sheet and the pages' background
+  bool painted_ = false;                     // the "Game" page has been painted
+  TabStrip* LesOnglets = nullptr;
+  GamePage* game_ = nullptr;
+  RoomPage* roomPage_ = nullptr;
+  OptionPage* option_ = nullptr;
   std::array<Page*, 4> Onglet{};
-  PageSwitch* pageSwitch_;
+  PageSwitch* pageSwitch_ = nullptr;
 };
 
 }  // namespace tarvo

@@ -7,18 +7,24 @@
 namespace tarvo {
 
 PageSwitch::PageSwitch(QTabBar* strip, QList<QWidget*> pages, QObject* parent)
-    : QObject(parent), pages_(std::move(pages)) {
-  for (qsizetype i = 0; i < pages_.size(); ++i) pages_[i]->setVisible(i == 0);
+    : PageSwitch(
+          strip, [pages](int page) { return pages[page - 1]; }, parent) {
+  for (qsizetype i = 0; i < pages.size(); ++i) pages[i]->setVisible(i == 0);
+}
+
+PageSwitch::PageSwitch(QTabBar* strip, std::function<QWidget*(int)> page, QObject* parent)
+    : QObject(parent), page_(std::move(page)) {
   strip->setCurrentIndex(0);
   connect(strip, &QTabBar::currentChanged, this, &PageSwitch::onTabChosen);
 }
 
 void PageSwitch::onTabChosen(int index) {
   const int chosen = index + 1;
-  if (chosen == shownPage_ || index < 0 || index >= pages_.size()) return;
-  pages_[chosen - 1]->show();
-  pages_[chosen - 1]->raise();
-  pages_[shownPage_ - 1]->hide();
+  if (chosen == shownPage_ || index < 0) return;
+  QWidget* page = page_(chosen);
+  page->show();
+  page->raise();
+  page_(shownPage_)->hide();
   shownPage_ = chosen;
   emit pageChanged(chosen);
 }

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QObject>
 
+#include <functional>
+
 class QTabBar;
 class QWidget;
 
@@ -15,6 +17,9 @@ class PageSwitch : public QObject {
  public:
   // `pages` are in tab order; page 1 is shown, the others hidden.
   PageSwitch(QTabBar* strip, QList<QWidget*> pages, QObject* parent = nullptr);
+  // Pages that may be built when first chosen: `page(n)` gives page n (1-based), hidden unless
+  // it is page 1, building it if need be.
+  PageSwitch(QTabBar* strip, std::function<QWidget*(int)> page, QObject* parent = nullptr);
 
   // The number (1-based) of the page shown.
   int shownPage() const { return shownPage_; }
@@ -26,7 +31,7 @@ class PageSwitch : public QObject {
  private:
   void onTabChosen(int index);
 
-  QList<QWidget*> pages_;
+  std::function<QWidget*(int)> page_;
   int shownPage_ = 1;
 };
 

@@ -187,11 +187,13 @@ class WindowTest : public ::testing::Test {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
 
-  // The window's controls by the names they carry.
+  // The window's controls by the names they carry; those of the pages built after the first frame
+  // are waited for.
   template <typename Widget = QWidget>
   Widget* find(const QString& name) const {
-    auto* widget = window->findChild<Widget*>(name);
-    EXPECT_NE(widget, nullptr) << "no control " << name.toStdString();
+    Widget* widget = nullptr;
+    const bool found = QTest::qWaitFor([&] { return (widget = window->findChild<Widget*>(name)) != nullptr; }, 2000);
+    EXPECT_TRUE(found) << "no control " << name.toStdString();
     return widget;
   }
   QPushButton* button(const QString& name) const { return find<QPushButton>(name); }
