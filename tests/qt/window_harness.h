@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -196,6 +197,7 @@ class WindowTest : public ::testing::Test {
   }
   QPushButton* button(const QString& name) const { return find<QPushButton>(name); }
   QString caption(const QString& name) const { return button(name)->text(); }
+  QString text(const QString& label) const { return find<QLabel>(label)->text(); }
   PictureArea& picture(const QString& name) const { return *find<PictureArea>(name); }
   PictureArea& board() const { return picture(QStringLiteral("PICroom")); }
   QTabBar* tabs(const QString& strip) const { return find<TabStrip>(strip)->tabBar(); }
