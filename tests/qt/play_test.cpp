@@ -118,7 +118,7 @@ TEST_F(WindowTest, AStepRepaintsItsTilesAndIsUndoneAndRedoneByButtonsAndKeys) {
 }
 
 // The tab strips: which page shows, and what each tab repaints and reloads.
-TEST_F(WindowTest, TheStripsSwitchPagesAndTheGameTabStartsPlayOverSoEveryRecordReplaysTheRoom) {
+TEST_F(WindowTest, TheGameTabStartsPlayOverSoEveryRecordReplaysTheRoom) {
   start();
   for (int k = 1; k <= 4; ++k) EXPECT_EQ(shown(QStringLiteral("Onglet%1").arg(k)), k == 1) << "page " << k;
   for (const char* later : {"Onglet2_2", "Onglet3_2", "Onglet3_3"}) EXPECT_TRUE(find(later)->isHidden()) << later;
