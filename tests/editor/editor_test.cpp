@@ -160,9 +160,7 @@ TEST(Store, GoesWhereTheRoomCameFromAndTellsWhatItKeptAndDropped) {
 }
 
 TEST(Shift, CellsMoveInRowOrderWithTheManGoalsAndForbiddenLists) {
-  RoomRecord room = roomFromRows({"@. $#", "#   #####$"});
-  ASSERT_FALSE(parsePlaceList(room, "0;5;-10;120;"));
-  ASSERT_FALSE(parseCoupleList(room, "0,5;0,0;12,13;-3,13;"));
+  const RoomRecord room = roomFromRows({"@. $#", "#   #####$"}, "0;5;-10;120;", "0,5;0,0;12,13;-3,13;");
   GameState state = editorOn(room);
   shiftRoom(state, Direction::Left);
   const RoomRecord& left = state.editRoom.room;
@@ -224,8 +222,7 @@ TEST(RoomChoice, ARoomJoiningTheHouseIsEmptyOrReadFromTheCellsItKept) {
 }
 
 TEST(RoomTextImport, LinesAreReadAsTheUserSeesThem) {
-  RoomRecord room = roomFromRows({"#@$.#"});
-  ASSERT_FALSE(parsePlaceList(room, "11;"));
+  RoomRecord room = roomFromRows({"#@$.#"}, "11;");
   room.recNames->push_back("Ann");
   const RoomRecord sharing = room;
   // "é" and "€" take two and three bytes; a CR LF and an empty line; a line too long; eleven lines.

@@ -41,14 +41,11 @@ Texts tree(const RoomRecord& room, int number) {
 }
 
 TEST(HelpTree, ShowsEachPlaceOnceEveryCoupleWithItsEntryNumberAndNothingOffTheBoard) {
-  RoomRecord room = roomFromRows(kRows);
   const Texts heads = {"N|Death position for Room 3|Racine", "R|Simple|Simple", "R|Double|Double"};
-  EXPECT_EQ(tree(room, 3), heads);
-  ASSERT_FALSE(parsePlaceList(room, "12;120;5;12;-1;"));
-  ASSERT_FALSE(parseCoupleList(room, "5,-3;0,0;11,22;"));
+  EXPECT_EQ(tree(roomFromRows(kRows), 3), heads);
   Texts expected = heads;
   expected.insert(expected.end(), {"Ps12|12|s", "Ps5|5|s", "C|0,0|d2", "C|11,22|d3"});
-  EXPECT_EQ(tree(room, 3), expected);
+  EXPECT_EQ(tree(roomFromRows(kRows, "12;120;5;12;-1;", "5,-3;0,0;11,22;"), 3), expected);
 }
 
 TEST(HelpPress, PlacesAreAddedOnceRemovedWithEveryEntryAndAFullListRefuses) {
@@ -101,9 +98,7 @@ TEST(HelpPress, CouplesTakeTwoLeftPicksInOrderAndOtherTagsEditNothing) {
 }
 
 TEST(HelpMarks, PlaceMarksAddUpACoupleShowsAloneDeleteKeepsNumbersAndThePageRoomIsBare) {
-  RoomRecord room = roomFromRows(kRows);
-  ASSERT_FALSE(parsePlaceList(room, "14;2;"));
-  ASSERT_FALSE(parseCoupleList(room, "21,22;23,24;25,26;"));
+  RoomRecord room = roomFromRows(kRows, "14;2;", "21,22;23,24;25,26;");
   setMark(room, 28);
   showPlaceMarks(room);
   EXPECT_EQ(markedCells(room), (Codes{2, 14, 28}));

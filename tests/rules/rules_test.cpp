@@ -78,9 +78,7 @@ TEST(ForbiddenLists, ListsAreReadInOrderOrRefusedWhole) {
 }
 
 Codes marksAtStart(const Texts& rows, const char* places, const char* couples) {
-  RoomRecord room = roomFromRows(rows);
-  EXPECT_FALSE(parsePlaceList(room, places));
-  EXPECT_FALSE(parseCoupleList(room, couples));
+  RoomRecord room = roomFromRows(rows, places, couples);
   applyForbiddenMarks(room);
   return markedCells(room);
 }
@@ -101,10 +99,7 @@ TEST(ForbiddenMarks, APlaceIsAlwaysMarkedAndACoupleCellWhileItsPartnerHoldsABox)
 }
 
 TEST(ForbiddenMarks, PushesRefreshCoupleMarksAndWalksLeaveThem) {
-  RoomRecord room = roomFromRows({"######", "#@$  #", "#    #", "######"});
-  ASSERT_FALSE(parsePlaceList(room, "21;"));
-  ASSERT_FALSE(parseCoupleList(room, "13,23;"));
-  GameState state = gameOn(room);
+  GameState state = gameOn(roomFromRows({"######", "#@$  #", "#    #", "######"}, "21;", "13,23;"));
   EXPECT_EQ(markedCells(state.curRoom), Codes{21});
   playStep(state, Direction::Right);
   EXPECT_EQ(markedCells(state.curRoom), (Codes{21, 23})) << roomText(state.curRoom);
@@ -167,9 +162,7 @@ TEST(Steps, WallsOutsideCellsSecondBoxesAndAMissingManBlock) {
 }
 
 TEST(Steps, MarkedCellsNeverBlockAndKeepTheirMarks) {
-  RoomRecord room = roomFromRows({"#@  $ . #"});
-  ASSERT_FALSE(parsePlaceList(room, "2;5;6;"));
-  GameState state = gameOn(room);
+  GameState state = gameOn(roomFromRows({"#@  $ . #"}, "2;5;6;"));
   EXPECT_EQ(step(state, kRight), StepKind::Walk);
   EXPECT_EQ(state.curRoom.cells[2], 17);
   EXPECT_EQ(step(state, kRight), StepKind::Walk);
@@ -181,10 +174,7 @@ TEST(Steps, MarkedCellsNeverBlockAndKeepTheirMarks) {
 }
 
 TEST(UndoRedo, StepsAreTakenBackAndMadeAgainWithTheirMarks) {
-  RoomRecord room = roomFromRows({"#######", "#@ $  #", "#######"});
-  ASSERT_FALSE(parsePlaceList(room, "14;"));
-  ASSERT_FALSE(parseCoupleList(room, "13,15;"));
-  GameState state = gameOn(room);
+  GameState state = gameOn(roomFromRows({"#######", "#@ $  #", "#######"}, "14;", "13,15;"));
   const RoomRecord atStart = state.curRoom;
   step(state, kRight);
   ASSERT_EQ(step(state, kRight), StepKind::Push);
@@ -404,9 +394,7 @@ TEST(Drawing, AWholeRoomIsPaintedTileByTileAndAMarkedWallAsAWall) {
 }
 
 TEST(Drawing, OnlyChangedCellsAreRepaintedAndEachPictureKeepsItsOwnCache) {
-  RoomRecord room = roomFromRows({"#######", "#@ $ .#", "#  $ *#", "#######"});
-  ASSERT_FALSE(parseCoupleList(room, "13,23;"));
-  GameState state = gameOn(room);
+  GameState state = gameOn(roomFromRows({"#######", "#@ $ .#", "#  $ *#", "#######"}, "", "13,23;"));
   RecordingCanvas board;
   RecordingCanvas other;
   // A fresh picture counts every inner cell as changed; walls and outside are never painted here.
