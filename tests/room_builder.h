@@ -72,10 +72,10 @@ inline Texts records(const RoomRecord& r) {
   return result;
 }
 
-// A game on `room`, stored as room `number` of the house, made current and started.
+// A game on `room`, stored as room `number` of an otherwise empty house, made current and started.
 inline GameState gameOn(const RoomRecord& room, int number = 1) {
   GameState state;
-  initRules(state);
+  state.house = emptyHouse();
   state.house.roomCount = number;
   state.house.currentRoom = number;
   *state.house.roomNumber(number) = room;

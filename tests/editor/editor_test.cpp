@@ -20,12 +20,7 @@ using Point = std::pair<int, int>;
 
 // The editor on `room`, stored as room `number` of an otherwise empty house.
 GameState editorOn(const RoomRecord& room, int number = 1) {
-  GameState state;
-  initRules(state);
-  state.house = emptyHouse();
-  state.house.roomCount = number;
-  state.house.currentRoom = number;
-  *state.house.roomNumber(number) = room;
+  GameState state = gameOn(room, number);
   loadRoomForEditing(state);
   return state;
 }
