@@ -253,16 +253,14 @@ class PageWalk : public WindowTest {
   };
 
   Before snapshot() const {
-    Before before;
-    before.rooms = state().house.rooms;
-    before.house = house();
-    before.editNumberShown = caption(QStringLiteral("BTeditNum")).toInt();
-    before.helpNumberShown = caption(QStringLiteral("BThelpNum")).toInt();
-    before.editRoom = state().editRoom.room;
-    before.helpRoom = state().helpRoom.room;
-    before.editorShown = shown(QStringLiteral("Onglet3")) && editorShown();
-    before.currentRoom = state().house.currentRoom;
-    return before;
+    return {state().house.rooms,
+            house(),
+            caption(QStringLiteral("BTeditNum")).toInt(),
+            caption(QStringLiteral("BThelpNum")).toInt(),
+            state().editRoom.room,
+            state().helpRoom.room,
+            shown(QStringLiteral("Onglet3")) && editorShown(),
+            state().house.currentRoom};
   }
 
   // The editor's room stored as room `slot` was: what it showed, with the records of the room
