@@ -226,24 +226,18 @@ RoomRecord longSearch() {
 TEST(Solver, BothSearchesStopOnTheirBoundsAndSayWhich) {
   for (auto search : {&solve, &findSolution}) {
     SCOPED_TRACE(search == &solve ? "exact" : "fast");
-    Limits small;
+    Limits small, few, quick;
     small.memoryBytes = std::size_t{4} << 20;
-    SolveResult result = search(snapshotOf(longSearch()), small);
-    EXPECT_TRUE(result.outcome == Outcome::LimitReached && result.stoppedBy == Bound::Memory);
-    EXPECT_LE(result.bytes, small.memoryBytes);
-
-    Limits few;
     few.positions = 1000;
-    result = search(snapshotOf(longSearch()), few);
-    EXPECT_TRUE(result.outcome == Outcome::LimitReached && result.stoppedBy == Bound::Positions);
-    EXPECT_LE(result.positions, 1000u);
-
-    Limits quick;
     quick.time = std::chrono::milliseconds(30);
-    const auto started = std::chrono::steady_clock::now();
-    result = search(snapshotOf(longSearch()), quick);
-    EXPECT_TRUE(result.outcome == Outcome::LimitReached && result.stoppedBy == Bound::Time);
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(500));
+    for (const auto& [limits, bound] :
+         {std::pair{small, Bound::Memory}, {few, Bound::Positions}, {quick, Bound::Time}}) {
+      const auto started = std::chrono::steady_clock::now();
+      const SolveResult result = search(snapshotOf(longSearch()), limits);
+      EXPECT_TRUE(result.outcome == Outcome::LimitReached && result.stoppedBy == bound) << int(bound);
+      EXPECT_TRUE(result.bytes <= limits.memoryBytes && result.positions <= limits.positions) << int(bound);
+      EXPECT_TRUE(bound != Bound::Time || std::chrono::steady_clock::now() - started < std::chrono::milliseconds(500));
+    }
 
     // Cancelled from the first progress report: the search looks at the flag often enough to
     // stop before it has kept many more positions.
@@ -255,7 +249,7 @@ TEST(Solver, BothSearchesStopOnTheirBoundsAndSayWhich) {
       reported = positions;
       cancel = true;
     };
-    result = search(snapshotOf(longSearch()), cancellable);
+    const SolveResult result = search(snapshotOf(longSearch()), cancellable);
     EXPECT_TRUE(result.outcome == Outcome::Cancelled && result.stoppedBy == Bound::Cancel);
     EXPECT_GT(reported, 0u);
     EXPECT_LT(result.positions, reported + 20'000);
