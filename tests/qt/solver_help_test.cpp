@@ -227,8 +227,7 @@ TEST_F(SolverHelpTest, AChosenBoxIsPushedRoundACornerAndItsCompletionRecordsAndE
   EXPECT_EQ(history(), "UUUruL");
   EXPECT_EQ(caption("BTgoalValue"), "1/1");
   const RoomRecord& stored = w.state().house.rooms[0];
-  EXPECT_EQ(*stored.recSolutions, Texts{"UUUruL"});
-  EXPECT_EQ(*stored.recNames, Texts{"Mo"});
+  EXPECT_EQ(records(stored), Texts{"Mo|6|00:00|UUUruL"});
 }
 
 }  // namespace
