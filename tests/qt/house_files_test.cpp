@@ -1,10 +1,8 @@
 // Opening and saving house files through the dialogs, and a start without the default house.
 #include "window_harness.h"
 
-#include <QAbstractItemView>
 #include <QDir>
 #include <QFileDialog>
-#include <QLineEdit>
 
 #include <sys/resource.h>
 

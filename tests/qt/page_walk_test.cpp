@@ -3,7 +3,6 @@
 // every step the pages must still agree about the house and its rooms. TARVO_WALKS=N walks N
 // times from as many seeds.
 #include <QInputDialog>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTreeView>
