@@ -23,8 +23,7 @@ class EditorTest : public WindowTest {
     return w;
   }
 
-  // The centre of a palette slot or a canvas cell, in the widget's own pixels.
-  static QPoint slot(int column, int row) { return {2 + column * 32 + 16, 2 + row * 32 + 16}; }
+  // The centre of a canvas cell, in the widget's own pixels.
   static QPoint cell(int index) { return {(index % 10) * 32 + 16, (index / 10) * 32 + 16}; }
 
   void press(QWidget* widget, Qt::MouseButton button, QPoint at) { QTest::mousePress(widget, button, {}, at); }
@@ -35,8 +34,6 @@ class EditorTest : public WindowTest {
   }
   void release(const QString& name, Qt::MouseButton which) { QTest::mouseClick(button(name), which); }
 
-  // The editor's room, as painted and not stored yet.
-  const RoomRecord& edited() const { return window->state().editRoom.room; }
   const CellArray& cells() const { return edited().cells; }
   QImage largeTile(std::int32_t code) const {
     const Tile tile = *tileOf(code);

@@ -1,7 +1,5 @@
 // The help page on the real widgets: the tree, node clicks and their marks, Delete, editing on
 // the board, the status line, the room buttons and "Save", and the marks then seen in play.
-#include <QTreeWidget>
-
 #include "window_harness.h"
 
 namespace tarvo::test {
@@ -22,20 +20,12 @@ class HelpTest : public WindowTest {
     clickTab(tabs("LesOnglets2"), 1);
   }
 
-  QTreeWidget& tree() const { return *find<QTreeWidget>(QStringLiteral("TVhelp")); }
-  QTreeWidgetItem* root() const { return tree().topLevelItem(0); }
+  QTreeWidgetItem* root() const { return helpTree().topLevelItem(0); }
   QTreeWidgetItem* heading(int k) const { return root()->child(k); }  // 0 "Simple", 1 "Double"
   static QStringList texts(const QTreeWidgetItem* parent) {
     QStringList result;
     for (int k = 0; k < parent->childCount(); ++k) result << parent->child(k)->text(0);
     return result;
-  }
-  void clickNode(QTreeWidgetItem* node) {
-    if (node->parent() != nullptr) node->parent()->setExpanded(true);
-    QTest::mouseClick(tree().viewport(), Qt::LeftButton, {}, tree().visualItemRect(node).center());
-  }
-  void pressCell(int cell, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseClick(&picture("PIChelp"), button, {}, tile(cell).center());
   }
   bool marked(int cell) const { return isMarkedCode(window->state().helpRoom.room.cells[cell]); }
 };
@@ -54,12 +44,12 @@ TEST_F(HelpTest, NodeClicksShowMarksAndDeleteTakesOneCoupleOnly) {
   EXPECT_EQ(tileImage(board, 33), floor);
 
   // Delete on a couple: its node goes, and nothing stays selected.
-  QTest::keyClick(&tree(), Qt::Key_Delete);
+  QTest::keyClick(&helpTree(), Qt::Key_Delete);
   EXPECT_EQ(texts(heading(1)), QStringList{"25,35"});
-  EXPECT_TRUE(tree().selectedItems().isEmpty());
-  QTest::keyClick(&tree(), Qt::Key_Delete);
+  EXPECT_TRUE(helpTree().selectedItems().isEmpty());
+  QTest::keyClick(&helpTree(), Qt::Key_Delete);
   clickNode(heading(0)->child(0));
-  QTest::keyClick(&tree(), Qt::Key_Delete);
+  QTest::keyClick(&helpTree(), Qt::Key_Delete);
   EXPECT_EQ(texts(heading(1)), QStringList{"25,35"});
   EXPECT_EQ(texts(heading(0)), QStringList{"33"}) << "Delete leaves places alone";
 }
@@ -67,18 +57,18 @@ TEST_F(HelpTest, NodeClicksShowMarksAndDeleteTakesOneCoupleOnly) {
 TEST_F(HelpTest, TheBoardAddsAndRemovesPlacesAndPicksCouples) {
   openHelp();
   clickNode(heading(0));
-  pressCell(23);
+  pressHelpCell(23);
   EXPECT_EQ(texts(heading(0)), (QStringList{"33", "23"}));
-  pressCell(33, Qt::RightButton);
+  pressHelpCell(33, Qt::RightButton);
   EXPECT_EQ(texts(heading(0)), QStringList{"23"});
   // A click on the board's border picks no cell.
   QTest::mouseClick(picture("PIChelp").parentWidget(), Qt::LeftButton, {}, QPoint(1, 1));
   EXPECT_EQ(texts(heading(0)), QStringList{"23"});
 
   clickNode(heading(1));
-  pressCell(32);
+  pressHelpCell(32);
   EXPECT_EQ(text("helpStatus"), "first cell: 32");
-  pressCell(43);
+  pressHelpCell(43);
   EXPECT_EQ(texts(heading(1)), (QStringList{"24,34", "25,35", "32,43"}));
   EXPECT_EQ(text("helpStatus"), "");
 }
@@ -86,7 +76,7 @@ TEST_F(HelpTest, TheBoardAddsAndRemovesPlacesAndPicksCouples) {
 TEST_F(HelpTest, SavedListsStayAcrossRoomChangesAndMarkTheGameBoard) {
   openHelp();  // the core checks that unsaved lists go
   clickNode(heading(0));
-  pressCell(23);
+  pressHelpCell(23);
   click("BThelpSave");
   click("BThelpPlus");
   click("BThelpMoins");

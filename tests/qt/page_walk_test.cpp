@@ -91,7 +91,6 @@ class PageWalk : public WindowTest {
   QPoint anyTile() { return tile(pick(100)).center(); }
   bool editorShown() const { return shown(QStringLiteral("Onglet2_1")); }
   bool helpShown() const { return shown(QStringLiteral("Onglet2_2")); }
-  QTreeWidget& helpTree() const { return *find<QTreeWidget>(QStringLiteral("TVhelp")); }
 
   void pressOn(QWidget* widget, Qt::MouseButton button, QPoint at) { QTest::mousePress(widget, button, {}, at); }
   Qt::MouseButton anyButton() { return std::array{Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}[pick(3)]; }
@@ -171,8 +170,8 @@ class PageWalk : public WindowTest {
       clickTab(tabs(QStringLiteral("LesOnglets3")), pick(3));
     } else if (choice == 1) {
       name = "palette";
-      pressOn(find(QStringLiteral("PICsprites")), pick(2) == 0 ? Qt::LeftButton : Qt::RightButton,
-              {2 + pick(4) * 32 + 16, 2 + pick(3) * 32 + 16});
+      const Qt::MouseButton button = pick(2) == 0 ? Qt::LeftButton : Qt::RightButton;
+      pressOn(find(QStringLiteral("PICsprites")), button, slot(pick(4), pick(3)));
     } else if (choice < 4) {
       name = "paint";
       const Qt::MouseButton button = pick(2) == 0 ? Qt::LeftButton : Qt::RightButton;
@@ -214,17 +213,16 @@ class PageWalk : public WindowTest {
     if (choice < 2) {
       QTreeWidgetItem* node = tree.topLevelItem(0)->child(pick(2));
       if (node->childCount() > 0 && pick(2) == 0) node = node->child(pick(node->childCount()));
-      if (node->parent() != nullptr) node->parent()->setExpanded(true);
       name = "node " + node->text(0).toStdString();
-      QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(node).center());
+      clickNode(node);
       if (pick(3) == 0) {
         name += " Delete";
         QTest::keyClick(&tree, Qt::Key_Delete);
       }
     } else if (choice < 4) {
       name = "help board";
-      QTest::mouseClick(&picture(QStringLiteral("PIChelp")), pick(2) == 0 ? Qt::LeftButton : Qt::RightButton, {},
-                        anyTile());
+      const Qt::MouseButton button = pick(2) == 0 ? Qt::LeftButton : Qt::RightButton;
+      pressHelpCell(pick(100), button);
     } else {
       clickNamed(name, std::array{"BThelpSave", "BThelpMoins", "BThelpPlus", "BThelpSuggest"}[choice - 4]);
       if (choice == 4) return Kind::HelpSave;
