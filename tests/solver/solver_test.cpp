@@ -283,19 +283,6 @@ RoomRecord played(RoomRecord room, const std::string& steps) {
   return room;
 }
 
-TEST(PointingPlay, WalksTheShortestWayAroundWallsAndBoxes) {
-  const RoomRecord room = roomFromRows({"#######", "#@ #  #", "#  # $#", "#     #", "#######"});
-  const std::optional<std::string> walk = walkPath(snapshotOf(room), cellIndex(1, 4));
-  ASSERT_TRUE(walk);
-  EXPECT_EQ(walk->size(), 7u);
-  EXPECT_EQ(played(room, *walk).man, cellIndex(1, 4));
-  EXPECT_EQ(walkPath(snapshotOf(room), cellIndex(1, 1)), "");
-  EXPECT_EQ(walkPath(snapshotOf(room), cellIndex(1, 3)), std::nullopt) << "a wall";
-  EXPECT_EQ(walkPath(snapshotOf(room), cellIndex(2, 5)), std::nullopt) << "a box";
-  const RoomRecord shut = roomFromRows({"#######", "#@ #  #", "#######"});
-  EXPECT_EQ(walkPath(snapshotOf(shut), cellIndex(1, 4)), std::nullopt) << "behind a wall";
-}
-
 TEST(PointingPlay, AClickChoosesABoxLetsItGoOrMovesTheMan) {
   const RoomRecord room = roomFromRows({"########", "#@ $ $ #", "#      #", "########"});
   const Snapshot snapshot = snapshotOf(room);
@@ -363,6 +350,11 @@ TEST(PushPathProperty, EveryBoxGoesToEveryCellWithTheFewestPushesThenMovesOrNotA
       SCOPED_TRACE("seed " + std::to_string(seed) + ", the box on " + std::to_string(box) + test::roomText(room));
       const std::vector<std::pair<int, int>> best = fewestPushesAndMoves(layout, box);
       for (int target = 0; target < kCells; ++target) {
+        // With the box where it stands, the man's fewest moves to a cell are his walk there.
+        const auto [pushed, walk] = best[static_cast<std::size_t>(box * kCells + target)];
+        const std::optional<std::string> walked = walkPath(snapshot, target);
+        EXPECT_EQ(walked ? static_cast<int>(walked->size()) : -1, pushed == 0 ? walk : -1) << "walk to " << target;
+        EXPECT_TRUE(!walked || played(room, *walked).man == target) << *walked;
         const std::optional<std::string> steps = pushPath(snapshot, box, target);
         const auto first = best.begin() + target * kCells;
         const auto [pushes, moves] = *std::min_element(first, first + kCells);
