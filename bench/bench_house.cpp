@@ -76,10 +76,9 @@ HouseRecord makeHouse() {
       const std::size_t steps = 20 + random() % 181;  // 20..200 letters
       std::string solution(steps, ' ');
       for (char& letter : solution) letter = kSteps[random() % 8];
-      room.recNames->push_back(kNames[random() % std::size(kNames)]);
-      room.recMoves->push_back(std::to_string(steps));
-      room.recTimes->push_back(twoDigits(random() % 60) + ":" + twoDigits(random() % 60));
-      room.recSolutions->push_back(std::move(solution));
+      const char* name = kNames[random() % std::size(kNames)];
+      const std::string time = twoDigits(random() % 60) + ":" + twoDigits(random() % 60);
+      room.records->add(RecordFields{name, std::to_string(steps), time, solution});
     }
   }
   return house;

@@ -37,18 +37,19 @@ class RecordingReporter : public benchmark::ConsoleReporter {
   std::map<std::string, Times> timesByName;
 };
 
-// Prints "read ratio 1.4 (target <= 2)" from the real times, marked when it misses, with the
+// Prints "read ratio 1.4 (target <= 1.5)" from the real times, marked when it misses, with the
 // CPU-time ratio beside it: on a busy machine waiting for the processor swells real times. A
 // miss does not fail the run, since one disturbed baseline can tip it.
-void printRatio(const RecordingReporter& reporter, const char* what, const char* measured, const char* baseline) {
+void printRatio(const RecordingReporter& reporter, const char* what, const char* measured, const char* baseline,
+                double target) {
   auto m = reporter.timesByName.find(measured);
   auto b = reporter.timesByName.find(baseline);
   if (m == reporter.timesByName.end() || b == reporter.timesByName.end()) return;
   if (b->second.real <= 0 || b->second.cpu <= 0) return;
   const double ratio = m->second.real / b->second.real;
-  std::printf("%s ratio %.2f (target <= 2)%s   cpu ratio %.2f   %s %.2f ms, %s %.2f ms\n", what, ratio,
-              ratio <= 2.0 ? "" : "  MISSED", m->second.cpu / b->second.cpu, measured, m->second.real * 1e3, baseline,
-              b->second.real * 1e3);
+  std::printf("%s ratio %.2f (target <= %g)%s   cpu ratio %.2f   %s %.2f ms, %s %.2f ms\n", what, ratio, target,
+              ratio <= target ? "" : "  MISSED", m->second.cpu / b->second.cpu, measured, m->second.real * 1e3,
+              baseline, b->second.real * 1e3);
 }
 
 }  // namespace
@@ -62,8 +63,9 @@ int main(int argc, char** argv) {
   tarvo::bench::removeBenchFiles();
 
   std::printf("\n");
-  printRatio(reporter, "read", "BM_ReadHouse", "BM_ReadBaseline");
-  printRatio(reporter, "write", "BM_WriteHouse", "BM_WriteBaseline");
+  // Reading a house should cost little more than moving its lines, writing no more.
+  printRatio(reporter, "read", "BM_ReadHouse", "BM_ReadBaseline", 1.5);
+  printRatio(reporter, "write", "BM_WriteHouse", "BM_WriteBaseline", 1.0);
   auto step = reporter.timesByName.find("BM_StepAndRedraw");
   if (step != reporter.timesByName.end()) std::printf("step + redraw %.0f ns\n", step->second.real * 1e9);
   return 0;

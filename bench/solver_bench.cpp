@@ -30,7 +30,6 @@
 #include "room_list.h"
 #include "rules/replay.h"
 #include "rules/room_text.h"
-#include "solver/board.h"
 #include "solver/solver.h"
 #include "solver/window_budget.h"
 
@@ -80,9 +79,12 @@ struct SetRun {
 
 // ---- Reading the sets ----
 
+// The baseline reads the room as the game writes it in its ten rows.
 bool addRoom(RoomSet& set, const std::string& name, const std::string& label, const RoomRecord& room,
-             const std::vector<std::string>& rows, int firstLine, std::string& error) {
-  baseline::BoardResult read = baseline::readBoard(rows, firstLine);
+             std::string& error) {
+  const RowBuffer rowBuffer = buildRoomRows(room);
+  const std::vector<std::string> rows(rowBuffer.begin(), rowBuffer.end());
+  baseline::BoardResult read = baseline::readBoard(rows);
   if (!read.ok()) {
     error = name + ": the baseline cannot read it: " + read.error;
     return false;
@@ -100,11 +102,8 @@ std::optional<RoomSet> readHouseSet(const std::string& path, std::string& error)
   }
   RoomSet set{"house " + std::filesystem::path(path).filename().string(), {}, false};
   for (std::int32_t n = 1; n <= house.roomCount; ++n) {
-    const RoomRecord& room = *house.roomNumber(n);
-    const RowBuffer rowBuffer = buildRoomRows(room);
-    const std::vector<std::string> rows(rowBuffer.begin(), rowBuffer.end());
     const std::string name = "room " + std::to_string(n);
-    if (!addRoom(set, name, name, room, rows, 1, error)) return std::nullopt;
+    if (!addRoom(set, name, name, *house.roomNumber(n), error)) return std::nullopt;
   }
   return set;
 }
@@ -123,18 +122,16 @@ std::optional<RoomSet> readListSet(const std::string& path, bool open, std::stri
   const std::string fileName = std::filesystem::path(path).filename().string();
   RoomSet set{open ? "open rooms (" + fileName + ")" : fileName, {}, open};
   for (std::size_t i = 0; i < list.rooms.size(); ++i) {
-    const solver::ListedRoom& listed = list.rooms[i];
+    const CollectionRoom& listed = list.rooms[i];
     const std::string number = "room " + std::to_string(i + 1);
-    const std::string label = listed.title.empty() ? number : listed.title;
+    const std::string label = listed.titled ? listed.title : number;
     std::string name = number;
-    if (!listed.title.empty()) name += " (" + listed.title + ")";
-    name += " at line " + std::to_string(listed.firstLine);
-    const solver::BoardResult read = solver::readBoard(listed.rows, listed.firstLine);
-    if (!read.ok()) {
-      error = path + ": " + name + ": " + read.error;
+    if (listed.titled) name += " (" + listed.title + ")";
+    if (!listed.canBeTaken()) {
+      error = path + ": " + name + ": " + describeProblem(listed);
       return std::nullopt;
     }
-    if (!addRoom(set, name, label, read.room, listed.rows, listed.firstLine, error)) return std::nullopt;
+    if (!addRoom(set, name, label, roomOfCollection(listed), error)) return std::nullopt;
   }
   return set;
 }
@@ -513,8 +510,8 @@ int benchSet(const RoomSet& set, int runs, bool& ok) {
 
 const char* const kUsage =
     "usage: tarvo_solver_bench [--runs N] HOUSE_FILE [ROOM_LIST...] [--open ROOM_LIST]...\n"
-    "Solves every room of the house file and of each room list (\"; title\" lines, then ten\n"
-    "rows per room) with the baseline solver and with the new one, each set in a child process\n"
+    "Solves every room of the house file and of each room list (room collection text, as\n"
+    "tarvo_solve reads it) with the baseline solver and with the new one, each set in a child process\n"
     "per solver, the quickest of N runs per room (default 3). The new solver is the exact\n"
     "search, then the fast one where the exact one stops at a bound. An --open list is solved\n"
     "by the new solver alone, once per room, within the window's bounds, and every room must\n"

@@ -33,23 +33,14 @@ HouseRecord houseInMemory() {
     room.forbPlaceCount = 1;
     room.forbCouples[1] = CouplePair{44, 45};
     room.forbCoupleCount = 1;
-    room.recNames->push_back("Zo\xC3\xA9");
-    room.recMoves->push_back("3");
-    room.recTimes->push_back("00:04");
-    room.recSolutions->push_back("rdL");
+    room.records->add(RecordFields{"Zo\xC3\xA9", "3", "00:04", "rdL"});
   }
   return house;
 }
 
-bool sameListObjects(const RoomRecord& a, const RoomRecord& b) {
-  return a.goals == b.goals && a.recNames == b.recNames && a.recMoves == b.recMoves && a.recTimes == b.recTimes &&
-         a.recSolutions == b.recSolutions;
-}
+bool sameListObjects(const RoomRecord& a, const RoomRecord& b) { return a.goals == b.goals && a.records == b.records; }
 
-bool sharesAnyList(const RoomRecord& a, const RoomRecord& b) {
-  return a.goals == b.goals || a.recNames == b.recNames || a.recMoves == b.recMoves || a.recTimes == b.recTimes ||
-         a.recSolutions == b.recSolutions;
-}
+bool sharesAnyList(const RoomRecord& a, const RoomRecord& b) { return a.goals == b.goals || a.records == b.records; }
 
 // What the reader promises about any house it accepts.
 void checkReadHouse(const HouseRecord& house, const HouseRecord& before) {
@@ -61,10 +52,7 @@ void checkReadHouse(const HouseRecord& house, const HouseRecord& before) {
     require(fuzz::borderIsOutside(room), "a border cell is not outside after a read");
     require(room.forbPlaceCount >= 0 && room.forbPlaceCount <= kMaxPlaces, "place count outside 0..80");
     require(room.forbCoupleCount >= 0 && room.forbCoupleCount <= kMaxCouples, "couple count outside 0..40");
-    const std::size_t records = room.recNames->size();
-    require(
-        room.recMoves->size() == records && room.recTimes->size() == records && room.recSolutions->size() == records,
-        "the four record lists differ in length after a read");
+    const std::size_t records = room.recordCount();
     if (static_cast<std::int32_t>(r) >= house.roomCount) {
       require(records == 0 && room.cells == before.rooms[r].cells, "a room past the count was changed");
     }
@@ -85,8 +73,7 @@ bool sameRoom(const RoomRecord& a, const RoomRecord& b) {
   for (int i = 1; i <= a.forbCoupleCount; ++i) {
     if (!(a.forbCouples[static_cast<std::size_t>(i)] == b.forbCouples[static_cast<std::size_t>(i)])) return false;
   }
-  return *a.recNames == *b.recNames && *a.recMoves == *b.recMoves && *a.recTimes == *b.recTimes &&
-         *a.recSolutions == *b.recSolutions;
+  return *a.records == *b.records;
 }
 
 }  // namespace

@@ -65,9 +65,10 @@ inline std::vector<CouplePair> couples(const RoomRecord& r) {
 // One "name|moves|time|solution" text per record.
 inline Texts records(const RoomRecord& r) {
   Texts result;
-  for (std::size_t k = 0; k < r.recNames->size(); ++k) {
-    result.push_back((*r.recNames)[k] + "|" + r.recMoves->at(k) + "|" + r.recTimes->at(k) + "|" +
-                     r.recSolutions->at(k));
+  for (std::size_t k = 0; k < r.recordCount(); ++k) {
+    const RecordList::Record record = (*r.records)[k];
+    result.push_back(std::string(record.name) + "|" + std::string(record.moves) + "|" + std::string(record.time) + "|" +
+                     std::string(record.solution));
   }
   return result;
 }

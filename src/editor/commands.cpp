@@ -21,28 +21,18 @@ bool sameLayout(const RoomRecord& a, const RoomRecord& b) {
 }
 
 // Records whose solution no longer solves the room go; a room whose layout is unchanged keeps
-// every record it had. The lists kept are new ones, so that a list shown elsewhere (the record
+// every record it had. The list kept is a new one, so that a list shown elsewhere (the record
 // list of the "Room" page) keeps the rows it shows. Returns how many were dropped.
 std::size_t keepTrueRecords(RoomRecord& stored, const RoomRecord& before) {
   if (sameLayout(stored, before)) return 0;
-  const std::size_t count = std::min(
-      {stored.recNames->size(), stored.recMoves->size(), stored.recTimes->size(), stored.recSolutions->size()});
+  const RecordList& records = *stored.records;
   std::vector<std::size_t> kept;
-  for (std::size_t k = 0; k < count; ++k) {
-    if (!replayProblem(stored, (*stored.recSolutions)[k])) kept.push_back(k);
+  for (std::size_t k = 0; k < records.size(); ++k) {
+    if (!replayProblem(stored, records[k].solution)) kept.push_back(k);
   }
-  if (kept.size() == stored.recNames->size() && kept.size() == count) return 0;
-  const auto filtered = [&](const SharedList<std::string>& list) {
-    SharedList<std::string> result = newList<std::string>();
-    result->reserve(kept.size());
-    for (std::size_t k : kept) result->push_back((*list)[k]);
-    return result;
-  };
-  stored.recNames = filtered(stored.recNames);
-  stored.recMoves = filtered(stored.recMoves);
-  stored.recTimes = filtered(stored.recTimes);
-  stored.recSolutions = filtered(stored.recSolutions);
-  return count - kept.size();
+  const std::size_t dropped = records.size() - kept.size();
+  if (dropped > 0) stored.records = records.kept(kept);
+  return dropped;
 }
 
 std::string counted(std::size_t n, const char* one, const char* several) {
@@ -119,9 +109,7 @@ std::optional<RoomStore> prepareStore(const GameState& state) {
   store.number = state.editRoom.number;
   store.room = roomAsStored(state.editRoom.room);
   store.dropped = keepTrueRecords(store.room, *slot);
-  const RoomRecord& room = store.room;
-  store.kept =
-      std::min({room.recNames->size(), room.recMoves->size(), room.recTimes->size(), room.recSolutions->size()});
+  store.kept = store.room.recordCount();
   return store;
 }
 
@@ -130,10 +118,7 @@ void commitStore(GameState& state, const RoomStore& store) {
   if (slot == nullptr) return;
   *slot = store.room;
   RoomRecord& working = state.editRoom.room;
-  working.recNames = store.room.recNames;
-  working.recMoves = store.room.recMoves;
-  working.recTimes = store.room.recTimes;
-  working.recSolutions = store.room.recSolutions;
+  working.records = store.room.records;
 }
 
 bool storeRoom(GameState& state) {

@@ -49,6 +49,12 @@ void FileBytes::grow(std::size_t capacity) {
   capacity_ = capacity;
 }
 
+std::unique_ptr<char[]> FileBytes::release() {
+  size_ = 0;
+  capacity_ = 0;
+  return std::move(data_);
+}
+
 FileBytes::Outcome FileBytes::read(const std::string& path, std::size_t maxBytes, std::string& reason) {
   size_ = 0;
   // Look before opening: opening a FIFO for reading waits for a writer, and opening a device

@@ -20,6 +20,9 @@ class FileBytes {
 
   // The bytes of the last read that succeeded; empty after one that failed.
   std::string_view view() const { return {data_.get(), size_}; }
+  // Hands the buffer of the last read that succeeded over to the caller: its first view().size()
+  // bytes are the file's. The bytes are empty afterwards.
+  std::unique_ptr<char[]> release();
 
   // Reads the whole file if it is a regular file of at most `maxBytes` bytes. Anything else
   // is refused before it is opened for reading, so a FIFO never blocks and a device never

@@ -2,8 +2,11 @@
 #include "house/house_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
+#include <limits>
+#include <memory>
 #include <new>
 #include <optional>
 #include <stdexcept>
@@ -58,25 +61,10 @@ std::string_view valueOf(std::string_view line) {
 
 std::string roomName(int position) { return "room " + std::to_string(position + 1); }
 
-// Where a record field before the solution ends (its TAB), or npos. Those fields are a few
-// bytes long, where a plain loop is quicker than a call to the library's search.
-std::size_t findShortFieldEnd(std::string_view line) {
-  const std::size_t end = static_cast<std::size_t>(std::find(line.begin(), line.end(), '\t') - line.begin());
-  return end == line.size() ? std::string_view::npos : end;
-}
-
-// Appends one record field to its list as UTF-8, built in place in the list's new entry.
-void appendField(std::vector<std::string>& list, std::string_view bytes, bool ascii) {
-  if (ascii) {
-    list.emplace_back(bytes);
-  } else {
-    appendCp1252AsUtf8(list.emplace_back(), bytes);
-  }
-}
-
 class Reader {
  public:
-  explicit Reader(std::string_view bytes) : lines_(bytes) {}
+  // Reads the bytes taken over by `text`, where the records read stay.
+  explicit Reader(std::shared_ptr<RecordText> text) : lines_(text->first()), text_(std::move(text)) {}
 
   HouseReadResult read(HouseRecord& house) {
     std::string_view line;
@@ -157,38 +145,67 @@ class Reader {
   bool readRecords(RoomRecord& room, const std::string& name, std::int64_t count) {
     if (count <= 0) return true;
     // Every record line takes at least four bytes, which bounds what a wild count reserves.
-    auto expected =
-        static_cast<std::size_t>(std::min<std::int64_t>(count, static_cast<std::int64_t>(lines_.bytesLeft() / 4 + 1)));
-    room.recNames->reserve(expected);
-    room.recMoves->reserve(expected);
-    room.recTimes->reserve(expected);
-    room.recSolutions->reserve(expected);
+    const std::size_t bytesLeft = lines_.bytesLeft();
+    const auto expected =
+        static_cast<std::size_t>(std::min<std::int64_t>(count, static_cast<std::int64_t>(bytesLeft / 4 + 1)));
+    room.records = std::make_shared<RecordList>(text_);
+    RecordList& records = *room.records;
+    records.reserve(expected);
     std::string_view line;
     for (std::int64_t k = 1; k <= count; ++k) {
       // The description is built only when it is needed: this runs for every record line.
       if (!lines_.next(line)) {
         return endsEarly("record " + std::to_string(k) + " of " + std::to_string(count) + " of " + name);
       }
-      const bool ascii = isAscii(line);
-      std::string_view fields[4];
-      for (int f = 0; f < 3; ++f) {
-        std::size_t tab = findShortFieldEnd(line);
-        if (tab == std::string_view::npos) {
-          return fail("record " + std::to_string(k) + " of " + name + " has fewer than four TAB-separated fields");
-        }
-        fields[f] = line.substr(0, tab);
-        line.remove_prefix(tab + 1);
+      if (line.size() > std::numeric_limits<std::uint32_t>::max()) {
+        return fail("record " + std::to_string(k) + " of " + name + " is longer than 4 GiB");
       }
-      fields[3] = line.substr(0, line.find('\t'));
-      appendField(*room.recNames, fields[0], ascii);
-      appendField(*room.recMoves, fields[1], ascii);
-      appendField(*room.recTimes, fields[2], ascii);
-      appendField(*room.recSolutions, fields[3], ascii);
+      // One pass over the short fields finds their TABs and any byte that is not ASCII; the
+      // solution, often the longest field, is searched by the library.
+      RecordList::FieldEnds ends{};
+      unsigned bytes = 0;
+      std::size_t tabs = 0;
+      std::size_t at = 0;
+      for (; at < line.size() && tabs + 1 < ends.size(); ++at) {
+        bytes |= static_cast<unsigned char>(line[at]);
+        if (line[at] == '\t') ends[tabs++] = static_cast<std::uint32_t>(at);
+      }
+      if (tabs + 1 < ends.size()) {
+        return fail("record " + std::to_string(k) + " of " + name + " has fewer than four TAB-separated fields");
+      }
+      // Fields after the fourth are left out.
+      const std::size_t end = std::min(line.find('\t', at), line.size());
+      ends[3] = static_cast<std::uint32_t>(end);
+      // A line in ASCII is its own UTF-8 and stays where it was read; another is converted
+      // straight into the text, field by field (a TAB is the same in both codes), the solution
+      // copied as it is when it is ASCII, as it usually is.
+      const std::string_view solution = line.substr(at, end - at);
+      const bool solutionAscii = isAscii(solution);
+      if ((bytes & 0x80u) == 0 && solutionAscii) {
+        records.addInPlace(line.data(), ends);
+        continue;
+      }
+      char* const start = text_->room(utf8Bound(end));
+      char* out = putCp1252AsUtf8(start, line.substr(0, at));  // the short fields, each with its TAB
+      const auto shortBytes = static_cast<std::size_t>(out - start);
+      for (std::size_t i = 0, tab = 0; i < shortBytes; ++i) {
+        if (start[i] == '\t') ends[tab++] = static_cast<std::uint32_t>(i);
+      }
+      if (solutionAscii) {
+        std::memcpy(out, solution.data(), solution.size());
+        out += solution.size();
+      } else {
+        out = putCp1252AsUtf8(out, solution);
+      }
+      ends[3] = static_cast<std::uint32_t>(out - start);
+      text_->keepWritten(static_cast<std::size_t>(out - start));
+      records.addInPlace(start, ends);
     }
     return true;
   }
 
   LineReader lines_;
+  std::shared_ptr<RecordText> text_;
   HouseReadResult error_;
   std::int64_t records_ = 0;  // in the rooms read so far
 };
@@ -211,7 +228,9 @@ HouseReadResult readHouse(std::string_view bytes, HouseRecord& house) {
   // The house is built on a copy and only moved into place at the end, so an allocation that
   // fails on the way leaves the house in play as it was.
   try {
-    return Reader(bytes).read(house);
+    auto copy = std::make_unique_for_overwrite<char[]>(bytes.size());
+    if (!bytes.empty()) std::memcpy(copy.get(), bytes.data(), bytes.size());
+    return Reader(std::make_shared<RecordText>(std::move(copy), bytes.size())).read(house);
   } catch (const std::bad_alloc&) {
     return outOfMemory();
   } catch (const std::length_error&) {
@@ -228,7 +247,10 @@ HouseReadResult readHouseFile(const std::string& path, HouseRecord& house) {
     FileBytes bytes;
     std::string reason;
     switch (bytes.read(path, kMaxHouseFileBytes, reason)) {
-      case Outcome::Read: return readHouse(bytes.view(), house);
+      case Outcome::Read: {
+        const std::size_t size = bytes.view().size();
+        return Reader(std::make_shared<RecordText>(bytes.release(), size)).read(house);
+      }
       case Outcome::CannotOpen: return refused("cannot read " + path + ": " + reason);
       case Outcome::NotAFile: return refused(path + " is " + reason + ", not a house file");
       case Outcome::TooLarge:

@@ -54,8 +54,9 @@ void appendRoom(std::string& out, const RoomRecord& room, int position) {
   appendNumber(out, static_cast<std::int64_t>(records));
   out.append(kLineEnd);
   for (std::size_t k = 0; k < records; ++k) {
-    for (const auto* list : {&room.recNames, &room.recMoves, &room.recTimes, &room.recSolutions}) {
-      appendUtf8AsCp1252(out, (**list)[k]);
+    const RecordList::Record record = (*room.records)[k];
+    for (std::string_view field : {record.name, record.moves, record.time, record.solution}) {
+      appendUtf8AsCp1252(out, field);
       out.push_back('\t');
     }
     out.append(kLineEnd);
@@ -67,10 +68,7 @@ std::size_t estimatedSize(const HouseRecord& house, int rooms) {
   for (int r = 0; r < rooms; ++r) {
     const RoomRecord& room = house.rooms[static_cast<std::size_t>(r)];
     size += 400;
-    for (std::size_t k = 0; k < room.recordCount(); ++k) {
-      size += (*room.recNames)[k].size() + (*room.recMoves)[k].size() + (*room.recTimes)[k].size() +
-              (*room.recSolutions)[k].size() + 6;
-    }
+    size += room.records->textSize() + room.recordCount() * 6;
   }
   return size;
 }

@@ -70,85 +70,58 @@ std::string titleOfLine(std::string_view line) {
   return {};
 }
 
-// A run of one symbol on a row, by its columns counted from the row's start.
-struct Run {
-  std::int64_t start;
-  std::int64_t length;
-  char symbol;
-};
+}  // namespace
 
-class CollectionReader {
- public:
-  CollectionReader(std::vector<CollectionRoom>& rooms, std::size_t limit) : rooms_(rooms), limit_(limit) {}
-
-  void read(std::string_view text) {
-    while (!text.empty() && rooms_.size() < limit_) {
-      const std::size_t end = text.find('\n');
-      std::string_view line = text.substr(0, end);
-      text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-      readLine(line);
-    }
+void RoomCollectionReader::readLine(std::string_view line) {
+  if (full()) return;
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  if (!isRoomLine(line)) {
     endRoom();
+    if (!isEmptyLine(line)) titleLine_.assign(line);
+    return;
   }
-
- private:
-  void readLine(std::string_view line) {
-    if (!isRoomLine(line)) {
-      endRoom();
-      if (!isEmptyLine(line)) titleLine_ = line;
-      return;
-    }
-    // "|" ends a row; an empty or blank row ends the room, and the rows after it start another.
-    while (true) {
-      const std::size_t bar = line.find('|');
-      const std::string_view row = line.substr(0, bar);
-      if (bar == std::string_view::npos || bar + 1 < line.size() || !row.empty()) readRow(row);
-      if (bar == std::string_view::npos) break;
-      line.remove_prefix(bar + 1);
-      if (line.empty()) break;
-    }
+  // "|" ends a row; an empty or blank row ends the room, and the rows after it start another.
+  while (true) {
+    const std::size_t bar = line.find('|');
+    const std::string_view row = line.substr(0, bar);
+    if (bar == std::string_view::npos || bar + 1 < line.size() || !row.empty()) readRow(row);
+    if (bar == std::string_view::npos) break;
+    line.remove_prefix(bar + 1);
+    if (line.empty()) break;
   }
+}
 
-  void readRow(std::string_view row) {
-    if (rooms_.size() >= limit_) return;
-    const std::size_t firstRun = runs_.size();
-    std::int64_t column = 0;
-    for (std::size_t i = 0; i < row.size(); ++i) {
-      std::int64_t count = 1;
-      if (isDigit(row[i])) {
-        count = 0;
-        for (; i < row.size() && isDigit(row[i]); ++i) count = std::min(kLongestRun, count * 10 + (row[i] - '0'));
-      }
-      if (i == row.size()) break;
-      if (isCellSymbol(row[i]) && count > 0) runs_.push_back(Run{column, count, row[i]});
-      column += count;
+void RoomCollectionReader::readRow(std::string_view row) {
+  if (full()) return;
+  const std::size_t firstRun = runs_.size();
+  std::int64_t column = 0;
+  for (std::size_t i = 0; i < row.size(); ++i) {
+    std::int64_t count = 1;
+    if (isDigit(row[i])) {
+      count = 0;
+      for (; i < row.size() && isDigit(row[i]); ++i) count = std::min(kLongestRun, count * 10 + (row[i] - '0'));
     }
-    if (runs_.size() == firstRun) {
-      endRoom();
-      return;
-    }
-    if (rowStarts_.empty()) startRoom();
-    rowStarts_.push_back(firstRun);
+    if (i == row.size()) break;
+    if (isCellSymbol(row[i]) && count > 0) runs_.push_back(Run{column, count, row[i]});
+    column += count;
   }
-
-  void startRoom() {
-    title_ = titleOfLine(titleLine_);
-    titleLine_ = {};
-    ++roomNumber_;
-    if (title_.empty()) title_ = "Room " + std::to_string(roomNumber_);
+  if (runs_.size() == firstRun) {
+    endRoom();
+    return;
   }
+  if (rowStarts_.empty()) startRoom();
+  rowStarts_.push_back(firstRun);
+}
 
-  void endRoom();
+void RoomCollectionReader::startRoom() {
+  title_ = titleOfLine(titleLine_);
+  titleLine_.clear();
+  ++roomNumber_;
+  titled_ = !title_.empty();
+  if (!titled_) title_ = "Room " + std::to_string(roomNumber_);
+}
 
-  std::vector<CollectionRoom>& rooms_;
-  std::size_t limit_;
-  std::string_view titleLine_;
-  std::string title_;
-  std::int64_t roomNumber_ = 0;
-  std::vector<Run> runs_;               // the open room's runs, row after row
-  std::vector<std::size_t> rowStarts_;  // where each of its rows starts in runs_
-};
+namespace {
 
 // Every blank cell that the edge reaches through blanks becomes OUTSIDE.
 void markOutside(std::array<std::int8_t, kPlayableCells>& cells) {
@@ -205,10 +178,14 @@ bool manReachesEdge(const std::array<std::int8_t, kPlayableCells>& cells, int ma
   return false;
 }
 
-void CollectionReader::endRoom() {
+}  // namespace
+
+void RoomCollectionReader::endRoom() {
   if (rowStarts_.empty()) return;
+  ++roomsEnded_;
   CollectionRoom& room = rooms_.emplace_back();
   room.title = std::move(title_);
+  room.titled = titled_;
   std::int64_t left = std::numeric_limits<std::int64_t>::max();
   std::int64_t right = 0;
   for (const Run& run : runs_) {
@@ -261,6 +238,8 @@ void CollectionReader::endRoom() {
   rowStarts_.clear();
 }
 
+namespace {
+
 std::string titleText(std::string_view title) {
   std::string text(title);
   std::replace_if(
@@ -283,10 +262,26 @@ std::string describeProblem(const CollectionRoom& room) {
   return {};
 }
 
+void RoomCollectionReader::end() { endRoom(); }
+
+namespace {
+
+// Feeds the text to the reader line by line, until it is full.
+void readText(RoomCollectionReader& reader, std::string_view text) {
+  while (!text.empty() && !reader.full()) {
+    const std::size_t end = text.find('\n');
+    reader.readLine(text.substr(0, end));
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  reader.end();
+}
+
+}  // namespace
+
 std::vector<CollectionRoom> readRoomCollection(std::string_view text) {
-  std::vector<CollectionRoom> rooms;
-  CollectionReader(rooms, std::numeric_limits<std::size_t>::max()).read(text);
-  return rooms;
+  RoomCollectionReader reader;
+  readText(reader, text);
+  return std::move(reader.rooms());
 }
 
 HouseReadResult readRoomCollectionFile(const std::string& path, std::vector<CollectionRoom>& rooms) {
@@ -324,8 +319,9 @@ bool isCollectionFileName(std::string_view name) {
 }
 
 bool readFirstRoom(std::string_view text, CollectionRoom& room) {
-  std::vector<CollectionRoom> rooms;
-  CollectionReader(rooms, 1).read(text);
+  RoomCollectionReader reader(1);
+  readText(reader, text);
+  std::vector<CollectionRoom>& rooms = reader.rooms();
   if (rooms.empty()) return false;
   room = std::move(rooms.front());
   return true;

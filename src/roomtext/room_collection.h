@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,7 @@ enum class RoomProblem : std::uint8_t {
 // to place; the cells are placed on the board only when the room fits.
 struct CollectionRoom {
   std::string title;
+  bool titled = false;    // the text gave the title; else it is "Room N" by the room's place
   std::int64_t rows = 0;  // after cutting blank margins
   std::int64_t columns = 0;
   std::int64_t boxes = 0;  // "$" and "*"
@@ -52,6 +54,45 @@ std::string describeProblem(const CollectionRoom& room);
 // a CR before it dropped. Run lengths are measured, never expanded, so a run of 99999999 costs
 // no more than a run of 3.
 std::vector<CollectionRoom> readRoomCollection(std::string_view text);
+
+// The same reader fed a line at a time, for text that comes in pieces (a stream): a room is
+// complete, and joins rooms(), once the line after it is read or end() is called.
+class RoomCollectionReader {
+ public:
+  explicit RoomCollectionReader(std::size_t mostRooms = std::numeric_limits<std::size_t>::max())
+      : mostRooms_(mostRooms) {}
+
+  // One line without its LF; a CR ending it is dropped. Lines after the last room wanted are ignored.
+  void readLine(std::string_view line);
+  // The end of the text: completes the room the last lines began.
+  void end();
+  // The rooms completed and not yet taken away; the caller may take them.
+  std::vector<CollectionRoom>& rooms() { return rooms_; }
+  // Whether the most rooms wanted have been read.
+  bool full() const { return roomsEnded_ >= mostRooms_; }
+
+ private:
+  // A run of one symbol on a row, by its columns counted from the row's start.
+  struct Run {
+    std::int64_t start;
+    std::int64_t length;
+    char symbol;
+  };
+
+  void readRow(std::string_view row);
+  void startRoom();
+  void endRoom();
+
+  std::size_t mostRooms_;
+  std::size_t roomsEnded_ = 0;
+  std::vector<CollectionRoom> rooms_;
+  std::string titleLine_;  // the last line that may title the next room
+  std::string title_;
+  bool titled_ = false;
+  std::int64_t roomNumber_ = 0;
+  std::vector<Run> runs_;               // the open room's runs, row after row
+  std::vector<std::size_t> rowStarts_;  // where each of its rows starts in runs_
+};
 
 // The largest collection read: some 600,000 rooms of a common size.
 inline constexpr std::size_t kMaxCollectionFileBytes = std::size_t{64} << 20;

@@ -70,6 +70,17 @@ bool isAscii(std::string_view text) {
   return (any & kHighBits) == 0;
 }
 
+char* putCp1252AsUtf8(char* out, std::string_view bytes) {
+  for (char c : bytes) {
+    if (static_cast<unsigned char>(c) < 0x80) {
+      *out++ = c;
+    } else {
+      out = putUtf8(out, codePointOfByte(static_cast<unsigned char>(c)));
+    }
+  }
+  return out;
+}
+
 void appendCp1252AsUtf8(std::string& out, std::string_view bytes) {
   if (isAscii(bytes)) {
     out.append(bytes);
@@ -81,8 +92,7 @@ void appendCp1252AsUtf8(std::string& out, std::string_view bytes) {
   for (char c : bytes) length += utf8Length(codePointOfByte(static_cast<unsigned char>(c)));
   const std::size_t start = out.size();
   out.resize(start + length);
-  char* at = out.data() + start;
-  for (char c : bytes) at = putUtf8(at, codePointOfByte(static_cast<unsigned char>(c)));
+  putCp1252AsUtf8(out.data() + start, bytes);
 }
 
 std::string cp1252ToUtf8(std::string_view bytes) {

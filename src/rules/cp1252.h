@@ -13,6 +13,11 @@ bool isAscii(std::string_view text);
 // Every byte maps to one code point; the five bytes the code page leaves unassigned map to
 // the C1 control of the same value, so any file reads and writes back to the same bytes.
 void appendCp1252AsUtf8(std::string& out, std::string_view bytes);
+// The most UTF-8 bytes that `size` bytes of the code page become.
+constexpr std::size_t utf8Bound(std::size_t size) { return 3 * size; }
+// Writes the bytes as UTF-8 at `out`, which has room for utf8Bound(bytes.size()) bytes, and
+// returns the end of what it wrote.
+char* putCp1252AsUtf8(char* out, std::string_view bytes);
 std::string cp1252ToUtf8(std::string_view bytes);
 
 // A character the code page cannot hold (or a broken UTF-8 sequence) is written as "?".

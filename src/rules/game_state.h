@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,7 @@ struct GameState {
   std::uint32_t positionStamp = 0;                       // changes with every step, undo, redo and start of a room
   std::array<std::int32_t, 2> spriteCode{FLOOR, FLOOR};  // the editor's codes of the left and right buttons
   PendingCouple pendingCouple;                           // the help page's couple being picked
+  std::optional<RecordFields> unnamedRecord;             // a completion's record while its name is asked
 };
 
 // The start-up defaults: room 1 of a one-room house.

@@ -129,15 +129,20 @@ bool appendRecordExceptName(GameState& state, std::int64_t now) {
   if (whyNoRecord(state) != NoRecord::None) return false;
   RoomRecord* room = state.house.roomNumber(state.house.currentRoom);
   state.counters.endTime = now;
-  room->recTimes->push_back(formatElapsed(state.counters.endTime - state.counters.startTime));
-  room->recSolutions->push_back(state.counters.moveHistory);
-  room->recMoves->push_back(std::to_string(state.counters.moveCount));
+  state.unnamedRecord = RecordFields{{},
+                                     std::to_string(state.counters.moveCount),
+                                     formatElapsed(state.counters.endTime - state.counters.startTime),
+                                     state.counters.moveHistory};
   state.solutionsRecorded.push_back(state.counters.moveHistory);
   return true;
 }
 
 void appendRecordName(GameState& state, std::string_view typed) {
-  if (RoomRecord* room = state.house.roomNumber(state.house.currentRoom)) room->recNames->push_back(recordName(typed));
+  if (!state.unnamedRecord) return;
+  RecordFields record = std::move(*state.unnamedRecord);
+  state.unnamedRecord.reset();
+  record.name = recordName(typed);
+  if (RoomRecord* room = state.house.roomNumber(state.house.currentRoom)) room->records->add(record);
 }
 
 }  // namespace tarvo

@@ -73,11 +73,12 @@ bool undoStep(GameState& state);
 // Makes the last undone step again, as a normal step.
 KeyOutcome redoStep(GameState& state);
 
-// Appends the time, solution and move count of the finished game to the current room's
-// record lists (in that order) and sets endTime; the caller then asks the player's name and
-// appends it with appendRecordName. Returns false, changing nothing, when whyNoRecord gives a
-// reason.
+// Makes the record of the finished game but for its name (its move count, time and solution)
+// and sets endTime; the caller then asks the player's name and adds the record to the current
+// room with appendRecordName. Returns false, changing nothing, when whyNoRecord gives a reason.
 bool appendRecordExceptName(GameState& state, std::int64_t now);
+// Adds the record made last to the current room with the name typed (made fit for a record);
+// does nothing when there is no such record.
 void appendRecordName(GameState& state, std::string_view typed);
 
 }  // namespace tarvo

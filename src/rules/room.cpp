@@ -7,14 +7,7 @@ namespace tarvo {
 
 void RoomRecord::giveFreshLists() {
   goals = newList<std::int32_t>();
-  recNames = newList<std::string>();
-  recMoves = newList<std::string>();
-  recSolutions = newList<std::string>();
-  recTimes = newList<std::string>();
-}
-
-std::size_t RoomRecord::recordCount() const {
-  return std::min({recNames->size(), recMoves->size(), recTimes->size(), recSolutions->size()});
+  records = std::make_shared<RecordList>();
 }
 
 std::int64_t HouseRecord::recordCount() const {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "rules/cell.h"
+#include "rules/records.h"
 
 namespace tarvo {
 
@@ -42,11 +43,10 @@ inline constexpr int kMaxRooms = 16;
 
 // The most records a house may hold, in one room or spread over several: far more than players
 // make (each is a finished game), and what keeps a file of tiny record lines from filling the
-// memory. A record takes four strings, 128 bytes even when its line is three TABs, so the
-// bound takes 26 MB with such lines, and about 300 MB when the whole file is records with
-// fields long enough to need strings of their own: reading that, on a machine where fresh
-// memory costs 5 ms a MiB, takes under two seconds. The reader refuses a file past it, so
-// nothing may make a house hold more.
+// memory. A record takes 32 bytes of field ends besides its fields' text, so the bound takes
+// 6.4 MB with lines of three TABs; the text takes at most three times the file's bytes (a byte
+// of the file's code page is at most three in UTF-8). The reader refuses a file past it, so nothing may make a house
+// hold more.
 inline constexpr std::int64_t kMaxHouseRecords = 200000;
 
 template <typename T>
@@ -58,7 +58,8 @@ SharedList<T> newList() {
 }
 
 // One room. Copying a RoomRecord copies cells, man and the forbidden arrays, and shares the
-// five lists with the source, so a record made on the working copy reaches the house at once.
+// goal list and the records with the source, so a record made on the working copy reaches the
+// house at once.
 struct RoomRecord {
   CellArray cells;
   SharedList<std::int32_t> goals = newList<std::int32_t>();
@@ -67,16 +68,11 @@ struct RoomRecord {
   std::int32_t forbPlaceCount = 0;
   std::array<CouplePair, kMaxCouples + 1> forbCouples{};  // positions 1..forbCoupleCount
   std::int32_t forbCoupleCount = 0;
-  SharedList<std::string> recNames = newList<std::string>();
-  SharedList<std::string> recMoves = newList<std::string>();  // decimal text
-  SharedList<std::string> recSolutions = newList<std::string>();
-  SharedList<std::string> recTimes = newList<std::string>();  // "nn:ss"
+  std::shared_ptr<RecordList> records = std::make_shared<RecordList>();
 
-  // Gives the room five new, empty lists (no copy made earlier sees them).
+  // Gives the room a new, empty goal list and record list (no copy made earlier sees them).
   void giveFreshLists();
-  // The whole records: the four lists grow together, and a shorter one leaves a record half
-  // made (its name is asked last).
-  std::size_t recordCount() const;
+  std::size_t recordCount() const { return records->size(); }
 };
 
 struct HouseRecord {

@@ -8,20 +8,17 @@ namespace tarvo {
 
 void RecordListModel::showRoom(const RoomRecord& room) {
   beginResetModel();
-  names_ = room.recNames;
-  moves_ = room.recMoves;
-  times_ = room.recTimes;
-  solutions_ = room.recSolutions;
+  records_ = room.records;
   // The rows are the records as they stand now; a record made later shows at the next click.
-  rows_ = static_cast<int>(std::min<std::size_t>(names_->size(), INT_MAX));
+  rows_ = static_cast<int>(std::min<std::size_t>(records_->size(), INT_MAX));
   endResetModel();
 }
 
 void RecordListModel::clear() { showRoom(RoomRecord{}); }
 
 std::optional<std::string> RecordListModel::solutionOf(int row) const {
-  if (row < 0 || row >= rows_ || static_cast<std::size_t>(row) >= solutions_->size()) return std::nullopt;
-  return (*solutions_)[static_cast<std::size_t>(row)];
+  if (row < 0 || row >= rows_ || static_cast<std::size_t>(row) >= records_->size()) return std::nullopt;
+  return std::string((*records_)[static_cast<std::size_t>(row)].solution);
 }
 
 int RecordListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
@@ -30,9 +27,11 @@ int RecordListModel::columnCount(const QModelIndex& parent) const { return paren
 
 QVariant RecordListModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rows_) return {};
-  const std::vector<std::string>& list = index.column() == 0 ? *names_ : index.column() == 1 ? *moves_ : *times_;
   const auto row = static_cast<std::size_t>(index.row());
-  return row < list.size() ? QString::fromStdString(list[row]) : QString();
+  if (row >= records_->size()) return QString();
+  const RecordList::Record record = (*records_)[row];
+  const std::string_view field = index.column() == 0 ? record.name : index.column() == 1 ? record.moves : record.time;
+  return QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size()));
 }
 
 QVariant RecordListModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -10,8 +10,8 @@
 
 namespace tarvo {
 
-// Holds its own references to the room's record lists, taken when the room is shown: a house
-// read afterwards gives the rooms new lists and leaves these as they were. Rows are made only
+// Holds its own reference to the room's record list, taken when the room is shown: a house read
+// afterwards gives the rooms new lists and leaves this one as it was. Rows are made only
 // when the view asks for them, so a room of many records lists at once.
 class RecordListModel : public QAbstractTableModel {
   Q_OBJECT
@@ -31,10 +31,7 @@ class RecordListModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
-  SharedList<std::string> names_;
-  SharedList<std::string> moves_;
-  SharedList<std::string> times_;
-  SharedList<std::string> solutions_;
+  std::shared_ptr<const RecordList> records_;
   int rows_ = 0;
 };
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program under a private Xvfb, played as a player does with xdotool:
 #  1. Num Lock on, keypad 6, 6, 2 in room 1 of the bundled house, and the board's pixels
-#     compared before and after. Room 1 has the man at row 2, column 2 with free floor to his
+#     compared before and after. Room 1 has the man at row 3, column 2 with free floor to his
 #     right and a box below the second cell, so the keys walk him twice to the right and push
 #     the box one row down.
 #  2. A look at the "Room" tab and back to "Game", which starts the room over; a full solve; the
@@ -45,8 +45,8 @@ for _ in $(seq 50); do
   fi
   mv "$work/again.png" "$work/before.png"
 done
-tile 2 2 "$work/man_before.png"
-tile 3 4 "$work/box_before.png"
+tile 3 2 "$work/man_before.png"
+tile 4 4 "$work/box_before.png"
 
 xdotool key --delay 80 KP_6 KP_6 KP_2
 
@@ -54,9 +54,9 @@ xdotool key --delay 80 KP_6 KP_6 KP_2
 # row lower and looks as it did. The program handles the keys on its own time: look again for
 # up to five seconds.
 moved() {
-  tile 3 4 "$work/man_after.png"
-  tile 4 4 "$work/box_after.png"
-  tile 2 2 "$work/start_after.png"
+  tile 4 4 "$work/man_after.png"
+  tile 5 4 "$work/box_after.png"
+  tile 3 2 "$work/start_after.png"
   same "$work/man_before.png" "$work/man_after.png" && same "$work/box_before.png" "$work/box_after.png" &&
     ! same "$work/man_before.png" "$work/start_after.png"
 }
@@ -68,7 +68,7 @@ echo "final screenshot: $out/e2e_final.png"
 changed=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)
 echo "board pixels changed: $changed"
 [ "$changed" != 0 ] || fail "the board did not change after the keypad presses"
-moved || fail "after keypad 6, 6, 2 the man is not at row 3, column 4 with the box below him"
+moved || fail "after keypad 6, 6, 2 the man is not at row 4, column 4 with the box below him"
 echo "e2e_keypad: the keypad moved the man and pushed the box"
 
 # Points of the window: the "Game" and "Room" tabs, "Save to disk" on the "Room" page.

@@ -41,10 +41,7 @@ Point arrow(GameState& state, void (*command)(GameState&, int), int button, int 
 }
 
 void addRecord(RoomRecord& room, const std::string& name, const std::string& solution) {
-  room.recNames->push_back(name);
-  room.recMoves->push_back(std::to_string(solution.size()));
-  room.recTimes->push_back("00:01");
-  room.recSolutions->push_back(solution);
+  room.records->add(RecordFields{name, std::to_string(solution.size()), "00:01", solution});
 }
 
 TEST(Canvas, PointsLeftOfTheAreaAreColumnZeroAndPaintingReadsNoGoalsNorMovesTheMan) {
@@ -105,9 +102,15 @@ TEST(Store, RecordsThatNoLongerSolveGoAndTheStoredRoomPlays) {
   EXPECT_EQ(records(state.house.rooms[2]), (Texts{"Bob|2|00:01|RR"}));
   EXPECT_EQ(records(listed).size(), 2u) << "a list held elsewhere keeps the rows it shows";
 
+  // A record made in play after a store goes on with the editor's next store.
+  startRoom(state, 0);
+  playStep(state, Direction::Right);
+  ASSERT_TRUE(playStep(state, Direction::Right).completed);
+  ASSERT_TRUE(appendRecordExceptName(state, 0));
+  appendRecordName(state, "Cy");
   press(state, 15, BOX + GOAL);
   ASSERT_TRUE(storeRoom(state));
-  EXPECT_EQ(records(state.house.rooms[2]), (Texts{"Bob|2|00:01|RR"})) << "the names go on with the other lists";
+  EXPECT_EQ(records(state.house.rooms[2]), (Texts{"Bob|2|00:01|RR", "Cy|2|00:00|RR"}));
   startRoom(state, 0);
   EXPECT_FALSE(playStep(state, Direction::Right).completed);
   EXPECT_TRUE(playStep(state, Direction::Right).completed) << "every goal holds a box";
@@ -204,7 +207,7 @@ TEST(RoomChoice, ARoomJoiningTheHouseIsEmptyOrReadFromTheCellsItKept) {
   const RowBuffer rows = buildRoomRows(fresh);
   EXPECT_TRUE(rows[0] == "----------" && rows[1] == "##########" && rows[2] == "#        #" && rows[8] == rows[1])
       << roomText(fresh);
-  EXPECT_TRUE(fresh.man == kNoMan && fresh.goals->empty() && fresh.recNames->empty());
+  EXPECT_TRUE(fresh.man == kNoMan && fresh.goals->empty() && fresh.records->empty());
 
   ASSERT_TRUE(readHouseFile(TARVO_FIXTURES "/sixteen_rooms.hou", state.house).ok());
   const RoomRecord earlier = state.house.rooms[2];
@@ -218,7 +221,7 @@ TEST(RoomChoice, ARoomJoiningTheHouseIsEmptyOrReadFromTheCellsItKept) {
 
 TEST(RoomTextImport, LinesAreReadAsTheUserSeesThem) {
   RoomRecord room = roomFromRows({"#@$.#"}, "11;");
-  room.recNames->push_back("Ann");
+  room.records->add(RecordFields{"Ann", "1", "00:01", "r"});
   const RoomRecord sharing = room;
   // "é" and "€" take two and three bytes; a CR LF and an empty line; a line too long; eleven lines.
   const ImportReport report =
@@ -233,7 +236,7 @@ TEST(RoomTextImport, LinesAreReadAsTheUserSeesThem) {
   EXPECT_EQ(*room.goals, (Codes{4, 22, 90}));
   EXPECT_EQ(*sharing.goals, (Codes{3})) << "a copy sharing the old goal list keeps it";
   EXPECT_EQ(places(room), (Codes{11}));
-  EXPECT_EQ(*room.recNames, (Texts{"Ann"}));
+  EXPECT_EQ(records(room), (Texts{"Ann|1|00:01|r"}));
 
   EXPECT_EQ(describeImport(importRoomText(room, "")), "imported rows 1-10; rows 1-10 empty (floor)");
   EXPECT_EQ(codes(room, 0, 100), Codes(100, FLOOR));

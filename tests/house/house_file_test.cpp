@@ -88,7 +88,7 @@ std::string fingerprint(const HouseRecord& house) {
   std::ostringstream out;
   out << writeHouse(house) << house.currentRoom;
   for (const RoomRecord& r : house.rooms) {
-    out << roomText(r) << r.man << r.goals << r.recNames << r.recMoves << r.recTimes << r.recSolutions;
+    out << roomText(r) << r.man << r.goals << r.records;
   }
   return out.str();
 }
@@ -151,22 +151,22 @@ TEST(HouseReader, RefusedFilesLeaveTheHouseAsItWas) {
   EXPECT_EQ(missing.status, Status::CannotOpen);
   EXPECT_NE(missing.problem.find(fixturePath("no such house.hou") + ": " + std::strerror(ENOENT)), std::string::npos);
   EXPECT_TRUE(fingerprint(house) == before);
-  EXPECT_EQ(playing.recNames, house.rooms[0].recNames);
+  EXPECT_EQ(playing.records, house.rooms[0].records);
 }
 
 TEST(HouseReader, LooseButReadableLinesAreAccepted) {
   EXPECT_EQ(readOrFail(joined(example(3, "HOUSE's NAME:Big:One"))).houseName, "Big:One");
   for (const char* record : {"Ann\t5\t00:07\trDldR", "Ann\t5\t00:07\trDldR\t\t\t"})
     EXPECT_EQ(records(exampleRoom(19, record)), Texts{"Ann|5|00:07|rDldR"});
-  EXPECT_TRUE(readOrFail(exampleHead(17) + "NUMBER OF RECCORD:-1\r\n").rooms[0].recNames->empty());
+  EXPECT_TRUE(readOrFail(exampleHead(17) + "NUMBER OF RECCORD:-1\r\n").rooms[0].records->empty());
 
   // Rooms past the new count keep their cells, with new lists; earlier copies keep the old.
   HouseRecord house = readOrFail(fixtureBytes("sixteen_rooms.hou"));
   const RoomRecord oldSixth = house.rooms[5];
   ASSERT_TRUE(readHouse(fixtureBytes("easy_one.hou"), house).ok());
   EXPECT_TRUE(house.rooms[5].cells == oldSixth.cells) << roomText(house.rooms[5]);
-  EXPECT_TRUE(house.rooms[5].recNames->empty());
-  EXPECT_EQ(oldSixth.recNames->size(), 2u);
+  EXPECT_TRUE(house.rooms[5].records->empty());
+  EXPECT_EQ(oldSixth.recordCount(), 2u);
 }
 
 TEST(HouseReader, ListRemaindersAndCellsOutsideTheRoomAreKeptAsTheFileHasThem) {
@@ -192,7 +192,7 @@ TEST(HouseReader, ALastLineWithoutItsLineFeedReadsAsAWholeLine) {
   const std::string whole = fixtureBytes("easy_one.hou");  // "...rDldR\t\r\n"
   for (std::size_t cut : {1, 2}) EXPECT_EQ(writeHouse(readOrFail(whole.substr(0, whole.size() - cut))), whole) << cut;
   // A count on the last line is read as a count, not refused for its CR.
-  EXPECT_TRUE(readOrFail(exampleHead(17) + "NUMBER OF RECCORD:0\r").rooms[0].recNames->empty());
+  EXPECT_TRUE(readOrFail(exampleHead(17) + "NUMBER OF RECCORD:0\r").rooms[0].records->empty());
 }
 
 TEST(HouseReader, MessagesSayWhatIsWrongAndQuoteAtMostSixtyCharacters) {
@@ -235,10 +235,10 @@ TEST(HouseReader, AHouseHoldsRecordsUpToTheBoundInAllItsRooms) {
     return joined(lines);
   };
   HouseRecord house = readOrFail(threeRooms(kMaxHouseRecords / 2 - 1));
-  EXPECT_EQ(house.rooms[2].recNames->size(), static_cast<std::size_t>(kMaxHouseRecords / 2 - 1));
+  EXPECT_EQ(house.rooms[2].recordCount(), static_cast<std::size_t>(kMaxHouseRecords / 2 - 1));
   const HouseReadResult refused = readHouse(threeRooms(kMaxHouseRecords / 2), house);
   EXPECT_EQ(refused.line, 4 + 3 * 14 + kMaxHouseRecords / 2 + 1) << refused.describe();
-  EXPECT_EQ(house.rooms[2].recNames->size(), static_cast<std::size_t>(kMaxHouseRecords / 2 - 1));
+  EXPECT_EQ(house.rooms[2].recordCount(), static_cast<std::size_t>(kMaxHouseRecords / 2 - 1));
 }
 
 // Every byte but the line ends and TAB, at every place of fields of 1 to 17 bytes (ASCII is
@@ -343,7 +343,7 @@ TEST(HouseWriter, WritesTheHouseFormatWithQuestionMarksForForeignCharacters) {
   HouseRecord house = emptyHouse();
   house.houseName = "Caf\u00E9 \u20AC \u4E2D \U0001F642";
   const RoomRecord& room = house.rooms[0];
-  for (const auto& list : {room.recNames, room.recMoves, room.recTimes, room.recSolutions}) list->push_back("\u4E2D");
+  room.records->add(RecordList::Record{"\u4E2D", "\u4E2D", "\u4E2D", "\u4E2D"});
   std::string written = writeHouse(house);
   EXPECT_NE(written.find("\r\nHOUSE's NAME:Caf\xE9 \x80 ? ?\r\n"), std::string::npos) << written;
   // Broken or overlong UTF-8 never turns into a byte the name did not have, such as a line end.

@@ -135,9 +135,7 @@ TEST_F(WindowTest, AFailedSaveShowsTheErrorAndKeepsTheFileThatWasThere) {
 TEST_F(WindowTest, AHouseBeyondTheRecordBoundIsNotSavedAndTheFileStays) {
   writeFile("keep.hou", threeRoomHouse());
   HouseRecord house;
-  const RoomRecord& room = house.rooms[0];
-  for (const auto& list : {room.recNames, room.recMoves, room.recTimes, room.recSolutions})
-    list->assign(kMaxHouseRecords + 1, "");
+  for (std::int64_t k = 0; k <= kMaxHouseRecords; ++k) house.rooms[0].records->add(RecordList::Record{});
   const SaveOutcome outcome = saveHouseFile(path("keep.hou"), house);
   EXPECT_TRUE(!outcome.ok && outcome.errorNumber == kSaveUnreadable) << outcome.description.toStdString();
   EXPECT_EQ(readFile("keep.hou"), threeRoomHouse());

@@ -265,16 +265,11 @@ class PageWalk : public WindowTest {
   static std::string storedAs(const Before& before, std::size_t slot, bool& drops) {
     RoomRecord stored = roomAsStored(before.editRoom);
     const RoomRecord& old = before.rooms[slot];
-    for (SharedList<std::string>* list : {&stored.recNames, &stored.recMoves, &stored.recTimes, &stored.recSolutions})
-      *list = newList<std::string>();
-    for (std::size_t k = 0; k < old.recSolutions->size(); ++k) {
-      if (replayProblem(stored, (*old.recSolutions)[k])) continue;
-      stored.recNames->push_back((*old.recNames)[k]);
-      stored.recMoves->push_back((*old.recMoves)[k]);
-      stored.recTimes->push_back((*old.recTimes)[k]);
-      stored.recSolutions->push_back((*old.recSolutions)[k]);
+    stored.records = std::make_shared<RecordList>();
+    for (std::size_t k = 0; k < old.recordCount(); ++k) {
+      if (!replayProblem(stored, (*old.records)[k].solution)) stored.records->add((*old.records)[k]);
     }
-    drops = stored.recNames->size() < old.recNames->size();
+    drops = stored.recordCount() < old.recordCount();
     return described(stored);
   }
 
@@ -283,8 +278,9 @@ class PageWalk : public WindowTest {
     const HouseRecord& house = state().house;
     for (int slot = 0; slot < kMaxRooms; ++slot) {
       const RoomRecord& room = house.rooms[static_cast<std::size_t>(slot)];
-      for (const std::string& solution : *room.recSolutions)
-        ASSERT_EQ(replayProblem(room, solution), std::nullopt) << where << ": a record of room " << slot + 1;
+      for (std::size_t k = 0; k < room.recordCount(); ++k)
+        ASSERT_EQ(replayProblem(room, (*room.records)[k].solution), std::nullopt)
+            << where << ": a record of room " << slot + 1;
     }
 
     // A room changes only by a store on the page that shows it, then into what the page showed,

@@ -108,7 +108,7 @@ TEST_F(SolverHelpTest, ADoubleClickedRecordReplaysOnTheGamePageAndABrokenOneStop
     ASSERT_TRUE(waitFor([&] { return status() == "solved with help: no record"; })) << status().toStdString();
   }
   EXPECT_EQ(w.state().counters.moveHistory, "durD");
-  EXPECT_EQ(w.state().house.rooms[1].recSolutions->size(), 3u);
+  EXPECT_EQ(w.state().house.rooms[1].recordCount(), 3u);
 
   // "rd": the second letter walks where the man pushes the box; it is not played.
   clickMainTab(2);

@@ -1,7 +1,7 @@
-// The rules: the room's cells and text, the forbidden place and couple lists (read from whole
-// files in the house reader test) and the marks they put on the working room; playing a room:
-// steps and pushes, taking them back, starting over, completion and records, and the painting of
-// the board.
+// The rules: the room's cells, its record lists and its text, the forbidden place and couple
+// lists (read from whole files in the house reader test) and the marks they put on the working
+// room; playing a room: steps and pushes, taking them back, starting over, completion and
+// records, and the painting of the board.
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -32,6 +32,31 @@ TEST(RoomCells, MarksNeverChangeOutsideCellsAndBoxesOnGoalsAreCountedAndRemovedW
   setMark(room, 2);
   removeBoxesAndMan(room);
   EXPECT_EQ(codes(room, 0, 7), (Codes{2, 1, 1, 4, 4, 4, 2})) << roomText(room);
+}
+
+// Records point into their text: adding more (past a block, and one longer than a block) never
+// moves those made earlier, and a list of kept records shares the text.
+TEST(RecordLists, RecordsStayWhereTheyWereMadeAndKeptListsShareTheirText) {
+  RecordList list;
+  std::vector<std::string> solutions;
+  for (std::size_t k = 0; k < 300; ++k) {
+    solutions.push_back(std::string(k == 7 ? 70000 : k * 3 % 500, "udlr"[k % 4]));
+    list.add(RecordFields{"N" + std::to_string(k), std::to_string(k), "00:01", solutions.back()});
+  }
+  const std::string_view firstName = list[0].name;
+  list.add(RecordList::Record{"last", "", "", ""});
+  EXPECT_EQ(firstName.data(), list[0].name.data());
+  for (std::size_t k = 0; k < solutions.size(); ++k) {
+    const RecordList::Record record = list[k];
+    ASSERT_TRUE(record.name == "N" + std::to_string(k) && record.moves == std::to_string(k) && record.time == "00:01" &&
+                record.solution == solutions[k])
+        << k;
+  }
+  const std::shared_ptr<RecordList> kept = list.kept({7, 300});
+  EXPECT_EQ(kept->text(), list.text());
+  RecordList copied;
+  for (std::size_t k : {7, 300}) copied.add(list[k]);
+  EXPECT_TRUE(copied == *kept && !(copied == list));
 }
 
 TEST(RoomRows, EachByteIsOneCellShortRowsEndInFloorAndWrittenRowsReadBack) {
@@ -205,7 +230,7 @@ TEST(StartingRooms, AStartBringsBackTheStoredRoomWithFreshCountersAndNoUndo) {
   EXPECT_TRUE(state.curRoom.cells == room.cells) << roomText(state.curRoom);
   EXPECT_TRUE(state.counters.moveCount == 0 && state.counters.moveHistory.empty() && state.counters.startTime == 7000);
   EXPECT_FALSE(undoStep(state));
-  EXPECT_EQ(state.curRoom.recNames, state.house.rooms[0].recNames) << "records made in play reach the house";
+  EXPECT_EQ(state.curRoom.records, state.house.rooms[0].records) << "records made in play reach the house";
 
   // Next and previous wrap around; a room number without a slot keeps the working room.
   nextRoom(state, 0);
@@ -250,7 +275,7 @@ TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
   startRoom(state, 5000);
   ASSERT_TRUE(playStep(state, kRight).completed);
   EXPECT_TRUE(appendRecordExceptName(state, 5000 + 65000));
-  EXPECT_TRUE(state.house.rooms[1].recNames->empty()) << "the name comes afterwards";
+  EXPECT_TRUE(state.house.rooms[1].records->empty()) << "the name comes afterwards";
   appendRecordName(state, "Ann\tLee\r\n");
   startRoom(state, 5000);
   ASSERT_TRUE(playStep(state, kRight).completed);
@@ -260,8 +285,8 @@ TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
   HouseRecord back;
   ASSERT_TRUE(readHouse(writeHouse(state.house), back).ok());
   EXPECT_EQ(records(back.rooms[1]), (Texts{"Ann Lee  |1|01:05|R", "|1|61:01|R"}));
-  for (const std::string& solution : *state.house.rooms[1].recSolutions)
-    EXPECT_EQ(replayProblem(room, solution), std::nullopt);
+  const RecordList& made = *state.house.rooms[1].records;
+  for (std::size_t k = 0; k < made.size(); ++k) EXPECT_EQ(replayProblem(room, made[k].solution), std::nullopt);
   EXPECT_EQ(formatElapsed(64999), "01:04");
   EXPECT_EQ(formatElapsed(3599999), "59:59");
   EXPECT_EQ(formatElapsed(6000000), "100:00");
@@ -272,8 +297,7 @@ TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
 TEST(Records, AtTheHouseBoundACompletionMakesNoRecordAndAHouseBeyondItIsNotWritten) {
   GameState state = gameOn(roomFromRows({"######", "#@$. #", "#    #", "######"}), 2);
   const RoomRecord& other = state.house.rooms[0];
-  for (const auto* list : {&other.recNames, &other.recMoves, &other.recTimes, &other.recSolutions})
-    (*list)->assign(kMaxHouseRecords - 1, "");
+  for (std::int64_t k = 1; k < kMaxHouseRecords; ++k) other.records->add(RecordList::Record{});
   ASSERT_TRUE(playStep(state, kRight).makesRecord());
   ASSERT_TRUE(appendRecordExceptName(state, 0));
   appendRecordName(state, "Last");
@@ -285,15 +309,15 @@ TEST(Records, AtTheHouseBoundACompletionMakesNoRecordAndAHouseBeyondItIsNotWritt
   EXPECT_FALSE(appendRecordExceptName(state, 0));
   EXPECT_EQ(records(state.house.rooms[1]), (Texts{"Last|1|00:00|R"}));
 
-  for (const auto* list : {&other.recNames, &other.recMoves, &other.recTimes, &other.recSolutions})
-    (*list)->push_back("");
+  const RecordList atTheBound = *other.records;
+  other.records->add(RecordList::Record{});
   const std::string bytes = writeHouse(state.house);
   EXPECT_EQ(whyNotReadBack(state.house, bytes.size()),
             "the house holds 200001 records, more than the 200000 a house file may hold, so it was not saved: it "
             "could not be opened again");
   HouseRecord back;
   EXPECT_FALSE(readHouse(bytes, back).ok()) << "the reader agrees";
-  other.recNames->pop_back();
+  *other.records = atTheBound;
   EXPECT_TRUE(whyNotReadBack(state.house, kMaxHouseFileBytes + 1).has_value()) << "nor a file too large to read";
 }
 
@@ -306,7 +330,7 @@ TEST(Help, ACompletionAfterHelpMakesNoRecordUntilTheRoomIsStartedAgain) {
   EXPECT_TRUE(helped.completed && helped.noRecord == NoRecord::HelpUsed && !helped.makesRecord())
       << "undo keeps the help";
   EXPECT_FALSE(appendRecordExceptName(state, 0)) << "the core refuses the record too";
-  EXPECT_TRUE(state.house.rooms[0].recSolutions->empty() && state.house.rooms[0].recTimes->empty());
+  EXPECT_TRUE(state.house.rooms[0].records->empty());
   startRoom(state, 0);
   EXPECT_TRUE(playStep(state, kRight).makesRecord());
   EXPECT_TRUE(appendRecordExceptName(state, 0));

@@ -20,7 +20,6 @@
 #include "room_builder.h"
 #include "rules/moves.h"
 #include "rules/replay.h"
-#include "solver/board.h"
 #include "solver/push_path.h"
 #include "solver/solver.h"
 
@@ -28,31 +27,6 @@ namespace tarvo::solver {
 namespace {
 
 using test::roomFromRows;
-
-using Rows = std::vector<std::string>;
-
-// Up to ten rows, read as the first rows of a room text starting on line `firstLine`.
-BoardResult read(Rows rows, int firstLine = 1) {
-  rows.resize(kSide);
-  return readBoard(rows, firstLine);
-}
-
-TEST(RoomInput, RefusesRoomsThatCannotBePlayedNamingTheLineAndColumn) {
-  EXPECT_EQ(read({"#####   \r", "#@$.#", "#####"}).error, "") << "blanks and a CR at the end are harmless";
-  // The game reads any byte that is no symbol as an outside cell, which would quietly change
-  // a mistyped room; so would bytes past the tenth, which it does not read.
-  EXPECT_EQ(read({"#####", "#@$.#", "#x###"}, 20).error, "unknown symbol 'x' at line 22, column 2");
-  EXPECT_EQ(read({"#####", "#@$.#\t"}, 1).error, "unknown symbol byte 0x09 at line 2, column 6");
-  EXPECT_EQ(read({"#####", "#@$.#     #"}).error, "line 2 is longer than ten cells");
-  EXPECT_EQ(read({"#####", "# $.#", "#####"}).error, "no man");
-  EXPECT_EQ(read({"######", "#@$.+#", "######"}).error, "2 men");
-  // A gap in the wall, and an outside cell within reach; a box in the gap does not close it.
-  EXPECT_EQ(read({"#####", "#@$.", "#####"}, 5).error, "not closed: the man can reach line 5, column 6");
-  EXPECT_EQ(read({"######", "#@$.-#", "######"}).error, "not closed: the man can reach line 2, column 5");
-  EXPECT_EQ(read({"#####", "#@$.$", "#####"}).error.substr(0, 10), "not closed");
-  EXPECT_EQ(read({"######", "#@$$.#", "######"}).error, "2 boxes but 1 goal");
-  EXPECT_EQ(read({"#####", "#@  #", "#####"}).error, "no goals");
-}
 
 // Solves the room and plays the steps through the game's rules. The counts were found by
 // trying every step on these rooms.

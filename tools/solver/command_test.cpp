@@ -57,17 +57,14 @@ TEST(SolveCommand, PrintsCountsAndStepsOrSaysWhyNot) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "Room 1 (corridor): 2 pushes, 3 moves\nrRR\n");
 
-  run = solveText("", "#######\n#@ $$.#\n#######\n\n\n\n\n\n\n\n");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "Room 1: malformed: 2 boxes but 1 goal\n");
+  // Room text as the game reads it: run lengths, "|" rows, "Title:", a spare box.
+  run = solveText("", "Title: spare\n7#|#@ $.#|# $  #|7#");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "Room 1 (spare): 1 push, 2 moves\nrR\n");
 
-  run = solveText("", "#####\n#@x.#\n#####\n\n\n\n\n\n\n\n");
+  run = solveText("", "#######\n#@ $..#\n#######\n\n#####\n#@$. \n#####\n");
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "Room 1: malformed: unknown symbol 'x' at line 2, column 3\n");
-
-  run = solveText("", kCorridor + "#####\n#@$.#\n");
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.out.find("the room starting at line 12 has only 2 rows"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out, "Room 1: cannot be played: fewer boxes than goals\nRoom 2: cannot be played: open\n");
 }
 
 TEST(SolveCommand, AnswersWithSomeSolutionWhereTheFewestPushesAreOutOfItsBoundsUnlessExact) {

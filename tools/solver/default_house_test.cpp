@@ -25,12 +25,13 @@ TEST(BundledHouse, EveryRecordReplaysThroughTheCoreAndSolvesItsRoom) {
   for (int number = 1; number <= house.roomCount; ++number) {
     SCOPED_TRACE("room " + std::to_string(number));
     const RoomRecord& room = *house.roomNumber(number);
-    ASSERT_EQ(room.recSolutions->size(), 1u);
-    const std::string& steps = room.recSolutions->front();
+    ASSERT_EQ(room.recordCount(), 1u);
+    const RecordList::Record record = (*room.records)[0];
+    const std::string_view steps = record.solution;
     EXPECT_EQ(replayProblem(room, steps), std::nullopt);
-    EXPECT_EQ(room.recNames->front(), "TarvoPlim");
-    EXPECT_EQ(room.recMoves->front(), std::to_string(steps.size()));
-    EXPECT_EQ(room.recTimes->front(), recordTime(static_cast<int>(steps.size())));
+    EXPECT_EQ(record.name, "TarvoPlim");
+    EXPECT_EQ(record.moves, std::to_string(steps.size()));
+    EXPECT_EQ(record.time, recordTime(static_cast<int>(steps.size())));
     const long pushes = std::count_if(steps.begin(), steps.end(), [](char c) { return std::isupper(c) != 0; });
     EXPECT_GE(pushes, previousPushes) << "rooms must not get easier";
     previousPushes = pushes;
@@ -58,8 +59,8 @@ TEST(BundledHouse, TheSolverMakesTheCommittedRoomsWithTheSameCounts) {
     const RoomRecord& before = *committed.roomNumber(number);
     EXPECT_EQ(room.cells, before.cells);
     EXPECT_EQ(*room.goals, *before.goals);
-    const std::string& steps = room.recSolutions->front();
-    const std::string& oldSteps = before.recSolutions->front();
+    const std::string_view steps = (*room.records)[0].solution;
+    const std::string_view oldSteps = (*before.records)[0].solution;
     EXPECT_EQ(steps.size(), oldSteps.size());
     EXPECT_EQ(std::count_if(steps.begin(), steps.end(), ::isupper),
               std::count_if(oldSteps.begin(), oldSteps.end(), ::isupper));

@@ -15,11 +15,11 @@
 #include "room_list.h"
 #include "rules/replay.h"
 #include "solved_house.h"
-#include "solver/board.h"
 #include "solver/solver.h"
 
 namespace {
 
+using namespace tarvo;
 using namespace tarvo::solver;
 
 constexpr std::size_t kDefaultPositionLimit = 3'000'000;
@@ -40,12 +40,14 @@ const char* const kUsage = R"usage(usage:
       "TarvoPlim", to OUT or to standard output. Nothing is written when a room
       cannot be solved.
 
-Rooms are ten lines of ten symbols each:
-  #  wall            .  goal            $  box            *  box on a goal
-     floor (blank)   @  man             +  man on a goal  -  outside the walls
-A line shorter than ten characters is floor on its right. Between rooms, blank lines
-are skipped and lines starting with ";" are comments; the last comment before a room
-is its title. A room must be closed by walls, hold one man and as many boxes as goals.
+Rooms are room collection text, as the game opens and saves it:
+  #  wall    .  goal    $  box    *  box on a goal    @  man    +  man on a goal
+  a space, "-" or "_" is a blank: floor inside the walls, outside them otherwise.
+A digit run repeats the symbol after it ("3#" is "###") and "|" ends a row. A room
+is a run of such lines; any other line ends it, and the last line before a room
+that starts with ";" or "Title:" is its title. A room of at most ten rows and ten
+columns is placed in the middle of the board; it must hold one man, a goal, at
+least as many boxes as goals, and walls that keep the man in.
 No line may be longer than 1024 bytes.
 
   --exact         the fewest pushes or nothing: no faster search after a bound
@@ -53,8 +55,8 @@ No line may be longer than 1024 bytes.
   --memory BYTES  a search gives up when its positions would take more memory
                   (default 1073741824, that is 1 GiB)
 
-Exit status: 0 when every room was solved, 1 when one was malformed, unsolvable or
-too large, 2 for a usage, file or output error.
+Exit status: 0 when every room was solved, 1 when one could not be played, was
+unsolvable or too large, 2 for a usage, file or output error.
 )usage";
 
 struct Options {
@@ -118,9 +120,9 @@ std::string counts(const Solution& solution) {
          count(static_cast<std::size_t>(solution.moves), "move", "moves");
 }
 
-std::string label(std::size_t number, const ListedRoom& room) {
+std::string label(std::size_t number, const CollectionRoom& room) {
   std::string text = "Room " + std::to_string(number);
-  if (!room.title.empty()) text += " (" + room.title + ")";
+  if (room.titled) text += " (" + room.title + ")";
   return text;
 }
 
@@ -137,14 +139,14 @@ std::string gaveUp(const SolveResult& result, const Limits& limits, bool several
 
 // Solves one room, with the fewest pushes only when `exact`, and plays the solution through the
 // game's rules; prints why when the room cannot be solved.
-bool solveOne(const ListedRoom& room, const std::string& name, const Limits& limits, bool exact, SolvedRoom& solved,
+bool solveOne(const CollectionRoom& room, const std::string& name, const Limits& limits, bool exact, SolvedRoom& solved,
               bool& fewest, std::ostream& report) {
-  BoardResult read = readBoard(room.rows, room.firstLine);
-  if (!read.ok()) {
-    report << name << ": malformed: " << read.error << "\n";
+  if (!room.canBeTaken()) {
+    report << name << ": cannot be played: " << describeProblem(room) << "\n";
     return false;
   }
-  const Snapshot snapshot = snapshotOf(read.room);
+  const RoomRecord played = roomOfCollection(room);
+  const Snapshot snapshot = snapshotOf(played);
   const SolveResult result = exact ? solve(snapshot, limits) : solveOrFind(snapshot, Budget{limits, limits});
   if (result.outcome == Outcome::NoSolution) {
     report << name << ": no solution\n";
@@ -154,11 +156,11 @@ bool solveOne(const ListedRoom& room, const std::string& name, const Limits& lim
     report << name << ": " << gaveUp(result, limits, !exact) << "\n";
     return false;
   }
-  if (std::optional<std::string> problem = replayProblem(read.room, result.solution.steps)) {
+  if (std::optional<std::string> problem = replayProblem(played, result.solution.steps)) {
     report << name << ": the solution found does not play in the game: " << *problem << "\n";
     return false;
   }
-  solved = SolvedRoom{read.room, result.solution};
+  solved = SolvedRoom{played, result.solution};
   fewest = result.fewest;
   return true;
 }
@@ -175,7 +177,7 @@ bool readRooms(const std::vector<std::string>& files, Take take) {
       return false;
     }
     RoomListReader reader(*input.stream);
-    while (std::optional<ListedRoom> room = reader.next()) {
+    while (std::optional<CollectionRoom> room = reader.next()) {
       if (!take(*room)) return true;
     }
     if (!reader.error().empty()) {
@@ -196,7 +198,7 @@ bool outputWritten() {
 int solveRooms(const Options& options) {
   bool allSolved = true;
   std::size_t number = 0;
-  const bool read = readRooms(options.files, [&](const ListedRoom& room) {
+  const bool read = readRooms(options.files, [&](const CollectionRoom& room) {
     const std::string name = label(++number, room);
     SolvedRoom solved;
     bool fewest = true;
@@ -222,9 +224,9 @@ int writeHouseFile(const Options& options) {
     }
   }
   // A house holds few rooms: they are all read, and counted, before any is solved.
-  std::vector<ListedRoom> rooms;
+  std::vector<CollectionRoom> rooms;
   std::size_t roomCount = 0;
-  const bool read = readRooms(options.files, [&](const ListedRoom& room) {
+  const bool read = readRooms(options.files, [&](const CollectionRoom& room) {
     if (++roomCount <= kMostHouseRooms) rooms.push_back(room);
     return true;
   });

@@ -1,7 +1,5 @@
-// Splitting a text into rooms.
+// Reading a stream of room collection text, one room at a time.
 #include "room_list.h"
-
-#include "solver/board.h"
 
 namespace tarvo::solver {
 
@@ -34,34 +32,32 @@ bool RoomListReader::readLine(std::string& line) {
   return true;
 }
 
-std::optional<ListedRoom> RoomListReader::next() {
-  if (!error_.empty()) return std::nullopt;
-  std::string title;
+std::optional<CollectionRoom> RoomListReader::next() {
   std::string line;
-  while (readLine(line)) {
-    if (line.find_first_not_of(" \t") == std::string::npos) continue;
-    if (line[0] == ';') {
-      const std::size_t start = line.find_first_not_of(' ', 1);
-      title = start == std::string::npos ? "" : line.substr(start);
-      continue;
+  for (;;) {
+    std::vector<CollectionRoom>& read = collection_.rooms();
+    if (taken_ < read.size()) {
+      CollectionRoom room = std::move(read[taken_++]);
+      if (taken_ == read.size()) {
+        read.clear();
+        taken_ = 0;
+      }
+      return room;
     }
-    ListedRoom room{title, {line}, lineNumber_};
-    while (room.rows.size() < static_cast<std::size_t>(kSide) && readLine(line)) room.rows.push_back(line);
-    if (!error_.empty()) return std::nullopt;
-    if (room.rows.size() < static_cast<std::size_t>(kSide)) {
-      error_ = "the room starting at line " + std::to_string(room.firstLine) + " has only " +
-               std::to_string(room.rows.size()) + " rows";
-      return std::nullopt;
+    if (ended_ || !error_.empty()) return std::nullopt;
+    if (readLine(line)) {
+      collection_.readLine(line);
+    } else if (error_.empty()) {
+      collection_.end();
+      ended_ = true;
     }
-    return room;
   }
-  return std::nullopt;
 }
 
 RoomList readRoomList(std::istream& in) {
   RoomList list;
   RoomListReader reader(in);
-  while (std::optional<ListedRoom> room = reader.next()) list.rooms.push_back(std::move(*room));
+  while (std::optional<CollectionRoom> room = reader.next()) list.rooms.push_back(std::move(*room));
   list.error = reader.error();
   return list;
 }

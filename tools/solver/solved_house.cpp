@@ -21,14 +21,9 @@ HouseRecord solvedHouse(const std::string& name, const std::vector<SolvedRoom>& 
     RoomRecord& room = house.rooms[static_cast<std::size_t>(r)];
     room = solved.room;
     // The copy shares its lists with the solved room: the record goes into lists of its own.
-    room.recNames = newList<std::string>();
-    room.recMoves = newList<std::string>();
-    room.recTimes = newList<std::string>();
-    room.recSolutions = newList<std::string>();
-    room.recNames->push_back("TarvoPlim");
-    room.recMoves->push_back(std::to_string(solved.solution.moves));
-    room.recTimes->push_back(recordTime(solved.solution.moves));
-    room.recSolutions->push_back(solved.solution.steps);
+    room.records = std::make_shared<RecordList>();
+    room.records->add(RecordFields{"TarvoPlim", std::to_string(solved.solution.moves),
+                                   recordTime(solved.solution.moves), solved.solution.steps});
   }
   return house;
 }
