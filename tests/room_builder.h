@@ -2,6 +2,8 @@
 // as text in failure messages, and read its cells and lists at a glance.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -18,9 +20,10 @@ namespace test {
 using Codes = std::vector<std::int32_t>;
 using Texts = std::vector<std::string>;
 
-// A room from up to ten rows. Unlike a house file, missing rows and the right-hand end of
-// short rows are outside cells, so a test writes only the part of the room it needs.
-inline RoomRecord roomFromRows(const Texts& rows) {
+// A room from up to ten rows, with the forbidden place and couple lists as a house file holds
+// them. Unlike a house file, missing rows and the right-hand end of short rows are outside
+// cells, so a test writes only the part of the room it needs.
+inline RoomRecord roomFromRows(const Texts& rows, std::string_view placeList = "", std::string_view coupleList = "") {
   RowBuffer buffer;
   for (std::size_t k = 0; k < buffer.size(); ++k) {
     buffer[k] = k < rows.size() ? rows[k] : "";
@@ -28,6 +31,7 @@ inline RoomRecord roomFromRows(const Texts& rows) {
   }
   RoomRecord room;
   parseRoomRows(room, buffer);
+  EXPECT_FALSE(parsePlaceList(room, placeList) || parseCoupleList(room, coupleList)) << placeList << coupleList;
   return room;
 }
 
@@ -69,10 +73,10 @@ inline Texts records(const RoomRecord& r) {
   return result;
 }
 
-// A game on `room`, stored as room `number` of the house, made current and started.
+// A game on `room`, stored as room `number` of an otherwise empty house, made current and started.
 inline GameState gameOn(const RoomRecord& room, int number = 1) {
   GameState state;
-  initRules(state);
+  state.house = emptyHouse();
   state.house.roomCount = number;
   state.house.currentRoom = number;
   *state.house.roomNumber(number) = room;

@@ -1,11 +1,13 @@
 // The room editor: the palette and canvas, storing the edited room, shifting it, choosing and
-// counting the rooms of the house, and a room to and from the text box.
+// counting the rooms of the house, a room to and from the text box, and the room check (the
+// counts, closed and open rooms under the game's stepping rule, and what is handed to the search).
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 
 #include "editor/commands.h"
+#include "editor/room_check.h"
 #include "house/house_reader.h"
 #include "room_builder.h"
 #include "roomtext/room_exchange.h"
@@ -18,12 +20,7 @@ using Point = std::pair<int, int>;
 
 // The editor on `room`, stored as room `number` of an otherwise empty house.
 GameState editorOn(const RoomRecord& room, int number = 1) {
-  GameState state;
-  initRules(state);
-  state.house = emptyHouse();
-  state.house.roomCount = number;
-  state.house.currentRoom = number;
-  *state.house.roomNumber(number) = room;
+  GameState state = gameOn(room, number);
   loadRoomForEditing(state);
   return state;
 }
@@ -161,9 +158,7 @@ TEST(Store, GoesWhereTheRoomCameFromAndTellsWhatItKeptAndDropped) {
 }
 
 TEST(Shift, CellsMoveInRowOrderWithTheManGoalsAndForbiddenLists) {
-  RoomRecord room = roomFromRows({"@. $#", "#   #####$"});
-  ASSERT_FALSE(parsePlaceList(room, "0;5;-10;120;"));
-  ASSERT_FALSE(parseCoupleList(room, "0,5;0,0;12,13;-3,13;"));
+  const RoomRecord room = roomFromRows({"@. $#", "#   #####$"}, "0;5;-10;120;", "0,5;0,0;12,13;-3,13;");
   GameState state = editorOn(room);
   shiftRoom(state, Direction::Left);
   const RoomRecord& left = state.editRoom.room;
@@ -225,8 +220,7 @@ TEST(RoomChoice, ARoomJoiningTheHouseIsEmptyOrReadFromTheCellsItKept) {
 }
 
 TEST(RoomTextImport, LinesAreReadAsTheUserSeesThem) {
-  RoomRecord room = roomFromRows({"#@$.#"});
-  ASSERT_FALSE(parsePlaceList(room, "11;"));
+  RoomRecord room = roomFromRows({"#@$.#"}, "11;");
   room.records->add(RecordFields{"Ann", "1", "00:01", "r"});
   const RoomRecord sharing = room;
   // "é" and "€" take two and three bytes; a CR LF and an empty line; a line too long; eleven lines.
@@ -263,6 +257,53 @@ TEST(RoomTextExport, TenLinesOfTenUnmarked) {
   std::string expected = "#@$.*+ #--\n";
   for (int row = 1; row < kRows; ++row) expected += "----------\n";
   EXPECT_EQ(exportRoomText(room), expected);
+}
+
+RoomCheck checked(const Texts& rows) { return checkRoom(roomFromRows(rows)); }
+
+TEST(RoomCheck, AGoodRoomIsClosedAndSearchedAsItWouldBeStored) {
+  RoomRecord room = roomFromRows({"----------", "-#######--", "-#@ $ .#--", "-#     #--", "-#######--"});
+  // Painted in the editor: a goal and a box the goal list does not know yet, and a mark.
+  room.cells[36] = GOAL;
+  room.cells[34] = BOX;
+  room.cells[33] = FLOOR + MARK;
+  const RoomCheck check = checkRoom(room);
+  EXPECT_EQ(describeRoomCheck(check), "1 man, 2 boxes, 2 goals, closed") << roomText(room);
+  EXPECT_TRUE(check.closed());
+  EXPECT_EQ(check.noSearch, "");
+  EXPECT_EQ(check.snapshot.goals, (Codes{26, 36})) << "the goals of the cells, not of the stale list";
+
+  const solver::SolveResult result = solver::solve(check.snapshot);
+  EXPECT_EQ(describeSearch(result, {}), "solvable in 4 pushes, 8 moves") << result.solution.steps;
+}
+
+TEST(RoomCheck, AManReachingABorderRowOpensTheRoomWhateverBoxStandsInTheGap) {
+  const RoomCheck top = checked({"---#$#----", "---# #----", "---#@#----", "---#.#----", "---###----"});
+  EXPECT_FALSE(top.closed());
+  EXPECT_EQ(describeRoomCheck(top), "1 man, 1 box, 1 goal, open at cell 4");
+  EXPECT_EQ(checked({"", "", "", "", "", "", "", "-----#####", "-----#@$.#", "-----# ###"}).exit, 96);
+}
+
+TEST(RoomCheck, TheStepFromColumnNineToColumnZeroOpensTheRoomOnlyWhenBothCellsAreFree) {
+  // The man walks right off row 2 into column 0 of row 3.
+  const Texts wrapping = {"----------", "##########", "#@$.      ", " #########", "##########"};
+  EXPECT_EQ(checked(wrapping).exit, 29);
+  // Floor across the whole of row 2, walls at both ends of the step: the man stays in.
+  const RoomCheck walled = checked({"----------", "##########", "  @$.     ", "##########"});
+  EXPECT_TRUE(walled.closed());
+  EXPECT_EQ(describeRoomCheck(walled), "1 man, 1 box, 1 goal, closed");
+}
+
+TEST(RoomCheck, CountsEveryManBoxAndGoalAndSearchesOnlyARoomOneManCanSolve) {
+  // The stored man is the last one; the first reaches row 0 all the same.
+  const RoomCheck twoMen = checked({"# ########", "#@$.#+*  #", "##########"});
+  EXPECT_EQ(describeRoomCheck(twoMen), "2 men, 2 boxes, 3 goals, open at cell 1");
+  EXPECT_EQ(twoMen.noSearch, "a room needs exactly one man");
+
+  EXPECT_EQ(checked({"#####", "# $.#", "#####"}).noSearch, "no man to solve it");
+  EXPECT_EQ(checked({"#####", "#@$ #", "#####"}).noSearch, "no goal to solve");
+  EXPECT_EQ(checked({"######", "#@$..#", "######"}).noSearch, "not solvable: fewer boxes than goals");
+  EXPECT_EQ(checked({"######", "#@$$.#", "######"}).noSearch, "") << "a spare box is allowed";
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 // The help page's core: the tree of a room's forbidden lists, their edits by pressing on the
-// board, the marks of a node click, the room choice and the store.
+// board, the marks of a node click, the room choice and the store, and the places it suggests.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "editor/commands.h"
 #include "help/help_edits.h"
 #include "help/help_tree.h"
+#include "help/suggested_places.h"
 #include "room_builder.h"
 #include "rules/mouse_buttons.h"
 
@@ -38,14 +41,11 @@ Texts tree(const RoomRecord& room, int number) {
 }
 
 TEST(HelpTree, ShowsEachPlaceOnceEveryCoupleWithItsEntryNumberAndNothingOffTheBoard) {
-  RoomRecord room = roomFromRows(kRows);
   const Texts heads = {"N|Death position for Room 3|Racine", "R|Simple|Simple", "R|Double|Double"};
-  EXPECT_EQ(tree(room, 3), heads);
-  ASSERT_FALSE(parsePlaceList(room, "12;120;5;12;-1;"));
-  ASSERT_FALSE(parseCoupleList(room, "5,-3;0,0;11,22;"));
+  EXPECT_EQ(tree(roomFromRows(kRows), 3), heads);
   Texts expected = heads;
   expected.insert(expected.end(), {"Ps12|12|s", "Ps5|5|s", "C|0,0|d2", "C|11,22|d3"});
-  EXPECT_EQ(tree(room, 3), expected);
+  EXPECT_EQ(tree(roomFromRows(kRows, "12;120;5;12;-1;", "5,-3;0,0;11,22;"), 3), expected);
 }
 
 TEST(HelpPress, PlacesAreAddedOnceRemovedWithEveryEntryAndAFullListRefuses) {
@@ -98,9 +98,7 @@ TEST(HelpPress, CouplesTakeTwoLeftPicksInOrderAndOtherTagsEditNothing) {
 }
 
 TEST(HelpMarks, PlaceMarksAddUpACoupleShowsAloneDeleteKeepsNumbersAndThePageRoomIsBare) {
-  RoomRecord room = roomFromRows(kRows);
-  ASSERT_FALSE(parsePlaceList(room, "14;2;"));
-  ASSERT_FALSE(parseCoupleList(room, "21,22;23,24;25,26;"));
+  RoomRecord room = roomFromRows(kRows, "14;2;", "21,22;23,24;25,26;");
   setMark(room, 28);
   showPlaceMarks(room);
   EXPECT_EQ(markedCells(room), (Codes{2, 14, 28}));
@@ -176,6 +174,61 @@ TEST(HelpRooms, TheHelpCopyIsItsOwnAndItsListsGoWhereTheyWereMade) {
   EXPECT_EQ(places(state.helpRoom.room), Codes{}) << "another room: taken afresh";
   loadRoomForHelp(state);
   EXPECT_TRUE(state.editRoom.room.cells == painted.cells) << "the help page never strips the editor's room";
+}
+
+// The places the help page suggests: the hopeless cells of the stored room added to the working
+// list as the board adds them, none when a box may be spared, and the list's limit. The goal on
+// the top wall keeps that side alive but for its corners; the other sides have no goal, so every
+// cell along them is hopeless.
+const Texts kSideRoom = {"#######", "#  .  #", "#     #", "#@ $  #", "#     #", "#######"};
+const Codes kHopeless = {11, 15, 21, 25, 31, 35, 41, 42, 43, 44, 45};
+
+Codes cellsOf(const PlaceSuggestion& suggestion) {
+  Codes cells;
+  for (const HelpEdit& edit : suggestion.edits) cells.push_back(edit.cell);
+  return cells;
+}
+
+TEST(SuggestedPlaces, AddsTheHopelessCornersAndSidesInRowOrderMarkedAndUnsaved) {
+  GameState state = helpOn(roomFromRows(kSideRoom));
+  for (int cell : {21, 23}) press(state, kPlaces, cell);
+  const PlaceSuggestion suggestion = addSuggestedPlaces(state);
+  EXPECT_EQ(cellsOf(suggestion), (Codes{11, 15, 25, 31, 35, 41, 42, 43, 44, 45})) << "21 is listed already";
+  EXPECT_EQ(places(state.helpRoom.room), (Codes{21, 23, 11, 15, 25, 31, 35, 41, 42, 43, 44, 45}));
+  Codes expectedMarks = kHopeless;
+  expectedMarks.insert(expectedMarks.begin() + 3, 23);
+  EXPECT_EQ(markedCells(state.helpRoom.room), expectedMarks) << roomText(state.helpRoom.room);
+  EXPECT_EQ(state.house.rooms[0].forbPlaceCount, 0) << "the player saves them";
+  EXPECT_EQ(describeSuggestion(suggestion), "10 places added");
+  EXPECT_EQ(describeSuggestion(addSuggestedPlaces(state)), "no hopeless cell left to add");
+}
+
+TEST(SuggestedPlaces, ARoomWithASpareBoxOrWithoutAGoalGetsNone) {
+  Texts spare = kSideRoom;
+  spare[2] = "# $   #";
+  GameState state = helpOn(roomFromRows(spare));
+  PlaceSuggestion suggestion = addSuggestedPlaces(state);
+  EXPECT_EQ(suggestion.kind, PlaceSuggestion::Kind::SpareBoxes);
+  EXPECT_EQ(describeSuggestion(suggestion), "more boxes than goals: no cell is hopeless by itself, nothing added");
+  EXPECT_EQ(state.helpRoom.room.forbPlaceCount, 0);
+  EXPECT_EQ(markedCells(state.helpRoom.room), Codes{});
+
+  state = helpOn(roomFromRows({"#####", "#@  #", "#####"}));
+  EXPECT_EQ(describeSuggestion(addSuggestedPlaces(state)), "the stored room has no goal: nothing added");
+  EXPECT_EQ(state.helpRoom.room.forbPlaceCount, 0);
+}
+
+TEST(SuggestedPlaces, AFullListTakesTheFirstInRowOrderAndCountsTheRest) {
+  GameState state = helpOn(roomFromRows(kSideRoom));
+  // Room for two more: none of the 78 places is hopeless.
+  for (int cell = 0; cell < kPlayableCells && state.helpRoom.room.forbPlaceCount < kMaxPlaces - 2; ++cell) {
+    if (std::find(kHopeless.begin(), kHopeless.end(), cell) != kHopeless.end()) continue;
+    state.helpRoom.room.forbPlaces[static_cast<std::size_t>(++state.helpRoom.room.forbPlaceCount)] = cell;
+  }
+  const PlaceSuggestion suggestion = addSuggestedPlaces(state);
+  EXPECT_EQ(cellsOf(suggestion), (Codes{11, 15}));
+  EXPECT_EQ(state.helpRoom.room.forbPlaceCount, kMaxPlaces);
+  EXPECT_EQ(describeSuggestion(suggestion), "2 places added, 9 left out: a room holds 80 places at most");
 }
 
 }  // namespace

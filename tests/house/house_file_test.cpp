@@ -14,7 +14,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iostream>
 #include <sstream>
 #include <tuple>
@@ -52,6 +51,12 @@ Texts example(std::size_t number = 0, const std::string& text = "") {
   return lines;
 }
 
+// The first `count` lines of the example house, CR LF after each.
+std::string exampleHead(std::size_t count) {
+  const Texts lines = example();
+  return joined({lines.begin(), lines.begin() + static_cast<long>(count)});
+}
+
 std::string repeated(std::string_view text, std::size_t times) {
   std::string out;
   while (times-- > 0) out += text;
@@ -71,6 +76,11 @@ HouseRecord readOrFail(const std::string& bytes) {
   HouseReadResult result = readHouse(bytes, house);
   EXPECT_TRUE(result.ok()) << result.describe() << "\n" << bytes;
   return house;
+}
+
+// The first room of the example house with line `number` replaced by `text`.
+RoomRecord exampleRoom(std::size_t number, const std::string& text) {
+  return readOrFail(joined(example(number, text))).rooms[0];
 }
 
 // Everything a refused file must leave as it was: the values, and the very list objects.
@@ -115,28 +125,26 @@ TEST(HouseReader, RefusedFilesLeaveTheHouseAsItWas) {
        {"HOUSE FILE FOR TARVO PLIM ", "house file for tarvo plim", "\xEF\xBB\xBFHOUSE FILE FOR TARVO PLIM", ""}) {
     EXPECT_EQ(readHouse(joined(example(1, header)), house).status, Status::NotAHouse) << header;
   }
-  const Texts whole = example();
-  auto cut = [&](long kept) { return Texts(whole.begin(), whole.begin() + kept); };
-  const std::pair<Texts, int> broken[] = {
-      {cut(8), 9},    // ends in the rows
-      {cut(18), 19},  // ends before the record line
-      {example(4, "NUMBER OF ROOM:2"), 20},
-      {example(4, "NUMBER OF ROOM:one"), 4},
-      {example(4, "NUMBER OF ROOM:17"), 4},
-      {example(4, "NUMBER OF ROOM:0"), 4},
-      {example(18, "NUMBER OF RECCORD:1x"), 18},
-      {example(19, "Ann\t5\t00:07"), 19},
-      {example(16, "FORBBIDEN PLACE:24"), 16},
-      {example(17, "FORBBIDEN COUPLE:32;"), 17},
-      {example(16, "FORBBIDEN PLACE:24;77"), 16},        // two characters after the last ";"
-      {example(16, "FORBBIDEN PLACE:2147483648;"), 16},  // beyond 32 bits
-      {example(18, "NUMBER OF RECCORD:" + std::to_string(kMaxHouseRecords + 1)), 18},
-      {example(16, "FORBBIDEN PLACE:" + joined(Texts(81, "1"), ";")), 16},
-      {example(17, "FORBBIDEN COUPLE:" + joined(Texts(41, "1,2"), ";")), 17},
+  const std::pair<std::string, int> broken[] = {
+      {exampleHead(8), 9},    // ends in the rows
+      {exampleHead(18), 19},  // ends before the record line
+      {joined(example(4, "NUMBER OF ROOM:2")), 20},
+      {joined(example(4, "NUMBER OF ROOM:one")), 4},
+      {joined(example(4, "NUMBER OF ROOM:17")), 4},
+      {joined(example(4, "NUMBER OF ROOM:0")), 4},
+      {joined(example(18, "NUMBER OF RECCORD:1x")), 18},
+      {joined(example(19, "Ann\t5\t00:07")), 19},
+      {joined(example(16, "FORBBIDEN PLACE:24")), 16},
+      {joined(example(17, "FORBBIDEN COUPLE:32;")), 17},
+      {joined(example(16, "FORBBIDEN PLACE:24;77")), 16},        // two characters after the last ";"
+      {joined(example(16, "FORBBIDEN PLACE:2147483648;")), 16},  // beyond 32 bits
+      {joined(example(18, "NUMBER OF RECCORD:" + std::to_string(kMaxHouseRecords + 1))), 18},
+      {joined(example(16, "FORBBIDEN PLACE:" + joined(Texts(81, "1"), ";"))), 16},
+      {joined(example(17, "FORBBIDEN COUPLE:" + joined(Texts(41, "1,2"), ";"))), 17},
   };
-  for (const auto& [lines, line] : broken) {
-    HouseReadResult result = readHouse(joined(lines), house);
-    EXPECT_EQ(result.status, Status::Invalid) << joined(lines);
+  for (const auto& [bytes, line] : broken) {
+    HouseReadResult result = readHouse(bytes, house);
+    EXPECT_EQ(result.status, Status::Invalid) << bytes;
     EXPECT_EQ(result.line, line) << result.describe();
   }
   HouseReadResult missing = readHouseFile(fixturePath("no such house.hou"), house);
@@ -148,17 +156,12 @@ TEST(HouseReader, RefusedFilesLeaveTheHouseAsItWas) {
 
 TEST(HouseReader, LooseButReadableLinesAreAccepted) {
   EXPECT_EQ(readOrFail(joined(example(3, "HOUSE's NAME:Big:One"))).houseName, "Big:One");
-  for (const char* record : {"Ann\t5\t00:07\trDldR", "Ann\t5\t00:07\trDldR\t\t\t"}) {
-    EXPECT_EQ(records(readOrFail(joined(example(19, record))).rooms[0]), Texts{"Ann|5|00:07|rDldR"});
-  }
+  for (const char* record : {"Ann\t5\t00:07\trDldR", "Ann\t5\t00:07\trDldR\t\t\t"})
+    EXPECT_EQ(records(exampleRoom(19, record)), Texts{"Ann|5|00:07|rDldR"});
   // Short record lines without a TAB after the solution: each ends with its own line.
-  Texts two = example(18, "NUMBER OF RECCORD:2");
-  two[18] = "A\t1\t2\tr";
-  two.insert(two.begin() + 19, "B\t3\t4\tl");
-  EXPECT_EQ(records(readOrFail(joined(two)).rooms[0]), (Texts{"A|1|2|r", "B|3|4|l"}));
-  Texts noRecords = example(18, "NUMBER OF RECCORD:-1");
-  noRecords.pop_back();
-  EXPECT_TRUE(readOrFail(joined(noRecords)).rooms[0].records->empty());
+  EXPECT_EQ(records(readOrFail(exampleHead(17) + "NUMBER OF RECCORD:2\r\nA\t1\t2\tr\r\nB\t3\t4\tl\r\n").rooms[0]),
+            (Texts{"A|1|2|r", "B|3|4|l"}));
+  EXPECT_TRUE(readOrFail(exampleHead(17) + "NUMBER OF RECCORD:-1\r\n").rooms[0].records->empty());
 
   // Rooms past the new count keep their cells, with new lists; earlier copies keep the old.
   HouseRecord house = readOrFail(fixtureBytes("sixteen_rooms.hou"));
@@ -171,21 +174,17 @@ TEST(HouseReader, LooseButReadableLinesAreAccepted) {
 
 TEST(HouseReader, ListRemaindersAndCellsOutsideTheRoomAreKeptAsTheFileHasThem) {
   // One character after the last ";" is not an entry; a list of one character has none.
-  HouseRecord house = readOrFail(joined(example(16, "FORBBIDEN PLACE:24;7")));
-  EXPECT_EQ(places(house.rooms[0]), Codes{24});
-  house = readOrFail(joined(example(17, "FORBBIDEN COUPLE:32,42;x")));
-  EXPECT_EQ(couples(house.rooms[0]), (std::vector<CouplePair>{{32, 42}}));
-  for (const char* list : {";", "x", " "}) {
-    house = readOrFail(joined(example(16, std::string("FORBBIDEN PLACE:") + list)));
-    EXPECT_EQ(places(house.rooms[0]), Codes{}) << list;
-  }
+  EXPECT_EQ(places(exampleRoom(16, "FORBBIDEN PLACE:24;7")), Codes{24});
+  EXPECT_EQ(couples(exampleRoom(17, "FORBBIDEN COUPLE:32,42;x")), (std::vector<CouplePair>{{32, 42}}));
+  for (const char* list : {";", "x", " "})
+    EXPECT_EQ(places(exampleRoom(16, std::string("FORBBIDEN PLACE:") + list)), Codes{}) << list;
 
   // Cells outside the room and a deleted couple are kept and written back, but mark nothing
   // when the room starts.
   Texts lines = example(16, "FORBBIDEN PLACE:24;110;-11;2147483647;-2147483648;");
   lines[16] = "FORBBIDEN COUPLE:33,999;0,0;-500,23;";
   const std::string bytes = joined(lines);
-  house = readOrFail(bytes);
+  const HouseRecord house = readOrFail(bytes);
   EXPECT_EQ(places(house.rooms[0]), (Codes{24, 110, -11, INT32_MAX, INT32_MIN}));
   EXPECT_EQ(couples(house.rooms[0]), (std::vector<CouplePair>{{33, 999}, {0, 0}, {-500, 23}}));
   EXPECT_EQ(writeHouse(house), bytes);
@@ -193,17 +192,10 @@ TEST(HouseReader, ListRemaindersAndCellsOutsideTheRoomAreKeptAsTheFileHasThem) {
 }
 
 TEST(HouseReader, ALastLineWithoutItsLineFeedReadsAsAWholeLine) {
-  std::string bytes = fixtureBytes("easy_one.hou");
-  bytes.pop_back();  // "...rDldR\t\r"
-  EXPECT_EQ(writeHouse(readOrFail(bytes)), fixtureBytes("easy_one.hou"));
-  bytes.pop_back();
-  EXPECT_EQ(writeHouse(readOrFail(bytes)), fixtureBytes("easy_one.hou"));
+  const std::string whole = fixtureBytes("easy_one.hou");  // "...rDldR\t\r\n"
+  for (std::size_t cut : {1, 2}) EXPECT_EQ(writeHouse(readOrFail(whole.substr(0, whole.size() - cut))), whole) << cut;
   // A count on the last line is read as a count, not refused for its CR.
-  Texts noRecords = example(18, "NUMBER OF RECCORD:0");
-  noRecords.pop_back();
-  std::string countLast = joined(noRecords);
-  countLast.pop_back();
-  EXPECT_TRUE(readOrFail(countLast).rooms[0].records->empty());
+  EXPECT_TRUE(readOrFail(exampleHead(17) + "NUMBER OF RECCORD:0\r").rooms[0].records->empty());
 }
 
 TEST(HouseReader, MessagesSayWhatIsWrongAndQuoteAtMostSixtyCharacters) {
@@ -256,8 +248,7 @@ TEST(HouseReader, AHouseHoldsRecordsUpToTheBoundInAllItsRooms) {
 // told eight bytes at a time), reads as its character and is written back as the same byte: in
 // each field of a record, and through the conversions that the house name takes.
 TEST(HouseReader, EveryByteOfTheCodePageComesBackAtEveryPlaceOfAField) {
-  const Texts lines = example();
-  const std::string head = joined({lines.begin(), lines.begin() + 17});
+  const std::string head = exampleHead(17);
   for (std::size_t size = 1; size <= 17; ++size) {
     for (std::size_t at = 0; at < size; ++at) {
       std::string bytes = head + "NUMBER OF RECCORD:253\r\n";
@@ -375,20 +366,6 @@ namespace fs = std::filesystem;
 const std::string kOld = "the house that was there\r\n";
 const std::string kNew = "the house being saved\r\n";
 
-// Saves in a child, so that limits or a changed user stay there, after `setUp` (false when
-// the child cannot make what it was asked to). The save must fail with `error` and `description`.
-void expectNotSavedInChild(const std::function<bool()>& setUp, const std::string& path, const std::string& bytes,
-                           int error, const std::string& description) {
-  EXPECT_EXIT(
-      {
-        if (!setUp()) std::_Exit(2);
-        const SaveResult saved = saveFileSafely(path, bytes);
-        std::fprintf(stderr, "%d %s\n", saved.errorNumber, saved.description.c_str());
-        std::_Exit(!saved.ok && saved.errorNumber == error && saved.description == description ? 0 : 1);
-      },
-      ::testing::ExitedWithCode(0), "");
-}
-
 class FileSave : public ::testing::Test {
  protected:
   std::string path(const std::string& name) const { return scratch_.file(name); }
@@ -484,28 +461,31 @@ TEST_F(FileSave, RefusesDevicesFifosAndFoldersAndLinksToThemAndLeavesThemAlone) 
 // A file is never written in place: where no new file can be made beside it, it stays as it
 // was. Tests run as root, whom a read-only folder does not stop, so that case runs as "nobody".
 TEST_F(FileSave, AFolderThatTakesNoNewFileLeavesTheFileAsItWasAndIsNamed) {
-  const auto expectNotSaved = [](const SaveResult& saved, int error, const std::string& folder) {
-    EXPECT_FALSE(saved.ok);
-    EXPECT_EQ(saved.errorNumber, error) << saved.description;
-    EXPECT_EQ(saved.description,
-              "cannot write a new file in " + folder + ", so the house was not saved: " + std::strerror(error));
+  const auto notSaved = [](const SaveResult& saved, int error, const std::string& folder) {
+    const std::string why = "cannot write a new file in " + folder + ", so the house was not saved: ";
+    if (!saved.ok && saved.errorNumber == error && saved.description == why + std::strerror(error))
+      return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << saved.errorNumber << " " << saved.description;
   };
-  expectNotSaved(saveFileSafely(path("missing/house.hou"), kNew), ENOENT, path("missing"));
+  EXPECT_TRUE(notSaved(saveFileSafely(path("missing/house.hou"), kNew), ENOENT, path("missing")));
   write("plain", kOld);
-  expectNotSaved(saveFileSafely(path("plain/house.hou"), kNew), ENOTDIR, path("plain"));
+  EXPECT_TRUE(notSaved(saveFileSafely(path("plain/house.hou"), kNew), ENOTDIR, path("plain")));
   EXPECT_EQ(read("plain"), kOld);
 
-  // A folder that only its owner may write, holding a file that anyone may write.
+  // A folder that only its owner may write, holding a file that anyone may write; the save runs
+  // in a child, so that the changed user stays there.
   write("house.hou", kOld);
   ASSERT_EQ(::chmod(path("house.hou").c_str(), 0666), 0);
-  ASSERT_EQ(::chmod(folder_.c_str(), 0755), 0);
   const bool root = ::geteuid() == 0;
-  if (!root) {
-    ASSERT_EQ(::chmod(folder_.c_str(), 0555), 0);
-  }
-  expectNotSavedInChild(
-      [&] { return !root || (::setgid(65534) == 0 && ::setuid(65534) == 0); }, path("house.hou"), kNew, EACCES,
-      "cannot write a new file in " + folder_ + ", so the house was not saved: " + std::strerror(EACCES));
+  ASSERT_EQ(::chmod(folder_.c_str(), root ? 0755 : 0555), 0);
+  EXPECT_EXIT(
+      {
+        if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(2);
+        const SaveResult saved = saveFileSafely(path("house.hou"), kNew);
+        std::fprintf(stderr, "%d %s\n", saved.errorNumber, saved.description.c_str());
+        std::_Exit(notSaved(saved, EACCES, folder_) ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
   ::chmod(folder_.c_str(), 0755);
   EXPECT_EQ(read("house.hou"), kOld);
   EXPECT_EQ(names(), (Names{"house.hou", "plain"}));

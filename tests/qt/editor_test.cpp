@@ -23,8 +23,7 @@ class EditorTest : public WindowTest {
     return w;
   }
 
-  // The centre of a palette slot or a canvas cell, in the widget's own pixels.
-  static QPoint slot(int column, int row) { return {2 + column * 32 + 16, 2 + row * 32 + 16}; }
+  // The centre of a canvas cell, in the widget's own pixels.
   static QPoint cell(int index) { return {(index % 10) * 32 + 16, (index / 10) * 32 + 16}; }
 
   void press(QWidget* widget, Qt::MouseButton button, QPoint at) { QTest::mousePress(widget, button, {}, at); }
@@ -35,8 +34,6 @@ class EditorTest : public WindowTest {
   }
   void release(const QString& name, Qt::MouseButton which) { QTest::mouseClick(button(name), which); }
 
-  // The editor's room, as painted and not stored yet.
-  const RoomRecord& edited() const { return window->state().editRoom.room; }
   const CellArray& cells() const { return edited().cells; }
   QImage largeTile(std::int32_t code) const {
     const Tile tile = *tileOf(code);
@@ -105,36 +102,34 @@ TEST_F(EditorTest, EachMouseButtonOnTheRoomButtonsChoosesCountsOrReloads) {
 TEST_F(EditorTest, AHugePasteIsCutSoThatPastingAndImportingItTakeNoTime) {
   openEditor();
   clickTab(tabs("LesOnglets3"), 1);
-  auto* text = find<QPlainTextEdit>(QStringLiteral("TXTimport"));
-  text->setPlainText(QStringLiteral("@"));
-  text->moveCursor(QTextCursor::End);
+  auto* box = find<QPlainTextEdit>(QStringLiteral("TXTimport"));
+  box->setPlainText(QStringLiteral("@"));
+  box->moveCursor(QTextCursor::End);
   QApplication::clipboard()->setText(QString(10 << 20, QLatin1Char('#')));  // 10 MB on one line
   QElapsedTimer timer;
   timer.start();
-  QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
   QTest::qWait(0);  // the box lays out and paints its text
-  const QString note = find<QLabel>(QStringLiteral("editStatus"))->text();
+  const QString note = text("editStatus");
   click("BTimport");
   QTest::qWait(0);
   EXPECT_LT(timer.elapsed(), 1000);
   EXPECT_EQ(note, "the paste of 10,485,760 characters was cut to 65,535: the box holds 65,536");
-  EXPECT_EQ(text->toPlainText().size(), 65536);
+  EXPECT_EQ(box->toPlainText().size(), 65536);
   EXPECT_EQ(edited().man, 0);
   EXPECT_EQ(cells()[9], WALL);
 }
 
-TEST_F(EditorTest, UnstoredWorkStaysOnThePageAndAStoreShowsInThePreview) {
+// Unstored work never reaches the house: the page walk checks that after every step.
+TEST_F(EditorTest, ExportImportAndAShiftStayOnThePageAndAStoreShowsInThePreview) {
   FRMain& w = openEditor();
-  const RoomRecord& stored = w.state().house.rooms[0];
-  // Exported and imported without a store, then left: the stored room stays as it was.
   click("BTexport");
-  auto* text = find<QPlainTextEdit>(QStringLiteral("TXTimport"));
-  EXPECT_EQ(text->toPlainText().toStdString().substr(22, 11), "-#@ $ .#--\n");
-  text->setPlainText(QStringLiteral("#####\n#@$.#\n#####"));
+  auto* box = find<QPlainTextEdit>(QStringLiteral("TXTimport"));
+  EXPECT_EQ(box->toPlainText().toStdString().substr(22, 11), "-#@ $ .#--\n");
+  box->setPlainText(QStringLiteral("#####\n#@$.#\n#####"));
   click("BTimport");
   EXPECT_EQ(cells()[12], BOX);
-  EXPECT_EQ(find<QLabel>(QStringLiteral("editStatus"))->text(), "imported rows 1-10; rows 4-10 empty (floor)");
-  EXPECT_EQ(*stored.goals, Codes{26}) << "the house room keeps its goals";
+  EXPECT_EQ(text("editStatus"), "imported rows 1-10; rows 4-10 empty (floor)");
   clickMainTab(1);
   const CellArray& played = w.state().curRoom.cells;
   EXPECT_TRUE(played[12] == WALL && played[24] == BOX && man() == 22) << "play gets the stored room";
@@ -152,23 +147,21 @@ TEST_F(EditorTest, UnstoredWorkStaysOnThePageAndAStoreShowsInThePreview) {
   EXPECT_EQ(edited().man, 23);
   click("BTleft");
   click("BTeditSave");
-  EXPECT_EQ(*stored.goals, (Codes{26, 36}));
+  EXPECT_EQ(*w.state().house.rooms[0].goals, (Codes{26, 36}));
   const QImage preview = picture("PICpreview0").picture().toImage();
   const QImage small(QStringLiteral(":/art/sprites8.png"));
   EXPECT_EQ(preview.copy(6 * 8, 3 * 8, 8, 8), small.copy(3 * 8, 0, 8, 8).convertToFormat(preview.format()));
 }
 
+// In room 2 the box sits in a corner.
 class RoomCheckTest : public EditorTest {
  protected:
   void SetUp() override {
     EditorTest::SetUp();
-    // In room 2 the box sits in a corner.
     const RoomText stuck{
         {"----------", "-#####----", "-#$  #----", "-#  @#----", "-#  .#----", "-#####----"}, "", "", {}};
     writeFile("default.hou", houseFile("Checks", {kPushRoom, stuck}));
   }
-
-  QString status() const { return find<QLabel>(QStringLiteral("editStatus"))->text(); }
   SolverRun* run() const { return find<SolverRun>(QStringLiteral("checkRun")); }
 
   // Presses "Check" and waits for the search to answer.
@@ -176,31 +169,29 @@ class RoomCheckTest : public EditorTest {
     QSignalSpy answered(run(), &SolverRun::finished);
     click("BTcheck");
     EXPECT_EQ(caption("BTcheck"), "Cancel");
-    EXPECT_TRUE(answered.wait(10000)) << status().toStdString();
+    EXPECT_TRUE(answered.wait(10000)) << text("editStatus").toStdString();
     EXPECT_EQ(caption("BTcheck"), "Check");
-    return status();
+    return text("editStatus");
   }
 };
 
-TEST_F(RoomCheckTest, CheckAnswersForTheRoomOnTheStatusLine) {
+TEST_F(RoomCheckTest, CheckAnswersForTheRoomOnTheStatusLineAndAnEditOrLeavingThePageCancelsIt) {
   openEditor();
   expectOverlapsNothing(button("BTcheck"));
   expectOverlapsNothing(find<QLabel>(QStringLiteral("editStatus")));
   EXPECT_EQ(checked(), "1 man, 1 box, 1 goal, closed: solvable in 2 pushes, 3 moves");
   release("BTeditPlus", Qt::LeftButton);
-  EXPECT_EQ(status(), "") << "the answer was for another room";
+  EXPECT_EQ(text("editStatus"), "") << "the answer was for another room";
   EXPECT_EQ(checked(), "1 man, 1 box, 1 goal, closed: not solvable");
-}
 
-TEST_F(RoomCheckTest, AnEditOrLeavingThePageCancelsARunningCheck) {
-  openEditor();
+  release("BTeditMoins", Qt::LeftButton);
   QSignalSpy answered(run(), &SolverRun::finished);
   press(find<QLabel>(QStringLiteral("PICsprites")), Qt::LeftButton, slot(1, 0));
   click("BTcheck");
   ASSERT_EQ(caption("BTcheck"), "Cancel");
   press(&picture("PICedit"), Qt::LeftButton, cell(33));
   EXPECT_EQ(caption("BTcheck"), "Check");
-  EXPECT_EQ(status(), "1 man, 1 box, 1 goal, closed: check cancelled: the room changed");
+  EXPECT_EQ(text("editStatus"), "1 man, 1 box, 1 goal, closed: check cancelled: the room changed");
   EXPECT_FALSE(answered.wait(200)) << "no answer comes for the room that was";
 
   click("BTcheck");

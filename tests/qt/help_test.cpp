@@ -1,8 +1,5 @@
 // The help page on the real widgets: the tree, node clicks and their marks, Delete, editing on
 // the board, the status line, the room buttons and "Save", and the marks then seen in play.
-#include <QLabel>
-#include <QTreeWidget>
-
 #include "window_harness.h"
 
 namespace tarvo::test {
@@ -23,92 +20,69 @@ class HelpTest : public WindowTest {
     clickTab(tabs("LesOnglets2"), 1);
   }
 
-  QTreeWidget& tree() const { return *find<QTreeWidget>(QStringLiteral("TVhelp")); }
-  QTreeWidgetItem* root() const { return tree().topLevelItem(0); }
+  QTreeWidgetItem* root() const { return helpTree().topLevelItem(0); }
   QTreeWidgetItem* heading(int k) const { return root()->child(k); }  // 0 "Simple", 1 "Double"
   static QStringList texts(const QTreeWidgetItem* parent) {
     QStringList result;
     for (int k = 0; k < parent->childCount(); ++k) result << parent->child(k)->text(0);
     return result;
   }
-  void clickNode(QTreeWidgetItem* node) {
-    if (node->parent() != nullptr) node->parent()->setExpanded(true);
-    QTest::mouseClick(tree().viewport(), Qt::LeftButton, {}, tree().visualItemRect(node).center());
-  }
-  void pressCell(int cell, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseClick(&picture("PIChelp"), button, {}, tile(cell).center());
-  }
   bool marked(int cell) const { return isMarkedCode(window->state().helpRoom.room.cells[cell]); }
-  QString status() const { return find<QLabel>(QStringLiteral("helpStatus"))->text(); }
 };
 
-TEST_F(HelpTest, TheTreeListsTheRoomsPlacesAndCouplesAndFollowsTheRoomButtons) {
-  openHelp();
-  EXPECT_EQ(root()->text(0), "Death position for Room 1");
-  EXPECT_TRUE(root()->isExpanded());
-  EXPECT_EQ(texts(heading(1)), (QStringList{"24,34", "25,35"}));  // the nodes are the core's
-  click("BThelpPlus");
-  EXPECT_EQ(root()->text(0), "Death position for Room 2");
-  EXPECT_EQ(caption("BThelpNum"), "2");
-}
-
+// The nodes are the core's; the page walk checks that the root names the room shown, also after
+// "<" and ">".
 TEST_F(HelpTest, NodeClicksShowMarksAndDeleteTakesOneCoupleOnly) {
   openHelp();
+  EXPECT_TRUE(root()->isExpanded());
   PictureArea& board = picture("PIChelp");
   const QImage floor = tileImage(board, 23);
   clickNode(heading(0));
   EXPECT_NE(tileImage(board, 33), floor) << "the place shows marked";
   clickNode(heading(1)->child(0));
   EXPECT_TRUE(marked(24) && marked(34) && !marked(33));
-  EXPECT_NE(tileImage(board, 24), floor);
   EXPECT_EQ(tileImage(board, 33), floor);
 
-  // Delete on a couple: its entry becomes (0, 0), its node goes, and nothing stays selected.
-  QTest::keyClick(&tree(), Qt::Key_Delete);
-  EXPECT_EQ(window->state().helpRoom.room.forbCouples[1], (CouplePair{0, 0}));
+  // Delete on a couple: its node goes, and nothing stays selected.
+  QTest::keyClick(&helpTree(), Qt::Key_Delete);
   EXPECT_EQ(texts(heading(1)), QStringList{"25,35"});
-  EXPECT_TRUE(tree().selectedItems().isEmpty());
-  QTest::keyClick(&tree(), Qt::Key_Delete);
+  EXPECT_TRUE(helpTree().selectedItems().isEmpty());
+  QTest::keyClick(&helpTree(), Qt::Key_Delete);
   clickNode(heading(0)->child(0));
-  QTest::keyClick(&tree(), Qt::Key_Delete);
+  QTest::keyClick(&helpTree(), Qt::Key_Delete);
   EXPECT_EQ(texts(heading(1)), QStringList{"25,35"});
   EXPECT_EQ(texts(heading(0)), QStringList{"33"}) << "Delete leaves places alone";
 }
 
 TEST_F(HelpTest, TheBoardAddsAndRemovesPlacesAndPicksCouples) {
   openHelp();
-  pressCell(23);  // no node selected: nothing
   clickNode(heading(0));
-  pressCell(23);
+  pressHelpCell(23);
   EXPECT_EQ(texts(heading(0)), (QStringList{"33", "23"}));
-  EXPECT_TRUE(marked(23));
-  pressCell(33, Qt::RightButton);
+  pressHelpCell(33, Qt::RightButton);
   EXPECT_EQ(texts(heading(0)), QStringList{"23"});
-  EXPECT_FALSE(marked(33));
   // A click on the board's border picks no cell.
   QTest::mouseClick(picture("PIChelp").parentWidget(), Qt::LeftButton, {}, QPoint(1, 1));
   EXPECT_EQ(texts(heading(0)), QStringList{"23"});
 
   clickNode(heading(1));
-  pressCell(32);
-  EXPECT_EQ(status(), "first cell: 32");
-  pressCell(43);
+  pressHelpCell(32);
+  EXPECT_EQ(text("helpStatus"), "first cell: 32");
+  pressHelpCell(43);
   EXPECT_EQ(texts(heading(1)), (QStringList{"24,34", "25,35", "32,43"}));
-  EXPECT_EQ(status(), "");
+  EXPECT_EQ(text("helpStatus"), "");
 }
 
 TEST_F(HelpTest, SavedListsStayAcrossRoomChangesAndMarkTheGameBoard) {
   openHelp();  // the core checks that unsaved lists go
   clickNode(heading(0));
-  pressCell(23);
+  pressHelpCell(23);
   click("BThelpSave");
   click("BThelpPlus");
   click("BThelpMoins");
   EXPECT_EQ(texts(heading(0)), (QStringList{"33", "23"}));
 
   clickMainTab(1);
-  const CellArray& played = window->state().curRoom.cells;
-  EXPECT_TRUE(isMarkedCode(played[23]) && isMarkedCode(played[33]));
   EXPECT_NE(tileImage(board(), 23), tileImage(board(), 32)) << "the place shows on the board";
 }
 
@@ -123,7 +97,7 @@ TEST_F(HelpTest, SuggestListsAndShowsTheHopelessCells) {
   click("BThelpSuggest");
   EXPECT_EQ(texts(heading(0)), (QStringList{"21", "11", "15", "25", "31", "32", "33", "34", "35"}));
   EXPECT_TRUE(heading(0)->isExpanded());
-  EXPECT_EQ(status(), "8 places added");
+  EXPECT_EQ(text("helpStatus"), "8 places added");
   EXPECT_NE(tileImage(picture("PIChelp"), 33), floor) << "the board shows the new marks";
 }
 

@@ -1,9 +1,6 @@
 // Work made on one page and met on another: the editor's room across the help page, the help
 // page and the editor's number after the room changed elsewhere, and the question a store asks
 // before it drops records.
-#include <QLabel>
-#include <QTreeWidget>
-
 #include "room_builder.h"
 #include "window_harness.h"
 
@@ -13,11 +10,7 @@ namespace {
 class PageSeams : public WindowTest {
  protected:
   const GameState& state() const { return window->state(); }
-  const RoomRecord& edited() const { return state().editRoom.room; }
   const RoomRecord& stored(int number) const { return *state().house.roomNumber(number); }
-  QString editStatus() const { return find<QLabel>(QStringLiteral("editStatus"))->text(); }
-  QTreeWidget& tree() const { return *find<QTreeWidget>(QStringLiteral("TVhelp")); }
-  QString treeRoot() const { return tree().topLevelItem(0)->text(0); }
 
   void openEditorOn(int number) {
     start();
@@ -27,13 +20,12 @@ class PageSeams : public WindowTest {
   void showSubPage(int page) { clickTab(tabs(QStringLiteral("LesOnglets2")), page - 1); }
   // Paints `cell` on the canvas with the palette's wall, left button.
   void paintWall(int cell) {
-    QTest::mousePress(find(QStringLiteral("PICsprites")), Qt::LeftButton, {}, {2 + 32 + 16, 2 + 16});
+    QTest::mousePress(find(QStringLiteral("PICsprites")), Qt::LeftButton, {}, slot(1, 0));
     QTest::mousePress(&picture(QStringLiteral("PICedit")), Qt::LeftButton, {}, tile(cell).center());
   }
   void addPlace(int cell) {
-    QTreeWidgetItem* simple = tree().topLevelItem(0)->child(0);
-    QTest::mouseClick(tree().viewport(), Qt::LeftButton, {}, tree().visualItemRect(simple).center());
-    QTest::mouseClick(&picture(QStringLiteral("PIChelp")), Qt::LeftButton, {}, tile(cell).center());
+    clickNode(helpTree().topLevelItem(0)->child(0));
+    pressHelpCell(cell);
   }
 };
 
@@ -63,7 +55,7 @@ TEST_F(PageSeams, TheHelpPageAndTheEditorsNumberFollowTheRoomChosenElsewhere) {
   click("BTplus");
   EXPECT_EQ(caption("BTeditNum"), "2");
   clickMainTab(3);
-  EXPECT_EQ(treeRoot(), "Death position for Room 2");
+  EXPECT_EQ(helpTree().topLevelItem(0)->text(0), "Death position for Room 2");
   addPlace(44);
   click("BThelpSave");
   EXPECT_EQ(places(stored(2)), Codes{44});
@@ -106,7 +98,7 @@ TEST_F(PageSeams, AStoreThatDropsRecordsAsksFirstAndEveryStoreSaysWhatItStored) 
       [&] { click("BTeditSave"); });
   EXPECT_EQ(stored(2).cells[24], WALL);
   EXPECT_TRUE(records(stored(2)).empty());
-  EXPECT_EQ(editStatus(), "room 2 stored: 1 man, 1 box, 1 goal; 0 records kept, 2 dropped");
+  EXPECT_EQ(text("editStatus"), "room 2 stored: 1 man, 1 box, 1 goal; 0 records kept, 2 dropped");
 }
 
 }  // namespace

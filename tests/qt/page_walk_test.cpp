@@ -3,7 +3,6 @@
 // every step the pages must still agree about the house and its rooms. TARVO_WALKS=N walks N
 // times from as many seeds.
 #include <QInputDialog>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTreeView>
@@ -81,6 +80,8 @@ class DialogAnswers {
   QTimer poll_;
 };
 
+constexpr std::array kDirectionKeys{Qt::Key_8, Qt::Key_2, Qt::Key_4, Qt::Key_6};  // up, down, left, right
+
 class PageWalk : public WindowTest {
  protected:
   enum class Kind { Other, Tab, OptionTab, EditorSave, HelpSave };
@@ -90,10 +91,15 @@ class PageWalk : public WindowTest {
   QPoint anyTile() { return tile(pick(100)).center(); }
   bool editorShown() const { return shown(QStringLiteral("Onglet2_1")); }
   bool helpShown() const { return shown(QStringLiteral("Onglet2_2")); }
-  QTreeWidget& helpTree() const { return *find<QTreeWidget>(QStringLiteral("TVhelp")); }
 
   void pressOn(QWidget* widget, Qt::MouseButton button, QPoint at) { QTest::mousePress(widget, button, {}, at); }
   Qt::MouseButton anyButton() { return std::array{Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}[pick(3)]; }
+
+  // Clicks the button of that name, which names the step.
+  void clickNamed(std::string& name, const char* button) {
+    name = button;
+    click(QString::fromLatin1(button));
+  }
 
   // One random action on the page shown, or on a tab strip. Returns what kind it was.
   Kind act(std::string& name) {
@@ -118,14 +124,12 @@ class PageWalk : public WindowTest {
   }
 
   Kind actOnGame(std::string& name) {
-    const char* buttons[] = {"BTmoinsMove", "BTplusMove", "BTrecommence", "BTmoins", "BTplus"};
     const int choice = pick(10);
     if (choice < 5) {
-      name = buttons[choice];
-      click(QString::fromLatin1(name.c_str()));
+      clickNamed(name, std::array{"BTmoinsMove", "BTplusMove", "BTrecommence", "BTmoins", "BTplus"}[choice]);
     } else if (choice < 9) {
       name = "keys";
-      for (int k = pick(6); k >= 0; --k) key(std::array{Qt::Key_8, Qt::Key_2, Qt::Key_4, Qt::Key_6}[pick(4)]);
+      for (int k = pick(6); k >= 0; --k) key(kDirectionKeys[pick(4)]);
     } else {
       name = "completion";
       complete();
@@ -140,14 +144,7 @@ class PageWalk : public WindowTest {
     limits.positions = 20000;
     const solver::SolveResult result = solver::solve(solver::snapshotOf(state().curRoom), limits);
     if (result.outcome != solver::Outcome::Solved) return;
-    for (char step : result.solution.steps) {
-      switch (step | 0x20) {
-        case 'u': key(Qt::Key_8); break;
-        case 'd': key(Qt::Key_2); break;
-        case 'l': key(Qt::Key_4); break;
-        default: key(Qt::Key_6); break;
-      }
-    }
+    for (char step : result.solution.steps) key(kDirectionKeys[std::string_view("udlr").find(step | 0x20)]);
   }
 
   Kind actOnRoomPage(std::string& name) {
@@ -167,104 +164,68 @@ class PageWalk : public WindowTest {
 
   Kind actOnEditor(std::string& name) {
     PictureArea& canvas = picture(QStringLiteral("PICedit"));
-    switch (pick(12)) {
-      case 0:
-        name = "frame tab";
-        clickTab(tabs(QStringLiteral("LesOnglets3")), pick(3));
-        break;
-      case 1:
-        name = "palette";
-        pressOn(find(QStringLiteral("PICsprites")), pick(2) == 0 ? Qt::LeftButton : Qt::RightButton,
-                {2 + pick(4) * 32 + 16, 2 + pick(3) * 32 + 16});
-        break;
-      case 2:
-      case 3: {
-        name = "paint";
-        const Qt::MouseButton button = pick(2) == 0 ? Qt::LeftButton : Qt::RightButton;
-        pressOn(&canvas, button, anyTile());
-        for (int k = pick(4); k > 0; --k) {
-          const QPoint at = anyTile();
-          QMouseEvent move(QEvent::MouseMove, at, canvas.mapToGlobal(at), Qt::NoButton, button, Qt::NoModifier);
-          QApplication::sendEvent(&canvas, &move);
-        }
-        QTest::mouseRelease(&canvas, button, {}, anyTile());
-        break;
+    const int choice = pick(12);
+    if (choice == 0) {
+      name = "frame tab";
+      clickTab(tabs(QStringLiteral("LesOnglets3")), pick(3));
+    } else if (choice == 1) {
+      name = "palette";
+      const Qt::MouseButton button = pick(2) == 0 ? Qt::LeftButton : Qt::RightButton;
+      pressOn(find(QStringLiteral("PICsprites")), button, slot(pick(4), pick(3)));
+    } else if (choice < 4) {
+      name = "paint";
+      const Qt::MouseButton button = pick(2) == 0 ? Qt::LeftButton : Qt::RightButton;
+      pressOn(&canvas, button, anyTile());
+      for (int k = pick(4); k > 0; --k) {
+        const QPoint at = anyTile();
+        QMouseEvent move(QEvent::MouseMove, at, canvas.mapToGlobal(at), Qt::NoButton, button, Qt::NoModifier);
+        QApplication::sendEvent(&canvas, &move);
       }
-      case 4:
-      case 5:
-        name = pick(2) == 0 ? "BTeditMoins" : "BTeditPlus";
-        QTest::mouseClick(button(QString::fromLatin1(name.c_str())), anyButton());
-        break;
-      case 6:
-        name = "BTeditSave";
-        click(QStringLiteral("BTeditSave"));
-        return Kind::EditorSave;
-      case 7:
-        clickTab(tabs(QStringLiteral("LesOnglets3")), 2);
-        name = std::array{"BTup", "BTdown", "BTleft", "BTright"}[pick(4)];
-        click(QString::fromLatin1(name.c_str()));
-        break;
-      case 8: {
-        clickTab(tabs(QStringLiteral("LesOnglets3")), 1);
-        if (pick(2) == 0) {
-          name = "BTexport";
-          click(QStringLiteral("BTexport"));
-          break;
-        }
-        name = "BTimport";
-        QString text;
-        for (int k = pick(140); k > 0; --k) text += QStringLiteral("#. $*@+-\n")[pick(9)];
-        find<QPlainTextEdit>(QStringLiteral("TXTimport"))->setPlainText(text);
-        click(QStringLiteral("BTimport"));
-        break;
+      QTest::mouseRelease(&canvas, button, {}, anyTile());
+    } else if (choice < 6) {
+      name = pick(2) == 0 ? "BTeditMoins" : "BTeditPlus";
+      QTest::mouseClick(button(QString::fromLatin1(name.c_str())), anyButton());
+    } else if (choice == 6) {
+      clickNamed(name, "BTeditSave");
+      return Kind::EditorSave;
+    } else if (choice == 7) {
+      clickTab(tabs(QStringLiteral("LesOnglets3")), 2);
+      clickNamed(name, std::array{"BTup", "BTdown", "BTleft", "BTright"}[pick(4)]);
+    } else if (choice == 8) {
+      clickTab(tabs(QStringLiteral("LesOnglets3")), 1);
+      if (pick(2) == 0) {
+        clickNamed(name, "BTexport");
+        return Kind::Other;
       }
-      default:
-        name = "BTcheck";
-        click(QStringLiteral("BTcheck"));
-        break;
+      QString text;
+      for (int k = pick(140); k > 0; --k) text += QStringLiteral("#. $*@+-\n")[pick(9)];
+      find<QPlainTextEdit>(QStringLiteral("TXTimport"))->setPlainText(text);
+      clickNamed(name, "BTimport");
+    } else {
+      clickNamed(name, "BTcheck");
     }
     return Kind::Other;
   }
 
   Kind actOnHelp(std::string& name) {
     QTreeWidget& tree = helpTree();
-    switch (pick(8)) {
-      case 0:
-      case 1: {
-        QTreeWidgetItem* root = tree.topLevelItem(0);
-        QTreeWidgetItem* node = root->child(pick(2));
-        if (node->childCount() > 0 && pick(2) == 0) node = node->child(pick(node->childCount()));
-        if (node->parent() != nullptr) node->parent()->setExpanded(true);
-        name = "node " + node->text(0).toStdString();
-        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(node).center());
-        if (pick(3) == 0) {
-          name += " Delete";
-          QTest::keyClick(&tree, Qt::Key_Delete);
-        }
-        break;
+    const int choice = pick(8);
+    if (choice < 2) {
+      QTreeWidgetItem* node = tree.topLevelItem(0)->child(pick(2));
+      if (node->childCount() > 0 && pick(2) == 0) node = node->child(pick(node->childCount()));
+      name = "node " + node->text(0).toStdString();
+      clickNode(node);
+      if (pick(3) == 0) {
+        name += " Delete";
+        QTest::keyClick(&tree, Qt::Key_Delete);
       }
-      case 2:
-      case 3:
-        name = "help board";
-        QTest::mouseClick(&picture(QStringLiteral("PIChelp")), pick(2) == 0 ? Qt::LeftButton : Qt::RightButton, {},
-                          anyTile());
-        break;
-      case 4:
-        name = "BThelpSave";
-        click(QStringLiteral("BThelpSave"));
-        return Kind::HelpSave;
-      case 5:
-        name = "BThelpMoins";
-        click(QStringLiteral("BThelpMoins"));
-        break;
-      case 6:
-        name = "BThelpPlus";
-        click(QStringLiteral("BThelpPlus"));
-        break;
-      default:
-        name = "BThelpSuggest";
-        click(QStringLiteral("BThelpSuggest"));
-        break;
+    } else if (choice < 4) {
+      name = "help board";
+      const Qt::MouseButton button = pick(2) == 0 ? Qt::LeftButton : Qt::RightButton;
+      pressHelpCell(pick(100), button);
+    } else {
+      clickNamed(name, std::array{"BThelpSave", "BThelpMoins", "BThelpPlus", "BThelpSuggest"}[choice - 4]);
+      if (choice == 4) return Kind::HelpSave;
     }
     return Kind::Other;
   }
@@ -289,16 +250,14 @@ class PageWalk : public WindowTest {
   };
 
   Before snapshot() const {
-    Before before;
-    before.rooms = state().house.rooms;
-    before.house = house();
-    before.editNumberShown = caption(QStringLiteral("BTeditNum")).toInt();
-    before.helpNumberShown = caption(QStringLiteral("BThelpNum")).toInt();
-    before.editRoom = state().editRoom.room;
-    before.helpRoom = state().helpRoom.room;
-    before.editorShown = shown(QStringLiteral("Onglet3")) && editorShown();
-    before.currentRoom = state().house.currentRoom;
-    return before;
+    return {state().house.rooms,
+            house(),
+            caption(QStringLiteral("BTeditNum")).toInt(),
+            caption(QStringLiteral("BThelpNum")).toInt(),
+            state().editRoom.room,
+            state().helpRoom.room,
+            shown(QStringLiteral("Onglet3")) && editorShown(),
+            state().house.currentRoom};
   }
 
   // The editor's room stored as room `slot` was: what it showed, with the records of the room

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <cstdint>
 #include <deque>
@@ -198,6 +200,7 @@ class WindowTest : public ::testing::Test {
   }
   QPushButton* button(const QString& name) const { return find<QPushButton>(name); }
   QString caption(const QString& name) const { return button(name)->text(); }
+  QString text(const QString& label) const { return find<QLabel>(label)->text(); }
   PictureArea& picture(const QString& name) const { return *find<PictureArea>(name); }
   PictureArea& board() const { return picture(QStringLiteral("PICroom")); }
   QTabBar* tabs(const QString& strip) const { return find<TabStrip>(strip)->tabBar(); }
@@ -236,6 +239,20 @@ class WindowTest : public ::testing::Test {
     timer->setInterval(0);
     QTest::qWait(20);
     timer->setInterval(1000);
+  }
+
+  // The editor's room, as painted and not stored yet, and the centre of a slot of its palette.
+  const RoomRecord& edited() const { return window->state().editRoom.room; }
+  static QPoint slot(int column, int row) { return {2 + column * 32 + 16, 2 + row * 32 + 16}; }
+
+  // The help page's tree, a click on one of its nodes, and a press on its board.
+  QTreeWidget& helpTree() const { return *find<QTreeWidget>(QStringLiteral("TVhelp")); }
+  void clickNode(QTreeWidgetItem* node) {
+    if (node->parent() != nullptr) node->parent()->setExpanded(true);
+    QTest::mouseClick(helpTree().viewport(), Qt::LeftButton, {}, helpTree().visualItemRect(node).center());
+  }
+  void pressHelpCell(int cell, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(&picture(QStringLiteral("PIChelp")), button, {}, tile(cell).center());
   }
 
   int man() const { return window->state().curRoom.man; }

@@ -28,46 +28,27 @@ int firstSymbolCell(const RoomRecord& room) {
   return cell;
 }
 
-std::vector<std::string> titles(const std::vector<CollectionRoom>& rooms) {
+// Each room's title, or with kProblems why it cannot be taken ("" when it can).
+constexpr bool kProblems = true;
+std::vector<std::string> titles(const std::vector<CollectionRoom>& rooms, bool problems = false) {
   std::vector<std::string> result;
-  for (const CollectionRoom& room : rooms) result.push_back(room.title);
-  return result;
-}
-
-std::vector<std::string> problems(const std::vector<CollectionRoom>& rooms) {
-  std::vector<std::string> result;
-  for (const CollectionRoom& room : rooms) result.push_back(describeProblem(room));
+  for (const CollectionRoom& room : rooms) result.push_back(problems ? describeProblem(room) : room.title);
   return result;
 }
 
 TEST(RoomCollection, TitlesCommentsAndLineEnds) {
   const std::vector<CollectionRoom> rooms = readRoomCollection(
-      "; My collection\r\n"
-      "Author: someone\r\n"
-      "\r\n"
-      ";  First  \r\n"
-      "####\r\n"
-      "#@$.#\r\n"
-      "#####\r\n"
-      "\r\n"
-      "#####\n"
-      "#.$@#\n"
-      "#####\n"
-      "Title: Third\n"
-      "#####\n"
-      "#.$@#\n"
-      "#####\n"
-      "Title: Fourth\n"
-      "Author: me\n"
-      "#####\n"
-      "#.$@#\n"
-      "#####");
+      "; My collection\r\nAuthor: someone\r\n\r\n"
+      ";  First  \r\n####\r\n#@$.#\r\n#####\r\n\r\n"
+      "#####\n#.$@#\n#####\n"
+      "Title: Third\n#####\n#.$@#\n#####\n"
+      "Title: Fourth\nAuthor: me\n#####\n#.$@#\n#####");
   EXPECT_EQ(titles(rooms), (std::vector<std::string>{"First", "Room 2", "Third", "Room 4"}));
   ASSERT_EQ(rooms.size(), 4u);
   // A CR is no cell: the first room is five columns, not six.
   EXPECT_EQ(rooms[0].columns, 5);
   EXPECT_EQ(rooms[0].rows, 3);
-  EXPECT_EQ(problems(rooms), (std::vector<std::string>{"", "", "", ""}));
+  EXPECT_EQ(titles(rooms, kProblems), (std::vector<std::string>{"", "", "", ""}));
 }
 
 TEST(RoomCollection, RunLengthsBarsAndBlankMarginsGiveTheSameCentredRoom) {
@@ -124,7 +105,7 @@ TEST(RoomCollection, ReasonsARoomCannotBeTaken) {
       "5#\n#@$.#\n#  .#\n5#\n\n"                 // fewer boxes than goals
       "6#\n#@$$.#\n6#\n\n"                       // spare boxes are fine
       "99999999#\n#@$.#\n");
-  EXPECT_EQ(problems(rooms),
+  EXPECT_EQ(titles(rooms, kProblems),
             (std::vector<std::string>{"too large: 11 x 3", "too large: 5 x 11", "open", "no man", "2 men", "no goal",
                                       "fewer boxes than goals", "", "too large: 99999999 x 2"}));
   EXPECT_EQ(rooms[0].boxes, 1);

@@ -41,27 +41,21 @@ void expectOptimal(const RoomRecord& room, int pushes, int moves) {
 }
 
 // Random rooms below check the fewest pushes and moves against other searches.
-TEST(Solver, FindsTheFewestPushesThenTheFewestMoves) {
+TEST(Solver, FindsTheFewestPushesThenMovesAndStepsAsThePlayDoes) {
   // Shoving the box up twice and bringing it down the right-hand side takes 14 moves but 5
   // pushes; pushes count first.
   const RoomRecord fewerMoves =
       roomFromRows({"#######", "# #  @#", "#     #", "#     #", "#  #$.#", "#     #", "#######"});
   EXPECT_EQ(replayProblem(fewerMoves, "ddddlUUluRurDD"), std::nullopt);
   expectOptimal(fewerMoves, 3, 16);
-}
-
-TEST(Solver, StepsAndSolvesAsThePlayDoes) {
   // Right from column 9 enters column 0 of the next row: the box crosses over to its goal.
   expectOptimal(roomFromRows({"##########", "#######@ $", " .########", "##########"}), 2, 3);
   // A spare box may stay where it is; only the goals need boxes.
   expectOptimal(roomFromRows({"#######", "#@ $. #", "#  $  #", "#######"}), 1, 2);
   // Already solved, or nothing to solve: no step.
-  for (const RoomRecord& room :
-       {roomFromRows({"#####", "#@* #", "#####"}), roomFromRows({"#####", "#@$ #", "#####"})}) {
-    const SolveResult result = solve(snapshotOf(room));
-    EXPECT_EQ(result.outcome, Outcome::Solved);
-    EXPECT_EQ(result.solution.steps, "");
-  }
+  expectOptimal(roomFromRows({"#####", "#@* #", "#####"}), 0, 0);
+  const SolveResult nothing = solve(snapshotOf(roomFromRows({"#####", "#@$ #", "#####"})));
+  EXPECT_TRUE(nothing.outcome == Outcome::Solved && nothing.solution.steps.empty());
   // No man on the cell the room names, or none at all.
   RoomRecord manless = roomFromRows({"######", "#@$. #", "######"});
   manless.man = 12;
@@ -157,7 +151,8 @@ std::optional<baseline::SolveResult> baselineSolve(RoomRecord room) {
   return baseline::solve(read.board);
 }
 
-TEST(SolverProperty, AgreesWithItsUnprunedSelfAndTheBaselineAndEverySolutionReplays) {
+// The fast search answers exactly when the exact one does, with at least the fewest pushes.
+TEST(SolverProperty, AgreesWithItsUnprunedSelfTheFastSearchAndTheBaselineAndEverySolutionReplays) {
   int solved = 0, compared = 0;
   for (int seed = 0; seed < roomsToTry(); ++seed) {
     const RoomRecord room = randomSmallRoom(static_cast<unsigned>(seed));
@@ -166,20 +161,26 @@ TEST(SolverProperty, AgreesWithItsUnprunedSelfAndTheBaselineAndEverySolutionRepl
     const SolveResult plain = solveWith(room, Limits::Pruning::None);
     if (plain.outcome == Outcome::LimitReached) continue;
     ASSERT_EQ(full.outcome, plain.outcome);
-    const auto expectSolves = [&](const std::string& steps, int pushes, int moves) {
-      EXPECT_EQ(replayProblem(room, steps), std::nullopt) << steps;
-      EXPECT_TRUE(pushes == full.solution.pushes && moves == full.solution.moves) << pushes << ", " << moves;
-      EXPECT_EQ(static_cast<int>(steps.size()), moves) << steps;
+    const auto expectPlays = [&](const auto& solution, bool fewest) {
+      EXPECT_EQ(replayProblem(room, solution.steps), std::nullopt) << solution.steps;
+      EXPECT_EQ(static_cast<int>(solution.steps.size()), solution.moves) << solution.steps;
+      EXPECT_GE(solution.pushes, full.solution.pushes);
+      EXPECT_TRUE(!fewest || (solution.pushes == full.solution.pushes && solution.moves == full.solution.moves));
     };
+    Limits limits;
+    limits.positions = 1'000'000;
+    const SolveResult fast = findSolution(snapshotOf(room), limits);
+    ASSERT_EQ(fast.outcome, full.outcome);
     if (full.outcome == Outcome::Solved) {
       ++solved;
-      expectSolves(full.solution.steps, full.solution.pushes, full.solution.moves);
-      expectSolves(plain.solution.steps, plain.solution.pushes, plain.solution.moves);
+      expectPlays(full.solution, true);
+      expectPlays(plain.solution, true);
+      expectPlays(fast.solution, false);
     }
     if (const std::optional<baseline::SolveResult> old = baselineSolve(room)) {
       ++compared;
       ASSERT_EQ(old->outcome == baseline::Outcome::Solved, full.outcome == Outcome::Solved);
-      if (full.outcome == Outcome::Solved) expectSolves(old->solution.steps, old->solution.pushes, old->solution.moves);
+      if (full.outcome == Outcome::Solved) expectPlays(old->solution, true);
     }
     if (HasFailure()) return;
   }
@@ -199,24 +200,18 @@ RoomRecord longSearch() {
 TEST(Solver, BothSearchesStopOnTheirBoundsAndSayWhich) {
   for (auto search : {&solve, &findSolution}) {
     SCOPED_TRACE(search == &solve ? "exact" : "fast");
-    Limits small;
+    Limits small, few, quick;
     small.memoryBytes = std::size_t{4} << 20;
-    SolveResult result = search(snapshotOf(longSearch()), small);
-    EXPECT_TRUE(result.outcome == Outcome::LimitReached && result.stoppedBy == Bound::Memory);
-    EXPECT_LE(result.bytes, small.memoryBytes);
-
-    Limits few;
     few.positions = 1000;
-    result = search(snapshotOf(longSearch()), few);
-    EXPECT_TRUE(result.outcome == Outcome::LimitReached && result.stoppedBy == Bound::Positions);
-    EXPECT_LE(result.positions, 1000u);
-
-    Limits quick;
     quick.time = std::chrono::milliseconds(30);
-    const auto started = std::chrono::steady_clock::now();
-    result = search(snapshotOf(longSearch()), quick);
-    EXPECT_TRUE(result.outcome == Outcome::LimitReached && result.stoppedBy == Bound::Time);
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(500));
+    for (const auto& [limits, bound] :
+         {std::pair{small, Bound::Memory}, {few, Bound::Positions}, {quick, Bound::Time}}) {
+      const auto started = std::chrono::steady_clock::now();
+      const SolveResult result = search(snapshotOf(longSearch()), limits);
+      EXPECT_TRUE(result.outcome == Outcome::LimitReached && result.stoppedBy == bound) << int(bound);
+      EXPECT_TRUE(result.bytes <= limits.memoryBytes && result.positions <= limits.positions) << int(bound);
+      EXPECT_TRUE(bound != Bound::Time || std::chrono::steady_clock::now() - started < std::chrono::milliseconds(500));
+    }
 
     // Cancelled from the first progress report: the search looks at the flag often enough to
     // stop before it has kept many more positions.
@@ -228,7 +223,7 @@ TEST(Solver, BothSearchesStopOnTheirBoundsAndSayWhich) {
       reported = positions;
       cancel = true;
     };
-    result = search(snapshotOf(longSearch()), cancellable);
+    const SolveResult result = search(snapshotOf(longSearch()), cancellable);
     EXPECT_TRUE(result.outcome == Outcome::Cancelled && result.stoppedBy == Bound::Cancel);
     EXPECT_GT(reported, 0u);
     EXPECT_LT(result.positions, reported + 20'000);
@@ -252,56 +247,6 @@ TEST(Solver, BothSearchesStopOnTheirBoundsAndSayWhich) {
   EXPECT_EQ(describeBound(stopped, budget), "the memory bound of 256 MiB");
 }
 
-// A room of `boxes` boxes (one more when `spare`) on a board of random walls and floor, the
-// man's steps crossing from column 9 into column 0 of the next row wherever the floor allows.
-RoomRecord randomRoom(std::mt19937& random, int boxes, bool spare) {
-  std::vector<std::string> rows(kSide, std::string(kSide, ' '));
-  std::vector<std::pair<int, int>> floor;
-  for (int r = 0; r < kSide; ++r) {
-    for (int c = 0; c < kSide; ++c) {
-      if (random() % 100 < 28) {
-        rows[r][c] = '#';
-      } else {
-        floor.emplace_back(r, c);
-      }
-    }
-  }
-  std::shuffle(floor.begin(), floor.end(), random);
-  std::size_t next = 0;
-  auto put = [&](char symbol, char onGoal) {
-    auto [r, c] = floor[next++];
-    rows[r][c] = rows[r][c] == '.' ? onGoal : symbol;
-  };
-  for (int k = 0; k < boxes; ++k) put('.', '.');
-  next = random() % 2;  // a box or the man may start on a goal
-  for (int k = 0; k < boxes + (spare ? 1 : 0); ++k) put('$', '*');
-  put('@', '+');
-  return roomFromRows(rows);
-}
-
-// The fast search on random rooms: every solution it gives plays through the game's rules and
-// has at least the fewest pushes, and it answers exactly when the exact search does.
-TEST(FastSearch, AgreesWithTheExactSearchAndItsSolutionsPlay) {
-  std::mt19937 random(20261207);
-  Limits limits;
-  limits.positions = 200'000;
-  int solved = 0;
-  for (int k = 0; k < 600; ++k) {
-    const RoomRecord room = randomRoom(random, 1 + k % 3, k % 4 == 3);
-    SCOPED_TRACE(test::roomText(room));
-    const SolveResult exact = solve(snapshotOf(room), limits);
-    const SolveResult fast = findSolution(snapshotOf(room), limits);
-    if (exact.outcome == Outcome::LimitReached || fast.outcome == Outcome::LimitReached) continue;
-    ASSERT_EQ(fast.outcome, exact.outcome);
-    if (fast.outcome != Outcome::Solved) continue;
-    ++solved;
-    EXPECT_GE(fast.solution.pushes, exact.solution.pushes);
-    EXPECT_EQ(fast.solution.moves, static_cast<int>(fast.solution.steps.size()));
-    ASSERT_EQ(replayProblem(room, fast.solution.steps), std::nullopt) << fast.solution.steps;
-  }
-  EXPECT_GT(solved, 100) << "the rooms should give the searches something to solve";
-}
-
 // Pointing play: the man's walk to a cell and one box pushed to a cell, replayed through the game's steps.
 // Plays the letters on a copy of the room; each must walk or push as its case says.
 RoomRecord played(RoomRecord room, const std::string& steps) {
@@ -310,19 +255,6 @@ RoomRecord played(RoomRecord room, const std::string& steps) {
     EXPECT_EQ(made, letter >= 'A' && letter <= 'Z' ? StepKind::Push : StepKind::Walk) << steps;
   }
   return room;
-}
-
-TEST(PointingPlay, WalksTheShortestWayAroundWallsAndBoxes) {
-  const RoomRecord room = roomFromRows({"#######", "#@ #  #", "#  # $#", "#     #", "#######"});
-  const std::optional<std::string> walk = walkPath(snapshotOf(room), cellIndex(1, 4));
-  ASSERT_TRUE(walk);
-  EXPECT_EQ(walk->size(), 7u);
-  EXPECT_EQ(played(room, *walk).man, cellIndex(1, 4));
-  EXPECT_EQ(walkPath(snapshotOf(room), cellIndex(1, 1)), "");
-  EXPECT_EQ(walkPath(snapshotOf(room), cellIndex(1, 3)), std::nullopt) << "a wall";
-  EXPECT_EQ(walkPath(snapshotOf(room), cellIndex(2, 5)), std::nullopt) << "a box";
-  const RoomRecord shut = roomFromRows({"#######", "#@ #  #", "#######"});
-  EXPECT_EQ(walkPath(snapshotOf(shut), cellIndex(1, 4)), std::nullopt) << "behind a wall";
 }
 
 TEST(PointingPlay, AClickChoosesABoxLetsItGoOrMovesTheMan) {
@@ -392,6 +324,11 @@ TEST(PushPathProperty, EveryBoxGoesToEveryCellWithTheFewestPushesThenMovesOrNotA
       SCOPED_TRACE("seed " + std::to_string(seed) + ", the box on " + std::to_string(box) + test::roomText(room));
       const std::vector<std::pair<int, int>> best = fewestPushesAndMoves(layout, box);
       for (int target = 0; target < kCells; ++target) {
+        // With the box where it stands, the man's fewest moves to a cell are his walk there.
+        const auto [pushed, walk] = best[static_cast<std::size_t>(box * kCells + target)];
+        const std::optional<std::string> walked = walkPath(snapshot, target);
+        EXPECT_EQ(walked ? static_cast<int>(walked->size()) : -1, pushed == 0 ? walk : -1) << "walk to " << target;
+        EXPECT_TRUE(!walked || played(room, *walked).man == target) << *walked;
         const std::optional<std::string> steps = pushPath(snapshot, box, target);
         const auto first = best.begin() + target * kCells;
         const auto [pushes, moves] = *std::min_element(first, first + kCells);
