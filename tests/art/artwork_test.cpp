@@ -218,18 +218,14 @@ TEST(GifRoundTrip, QtReadsBackEveryPixel) {
     const std::vector<std::uint8_t> bytes = art::encodeGif(image);
     const QImage decoded =
         QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()), "GIF");
-    ASSERT_FALSE(decoded.isNull()) << "Qt could not read it";
-    ASSERT_EQ(decoded.width(), image.width);
-    ASSERT_EQ(decoded.height(), image.height);
-    for (int y = 0, mismatches = 0; y < image.height && mismatches == 0; ++y) {
-      for (int x = 0; x < image.width && mismatches == 0; ++x) {
+    QImage expected(image.width, image.height, QImage::Format_RGB32);
+    for (int y = 0; y < image.height; ++y) {
+      for (int x = 0; x < image.width; ++x) {
         const GifColour want = image.palette[image.pixels[static_cast<std::size_t>(y * image.width + x)]];
-        if (decoded.pixel(x, y) != qRgb(want.r, want.g, want.b)) {
-          ADD_FAILURE() << "first wrong pixel at (" << x << ", " << y << ")";
-          ++mismatches;
-        }
+        expected.setPixel(x, y, qRgb(want.r, want.g, want.b));
       }
     }
+    EXPECT_TRUE(decoded.convertToFormat(QImage::Format_RGB32) == expected) << "Qt reads back other pixels";
   }
 }
 

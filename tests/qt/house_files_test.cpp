@@ -19,10 +19,13 @@ namespace {
 TEST_F(WindowTest, OpeningAHouseReplacesTheHouseInPlay) {
   writeFile("other.hou", houseFile("Other House", {kShortRoom, kPushRoom}));
   FRMain& w = start();
+  click("BTplus");
+  ASSERT_EQ(caption("BTeditNum"), "2");
   key(Qt::Key_6);
   answering<QFileDialog>(chooseFile(path("other.hou"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
   EXPECT_EQ(caption("BTchoisiHouse"), "House: Other House");
   EXPECT_EQ(caption("BTnumPiece"), "1/2");
+  EXPECT_EQ(caption("BTeditNum"), "1") << "the editor's number follows";
   EXPECT_EQ(w.state().curRoom.cells[23], BOX);
   EXPECT_EQ(caption("BTmoveValue"), "0");
 
