@@ -1,5 +1,5 @@
 // The About box on the real widgets: its labels, the animation's frames and timing, the
-// close button, dragging, the links through a desktop double, and the About tab.
+// close button, dragging, the links through a desktop double; the Linux opener.
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimerEvent>
@@ -9,7 +9,6 @@
 
 #include "about/about_box_qt.h"
 #include "about/shell_open_qt.h"
-#include "house/house_writer.h"
 #include "window_harness.h"
 
 namespace tarvo::test {
@@ -115,20 +114,6 @@ TEST_F(AboutTest, ALinkRefusedByTheDesktopSaysWhyOverTheBox) {
   EXPECT_EQ(desktop.calls.back().target, aboutMailto(QApplication::applicationName(), "1.0.0").toStdString());
   EXPECT_EQ(aboutMailto("Tarvo Plim", "1.0.0"),
             "mailto:contact@tarvoplim.example.org?subject=About%20Tarvo%20Plim%201.0.0");
-}
-
-TEST_F(WindowTest, TheAboutTabOpensTheBoxAndLeavesTheGameAsItWas) {
-  FRMain& w = start();
-  key(Qt::Key_6);
-  const std::string house = writeHouse(w.state().house);
-  answering<FRMabout>([](FRMabout* box) { QTest::keyClick(box, Qt::Key_Escape); }, [&] { clickMainTab(4); });
-  EXPECT_TRUE(shown("Onglet4"));
-  EXPECT_EQ(writeHouse(w.state().house), house);
-  EXPECT_EQ(w.state().counters.moveHistory, "r");
-  {
-    DialogScript none;  // the tab already shown opens nothing
-    clickMainTab(4);
-  }
 }
 
 // The Linux opener, replaced by a script of the same name: an opener still running after two
