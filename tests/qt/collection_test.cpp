@@ -9,10 +9,6 @@
 #include <QTreeView>
 #include <QUrl>
 
-#include <cstdio>
-
-#include "platform/sprite_sheets.h"
-#include "roomtext/room_collection.h"
 #include "window/collection_chooser.h"
 
 namespace tarvo::test {
@@ -90,26 +86,6 @@ TEST_F(WindowTest, ASmallCollectionOpensAtOnceAndADroppedFileOpens) {
   EXPECT_TRUE(drop("other.hou"));
   EXPECT_TRUE(waitFor([&] { return caption("BTchoisiHouse") == "House: Other House"; }));
   EXPECT_EQ(caption("BTnumPiece"), "1/2");
-}
-
-// A hundred thousand rooms list as fast as ten: nothing is measured or drawn for a row that is
-// not shown.
-TEST_F(WindowTest, TheChooserOfAHundredThousandRoomsShowsAtOnce) {
-  std::string text;
-  for (int k = 0; k < 100'000; ++k) text += k % 7 == 0 ? "#@$.#\n\n" : "5#\n#@$.#\n5#\n\n";
-  auto rooms = std::make_shared<const RoomCollection>(readRoomCollection(text));
-  start();
-  const SpriteSheets sheets;
-  QElapsedTimer timer;
-  timer.start();
-  CollectionChooser chooser(rooms, sheets, QStringLiteral("big.txt"), window.get());
-  chooser.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
-  QApplication::processEvents();
-  const qint64 shown = timer.elapsed();
-  EXPECT_LT(shown, 300);
-  std::printf("chooser of %zu rooms shown in %lld ms\n", rooms->size(), static_cast<long long>(shown));
-  EXPECT_EQ(chooser.tickedRooms().back(), 18u);  // every seventh is open
 }
 
 TEST_F(WindowTest, TheClipboardTakesThePlayedRoomAndGivesTheEditorARoom) {

@@ -2,7 +2,6 @@
 // the store with its preview, a shift, export and import, and the room check on the worker
 // thread.
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -99,21 +98,17 @@ TEST_F(EditorTest, EachMouseButtonOnTheRoomButtonsChoosesCountsOrReloads) {
   EXPECT_EQ(caption("BTnumPiece"), "3/3");
 }
 
-TEST_F(EditorTest, AHugePasteIsCutSoThatPastingAndImportingItTakeNoTime) {
+// tarvo_widget_bench times the paste and the import.
+TEST_F(EditorTest, AHugePasteIsCutToWhatTheImportBoxHolds) {
   openEditor();
   clickTab(tabs("LesOnglets3"), 1);
   auto* box = find<QPlainTextEdit>(QStringLiteral("TXTimport"));
   box->setPlainText(QStringLiteral("@"));
   box->moveCursor(QTextCursor::End);
   QApplication::clipboard()->setText(QString(10 << 20, QLatin1Char('#')));  // 10 MB on one line
-  QElapsedTimer timer;
-  timer.start();
   QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-  QTest::qWait(0);  // the box lays out and paints its text
   const QString note = text("editStatus");
   click("BTimport");
-  QTest::qWait(0);
-  EXPECT_LT(timer.elapsed(), 1000);
   EXPECT_EQ(note, "the paste of 10,485,760 characters was cut to 65,535: the box holds 65,536");
   EXPECT_EQ(box->toPlainText().size(), 65536);
   EXPECT_EQ(edited().man, 0);
