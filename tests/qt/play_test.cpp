@@ -211,7 +211,7 @@ TEST_F(WindowTest, CompletingARoomRecordsTimeSolutionMovesAndTheNameTyped) {
 
 TEST_F(WindowTest, AtTheHouseRecordBoundACompletionSaysWhyItMakesNoRecordAndAsksNoName) {
   RoomText full = kPushRoom;
-  full.records.assign(kMaxHouseRecords - 2, "\t\t\t");
+  full.records.assign(kMaxHouseRecords - 2, RecordFields{});
   writeFile("default.hou", houseFile("Full", {full, kRecordRoom}));
   FRMain& w = start();
   {

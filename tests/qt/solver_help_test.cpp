@@ -93,9 +93,9 @@ TEST_F(SolverHelpTest, SolveStopsAtAKeyOrABoardClickAndPlaysOnToTheEndWithoutARe
 
 TEST_F(SolverHelpTest, ADoubleClickedRecordReplaysOnTheGamePageAndABrokenOneStopsAtItsStep) {
   RoomText records = kRecordRoom;  // "rD" and "durD" solve it
-  records.records.push_back("Cy\t2\t00:03\trd\t");
+  records.records.push_back({"Cy", "2", "00:03", "rd"});
   RoomText last = kShortRoom;
-  last.records.push_back("Di\t2\t00:02\tRR\t");
+  last.records.push_back({"Di", "2", "00:02", "RR"});
   writeFile("default.hou", houseFile("Replays", {kPushRoom, records, last}));
   FRMain& w = start();
   clickMainTab(2);

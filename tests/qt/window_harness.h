@@ -28,8 +28,10 @@
 #include <string>
 #include <vector>
 
+#include "house/house_writer.h"
 #include "platform/picture_area.h"
 #include "platform/tab_strip.h"
+#include "room_builder.h"
 #include "window/frmain.h"
 
 // Readable failure messages for Qt's strings.
@@ -41,27 +43,22 @@ inline void PrintTo(const QStringList& texts, std::ostream* out) {
 namespace tarvo::test {
 
 struct RoomText {
-  std::vector<std::string> rows;     // ten rows of ten symbols
-  std::string places;                // "24;35;"
-  std::string couples;               // "24,34;"
-  std::vector<std::string> records;  // "Ann\t5\t00:07\trD\t"
+  std::vector<std::string> rows;      // up to ten rows of up to ten symbols; the rest is outside
+  std::string places;                 // "24;35;"
+  std::string couples;                // "24,34;"
+  std::vector<RecordFields> records;  // {"Ann", "5", "00:07", "rD"}
 };
 
-// A house file in the writer's own form: CR LF lines, rows of exactly ten symbols.
+// A house file of these rooms, as the game writes one.
 inline QByteArray houseFile(const std::string& name, const std::vector<RoomText>& rooms) {
-  std::string text = "HOUSE FILE FOR TARVO PLIM\r\nVersion:1.0\r\nHOUSE's NAME:" + name +
-                     "\r\nNUMBER OF ROOM:" + std::to_string(rooms.size()) + "\r\n";
-  const std::string bar(39, '=');
+  HouseRecord house = emptyHouse();
+  house.houseName = name;
+  house.roomCount = static_cast<int>(rooms.size());
   for (std::size_t r = 0; r < rooms.size(); ++r) {
-    text += bar + " ROOM " + std::to_string(r) + bar + "\r\n";
-    for (std::size_t row = 0; row < 10; ++row) {
-      text += (row < rooms[r].rows.size() ? rooms[r].rows[row] : std::string(10, '-')) + "\r\n";
-    }
-    text += "FORBBIDEN PLACE:" + rooms[r].places + "\r\nFORBBIDEN COUPLE:" + rooms[r].couples + "\r\n";
-    text += "NUMBER OF RECCORD:" + std::to_string(rooms[r].records.size()) + "\r\n";
-    for (const std::string& record : rooms[r].records) text += record + "\r\n";
+    RoomRecord& room = house.rooms[r] = roomFromRows(rooms[r].rows, rooms[r].places, rooms[r].couples);
+    for (const RecordFields& record : rooms[r].records) room.records->add(record);
   }
-  return QByteArray::fromStdString(text);
+  return QByteArray::fromStdString(writeHouse(house));
 }
 
 // Room 1: the man at 22, a box at 24 and its goal at 26, so "r R R" solves it. The couples
@@ -72,7 +69,7 @@ inline const RoomText kPushRoom{
 inline const RoomText kRecordRoom{{"----------", "--####----", "--#@ #----", "--# $#----", "--# .#----", "--####----"},
                                   "",
                                   "",
-                                  {"Ann\t2\t00:07\trD\t", "Bob\t4\t00:12\tdurD\t"}};
+                                  {{"Ann", "2", "00:07", "rD"}, {"Bob", "4", "00:12", "durD"}}};
 // Room 3: the man at 22 beside the box at 23, the goal at 25.
 inline const RoomText kShortRoom{{"----------", "-######---", "-#@$ .#---", "-######---"}, "", "", {}};
 
