@@ -17,7 +17,7 @@
 namespace tarvo::test {
 namespace {
 
-TEST(RoomCells, MarksNeverChangeOutsideCellsAndBoxesOnGoalsAreCountedAndRemovedWithTheMan) {
+TEST(RoomCells, MarksNeverChangeOutsideCellsAndBoxesOnGoalsAreRemovedWithTheManKeepingTheMarks) {
   RoomRecord room = roomFromRows({"# $.@-"});
   const RoomRecord unmarked = room;
   for (int cell : {0, 1, 2, 3, 4, 5, 1, 2}) setMark(room, cell);
@@ -26,8 +26,6 @@ TEST(RoomCells, MarksNeverChangeOutsideCellsAndBoxesOnGoalsAreCountedAndRemovedW
   EXPECT_TRUE(room.cells == unmarked.cells) << roomText(room);
 
   room = roomFromRows({"#@$*.*#"});
-  EXPECT_EQ(goalCount(room), 3);
-  EXPECT_EQ(countBoxesOnGoals(room), 2) << roomText(room);
   setMark(room, 1);
   setMark(room, 2);
   removeBoxesAndMan(room);
@@ -163,25 +161,21 @@ TEST(Steps, WalkAndPushWriteTheirLettersAndKeyCodesAreTranslatedOnce) {
 }
 
 TEST(Steps, WallsOutsideCellsSecondBoxesAndAMissingManBlock) {
-  const std::pair<Texts, Direction> cases[] = {
-      {{"#@#"}, kRight},
-      {{"#@$#"}, kRight},
-      {{"#@$$ #"}, kRight},
-      {{"@ "}, kUp},                                                   // off the top row
-      {{"-", "-", "-", "-", "-", "-", "-", "-", " ", " @ "}, kDown},   // off the bottom row
-      {{"-", "-", "-", "-", "-", "-", "-", "-", " @ ", " $ "}, kDown}  // a box off the bottom row
+  const std::pair<RoomRecord, Direction> cases[] = {
+      {roomFromRows({"#@#"}), kRight},
+      {roomFromRows({"#@#"}, "2;"), kRight},  // a marked wall
+      {roomFromRows({"#@$#"}), kRight},
+      {roomFromRows({"#@$$ #"}), kRight},
+      {roomFromRows({"@ "}), kUp},                                                    // off the top row
+      {roomFromRows({"-", "-", "-", "-", "-", "-", "-", "-", " ", " @ "}), kDown},    // off the bottom row
+      {roomFromRows({"-", "-", "-", "-", "-", "-", "-", "-", " @ ", " $ "}), kDown},  // a box off the bottom row
+      {roomFromRows({"# $ #"}), kRight},                                              // no man
   };
-  for (const auto& [rows, direction] : cases) {
-    GameState state = gameOn(roomFromRows(rows));
+  for (const auto& [room, direction] : cases) {
+    GameState state = gameOn(room);
     expectUnchanged(state, direction);
   }
-  GameState state = gameOn(roomFromRows({"#@#"}));
-  setMark(state.curRoom, 2);
-  expectUnchanged(state, kRight);
-  GameState noMan = gameOn(roomFromRows({"# $ #"}));
-  expectUnchanged(noMan, kRight);
-
-  state = gameOn(roomFromRows({"-", "-", "---------@", " "}));
+  GameState state = gameOn(roomFromRows({"-", "-", "---------@", " "}));
   EXPECT_EQ(step(state, kRight), StepKind::Walk) << "the index is linear";
   EXPECT_EQ(state.curRoom.man, 30);
 }
@@ -288,7 +282,6 @@ TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
   const RecordList& made = *state.house.rooms[1].records;
   for (std::size_t k = 0; k < made.size(); ++k) EXPECT_EQ(replayProblem(room, made[k].solution), std::nullopt);
   EXPECT_EQ(formatElapsed(64999), "01:04");
-  EXPECT_EQ(formatElapsed(3599999), "59:59");
   EXPECT_EQ(formatElapsed(6000000), "100:00");
 }
 
@@ -321,8 +314,24 @@ TEST(Records, AtTheHouseBoundACompletionMakesNoRecordAndAHouseBeyondItIsNotWritt
   EXPECT_TRUE(whyNotReadBack(state.house, kMaxHouseFileBytes + 1).has_value()) << "nor a file too large to read";
 }
 
-TEST(Help, ACompletionAfterHelpMakesNoRecordUntilTheRoomIsStartedAgain) {
+TEST(Help, TheStampFollowsThePositionAndACompletionAfterHelpMakesNoRecordUntilARestart) {
   GameState state = gameOn(roomFromRows({"######", "#@$. #", "#    #", "######"}));
+  // The position stamp, which tells an answer in flight from a stale one, changes with every
+  // change of the position only.
+  std::uint32_t seen = state.positionStamp;
+  auto changed = [&] { return std::exchange(seen, state.positionStamp) != state.positionStamp; };
+  step(state, kUp);  // a wall
+  undoStep(state);   // nothing to undo
+  EXPECT_FALSE(changed());
+  step(state, kDown);
+  EXPECT_TRUE(changed());
+  undoStep(state);
+  EXPECT_TRUE(changed()) << "back to an earlier position is still a change for an answer in flight";
+  redoStep(state);
+  EXPECT_TRUE(changed());
+  startRoom(state, 0);
+  EXPECT_TRUE(changed());
+
   markHelpUsed(state);
   step(state, kDown);
   ASSERT_TRUE(undoStep(state));
@@ -344,23 +353,6 @@ TEST(Help, ACompletionAfterHelpMakesNoRecordUntilTheRoomIsStartedAgain) {
   EXPECT_TRUE(state.helpUsed && state.house.currentRoom == 1) << "a refused choice changes nothing";
   EXPECT_TRUE(chooseRoom(state, 2, 0));
   EXPECT_TRUE(state.curRoom.man == 1 && !state.helpUsed);
-}
-
-TEST(Help, ThePositionStampChangesWithEveryChangeOfThePositionOnly) {
-  GameState state = gameOn(roomFromRows({"######", "#@$. #", "#    #", "######"}));
-  std::uint32_t seen = state.positionStamp;
-  auto changed = [&] { return std::exchange(seen, state.positionStamp) != state.positionStamp; };
-  step(state, kUp);  // a wall
-  undoStep(state);   // nothing to undo
-  EXPECT_FALSE(changed());
-  step(state, kDown);
-  EXPECT_TRUE(changed());
-  undoStep(state);
-  EXPECT_TRUE(changed()) << "back to an earlier position is still a change for an answer in flight";
-  redoStep(state);
-  EXPECT_TRUE(changed());
-  startRoom(state, 0);
-  EXPECT_TRUE(changed());
 }
 
 TEST(Replay, TheFirstStepThatDoesNotFitIsNamedAndNotPlayedAndTheFirstPushIsFound) {
