@@ -48,7 +48,7 @@ TEST(HelpTree, ShowsEachPlaceOnceEveryCoupleWithItsEntryNumberAndNothingOffTheBo
   EXPECT_EQ(tree(roomFromRows(kRows, "12;120;5;12;-1;", "5,-3;0,0;11,22;"), 3), expected);
 }
 
-TEST(HelpPress, PlacesAreAddedOnceRemovedWithEveryEntryAndAFullListRefuses) {
+TEST(HelpPress, PlacesAndCouplesAreAddedAndRemovedAndFullListsRefuse) {
   GameState state = helpOn(roomFromRows(kRows));
   EXPECT_EQ(press(state, kPlaces, 2), Kind::PlaceAdded) << "a wall may be a place";
   EXPECT_EQ(state.helpRoom.room.cells[2], WALL + MARK);
@@ -69,10 +69,9 @@ TEST(HelpPress, PlacesAreAddedOnceRemovedWithEveryEntryAndAFullListRefuses) {
   EXPECT_TRUE(refused.kind == Kind::Refused && !refused.problem.empty());
   EXPECT_EQ(full.helpRoom.room.forbPlaceCount, kMaxPlaces);
   EXPECT_EQ(full.helpRoom.room.cells[80], FLOOR);
-}
 
-TEST(HelpPress, CouplesTakeTwoLeftPicksInOrderAndOtherTagsEditNothing) {
-  GameState state = helpOn(roomFromRows(kRows));
+  // Couples take two left picks in order, and other tags edit nothing.
+  state = helpOn(roomFromRows(kRows));
   EXPECT_EQ(press(state, kCouples, 24), Kind::FirstPick);
   EXPECT_EQ(press(state, kCouples, 14, kRightButton), Kind::Nothing);
   EXPECT_EQ(press(state, kPlaces, 15), Kind::PlaceAdded) << "the first pick waits meanwhile";
