@@ -35,12 +35,13 @@ CommandRun runShell(const std::string& command) {
 
 std::string quoted(const std::string& text) { return "'" + text + "'"; }
 
-// Runs tarvo_solve with `arguments` on a file holding `rooms`.
-CommandRun solveText(const std::string& arguments, const std::string& rooms) {
+// Runs tarvo_solve with `arguments` on a file holding `rooms`, then on the file `next` if one is given.
+CommandRun solveText(const std::string& arguments, const std::string& rooms, const std::string& next = "") {
   const test::ScratchFolder folder;
   const std::string file = folder.file("rooms.txt");
   std::ofstream(file, std::ios::binary) << rooms;
-  return runShell(quoted(TARVO_SOLVE) + " " + arguments + " " + quoted(file));
+  return runShell(quoted(TARVO_SOLVE) + " " + arguments + " " + quoted(file) +
+                  (next.empty() ? "" : " " + quoted(next)));
 }
 
 std::string firstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
@@ -65,7 +66,7 @@ TEST(SolveCommand, PrintsCountsAndStepsOrSaysWhyNot) {
   EXPECT_EQ(run.out, "Room 1: cannot be played: fewer boxes than goals\nRoom 2: cannot be played: open\n");
 }
 
-TEST(SolveCommand, AnswersWithSomeSolutionWhereTheFewestPushesAreOutOfItsBoundsUnlessExact) {
+TEST(SolveCommand, AnswersWithSomeSolutionWhereTheFewestPushesAreOutOfItsBoundsUnlessExactAndNamesTheBound) {
   CommandRun run = solveText("--limit 400", kThreeBoxes);
   EXPECT_EQ(run.status, 0) << run.out;
   EXPECT_TRUE(firstLine(run.out).ends_with(" (not the fewest)")) << run.out;
@@ -77,10 +78,9 @@ TEST(SolveCommand, AnswersWithSomeSolutionWhereTheFewestPushesAreOutOfItsBoundsU
   run = solveText("--exact", kThreeBoxes);
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(firstLine(run.out), "Room 1: 12 pushes, 23 moves");
-}
 
-TEST(SolveCommand, NamesTheBoundThatStoppedARoom) {
-  CommandRun run = solveText("--limit 1", kCorridor);
+  // Each bound that stops a room is named.
+  run = solveText("--limit 1", kCorridor);
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(run.out.starts_with("Room 1 (corridor): gave up at the bound of 1 position after ")) << run.out;
   EXPECT_TRUE(run.out.ends_with(" positions in all\n")) << run.out;
@@ -112,18 +112,14 @@ TEST(SolveCommand, SaysWhatIsWrongWithARefusedArgumentBeforeTheUsage) {
 
 // A file that cannot be read to its end is an error naming it, even after rooms already solved.
 TEST(SolveCommand, AFolderAReadErrorOrAnEndlessLineIsAFileError) {
-  const test::ScratchFolder folder;
-  const std::string rooms = folder.file("rooms.txt");
-  std::ofstream(rooms, std::ios::binary) << kCorridor;
-  const std::string solve = quoted(TARVO_SOLVE) + " " + quoted(rooms) + " ";
-
-  CommandRun run = runShell(solve + quoted(folder.path()));
+  const std::string folder = std::filesystem::temp_directory_path().string();
+  CommandRun run = solveText("", kCorridor, folder);
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.out, "Room 1 (corridor): 2 pushes, 3 moves\nrRR\ntarvo_solve: " + folder.path() +
+  EXPECT_EQ(run.out, "Room 1 (corridor): 2 pushes, 3 moves\nrRR\ntarvo_solve: " + folder +
                          " is a folder, not a file of rooms\n");
 
   // Reading a process's memory from its first address fails at once.
-  run = runShell(solve + "/proc/self/mem");
+  run = solveText("", kCorridor, "/proc/self/mem");
   EXPECT_EQ(run.status, 2);
   EXPECT_TRUE(run.out.ends_with("tarvo_solve: /proc/self/mem: reading stopped at line 1: Input/output error\n"))
       << run.out;
