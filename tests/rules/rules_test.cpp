@@ -17,7 +17,7 @@
 namespace tarvo::test {
 namespace {
 
-TEST(RoomCells, MarksNeverChangeOutsideCellsAndBoxesOnGoalsAreRemovedWithTheManKeepingTheMarks) {
+TEST(RoomCells, MarksNeverChangeOutsideCellsAndBoxesAreRemovedWithTheManLeavingTheGoals) {
   RoomRecord room = roomFromRows({"# $.@-"});
   const RoomRecord unmarked = room;
   for (int cell : {0, 1, 2, 3, 4, 5, 1, 2}) setMark(room, cell);
@@ -25,11 +25,9 @@ TEST(RoomCells, MarksNeverChangeOutsideCellsAndBoxesOnGoalsAreRemovedWithTheManK
   clearAllMarks(room);
   EXPECT_TRUE(room.cells == unmarked.cells) << roomText(room);
 
-  room = roomFromRows({"#@$*.*#"});
-  setMark(room, 1);
-  setMark(room, 2);
+  room = roomFromRows({"#$*.*+#"});
   removeBoxesAndMan(room);
-  EXPECT_EQ(codes(room, 0, 7), (Codes{2, 1, 1, 4, 4, 4, 2})) << roomText(room);
+  EXPECT_EQ(codes(room, 0, 7), (Codes{2, 0, 4, 4, 4, 4, 2})) << roomText(room);
 }
 
 // Records point into their text: adding more (past a block, and one longer than a block) never
@@ -359,9 +357,8 @@ TEST(Replay, TheFirstStepThatDoesNotFitIsNamedAndNotPlayedAndTheFirstPushIsFound
   const RoomRecord room = roomFromRows({"#######", "#@ $ .#", "#     #", "#######"});
   GameState state = gameOn(room);
   const std::string steps = "rRdR";
-  EXPECT_EQ(replayStep(state, steps, 0).outcome.step, StepKind::Walk);
-  EXPECT_EQ(replayStep(state, steps, 1).outcome.step, StepKind::Push);
-  EXPECT_EQ(replayStep(state, steps, 2).outcome.step, StepKind::Walk);
+  for (std::size_t k = 0; k < 3; ++k)
+    EXPECT_EQ(replayStep(state, steps, k).outcome.step, k == 1 ? StepKind::Push : StepKind::Walk);
   const RoomRecord before = state.curRoom;
   const ReplayedStep walk = replayStep(state, steps, 3);  // a push letter where the man would walk
   EXPECT_EQ(walk.problem, "step 4 'R' walks without pushing");
