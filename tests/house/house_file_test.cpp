@@ -93,7 +93,7 @@ std::string fingerprint(const HouseRecord& house) {
   return out.str();
 }
 
-TEST(HouseReader, TheExampleHouseReadsToItsValuesAndWritesBackTheSameBytesWhateverItsLineEnds) {
+TEST(HouseReader, TheExampleHousesReadToTheirValuesAndWriteBackTheSameBytesWhateverTheirLineEnds) {
   HouseRecord house;
   ASSERT_TRUE(readHouseFile(fixturePath("easy_one.hou"), house).ok());
   const RoomRecord& room = house.rooms[0];
@@ -109,11 +109,10 @@ TEST(HouseReader, TheExampleHouseReadsToItsValuesAndWritesBackTheSameBytesWhatev
   // A last line without its line feed reads as a whole line, and a count there as a count, not refused for its CR.
   for (std::size_t cut : {1, 2}) EXPECT_EQ(writeHouse(readOrFail(whole.substr(0, whole.size() - cut))), whole) << cut;
   EXPECT_TRUE(readOrFail(exampleHead(17) + "NUMBER OF RECCORD:0\r").rooms[0].records->empty());
-}
 
-TEST(HouseReader, AHandMadeHouseOfSixteenRoomsKeepsEveryByte) {
+  // A hand-made house of sixteen rooms with bytes above 0x7F keeps every byte.
   const std::string bytes = fixtureBytes("sixteen_rooms.hou");
-  HouseRecord house = readOrFail(bytes);
+  house = readOrFail(bytes);
   EXPECT_EQ(house.houseName, "Caf\u00E9 \u20AC\u0081 House");
   EXPECT_EQ(house.roomCount, 16);
   EXPECT_EQ(writeHouse(house), bytes);
