@@ -64,7 +64,6 @@ TEST(RoomCollection, RunLengthsBarsAndBlankMarginsGiveTheSameCentredRoom) {
       "--1#3#0$1#|--#@$.#|--5#");  // a run of none is nothing
   ASSERT_EQ(rooms.size(), 4u);
   for (const CollectionRoom& room : rooms) EXPECT_EQ(placedRows(room), expected) << room.title;
-  EXPECT_EQ(rooms[3].columns, 5);
 }
 
 TEST(RoomCollection, OddSizesLeaveTheSpareRowBelowAndBlanksTheEdgeReachesAreOutside) {
@@ -79,9 +78,6 @@ TEST(RoomCollection, OddSizesLeaveTheSpareRowBelowAndBlanksTheEdgeReachesAreOuts
   EXPECT_EQ(placedRows(rooms[0]),
             (std::vector<std::string>{"----------", "----------", "#########-", "#@$.    #-", "#   #   #-",
                                       "-## #####-", "--# #-----", "--###-----", "----------", "----------"}));
-  const RoomRecord room = roomOfCollection(rooms[0]);
-  EXPECT_EQ(room.man, cellIndex(3, 1));
-  EXPECT_EQ(*room.goals, (test::Codes{cellIndex(3, 3)}));
 }
 
 TEST(RoomCollection, SeveralRoomsInOneLineAndWhatEndsARoom) {
