@@ -58,14 +58,12 @@ TEST(RecordLists, RecordsStayWhereTheyWereMadeAndKeptListsShareTheirText) {
 TEST(RoomRows, EachByteIsOneCellShortRowsEndInFloorAndWrittenRowsReadBack) {
   RowBuffer rows = {"####", "#\xE9@$.#", "#x+*-#####!!"};  // 0xE9: an accented byte, one outside cell
   RoomRecord room;
-  RoomRecord sharing = room;
   room.goals->push_back(99);  // left over from an earlier room
   parseRoomRows(room, rows);
   EXPECT_EQ(codes(room, 10, 10), (Codes{2, -1, 16, 8, 4, 2, 0, 0, 0, 0}));
   EXPECT_EQ(codes(room, 20, 10), (Codes{2, -1, 20, 12, -1, 2, 2, 2, 2, 2})) << "two bytes too many";
   EXPECT_EQ(codes(room, 95, 10), (Codes{0, 0, 0, 0, 0, -1, -1, -1, -1, -1}));
   EXPECT_EQ(*room.goals, (Codes{14, 22, 23}));
-  EXPECT_EQ(sharing.goals, room.goals) << "the goal list is refilled in place";
   EXPECT_EQ(room.man, 22) << "the last man met";
 
   rows = {"----------", "-#######--", "-#@ $. #--", "-# *+$ #--", "-#######--",
@@ -171,9 +169,6 @@ TEST(Steps, WallsOutsideCellsSecondBoxesAndAMissingManBlock) {
     GameState state = gameOn(room);
     expectUnchanged(state, direction);
   }
-  GameState state = gameOn(roomFromRows({"-", "-", "---------@", " "}));
-  EXPECT_EQ(step(state, kRight), StepKind::Walk) << "the index is linear";
-  EXPECT_EQ(state.curRoom.man, 30);
 }
 
 TEST(Steps, MarkedCellsNeverBlockAndKeepTheirMarks) {
@@ -250,9 +245,6 @@ TEST(Completion, OnlyTheStepThatCoversTheLastGoalWithANewSolutionCompletes) {
   ASSERT_TRUE(undoStep(state));
   for (Direction d : {kDown, kUp}) EXPECT_FALSE(playStep(state, d).completed);
   EXPECT_TRUE(playStep(state, kRight).completed) << state.counters.moveHistory;
-  // After a restart the first solution counts again.
-  startRoom(state, 0);
-  EXPECT_TRUE(playStep(state, kRight).completed);
 }
 
 TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
@@ -268,7 +260,7 @@ TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
   EXPECT_TRUE(state.house.rooms[1].records->empty()) << "the name comes afterwards";
   appendRecordName(state, "Ann\tLee\r\n");
   startRoom(state, 5000);
-  ASSERT_TRUE(playStep(state, kRight).completed);
+  ASSERT_TRUE(playStep(state, kRight).completed) << "after a restart the first solution counts again";
   // An hour and more: the minutes go on, and the time reads back from the file as it was.
   EXPECT_TRUE(appendRecordExceptName(state, 5000 + 3661 * 1000));
   appendRecordName(state, "");
