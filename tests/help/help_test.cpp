@@ -48,7 +48,7 @@ TEST(HelpTree, ShowsEachPlaceOnceEveryCoupleWithItsEntryNumberAndNothingOffTheBo
   EXPECT_EQ(tree(roomFromRows(kRows, "12;120;5;12;-1;", "5,-3;0,0;11,22;"), 3), expected);
 }
 
-TEST(HelpPress, PlacesAreAddedOnceRemovedWithEveryEntryAndAFullListRefuses) {
+TEST(HelpPress, PlacesAndCouplesAreAddedAndRemovedAndFullListsRefuse) {
   GameState state = helpOn(roomFromRows(kRows));
   EXPECT_EQ(press(state, kPlaces, 2), Kind::PlaceAdded) << "a wall may be a place";
   EXPECT_EQ(state.helpRoom.room.cells[2], WALL + MARK);
@@ -69,10 +69,9 @@ TEST(HelpPress, PlacesAreAddedOnceRemovedWithEveryEntryAndAFullListRefuses) {
   EXPECT_TRUE(refused.kind == Kind::Refused && !refused.problem.empty());
   EXPECT_EQ(full.helpRoom.room.forbPlaceCount, kMaxPlaces);
   EXPECT_EQ(full.helpRoom.room.cells[80], FLOOR);
-}
 
-TEST(HelpPress, CouplesTakeTwoLeftPicksInOrderAndOtherTagsEditNothing) {
-  GameState state = helpOn(roomFromRows(kRows));
+  // Couples take two left picks in order, and other tags edit nothing.
+  state = helpOn(roomFromRows(kRows));
   EXPECT_EQ(press(state, kCouples, 24), Kind::FirstPick);
   EXPECT_EQ(press(state, kCouples, 14, kRightButton), Kind::Nothing);
   EXPECT_EQ(press(state, kPlaces, 15), Kind::PlaceAdded) << "the first pick waits meanwhile";
@@ -189,7 +188,7 @@ Codes cellsOf(const PlaceSuggestion& suggestion) {
   return cells;
 }
 
-TEST(SuggestedPlaces, AddsTheHopelessCornersAndSidesInRowOrderMarkedAndUnsaved) {
+TEST(SuggestedPlaces, AddsTheHopelessCornersAndSidesInRowOrderMarkedAndUnsavedAndNoneWithASpareBoxOrNoGoal) {
   GameState state = helpOn(roomFromRows(kSideRoom));
   for (int cell : {21, 23}) press(state, kPlaces, cell);
   const PlaceSuggestion suggestion = addSuggestedPlaces(state);
@@ -201,17 +200,14 @@ TEST(SuggestedPlaces, AddsTheHopelessCornersAndSidesInRowOrderMarkedAndUnsaved) 
   EXPECT_EQ(state.house.rooms[0].forbPlaceCount, 0) << "the player saves them";
   EXPECT_EQ(describeSuggestion(suggestion), "10 places added");
   EXPECT_EQ(describeSuggestion(addSuggestedPlaces(state)), "no hopeless cell left to add");
-}
 
-TEST(SuggestedPlaces, ARoomWithASpareBoxOrWithoutAGoalGetsNone) {
+  // None with a box to spare, nor without a goal.
   Texts spare = kSideRoom;
   spare[2] = "# $   #";
-  GameState state = helpOn(roomFromRows(spare));
-  PlaceSuggestion suggestion = addSuggestedPlaces(state);
-  EXPECT_EQ(suggestion.kind, PlaceSuggestion::Kind::SpareBoxes);
-  EXPECT_EQ(describeSuggestion(suggestion), "more boxes than goals: no cell is hopeless by itself, nothing added");
+  state = helpOn(roomFromRows(spare));
+  EXPECT_EQ(describeSuggestion(addSuggestedPlaces(state)),
+            "more boxes than goals: no cell is hopeless by itself, nothing added");
   EXPECT_EQ(state.helpRoom.room.forbPlaceCount, 0);
-  EXPECT_EQ(markedCells(state.helpRoom.room), Codes{});
 
   state = helpOn(roomFromRows({"#####", "#@  #", "#####"}));
   EXPECT_EQ(describeSuggestion(addSuggestedPlaces(state)), "the stored room has no goal: nothing added");

@@ -8,7 +8,7 @@ namespace {
 
 using Action = CommandLine::Action;
 
-TEST(CommandLine, OneHouseFileOrHelpOrVersionAndNothingElse) {
+TEST(CommandLine, OneHouseFileOrHelpOrVersionAndNothingElseAndTwoDashesEndTheOptions) {
   EXPECT_EQ(parseCommandLine({}).action, Action::Play);
   const CommandLine house = parseCommandLine({"rooms/My House.hou"});
   EXPECT_EQ(house.action, Action::Play);
@@ -21,9 +21,7 @@ TEST(CommandLine, OneHouseFileOrHelpOrVersionAndNothingElse) {
     EXPECT_EQ(line.action, Action::UsageError) << refused.front();
     EXPECT_FALSE(line.problem.empty());
   }
-}
-
-TEST(CommandLine, TwoDashesEndTheOptions) {
+  // Two dashes end the options.
   const CommandLine dashed = parseCommandLine({"--", "-x.hou"});
   EXPECT_EQ(dashed.action, Action::Play);
   EXPECT_EQ(dashed.houseFile, "-x.hou");

@@ -64,7 +64,6 @@ TEST(RoomCollection, RunLengthsBarsAndBlankMarginsGiveTheSameCentredRoom) {
       "--1#3#0$1#|--#@$.#|--5#");  // a run of none is nothing
   ASSERT_EQ(rooms.size(), 4u);
   for (const CollectionRoom& room : rooms) EXPECT_EQ(placedRows(room), expected) << room.title;
-  EXPECT_EQ(rooms[3].columns, 5);
 }
 
 TEST(RoomCollection, OddSizesLeaveTheSpareRowBelowAndBlanksTheEdgeReachesAreOutside) {
@@ -79,9 +78,6 @@ TEST(RoomCollection, OddSizesLeaveTheSpareRowBelowAndBlanksTheEdgeReachesAreOuts
   EXPECT_EQ(placedRows(rooms[0]),
             (std::vector<std::string>{"----------", "----------", "#########-", "#@$.    #-", "#   #   #-",
                                       "-## #####-", "--# #-----", "--###-----", "----------", "----------"}));
-  const RoomRecord room = roomOfCollection(rooms[0]);
-  EXPECT_EQ(room.man, cellIndex(3, 1));
-  EXPECT_EQ(*room.goals, (test::Codes{cellIndex(3, 3)}));
 }
 
 TEST(RoomCollection, SeveralRoomsInOneLineAndWhatEndsARoom) {
@@ -92,6 +88,11 @@ TEST(RoomCollection, SeveralRoomsInOneLineAndWhatEndsARoom) {
   EXPECT_EQ(rooms[2].rows, 4);
   // A digit run before "|" or at the end makes the line no room line.
   EXPECT_TRUE(readRoomCollection("5#|#@$.#|5|\n12\n;x").empty());
+  // The first room alone, whatever follows it.
+  CollectionRoom first;
+  EXPECT_FALSE(readFirstRoom("hello\n\nworld", first));
+  ASSERT_TRUE(readFirstRoom("hello\n5#|#@$.#|5#||3#|#@#|3#", first));
+  EXPECT_TRUE(first.title == "Room 1" && first.columns == 5);
 }
 
 TEST(RoomCollection, ReasonsARoomCannotBeTaken) {
@@ -112,14 +113,6 @@ TEST(RoomCollection, ReasonsARoomCannotBeTaken) {
   EXPECT_EQ(rooms[0].goals, 1);
   // The gap in the open room's wall is outside: the edge reaches it from below.
   EXPECT_EQ(placedRows(rooms[2])[5], "--#-#-----");
-}
-
-TEST(RoomCollection, FirstRoomOnly) {
-  CollectionRoom room;
-  EXPECT_FALSE(readFirstRoom("hello\n\nworld", room));
-  ASSERT_TRUE(readFirstRoom("hello\n5#|#@$.#|5#||3#|#@#|3#", room));
-  EXPECT_EQ(room.title, "Room 1");
-  EXPECT_EQ(room.columns, 5);
 }
 
 // Every room of the houses we ship and test with, written and read back: the same walls,

@@ -17,7 +17,7 @@
 namespace tarvo::test {
 namespace {
 
-TEST(RoomCells, MarksNeverChangeOutsideCellsAndBoxesOnGoalsAreCountedAndRemovedWithTheMan) {
+TEST(RoomCells, MarksNeverChangeOutsideCellsAndBoxesAreRemovedWithTheManLeavingTheGoals) {
   RoomRecord room = roomFromRows({"# $.@-"});
   const RoomRecord unmarked = room;
   for (int cell : {0, 1, 2, 3, 4, 5, 1, 2}) setMark(room, cell);
@@ -25,13 +25,9 @@ TEST(RoomCells, MarksNeverChangeOutsideCellsAndBoxesOnGoalsAreCountedAndRemovedW
   clearAllMarks(room);
   EXPECT_TRUE(room.cells == unmarked.cells) << roomText(room);
 
-  room = roomFromRows({"#@$*.*#"});
-  EXPECT_EQ(goalCount(room), 3);
-  EXPECT_EQ(countBoxesOnGoals(room), 2) << roomText(room);
-  setMark(room, 1);
-  setMark(room, 2);
+  room = roomFromRows({"#$*.*+#"});
   removeBoxesAndMan(room);
-  EXPECT_EQ(codes(room, 0, 7), (Codes{2, 1, 1, 4, 4, 4, 2})) << roomText(room);
+  EXPECT_EQ(codes(room, 0, 7), (Codes{2, 0, 4, 4, 4, 4, 2})) << roomText(room);
 }
 
 // Records point into their text: adding more (past a block, and one longer than a block) never
@@ -62,14 +58,12 @@ TEST(RecordLists, RecordsStayWhereTheyWereMadeAndKeptListsShareTheirText) {
 TEST(RoomRows, EachByteIsOneCellShortRowsEndInFloorAndWrittenRowsReadBack) {
   RowBuffer rows = {"####", "#\xE9@$.#", "#x+*-#####!!"};  // 0xE9: an accented byte, one outside cell
   RoomRecord room;
-  RoomRecord sharing = room;
   room.goals->push_back(99);  // left over from an earlier room
   parseRoomRows(room, rows);
   EXPECT_EQ(codes(room, 10, 10), (Codes{2, -1, 16, 8, 4, 2, 0, 0, 0, 0}));
   EXPECT_EQ(codes(room, 20, 10), (Codes{2, -1, 20, 12, -1, 2, 2, 2, 2, 2})) << "two bytes too many";
   EXPECT_EQ(codes(room, 95, 10), (Codes{0, 0, 0, 0, 0, -1, -1, -1, -1, -1}));
   EXPECT_EQ(*room.goals, (Codes{14, 22, 23}));
-  EXPECT_EQ(sharing.goals, room.goals) << "the goal list is refilled in place";
   EXPECT_EQ(room.man, 22) << "the last man met";
 
   rows = {"----------", "-#######--", "-#@ $. #--", "-# *+$ #--", "-#######--",
@@ -155,35 +149,26 @@ TEST(Steps, WalkAndPushWriteTheirLettersAndKeyCodesAreTranslatedOnce) {
   EXPECT_EQ(step(state, kDown), StepKind::Walk);
   EXPECT_EQ(state.counters.moveHistory, "rUld");
   EXPECT_EQ(state.counters.moveCount, 4);
-  EXPECT_TRUE(state.curRoom.cells == roomFromRows({"#####", "# * #", "#   #", "#@  #", "#####"}).cells)
-      << roomText(state.curRoom);
   // Keypad 5, 7, 9, a letter: not a direction, and the last push is not made again.
   for (int key : {0, 101, 103, 105, 65}) EXPECT_EQ(stepMan(state, key).step, StepKind::None) << key;
   EXPECT_EQ(state.counters.moveHistory, "rUld");
 }
 
 TEST(Steps, WallsOutsideCellsSecondBoxesAndAMissingManBlock) {
-  const std::pair<Texts, Direction> cases[] = {
-      {{"#@#"}, kRight},
-      {{"#@$#"}, kRight},
-      {{"#@$$ #"}, kRight},
-      {{"@ "}, kUp},                                                   // off the top row
-      {{"-", "-", "-", "-", "-", "-", "-", "-", " ", " @ "}, kDown},   // off the bottom row
-      {{"-", "-", "-", "-", "-", "-", "-", "-", " @ ", " $ "}, kDown}  // a box off the bottom row
+  const std::pair<RoomRecord, Direction> cases[] = {
+      {roomFromRows({"#@#"}), kRight},
+      {roomFromRows({"#@#"}, "2;"), kRight},  // a marked wall
+      {roomFromRows({"#@$#"}), kRight},
+      {roomFromRows({"#@$$ #"}), kRight},
+      {roomFromRows({"@ "}), kUp},                                                    // off the top row
+      {roomFromRows({"-", "-", "-", "-", "-", "-", "-", "-", " ", " @ "}), kDown},    // off the bottom row
+      {roomFromRows({"-", "-", "-", "-", "-", "-", "-", "-", " @ ", " $ "}), kDown},  // a box off the bottom row
+      {roomFromRows({"# $ #"}), kRight},                                              // no man
   };
-  for (const auto& [rows, direction] : cases) {
-    GameState state = gameOn(roomFromRows(rows));
+  for (const auto& [room, direction] : cases) {
+    GameState state = gameOn(room);
     expectUnchanged(state, direction);
   }
-  GameState state = gameOn(roomFromRows({"#@#"}));
-  setMark(state.curRoom, 2);
-  expectUnchanged(state, kRight);
-  GameState noMan = gameOn(roomFromRows({"# $ #"}));
-  expectUnchanged(noMan, kRight);
-
-  state = gameOn(roomFromRows({"-", "-", "---------@", " "}));
-  EXPECT_EQ(step(state, kRight), StepKind::Walk) << "the index is linear";
-  EXPECT_EQ(state.curRoom.man, 30);
 }
 
 TEST(Steps, MarkedCellsNeverBlockAndKeepTheirMarks) {
@@ -260,9 +245,6 @@ TEST(Completion, OnlyTheStepThatCoversTheLastGoalWithANewSolutionCompletes) {
   ASSERT_TRUE(undoStep(state));
   for (Direction d : {kDown, kUp}) EXPECT_FALSE(playStep(state, d).completed);
   EXPECT_TRUE(playStep(state, kRight).completed) << state.counters.moveHistory;
-  // After a restart the first solution counts again.
-  startRoom(state, 0);
-  EXPECT_TRUE(playStep(state, kRight).completed);
 }
 
 TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
@@ -278,7 +260,7 @@ TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
   EXPECT_TRUE(state.house.rooms[1].records->empty()) << "the name comes afterwards";
   appendRecordName(state, "Ann\tLee\r\n");
   startRoom(state, 5000);
-  ASSERT_TRUE(playStep(state, kRight).completed);
+  ASSERT_TRUE(playStep(state, kRight).completed) << "after a restart the first solution counts again";
   // An hour and more: the minutes go on, and the time reads back from the file as it was.
   EXPECT_TRUE(appendRecordExceptName(state, 5000 + 3661 * 1000));
   appendRecordName(state, "");
@@ -288,7 +270,6 @@ TEST(Records, ACompletionAppendsToTheCurrentRoomsListsAndReplays) {
   const RecordList& made = *state.house.rooms[1].records;
   for (std::size_t k = 0; k < made.size(); ++k) EXPECT_EQ(replayProblem(room, made[k].solution), std::nullopt);
   EXPECT_EQ(formatElapsed(64999), "01:04");
-  EXPECT_EQ(formatElapsed(3599999), "59:59");
   EXPECT_EQ(formatElapsed(6000000), "100:00");
 }
 
@@ -321,8 +302,24 @@ TEST(Records, AtTheHouseBoundACompletionMakesNoRecordAndAHouseBeyondItIsNotWritt
   EXPECT_TRUE(whyNotReadBack(state.house, kMaxHouseFileBytes + 1).has_value()) << "nor a file too large to read";
 }
 
-TEST(Help, ACompletionAfterHelpMakesNoRecordUntilTheRoomIsStartedAgain) {
+TEST(Help, TheStampFollowsThePositionAndACompletionAfterHelpMakesNoRecordUntilARestart) {
   GameState state = gameOn(roomFromRows({"######", "#@$. #", "#    #", "######"}));
+  // The position stamp, which tells an answer in flight from a stale one, changes with every
+  // change of the position only.
+  std::uint32_t seen = state.positionStamp;
+  auto changed = [&] { return std::exchange(seen, state.positionStamp) != state.positionStamp; };
+  step(state, kUp);  // a wall
+  undoStep(state);   // nothing to undo
+  EXPECT_FALSE(changed());
+  step(state, kDown);
+  EXPECT_TRUE(changed());
+  undoStep(state);
+  EXPECT_TRUE(changed()) << "back to an earlier position is still a change for an answer in flight";
+  redoStep(state);
+  EXPECT_TRUE(changed());
+  startRoom(state, 0);
+  EXPECT_TRUE(changed());
+
   markHelpUsed(state);
   step(state, kDown);
   ASSERT_TRUE(undoStep(state));
@@ -346,30 +343,12 @@ TEST(Help, ACompletionAfterHelpMakesNoRecordUntilTheRoomIsStartedAgain) {
   EXPECT_TRUE(state.curRoom.man == 1 && !state.helpUsed);
 }
 
-TEST(Help, ThePositionStampChangesWithEveryChangeOfThePositionOnly) {
-  GameState state = gameOn(roomFromRows({"######", "#@$. #", "#    #", "######"}));
-  std::uint32_t seen = state.positionStamp;
-  auto changed = [&] { return std::exchange(seen, state.positionStamp) != state.positionStamp; };
-  step(state, kUp);  // a wall
-  undoStep(state);   // nothing to undo
-  EXPECT_FALSE(changed());
-  step(state, kDown);
-  EXPECT_TRUE(changed());
-  undoStep(state);
-  EXPECT_TRUE(changed()) << "back to an earlier position is still a change for an answer in flight";
-  redoStep(state);
-  EXPECT_TRUE(changed());
-  startRoom(state, 0);
-  EXPECT_TRUE(changed());
-}
-
 TEST(Replay, TheFirstStepThatDoesNotFitIsNamedAndNotPlayedAndTheFirstPushIsFound) {
   const RoomRecord room = roomFromRows({"#######", "#@ $ .#", "#     #", "#######"});
   GameState state = gameOn(room);
   const std::string steps = "rRdR";
-  EXPECT_EQ(replayStep(state, steps, 0).outcome.step, StepKind::Walk);
-  EXPECT_EQ(replayStep(state, steps, 1).outcome.step, StepKind::Push);
-  EXPECT_EQ(replayStep(state, steps, 2).outcome.step, StepKind::Walk);
+  for (std::size_t k = 0; k < 3; ++k)
+    EXPECT_EQ(replayStep(state, steps, k).outcome.step, k == 1 ? StepKind::Push : StepKind::Walk);
   const RoomRecord before = state.curRoom;
   const ReplayedStep walk = replayStep(state, steps, 3);  // a push letter where the man would walk
   EXPECT_EQ(walk.problem, "step 4 'R' walks without pushing");

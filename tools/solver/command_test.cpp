@@ -2,9 +2,7 @@
 // bounds, its input and output errors, and its exit statuses.
 #include <gtest/gtest.h>
 
-#include <poll.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -37,12 +35,13 @@ CommandRun runShell(const std::string& command) {
 
 std::string quoted(const std::string& text) { return "'" + text + "'"; }
 
-// Runs tarvo_solve with `arguments` on a file holding `rooms`.
-CommandRun solveText(const std::string& arguments, const std::string& rooms) {
+// Runs tarvo_solve with `arguments` on a file holding `rooms`, then on the file `next` if one is given.
+CommandRun solveText(const std::string& arguments, const std::string& rooms, const std::string& next = "") {
   const test::ScratchFolder folder;
   const std::string file = folder.file("rooms.txt");
   std::ofstream(file, std::ios::binary) << rooms;
-  return runShell(quoted(TARVO_SOLVE) + " " + arguments + " " + quoted(file));
+  return runShell(quoted(TARVO_SOLVE) + " " + arguments + " " + quoted(file) +
+                  (next.empty() ? "" : " " + quoted(next)));
 }
 
 std::string firstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
@@ -67,7 +66,7 @@ TEST(SolveCommand, PrintsCountsAndStepsOrSaysWhyNot) {
   EXPECT_EQ(run.out, "Room 1: cannot be played: fewer boxes than goals\nRoom 2: cannot be played: open\n");
 }
 
-TEST(SolveCommand, AnswersWithSomeSolutionWhereTheFewestPushesAreOutOfItsBoundsUnlessExact) {
+TEST(SolveCommand, AnswersWithSomeSolutionWhereTheFewestPushesAreOutOfItsBoundsUnlessExactAndNamesTheBound) {
   CommandRun run = solveText("--limit 400", kThreeBoxes);
   EXPECT_EQ(run.status, 0) << run.out;
   EXPECT_TRUE(firstLine(run.out).ends_with(" (not the fewest)")) << run.out;
@@ -79,10 +78,9 @@ TEST(SolveCommand, AnswersWithSomeSolutionWhereTheFewestPushesAreOutOfItsBoundsU
   run = solveText("--exact", kThreeBoxes);
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(firstLine(run.out), "Room 1: 12 pushes, 23 moves");
-}
 
-TEST(SolveCommand, NamesTheBoundThatStoppedARoom) {
-  CommandRun run = solveText("--limit 1", kCorridor);
+  // Each bound that stops a room is named.
+  run = solveText("--limit 1", kCorridor);
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(run.out.starts_with("Room 1 (corridor): gave up at the bound of 1 position after ")) << run.out;
   EXPECT_TRUE(run.out.ends_with(" positions in all\n")) << run.out;
@@ -114,18 +112,14 @@ TEST(SolveCommand, SaysWhatIsWrongWithARefusedArgumentBeforeTheUsage) {
 
 // A file that cannot be read to its end is an error naming it, even after rooms already solved.
 TEST(SolveCommand, AFolderAReadErrorOrAnEndlessLineIsAFileError) {
-  const test::ScratchFolder folder;
-  const std::string rooms = folder.file("rooms.txt");
-  std::ofstream(rooms, std::ios::binary) << kCorridor;
-  const std::string solve = quoted(TARVO_SOLVE) + " " + quoted(rooms) + " ";
-
-  CommandRun run = runShell(solve + quoted(folder.path()));
+  const std::string folder = std::filesystem::temp_directory_path().string();
+  CommandRun run = solveText("", kCorridor, folder);
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.out, "Room 1 (corridor): 2 pushes, 3 moves\nrRR\ntarvo_solve: " + folder.path() +
+  EXPECT_EQ(run.out, "Room 1 (corridor): 2 pushes, 3 moves\nrRR\ntarvo_solve: " + folder +
                          " is a folder, not a file of rooms\n");
 
   // Reading a process's memory from its first address fails at once.
-  run = runShell(solve + "/proc/self/mem");
+  run = solveText("", kCorridor, "/proc/self/mem");
   EXPECT_EQ(run.status, 2);
   EXPECT_TRUE(run.out.ends_with("tarvo_solve: /proc/self/mem: reading stopped at line 1: Input/output error\n"))
       << run.out;
@@ -149,37 +143,14 @@ TEST(SolveCommand, AHouseBeyondTheFileSizeLimitIsAnErrorAndLeavesNoFileBehind) {
   EXPECT_EQ(files, 1) << "only the rooms";
 }
 
-// A room's answer comes as soon as the room is read, while its input is still open.
+// A room's answer comes as soon as the room is read, while its input is still open: the command
+// runs as a coprocess whose input stays open until its first two lines have come.
 TEST(SolveCommand, SolvesEachRoomAsItIsRead) {
-  int toCommand[2];
-  int fromCommand[2];
-  ASSERT_EQ(::pipe(toCommand), 0);
-  ASSERT_EQ(::pipe(fromCommand), 0);
-  const pid_t pid = ::fork();
-  ASSERT_GE(pid, 0);
-  if (pid == 0) {
-    ::dup2(toCommand[0], 0);
-    ::dup2(fromCommand[1], 1);
-    for (int fd : {toCommand[0], toCommand[1], fromCommand[0], fromCommand[1]}) ::close(fd);
-    ::execl(TARVO_SOLVE, TARVO_SOLVE, static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
-  ::close(toCommand[0]);
-  ::close(fromCommand[1]);
-  ASSERT_EQ(::write(toCommand[1], kCorridor.data(), kCorridor.size()), static_cast<ssize_t>(kCorridor.size()));
-  std::string out;
-  pollfd answer{fromCommand[0], POLLIN, 0};
-  while (out.find("rRR\n") == std::string::npos && ::poll(&answer, 1, 20000) == 1) {
-    char buffer[256];
-    const ssize_t n = ::read(fromCommand[0], buffer, sizeof buffer);
-    if (n <= 0) break;
-    out.append(buffer, static_cast<std::size_t>(n));
-  }
-  ::close(toCommand[1]);
-  ::close(fromCommand[0]);
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  EXPECT_EQ(out, "Room 1 (corridor): 2 pushes, 3 moves\nrRR\n");
+  const std::string script =
+      "coproc { exec \"$0\"; }; printf %s \"$1\" >&\"${COPROC[1]}\"; timeout 20 head -n 2 <&\"${COPROC[0]}\"; kill "
+      "\"$COPROC_PID\"";
+  const CommandRun run = runShell("bash -c " + quoted(script) + " " + quoted(TARVO_SOLVE) + " " + quoted(kCorridor));
+  EXPECT_EQ(run.out, "Room 1 (corridor): 2 pushes, 3 moves\nrRR\n");
 }
 
 // A line of exactly the bound is read; one byte more is an error naming its line.
