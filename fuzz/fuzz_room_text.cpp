@@ -203,27 +203,17 @@ struct StepPair {
   Snapshot after;
 };
 
-constexpr int kDirectionKeys[] = {keyUp, keyDown, keyRight, keyLeft};
-constexpr std::int32_t kDirectionOffsets[] = {-kColumns, kColumns, 1, -1};
+constexpr std::int32_t kDirectionOffsets[] = {-kColumns, kColumns, 1, -1};  // as kDirections: up, down, right, left
 
-int directionIndex(int keyCode) {
-  for (int d = 0; d < 4; ++d) {
-    if (kDirectionKeys[d] == keyCode) return d;
-  }
-  return -1;
-}
-
-// One key press, checked against what the step says it did.
-void pressKey(GameState& state, int keyCode, std::vector<StepPair>& undone, std::vector<StepPair>& done) {
+// One step, checked against what the step says it did.
+void step(GameState& state, std::size_t d, std::vector<StepPair>& undone, std::vector<StepPair>& done) {
   const Snapshot before(state);
-  const StepKind kind = stepMan(state, keyCode).step;
-  const int d = directionIndex(keyCode);
+  const StepKind kind = playStep(state, kDirections[d]).step;
   if (kind == StepKind::None) {
     require(before.matches(state), "a step that did nothing changed the room or counters");
     return;
   }
-  require(d >= 0, "a key that is no direction moved the man");
-  require(state.curRoom.man == before.man + kDirectionOffsets[d], "the man did not move one cell the key's way");
+  require(state.curRoom.man == before.man + kDirectionOffsets[d], "the man did not move one cell the step's way");
   const char letter = state.counters.moveHistory.back();
   require(letter == (kind == StepKind::Push ? "UDRL"[d] : "udrl"[d]), "the step letter does not match the step");
   require(state.counters.moveCount == before.moveCount + 1, "a step did not count one move");
@@ -295,10 +285,9 @@ void play(GameState& state, CountingCanvas& board, std::string_view actions) {
       case 0:
       case 1:
       case 2:
-      case 3: pressKey(state, kDirectionKeys[byte % 8], undone, done); break;
+      case 3: step(state, byte % 8, undone, done); break;
       case 4: undo(state, undone, done); break;
       case 5: redo(state, undone, done); break;
-      case 6: pressKey(state, byte, undone, done); break;  // any other key code (102 is keyRight)
       default: redraw(state, board); break;
     }
     checkPlayInvariants(state, facts);

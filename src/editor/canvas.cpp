@@ -1,4 +1,4 @@
-// The editor's palette and canvas: choosing a code for each mouse button and painting cells.
+// The editor's palette and canvas: choosing a code for each of the two brushes and painting cells.
 #include "editor/canvas.h"
 
 namespace tarvo {
@@ -7,18 +7,9 @@ namespace {
 
 constexpr int kTile = 32;
 
-std::optional<std::size_t> buttonSlot(int button) {
-  if (button == kLeftButton) return 0;
-  if (button == kRightButton) return 1;
-  return std::nullopt;
-}
-
-std::optional<int> paint(GameState& state, int button, int x, int y, bool placesMan) {
-  const std::optional<std::size_t> slot = buttonSlot(button);
+std::optional<int> paint(RoomRecord& room, std::int32_t code, int x, int y, bool placesMan) {
   const std::optional<int> cell = canvasCell(x, y);
-  if (!slot || !cell) return std::nullopt;
-  const std::int32_t code = state.spriteCode[*slot];
-  RoomRecord& room = state.editRoom.room;
+  if (!cell) return std::nullopt;
   room.cells[*cell] = code;
   if (placesMan && isManCode(code)) room.man = *cell;
   return cell;
@@ -37,11 +28,9 @@ std::optional<std::int32_t> paletteCode(int column, int row) {
   return occupant + (column == 3 ? GOAL : FLOOR);
 }
 
-std::optional<std::int32_t> choosePaletteCode(GameState& state, int button, int x, int y) {
-  const std::optional<std::size_t> slot = buttonSlot(button);
+std::optional<std::int32_t> choosePaletteCode(Palette& palette, Brush brush, int x, int y) {
   const std::optional<std::int32_t> code = paletteCode(x / kTile, y / kTile);
-  if (!slot || !code) return std::nullopt;
-  state.spriteCode[*slot] = *code;
+  if (code) palette.codes[brush == Brush::Left ? 0 : 1] = *code;
   return code;
 }
 
@@ -53,12 +42,12 @@ std::optional<int> canvasCell(int x, int y) {
   return cellIndex(row, column);
 }
 
-std::optional<int> paintWithPress(GameState& state, int button, int x, int y) {
-  return paint(state, button, x, y, true);
+std::optional<int> paintWithPress(RoomRecord& room, std::int32_t code, int x, int y) {
+  return paint(room, code, x, y, true);
 }
 
-std::optional<int> paintWithDrag(GameState& state, int buttons, int x, int y) {
-  return paint(state, buttons, x, y, false);
+std::optional<int> paintWithDrag(RoomRecord& room, std::int32_t code, int x, int y) {
+  return paint(room, code, x, y, false);
 }
 
 }  // namespace tarvo

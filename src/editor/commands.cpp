@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "editor/room_check.h"
+#include "rules/play.h"
 #include "rules/replay.h"
 
 namespace tarvo {
@@ -39,14 +40,6 @@ std::string counted(std::size_t n, const char* one, const char* several) {
   return std::to_string(n) + " " + (n == 1 ? one : several);
 }
 
-// Where an index goes in a shift: moved by the offset, kept when it was off the board already,
-// or nothing when the shift takes it off the board.
-std::optional<std::int32_t> shifted(std::int32_t index, int offset) {
-  if (!isPlayableCell(index)) return index;
-  if (!isPlayableCell(std::int64_t{index} + offset)) return std::nullopt;
-  return index + offset;
-}
-
 }  // namespace
 
 void readGoalsAndMan(RoomRecord& room) {
@@ -68,63 +61,63 @@ RoomRecord roomAsStored(const RoomRecord& room) {
   return stored;
 }
 
-void editPreviousRoom(GameState& state, int button) {
-  HouseRecord& house = state.house;
-  if (button == kLeftButton) {
-    house.currentRoom = house.currentRoom == 1 ? house.roomCount : house.currentRoom - 1;
-    keepRoomInSlots(house);
-  } else if (button == kRightButton && house.roomCount > 1) {
-    house.roomCount -= 1;
+void applyEditorArrow(HouseRecord& house, EditorArrow arrow) {
+  switch (arrow) {
+    case EditorArrow::PreviousRoom:
+      house.currentRoom = house.currentRoom == 1 ? house.roomCount : house.currentRoom - 1;
+      keepRoomInSlots(house);
+      return;
+    case EditorArrow::NextRoom:
+      house.currentRoom = house.currentRoom == house.roomCount ? 1 : house.currentRoom + 1;
+      keepRoomInSlots(house);
+      return;
+    case EditorArrow::OneRoomLess:
+      if (house.roomCount > 1) house.roomCount -= 1;
+      return;
+    case EditorArrow::OneRoomMore:
+      if (house.roomCount < kMaxRooms - 1) {
+        house.roomCount += 1;
+        readGoalsAndMan(house.rooms[static_cast<std::size_t>(house.roomCount - 1)]);
+      }
+      return;
   }
-  loadRoomForEditing(state);
 }
 
-void editNextRoom(GameState& state, int button) {
-  HouseRecord& house = state.house;
-  if (button == kLeftButton) {
-    house.currentRoom = house.currentRoom == house.roomCount ? 1 : house.currentRoom + 1;
-    keepRoomInSlots(house);
-  } else if (button == kRightButton && house.roomCount < kMaxRooms - 1) {
-    house.roomCount += 1;
-    readGoalsAndMan(house.rooms[static_cast<std::size_t>(house.roomCount - 1)]);
-  }
-  loadRoomForEditing(state);
-}
+void loadRoomForEditing(WorkingRoom& edit, const HouseRecord& house) { takeRoom(edit, house, house.currentRoom); }
 
-void loadRoomForEditing(GameState& state) {
-  if (const RoomRecord* room = state.house.roomNumber(state.house.currentRoom)) state.editRoom.room = *room;
-  state.editRoom.number = state.house.currentRoom;
-}
-
-bool editCurrentRoom(GameState& state) {
-  if (state.editRoom.number == state.house.currentRoom) return false;
-  loadRoomForEditing(state);
+bool editCurrentRoom(WorkingRoom& edit, const HouseRecord& house) {
+  if (edit.number == house.currentRoom) return false;
+  loadRoomForEditing(edit, house);
   return true;
 }
 
-std::optional<RoomStore> prepareStore(const GameState& state) {
-  const RoomRecord* slot = state.house.roomNumber(state.editRoom.number);
+std::optional<RoomStore> prepareStore(const WorkingRoom& edit, const HouseRecord& house) {
+  const RoomRecord* slot = house.roomNumber(edit.number);
   if (slot == nullptr) return std::nullopt;
   RoomStore store;
-  store.number = state.editRoom.number;
-  store.room = roomAsStored(state.editRoom.room);
+  store.number = edit.number;
+  store.room = roomAsStored(edit.room);
   store.dropped = keepTrueRecords(store.room, *slot);
   store.kept = store.room.recordCount();
   return store;
 }
 
-void commitStore(GameState& state, const RoomStore& store) {
-  RoomRecord* slot = state.house.roomNumber(store.number);
-  if (slot == nullptr) return;
-  *slot = store.room;
-  RoomRecord& working = state.editRoom.room;
-  working.records = store.room.records;
+void commitStore(HouseRecord& house, const RoomStore& store) {
+  if (RoomRecord* slot = house.roomNumber(store.number)) *slot = store.room;
 }
 
-bool storeRoom(GameState& state) {
-  const std::optional<RoomStore> store = prepareStore(state);
-  if (store) commitStore(state, *store);
-  return store.has_value();
+void keepStored(WorkingRoom& edit, const RoomStore& store) {
+  edit.room.records = store.room.records;
+  edit.shifts.clear();
+  edit.listsEdited = false;
+}
+
+bool storeRoom(WorkingRoom& edit, HouseRecord& house) {
+  const std::optional<RoomStore> store = prepareStore(edit, house);
+  if (!store) return false;
+  commitStore(house, *store);
+  keepStored(edit, *store);
+  return true;
 }
 
 std::string storeQuestion(const RoomStore& store) {
@@ -133,7 +126,8 @@ std::string storeQuestion(const RoomStore& store) {
          " not solve the changed room. Store it and drop " + (store.dropped == 1 ? "it?" : "them?");
 }
 
-std::string describeStore(const RoomStore& store) {
+std::string describeStore(const RoomStore& store, const HouseRecord& house) {
+  if (std::optional<std::string> outside = storedOutsideHouse(house, store.number)) return *outside;
   const RoomCheck check = checkRoom(store.room);
   std::string warning;
   if (check.men == 0) {
@@ -154,40 +148,22 @@ std::string describeStore(const RoomStore& store) {
   return text;
 }
 
-void shiftRoom(GameState& state, Direction direction) {
-  RoomRecord& room = state.editRoom.room;
+void shiftRoom(WorkingRoom& edit, Direction direction) {
+  RoomRecord& room = edit.room;
   const int offset = offsetOf(direction);
   const CellArray before = room.cells;
   // Cells -10..-1 and 100..109 hold OUTSIDE: they fill the row or cell left empty at the edge.
   for (int cell = 0; cell < kPlayableCells; ++cell) room.cells[cell] = before[cell - offset];
 
-  room.man = shifted(room.man, offset).value_or(kNoMan);
+  room.man = shiftedIndex(room.man, direction).value_or(kNoMan);
   // A new list: the one the editor's room had is shared with the house room.
   SharedList<std::int32_t> goals = newList<std::int32_t>();
   for (std::int32_t goal : *room.goals) {
-    if (std::optional<std::int32_t> moved = shifted(goal, offset)) goals->push_back(*moved);
+    if (std::optional<std::int32_t> index = shiftedIndex(goal, direction)) goals->push_back(*index);
   }
   room.goals = goals;
-
-  int places = 0;
-  for (int i = 1; i <= std::clamp(room.forbPlaceCount, 0, kMaxPlaces); ++i) {
-    if (std::optional<std::int32_t> moved = shifted(room.forbPlaces[static_cast<std::size_t>(i)], offset)) {
-      room.forbPlaces[static_cast<std::size_t>(++places)] = *moved;
-    }
-  }
-  room.forbPlaceCount = places;
-  int couples = 0;
-  for (int i = 1; i <= std::clamp(room.forbCoupleCount, 0, kMaxCouples); ++i) {
-    const CouplePair couple = room.forbCouples[static_cast<std::size_t>(i)];
-    if (couple == CouplePair{}) {
-      room.forbCouples[static_cast<std::size_t>(++couples)] = couple;  // a deleted couple keeps its slot
-      continue;
-    }
-    const std::optional<std::int32_t> a = shifted(couple.cellA, offset);
-    const std::optional<std::int32_t> b = shifted(couple.cellB, offset);
-    if (a && b) room.forbCouples[static_cast<std::size_t>(++couples)] = CouplePair{*a, *b};
-  }
-  room.forbCoupleCount = couples;
+  shiftLists(room, direction);
+  edit.shifts.push_back(direction);
 }
 
 }  // namespace tarvo

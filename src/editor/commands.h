@@ -6,30 +6,33 @@
 #include <optional>
 #include <string>
 
-#include "editor/canvas.h"
 #include "rules/direction.h"
-#include "rules/game_state.h"
+#include "rules/room.h"
+#include "rules/working_room.h"
 
 namespace tarvo {
 
 // Takes the current room of the house, as stored, as the editor's room: what was painted and
 // not stored goes.
-void loadRoomForEditing(GameState& state);
+void loadRoomForEditing(WorkingRoom& edit, const HouseRecord& house);
 
 // The editor shown again: its room stays as it was while it belongs to the current room; when
-// the current room changed elsewhere, the editor takes the new one. True when it took it.
-bool editCurrentRoom(GameState& state);
+// the current room changed elsewhere (or another house was read), the editor takes the current
+// one. True when it took it.
+bool editCurrentRoom(WorkingRoom& edit, const HouseRecord& house);
 
-// The release of a mouse button on "<": the left button edits the previous room (from room 1
-// the last), the right one takes one room off the house (never below one); any button then
-// loads the current room for editing, dropping what was not stored.
-void editPreviousRoom(GameState& state, int button);
+// What "<" and ">" of the editor do to the house.
+enum class EditorArrow {
+  PreviousRoom,  // the previous room (from room 1 the last)
+  NextRoom,      // the next room (after the last room, room 1; never past room 16)
+  OneRoomLess,   // the house takes one room off (never below one); the current room stays
+  OneRoomMore,   // the house adds a room up to 15 (a house of 16 keeps its 16)
+};
 
-// The release of a mouse button on ">": the left button edits the next room (after the last
-// room, room 1; never past room 16), the right one adds a room to the house up to 15 (a house
-// of 16 keeps its 16). A room that joins the house is made playable: its goals and man are
-// read from its cells. Any button then loads the current room for editing.
-void editNextRoom(GameState& state, int button);
+// Changes the current room or the room count as the arrow says. A room that joins the house
+// is made playable: its goals and man are read from its cells. The editor then loads the
+// current room, whichever arrow it was.
+void applyEditorArrow(HouseRecord& house, EditorArrow arrow);
 
 // What storing the editor's room does to the house.
 struct RoomStore {
@@ -41,32 +44,36 @@ struct RoomStore {
 
 // The store of the editor's room into the room of the house it belongs to, with the records
 // that still solve it; nothing when it belongs to no slot. The house is not changed.
-std::optional<RoomStore> prepareStore(const GameState& state);
+std::optional<RoomStore> prepareStore(const WorkingRoom& edit, const HouseRecord& house);
 
-// Puts a prepared store into the house. The editor's room goes on sharing the records of the
-// stored room, as a copy of it would.
-void commitStore(GameState& state, const RoomStore& store);
+// Puts a prepared store into the house.
+void commitStore(HouseRecord& house, const RoomStore& store);
 
-// Prepares and commits at once. Returns false, storing nothing, when the editor's room belongs
-// to no slot.
-bool storeRoom(GameState& state);
+// The editor's room once stored: it goes on sharing the records of the stored room, as a copy
+// of it would, and its shifts and list edits are behind it.
+void keepStored(WorkingRoom& edit, const RoomStore& store);
+
+// Prepares, commits and keeps at once. Returns false, storing nothing, when the editor's room
+// belongs to no slot.
+bool storeRoom(WorkingRoom& edit, HouseRecord& house);
 
 // The question asked before a store drops records: "Room 5 has 3 records that do not solve the
 // changed room. Store it and drop them?"
 std::string storeQuestion(const RoomStore& store);
 
-// What a store did, for the editor's status line: "room 5 stored: 1 man, 3 boxes, 3 goals;
-// 2 records kept, 1 dropped", or "room 5 stored, but it has 2 men: ..." when the room cannot
-// be played as it should (no man, several men, fewer boxes than goals).
-std::string describeStore(const RoomStore& store);
+// What a store into `house` did, for the editor's status line: "room 5 stored: 1 man, 3 boxes,
+// 3 goals; 2 records kept, 1 dropped", or "room 5 stored, but it has 2 men: ..." when the room
+// cannot be played as it should (no man, several men, fewer boxes than goals), or, for a room
+// past the count, that it is not saved to disk.
+std::string describeStore(const RoomStore& store, const HouseRecord& house);
 
 // Moves the editor's cells one row or one cell as one sequence in row order (a shift left carries
 // column 0 into column 9 of the row above), and its man, goals and forbidden lists with them.
 // An index that would leave the board is dropped; deleted couples and values already off the
-// board stay as they are.
-void shiftRoom(GameState& state, Direction direction);
+// board stay as they are. The shift is remembered until the room is stored or taken afresh.
+void shiftRoom(WorkingRoom& edit, Direction direction);
 
-// The room as storeRoom puts it into the house: without marks, with its goals and man read
+// The room as a store puts it into the house: without marks, with its goals and man read
 // from its cells. Its records are still shared with `room`.
 RoomRecord roomAsStored(const RoomRecord& room);
 

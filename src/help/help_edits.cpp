@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include "rules/mouse_buttons.h"
-
 namespace tarvo {
 
 namespace {
@@ -18,38 +16,24 @@ bool isListedPlace(const RoomRecord& room, std::int32_t cell) {
   return std::find(first, first + placeCount(room), cell) != first + placeCount(room);
 }
 
-HelpEdit placePress(RoomRecord& room, int button, std::int32_t cell) {
+HelpEdit removePlace(RoomRecord& room, std::int32_t cell) {
   HelpEdit edit;
   edit.cell = cell;
-  if (button == kLeftButton) {
-    if (room.cells[cell] == OUTSIDE || isListedPlace(room, cell)) return edit;
-    if (placeCount(room) == kMaxPlaces) {
-      edit.kind = HelpEdit::Kind::Refused;
-      edit.problem = "a room holds " + std::to_string(kMaxPlaces) + " places at most";
-      return edit;
-    }
-    room.forbPlaceCount = placeCount(room) + 1;
-    room.forbPlaces[static_cast<std::size_t>(room.forbPlaceCount)] = cell;
-    setMark(room, cell);
-    edit.kind = HelpEdit::Kind::PlaceAdded;
-  } else if (button == kRightButton) {
-    if (isListedPlace(room, cell)) {
-      const auto first = room.forbPlaces.begin() + 1;
-      const auto end = std::remove(first, first + placeCount(room), cell);
-      room.forbPlaceCount = static_cast<std::int32_t>(end - first);
-      edit.kind = HelpEdit::Kind::PlaceRemoved;
-    } else if (isMarkedCode(room.cells[cell])) {
-      edit.kind = HelpEdit::Kind::MarkCleared;
-    }
-    clearMark(room, cell);
+  if (isListedPlace(room, cell)) {
+    const auto first = room.forbPlaces.begin() + 1;
+    const auto end = std::remove(first, first + placeCount(room), cell);
+    room.forbPlaceCount = static_cast<std::int32_t>(end - first);
+    edit.kind = HelpEdit::Kind::PlaceRemoved;
+  } else if (isMarkedCode(room.cells[cell])) {
+    edit.kind = HelpEdit::Kind::MarkCleared;
   }
+  clearMark(room, cell);
   return edit;
 }
 
-HelpEdit couplePress(RoomRecord& room, PendingCouple& pending, int button, std::int32_t cell) {
+HelpEdit pickCoupleCell(RoomRecord& room, PendingCouple& pending, std::int32_t cell) {
   HelpEdit edit;
   edit.cell = cell;
-  if (button != kLeftButton) return edit;
   if (pending.picks == 0) {
     pending.cellA = cell;
     pending.picks = 1;
@@ -71,8 +55,7 @@ HelpEdit couplePress(RoomRecord& room, PendingCouple& pending, int button, std::
   return edit;
 }
 
-void chooseRoom(GameState& state, bool next) {
-  HouseRecord& house = state.house;
+void chooseRoom(HouseRecord& house, bool next) {
   const int last = std::clamp(house.roomCount, 1, kMaxRooms);
   const bool inHouse = house.currentRoom >= 1 && house.currentRoom <= last;
   if (next) {
@@ -80,14 +63,6 @@ void chooseRoom(GameState& state, bool next) {
   } else {
     house.currentRoom = inHouse && house.currentRoom > 1 ? house.currentRoom - 1 : last;
   }
-  loadRoomForHelp(state);
-}
-
-void copyLists(const RoomRecord& from, RoomRecord& to) {
-  to.forbPlaceCount = placeCount(from);
-  std::copy_n(from.forbPlaces.begin() + 1, placeCount(from), to.forbPlaces.begin() + 1);
-  to.forbCoupleCount = coupleCount(from);
-  std::copy_n(from.forbCouples.begin() + 1, coupleCount(from), to.forbCouples.begin() + 1);
 }
 
 }  // namespace
@@ -103,32 +78,56 @@ void prepareHelpRoom(RoomRecord& room) {
   removeBoxesAndMan(room);
 }
 
-void loadRoomForHelp(GameState& state) {
-  if (const RoomRecord* room = state.house.roomNumber(state.house.currentRoom)) {
-    state.helpRoom.room = *room;
-    prepareHelpRoom(state.helpRoom.room);
-  }
-  state.helpRoom.number = state.house.currentRoom;
+void loadRoomForHelp(WorkingRoom& help, const HouseRecord& house) {
+  takeRoom(help, house, house.currentRoom);
+  prepareHelpRoom(help.room);
 }
 
-void helpCurrentRoom(GameState& state) {
-  const RoomRecord* stored = state.house.roomNumber(state.house.currentRoom);
-  if (state.helpRoom.number != state.house.currentRoom || stored == nullptr) {
-    loadRoomForHelp(state);
+void helpCurrentRoom(WorkingRoom& help, const HouseRecord& house) {
+  const RoomRecord* stored = house.roomNumber(house.currentRoom);
+  if (help.number != house.currentRoom || stored == nullptr) {
+    loadRoomForHelp(help, house);
     return;
   }
-  RoomRecord fresh = *stored;
-  prepareHelpRoom(fresh);
-  copyLists(state.helpRoom.room, fresh);
-  state.helpRoom.room = fresh;
+  helpFollowStore(help, *stored, {});
 }
 
-HelpEdit helpPress(GameState& state, HelpMode mode, int button, std::int32_t cell) {
+ListsFollowed helpFollowStore(WorkingRoom& help, const RoomRecord& stored, const std::vector<Direction>& shifts) {
+  RoomRecord fresh = stored;
+  prepareHelpRoom(fresh);
+  copyLists(help.room, fresh);
+  help.room = fresh;
+  return followStoredLists(help, stored, shifts);
+}
+
+HelpEdit addPlace(WorkingRoom& help, std::int32_t cell) {
+  RoomRecord& room = help.room;
+  HelpEdit edit;
+  edit.cell = cell;
+  if (!isPlayableCell(cell) || room.cells[cell] == OUTSIDE || isListedPlace(room, cell)) return edit;
+  if (placeCount(room) == kMaxPlaces) {
+    edit.kind = HelpEdit::Kind::Refused;
+    edit.problem = "a room holds " + std::to_string(kMaxPlaces) + " places at most";
+    return edit;
+  }
+  room.forbPlaceCount = placeCount(room) + 1;
+  room.forbPlaces[static_cast<std::size_t>(room.forbPlaceCount)] = cell;
+  setMark(room, cell);
+  edit.kind = HelpEdit::Kind::PlaceAdded;
+  help.listsEdited = true;
+  return edit;
+}
+
+HelpEdit helpPress(WorkingRoom& help, PendingCouple& pending, HelpMode mode, HelpAction action, std::int32_t cell) {
   if (!isPlayableCell(cell)) return {};
-  RoomRecord& room = state.helpRoom.room;
-  if (mode == HelpMode::Places) return placePress(room, button, cell);
-  if (mode == HelpMode::Couples) return couplePress(room, state.pendingCouple, button, cell);
-  return {};
+  HelpEdit edit;
+  if (mode == HelpMode::Places) {
+    edit = action == HelpAction::Add ? addPlace(help, cell) : removePlace(help.room, cell);
+  } else if (mode == HelpMode::Couples && action == HelpAction::Add) {
+    edit = pickCoupleCell(help.room, pending, cell);
+  }
+  if (edit.kind == HelpEdit::Kind::PlaceRemoved || edit.kind == HelpEdit::Kind::CoupleAdded) help.listsEdited = true;
+  return edit;
 }
 
 void showPlaceMarks(RoomRecord& room) {
@@ -142,22 +141,23 @@ void showCoupleMarks(RoomRecord& room, const CouplePair& couple) {
   setMark(room, couple.cellA);
 }
 
-bool deleteCouple(RoomRecord& room, int entry) {
-  if (entry < 1 || entry > coupleCount(room)) return false;
-  room.forbCouples[static_cast<std::size_t>(entry)] = CouplePair{};
+bool deleteCouple(WorkingRoom& help, int entry) {
+  if (entry < 1 || entry > coupleCount(help.room)) return false;
+  help.room.forbCouples[static_cast<std::size_t>(entry)] = CouplePair{};
+  help.listsEdited = true;
   return true;
 }
 
-bool storeHelpLists(GameState& state) {
-  RoomRecord* slot = state.house.roomNumber(state.helpRoom.number);
+bool storeHelpLists(HouseRecord& house, WorkingRoom& help) {
+  RoomRecord* slot = house.roomNumber(help.number);
   if (slot == nullptr) return false;
-  copyLists(state.helpRoom.room, *slot);
-  if (state.editRoom.number == state.helpRoom.number) copyLists(state.helpRoom.room, state.editRoom.room);
+  copyLists(help.room, *slot);
+  help.listsEdited = false;
   return true;
 }
 
-void helpPreviousRoom(GameState& state) { chooseRoom(state, false); }
+void helpPreviousRoom(HouseRecord& house) { chooseRoom(house, false); }
 
-void helpNextRoom(GameState& state) { chooseRoom(state, true); }
+void helpNextRoom(HouseRecord& house) { chooseRoom(house, true); }
 
 }  // namespace tarvo

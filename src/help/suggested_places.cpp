@@ -2,14 +2,13 @@
 // reach and from which no box can ever be pushed onto a goal.
 #include "help/suggested_places.h"
 
-#include "rules/mouse_buttons.h"
 #include "solver/dead_cells.h"
 
 namespace tarvo {
 
-PlaceSuggestion addSuggestedPlaces(GameState& state) {
+PlaceSuggestion addSuggestedPlaces(WorkingRoom& help, const HouseRecord& house) {
   PlaceSuggestion suggestion;
-  const RoomRecord* stored = state.house.roomNumber(state.helpRoom.number);
+  const RoomRecord* stored = house.roomNumber(help.number);
   if (stored == nullptr) {
     suggestion.kind = PlaceSuggestion::Kind::NoRoom;
     return suggestion;
@@ -26,7 +25,7 @@ PlaceSuggestion addSuggestedPlaces(GameState& state) {
   if (suggestion.kind != PlaceSuggestion::Kind::Added) return suggestion;
 
   solver::deadCells(layout, solver::manArea(layout, layout.man)).forEach([&](int cell) {
-    const HelpEdit edit = helpPress(state, HelpMode::Places, kLeftButton, cell);
+    const HelpEdit edit = addPlace(help, cell);
     if (edit.kind == HelpEdit::Kind::PlaceAdded) suggestion.edits.push_back(edit);
     if (edit.kind == HelpEdit::Kind::Refused) ++suggestion.leftOut;
   });

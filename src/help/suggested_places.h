@@ -22,7 +22,7 @@ struct PlaceSuggestion {
 // Adds to the help page's place list, in row order, every hopeless cell of its room as
 // stored in the house that the list does not hold yet, each listed and marked as a press of
 // the left button on the help board does it, until the list is full. Nothing is stored.
-PlaceSuggestion addSuggestedPlaces(GameState& state);
+PlaceSuggestion addSuggestedPlaces(WorkingRoom& help, const HouseRecord& house);
 
 // What the suggestion did, for the help page's status line.
 std::string describeSuggestion(const PlaceSuggestion& suggestion);

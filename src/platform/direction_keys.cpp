@@ -5,18 +5,18 @@
 
 namespace tarvo {
 
-std::optional<Direction> directionOfKey(const QKeyEvent& event) {
+std::optional<int> keyCodeOf(const QKeyEvent& event) {
   const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
   switch (event.key()) {
-    case Qt::Key_Up: return Direction::Up;
-    case Qt::Key_Down: return Direction::Down;
-    case Qt::Key_Right: return Direction::Right;
-    case Qt::Key_Left: return Direction::Left;
+    case Qt::Key_Up: return keyUp;
+    case Qt::Key_Down: return keyDown;
+    case Qt::Key_Right: return keyRight;
+    case Qt::Key_Left: return keyLeft;
     // The digits count only on the keypad: the digit row is not a direction.
-    case Qt::Key_8: return keypad ? std::optional(Direction::Up) : std::nullopt;
-    case Qt::Key_2: return keypad ? std::optional(Direction::Down) : std::nullopt;
-    case Qt::Key_6: return keypad ? std::optional(Direction::Right) : std::nullopt;
-    case Qt::Key_4: return keypad ? std::optional(Direction::Left) : std::nullopt;
+    case Qt::Key_8: return keypad ? std::optional(keyUp) : std::nullopt;
+    case Qt::Key_2: return keypad ? std::optional(keyDown) : std::nullopt;
+    case Qt::Key_6: return keypad ? std::optional(keyRight) : std::nullopt;
+    case Qt::Key_4: return keypad ? std::optional(keyLeft) : std::nullopt;
     default: return std::nullopt;
   }
 }

@@ -42,4 +42,10 @@ QMessageBox* makeMessageBox(QMessageBox::Icon icon, const QString& title, const 
   return box;
 }
 
+void openMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text, QWidget* parent) {
+  QMessageBox* box = makeMessageBox(icon, title, text, parent);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+}
+
 }  // namespace tarvo

@@ -19,4 +19,7 @@ void fitTitle(QDialog& dialog);
 // A box whose text is shown as it stands (a file named "<b>x" is not rich text).
 QMessageBox* makeMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text, QWidget* parent);
 
+// Such a box shown without waiting for the answer; it goes once closed.
+void openMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text, QWidget* parent);
+
 }  // namespace tarvo

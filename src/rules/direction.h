@@ -1,4 +1,4 @@
-// The four directions of a step, with their cell offsets, step letters and key codes.
+// The four directions of a step, with their cell offsets and step letters.
 #pragma once
 
 #include <array>
@@ -13,12 +13,6 @@ enum class Direction { Up, Down, Right, Left };
 
 inline constexpr std::array<Direction, 4> kDirections = {Direction::Up, Direction::Down, Direction::Right,
                                                          Direction::Left};
-
-// The direction key codes: the numeric keypad's 8, 2, 6 and 4 with Num Lock on.
-inline constexpr int keyUp = 104;
-inline constexpr int keyDown = 98;
-inline constexpr int keyRight = 102;
-inline constexpr int keyLeft = 100;
 
 // One row up or down, one column right or left; the index is linear, so right from column 9
 // enters column 0 of the next row.
@@ -41,16 +35,6 @@ constexpr char letterOf(Direction direction) {
     case Direction::Left: return 'l';
   }
   return '?';
-}
-
-constexpr std::optional<Direction> directionOfKeyCode(int keyCode) {
-  switch (keyCode) {
-    case keyUp: return Direction::Up;
-    case keyDown: return Direction::Down;
-    case keyRight: return Direction::Right;
-    case keyLeft: return Direction::Left;
-    default: return std::nullopt;
-  }
 }
 
 // The direction of a step letter in either case; nothing for any other character.

@@ -22,6 +22,12 @@ void dropGame(GameState& state, std::int64_t now) {
   ++state.positionStamp;
 }
 
+// "not in the house (15 rooms)" for a room past the count.
+std::optional<std::string> notInHouse(const HouseRecord& house, std::int32_t number) {
+  if (number <= house.roomCount) return std::nullopt;
+  return "not in the house (" + std::to_string(house.roomCount) + (house.roomCount == 1 ? " room)" : " rooms)");
+}
+
 bool alreadyRecorded(const GameState& state) {
   const std::vector<std::string>& recorded = state.solutionsRecorded;
   return std::find(recorded.begin(), recorded.end(), state.counters.moveHistory) != recorded.end();
@@ -65,6 +71,18 @@ bool isHouseRoom(const HouseRecord& house, std::int32_t number) {
   return number >= 1 && number <= std::min(house.roomCount, kMaxRooms);
 }
 
+std::optional<std::string> playedOutsideHouse(const HouseRecord& house) {
+  const std::optional<std::string> where = notInHouse(house, house.currentRoom);
+  if (!where) return std::nullopt;
+  return "room " + std::to_string(house.currentRoom) + " is " + *where + ": its records are not saved";
+}
+
+std::optional<std::string> storedOutsideHouse(const HouseRecord& house, std::int32_t number) {
+  const std::optional<std::string> where = notInHouse(house, number);
+  if (!where) return std::nullopt;
+  return "room " + std::to_string(number) + " stored, but it is " + *where + ": it is not saved to disk";
+}
+
 bool chooseRoom(GameState& state, std::int32_t number, std::int64_t now) {
   if (!isHouseRoom(state.house, number)) return false;
   state.house.currentRoom = number;
@@ -93,11 +111,6 @@ KeyOutcome playStep(GameState& state, Direction direction) {
   KeyOutcome outcome = makeStep(state, direction);
   if (outcome.step != StepKind::None) state.redoSteps.clear();
   return outcome;
-}
-
-KeyOutcome stepMan(GameState& state, int keyCode) {
-  const std::optional<Direction> direction = directionOfKeyCode(keyCode);
-  return direction ? playStep(state, *direction) : KeyOutcome{};
 }
 
 bool undoStep(GameState& state) {

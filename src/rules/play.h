@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "rules/direction.h"
@@ -26,6 +28,14 @@ void previousRoom(GameState& state, std::int64_t now);
 // Whether `number` names a room of the house: 1..roomCount. A slot past the count may still
 // hold a room taken off the house, which is no longer played.
 bool isHouseRoom(const HouseRecord& house, std::int32_t number);
+
+// A house file holds rooms 1..roomCount only. While the current room lies past the count (the
+// editor lowered it), play says so: "room 16 is not in the house (15 rooms): its records are
+// not saved"; nothing while it is a room of the house.
+std::optional<std::string> playedOutsideHouse(const HouseRecord& house);
+// The same for a store into room `number`: "room 16 stored, but it is not in the house
+// (15 rooms): it is not saved to disk".
+std::optional<std::string> storedOutsideHouse(const HouseRecord& house, std::int32_t number);
 
 // Makes room `number` the current room and starts it. Returns false, changing nothing, when
 // the number names no room of the house.
@@ -60,10 +70,6 @@ void markHelpUsed(GameState& state);
 // One step of the man, written into the history and the move count. A step drops what could
 // have been redone.
 KeyOutcome playStep(GameState& state, Direction direction);
-
-// The same for a direction key code (keyUp, keyDown, keyRight, keyLeft); any other key code
-// does nothing.
-KeyOutcome stepMan(GameState& state, int keyCode);
 
 // Takes back the last step made since the room was started: the man steps back, a pushed box
 // comes back with him, the couple marks follow, the count and history lose the step. Returns

@@ -20,6 +20,7 @@
 #include "platform/bounded_text_box.h"
 #include "platform/look.h"
 #include "platform/message_box.h"
+#include "platform/mouse_buttons.h"
 #include "platform/picture_area.h"
 #include "platform/solver_run.h"
 #include "platform/sprite_sheets.h"
@@ -27,6 +28,7 @@
 #include "roomtext/room_collection.h"
 #include "roomtext/room_exchange.h"
 #include "rules/drawing.h"
+#include "window/game_session.h"
 #include "window/page_switch.h"
 
 namespace tarvo {
@@ -44,10 +46,11 @@ constexpr qsizetype kImportBoxCharacters = 65536;
 // The border around the palette and the canvas, in pixels.
 constexpr int kBorder = 2;
 
-// A mouse button as the editor counts them: 1 left, 2 right, 4 middle.
-int buttonNumber(Qt::MouseButtons buttons) {
-  return (buttons.testFlag(Qt::LeftButton) ? kLeftButton : 0) + (buttons.testFlag(Qt::RightButton) ? kRightButton : 0) +
-         (buttons.testFlag(Qt::MiddleButton) ? kMiddleButton : 0);
+// The brush of a press, or of a drag while exactly one of the two painting buttons is held.
+std::optional<Brush> brushOf(int buttons) {
+  if (buttons == kLeftButton) return Brush::Left;
+  if (buttons == kRightButton) return Brush::Right;
+  return std::nullopt;
 }
 
 // A picture inside a 2-pixel sunken border.
@@ -161,7 +164,14 @@ EditPage::EditPage(PageContext context, QWidget* parent)
   connect(checkRun_, &SolverRun::progress, this,
           [this](qulonglong positions) { showCheck(QStringLiteral("searching\u2026 %1 positions").arg(positions)); });
   connect(checkRun_, &SolverRun::finished, this, &EditPage::checkFinished);
+  const GameSession& session = context_.session;
+  connect(&session, &GameSession::houseReplaced, this, &EditPage::houseReplaced);
+  connect(&session, &GameSession::currentRoomChanged, this, &EditPage::showRoomNumber);
+  connect(&session, &GameSession::roomStored, this, &EditPage::roomStored);
+  showRoomNumber(house().currentRoom);
 }
+
+const HouseRecord& EditPage::house() const { return context_.session.house(); }
 
 bool EditPage::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
@@ -188,52 +198,53 @@ bool EditPage::eventFilter(QObject* watched, QEvent* event) {
 bool EditPage::paletteShown() const { return frameSwitch->shownPage() == 1; }
 
 void EditPage::PICsprites_MouseDown(int button, QPoint position) {
-  const std::optional<std::int32_t> code = choosePaletteCode(context_.state, button, position.x(), position.y());
+  const std::optional<Brush> brush = brushOf(button);
+  if (!brush) return;
+  const std::optional<std::int32_t> code = choosePaletteCode(palette_, *brush, position.x(), position.y());
   if (!code) return;
   const std::optional<Tile> tile = tileOf(*code);
   const int size = tileSize(SpriteSheet::Large);
-  PICsprite[button == kLeftButton ? 0 : 1]->setPixmap(
+  PICsprite[*brush == Brush::Left ? 0 : 1]->setPixmap(
       context_.sheets.sheet(SpriteSheet::Large).copy(tile->column * size, tile->row * size, size, size));
 }
 
-void EditPage::paintCell(int cell) {
-  drawCell(*PICedit, SpriteSheet::Large, cell, context_.state.editRoom.room.cells[cell]);
-}
+void EditPage::paintCell(int cell) { drawCell(*PICedit, SpriteSheet::Large, cell, room_.room.cells[cell]); }
 
 void EditPage::PICedit_MouseDown(int button, QPoint position) {
-  if (!paletteShown()) return;
-  if (const std::optional<int> cell = paintWithPress(context_.state, button, position.x(), position.y())) {
+  const std::optional<Brush> brush = brushOf(button);
+  if (!paletteShown() || !brush) return;
+  if (const std::optional<int> cell = paintWithPress(room_.room, palette_.code(*brush), position.x(), position.y())) {
     dropCheck();
     paintCell(*cell);
   }
 }
 
 void EditPage::PICedit_MouseMove(int buttons, QPoint position) {
-  if (!paletteShown()) return;
-  if (const std::optional<int> cell = paintWithDrag(context_.state, buttons, position.x(), position.y())) {
+  const std::optional<Brush> brush = brushOf(buttons);
+  if (!paletteShown() || !brush) return;
+  if (const std::optional<int> cell = paintWithDrag(room_.room, palette_.code(*brush), position.x(), position.y())) {
     dropCheck();
     paintCell(*cell);
   }
 }
 
-void EditPage::afterRoomChoice() {
+void EditPage::roomArrow(int button, EditorArrow left, EditorArrow right) {
+  if (button == kLeftButton) context_.session.editorArrow(left);
+  if (button == kRightButton) context_.session.editorArrow(right);
+  loadRoomForEditing(room_, house());
   dropCheck();
   drawWorkingRoom();
 }
 
 void EditPage::BTeditMoins_MouseUp(int button) {
-  editPreviousRoom(context_.state, button);
-  afterRoomChoice();
+  roomArrow(button, EditorArrow::PreviousRoom, EditorArrow::OneRoomLess);
 }
 
-void EditPage::BTeditPlus_MouseUp(int button) {
-  editNextRoom(context_.state, button);
-  afterRoomChoice();
-}
+void EditPage::BTeditPlus_MouseUp(int button) { roomArrow(button, EditorArrow::NextRoom, EditorArrow::OneRoomMore); }
 
 void EditPage::BTeditSave_Click() {
   dropCheck();
-  const std::optional<RoomStore> store = prepareStore(context_.state);
+  const std::optional<RoomStore> store = prepareStore(room_, house());
   if (!store) return;
   if (store->dropped > 0) {
     const std::unique_ptr<QMessageBox> question(makeMessageBox(QMessageBox::Question, window()->windowTitle(),
@@ -247,59 +258,70 @@ void EditPage::BTeditSave_Click() {
       return;
     }
   }
-  commitStore(context_.state, *store);
-  showStatus(QString::fromStdString(describeStore(*store)));
-  emit roomStored(store->number - 1);
+  context_.session.storeRoom(*store, room_.shifts, this);
+  keepStored(room_, *store);
+  showStatus(QString::fromStdString(describeStore(*store, house())));
 }
 
 void EditPage::shift(Direction direction) {
-  shiftRoom(context_.state, direction);
+  shiftRoom(room_, direction);
   dropCheck();
   drawWorkingRoom();
 }
 
-void EditPage::BTexport_Click() {
-  TXTimport->setPlainText(QString::fromStdString(exportRoomText(context_.state.editRoom.room)));
-}
+void EditPage::BTexport_Click() { TXTimport->setPlainText(QString::fromStdString(exportRoomText(room_.room))); }
 
 void EditPage::BTimport_Click() {
-  const ImportReport report = importRoomText(context_.state.editRoom.room, TXTimport->toPlainText().toStdString());
+  const ImportReport report = importRoomText(room_.room, TXTimport->toPlainText().toStdString());
   dropCheck();
   drawWorkingRoom();
   showStatus(QString::fromStdString(describeImport(report)));
 }
 
 void EditPage::copyRoom() {
-  const WorkingRoom& editRoom = context_.state.editRoom;
-  const std::string title = "Room " + std::to_string(editRoom.number);
-  QGuiApplication::clipboard()->setText(QString::fromStdString(writeCollectionRoom(editRoom.room, title)));
+  const std::string title = "Room " + std::to_string(room_.number);
+  QGuiApplication::clipboard()->setText(QString::fromStdString(writeCollectionRoom(room_.room, title)));
   showStatus(QStringLiteral("the editor's room copied"));
 }
 
 void EditPage::pasteRoom() {
-  const std::string report =
-      pasteRoomText(context_.state.editRoom.room, QGuiApplication::clipboard()->text().toStdString());
+  const std::string report = pasteRoomText(room_.room, QGuiApplication::clipboard()->text().toStdString());
   dropCheck();
   drawWorkingRoom();
   showStatus(QString::fromStdString(report));
 }
 
 void EditPage::showForEditing() {
-  loadRoomForEditing(context_.state);
+  loadRoomForEditing(room_, house());
   drawWorkingRoom();
 }
 
 void EditPage::showAgain() {
-  if (editCurrentRoom(context_.state)) dropCheck();
+  if (editCurrentRoom(room_, house())) dropCheck();
   drawWorkingRoom();
 }
 
 void EditPage::drawWorkingRoom() {
-  showRoomNumber(context_.state.editRoom.number);
-  drawRoom(*PICedit, SpriteSheet::Large, context_.state.editRoom.room, context_.state.counters.moveCount);
+  showRoomNumber(room_.number);
+  drawRoom(*PICedit, SpriteSheet::Large, room_.room, context_.session.state().counters.moveCount);
 }
 
 void EditPage::showRoomNumber(int number) { BTeditNum->setText(QString::number(number)); }
+
+void EditPage::houseReplaced() {
+  room_ = WorkingRoom{};
+  showRoomNumber(house().currentRoom);
+  // Shown, the editor takes the new house's room at once; hidden, when next shown.
+  if (!isVisible()) return;
+  loadRoomForEditing(room_, house());
+  dropCheck();
+  drawWorkingRoom();
+}
+
+void EditPage::roomStored(const RoomStoredNews& news) {
+  if (news.by == this || news.number != room_.number) return;
+  if (const RoomRecord* stored = house().roomNumber(news.number)) followStoredLists(room_, *stored, news.shifts);
+}
 
 void EditPage::BTcheck_Click() {
   if (checkRun_->running()) {
@@ -308,24 +330,22 @@ void EditPage::BTcheck_Click() {
     showCheck(QStringLiteral("check cancelled"));
     return;
   }
-  const GameState& state = context_.state;
-  const RoomCheck check = checkRoom(state.editRoom.room);
+  const RoomCheck check = checkRoom(room_.room);
   checkedRoom_ = QString::fromStdString(describeRoomCheck(check));
   if (!check.noSearch.empty()) {
     showCheck(QString::fromStdString(check.noSearch));
     return;
   }
-  checkedCells_ = state.editRoom.room.cells;
-  checkRun_->start(check.snapshot, state.editRoom.number, context_.budget);
+  checkedCells_ = room_.room.cells;
+  checkRun_->start(check.snapshot, room_.number, context_.budget);
   BTcheck->setText(QStringLiteral("Cancel"));
   showCheck(QStringLiteral("searching\u2026"));
 }
 
 void EditPage::checkFinished(const solver::SolveResult& result, int roomNumber) {
   BTcheck->setText(QStringLiteral("Check"));
-  const GameState& state = context_.state;
   // Every edit cancels the search; this keeps an answer off a room changed some other way.
-  const bool sameRoom = roomNumber == state.editRoom.number && checkedCells_ == state.editRoom.room.cells;
+  const bool sameRoom = roomNumber == room_.number && checkedCells_ == room_.room.cells;
   showCheck(sameRoom ? QString::fromStdString(describeSearch(result, context_.budget))
                      : QStringLiteral("check cancelled: the room changed"));
 }

@@ -8,8 +8,11 @@
 #include <array>
 #include <cstdint>
 
+#include "editor/canvas.h"
+#include "editor/commands.h"
 #include "platform/page.h"
 #include "rules/direction.h"
+#include "rules/working_room.h"
 #include "window/page_context.h"
 
 class QLabel;
@@ -22,6 +25,7 @@ namespace solver {
 struct SolveResult;
 }
 
+struct RoomStoredNews;
 class PageSwitch;
 class PictureArea;
 class SolverRun;
@@ -38,12 +42,8 @@ class EditPage : public Page {
   // The "Edit" tab after another sub-page: the room as it was left, unless the current room
   // changed meanwhile.
   void showAgain();
-  // The number of the room that "<", ">" and "Save" act on.
-  void showRoomNumber(int number);
-
- signals:
-  // The room of this place (0..15) was stored into the house.
-  void roomStored(int slot);
+  // The editor's room, with its painting not stored yet.
+  const WorkingRoom& workingRoom() const { return room_; }
 
  protected:
   // The palette's presses and the releases on "<" and ">", which tell the mouse buttons apart.
@@ -57,6 +57,9 @@ class EditPage : public Page {
   void PICedit_MouseMove(int buttons, QPoint position);
   void BTeditMoins_MouseUp(int button);
   void BTeditPlus_MouseUp(int button);
+  // The left button chooses a room, the right one counts them, and any button then loads the
+  // current room, dropping what was not stored.
+  void roomArrow(int button, EditorArrow left, EditorArrow right);
   void BTeditSave_Click();
   void BTexport_Click();
   void BTimport_Click();
@@ -67,7 +70,6 @@ class EditPage : public Page {
   void shift(Direction direction);
   bool paletteShown() const;
   void paintCell(int cell);
-  void afterRoomChoice();
   void BTcheck_Click();
   void checkFinished(const solver::SolveResult& result, int roomNumber);
   void showCheck(const QString& answer);
@@ -75,11 +77,20 @@ class EditPage : public Page {
   void showStatus(const QString& text);
   // Paints the editor's room, as it stands, on the canvas.
   void drawWorkingRoom();
+  // The number of the room that "<", ">" and "Save" act on.
+  void showRoomNumber(int number);
+  // Another house: the painting belonged to a room of the one before.
+  void houseReplaced();
+  // Another page stored a room: the editor's room of it follows with its lists.
+  void roomStored(const RoomStoredNews& news);
+  const HouseRecord& house() const;
   // Every edit of the editor's room: a running check stops and a finished report goes, as neither
   // speaks of the room any more.
   void dropCheck();
 
   PageContext context_;
+  WorkingRoom room_;  // the editor's room and the house's room it was taken from
+  Palette palette_;   // the codes of the left and right buttons
   QPushButton* BTeditSave;
   QPushButton* BTeditMoins;
   QPushButton* BTeditNum;

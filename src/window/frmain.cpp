@@ -1,4 +1,5 @@
-// The main window: builds the pages, owns the game state, routes the tab strips and the keys.
+// The main window: holds the owner of the game's state, builds the pages, routes the tab strips,
+// the keys and the drops.
 #include "window/frmain.h"
 
 #include <QAbstractButton>
@@ -25,9 +26,8 @@
 #include "platform/message_box.h"
 #include "platform/solver_run.h"
 #include "platform/tab_strip.h"
-#include "rules/cp1252.h"
-#include "window/collection_chooser.h"
 #include "window/game_page.h"
+#include "window/house_opener.h"
 #include "window/option_page.h"
 #include "window/page_switch.h"
 #include "window/room_page.h"
@@ -46,8 +46,8 @@ constexpr qsizetype kBackground = 1;
 
 FRMain::FRMain(Options options, QWidget* parent)
     : QWidget(parent),
+      session_(options.clock ? std::move(options.clock) : std::function<std::int64_t()>(monotonicMilliseconds)),
       CommonDialog1(this),
-      clock_(options.clock ? std::move(options.clock) : std::function<std::int64_t()>(monotonicMilliseconds)),
       budget_(options.budget.value_or(helpBudget())),
       programFolder_(std::move(options.programFolder)),
       houseFile_(std::move(options.houseFile)),
@@ -59,9 +59,7 @@ FRMain::FRMain(Options options, QWidget* parent)
   setWindowTitle(QStringLiteral("Tarvo Plim"));
   setFixedSize(kInnerWidth, kInnerHeight);
   setAcceptDrops(true);
-  // The rules' defaults and a house of one empty room until the first show reads a house.
-  state_.house = emptyHouse();
-  initRules(state_);
+  opener_ = new HouseOpener(session_, sheets_, this);
 }
 
 void FRMain::setVisible(bool visible) {
@@ -80,46 +78,27 @@ void FRMain::start() {
       new TabStrip({QStringLiteral("Game"), QStringLiteral("Room"), QStringLiteral("Option"), QStringLiteral("About")},
                    {4, 4, kInnerWidth - 8, kInnerHeight - 8}, this);
   LesOnglets->setObjectName(QStringLiteral("LesOnglets"));
-  game_ = new GamePage({state_, clock_, sheets_, CommonDialog1, budget_}, this);
+  game_ = new GamePage({session_, sheets_, CommonDialog1, budget_}, this);
   Onglet[0] = game_;
   sheets_.take(SpriteSheet::Large, pictures_->pixmap(kLargeSheet));
   pageSwitch_ = new PageSwitch(
       LesOnglets->tabBar(), [this](int number) -> QWidget* { return page(number); }, this);
   connect(pageSwitch_, &PageSwitch::pageChanged, this, &FRMain::LesOnglets_Click);
-  connect(game_, &GamePage::houseChosen, this, &FRMain::openHouse);
+  connect(game_, &GamePage::houseChosen, opener_, &HouseOpener::open);
   if (allPagesAtStart_) {
     for (int number = 2; number <= 4; ++number) page(number);
   }
   // The window sees the keys of its pages before any button or tab bar does.
   qApp->installEventFilter(this);
 
-  // A house named on the command line, or else (or when it cannot be read) the default one,
-  // or else the empty room; the message says which is played. A collection that needs a
-  // choice is played from the default house until the player chooses.
-  bool taken = false;
-  if (!houseFile_.isEmpty()) {
-    bool choosing = false;
-    const HouseReadResult result = readHouseOrCollection(houseFile_, true, choosing);
-    if (!result.ok()) startupProblem_ = readProblemText(houseFile_, result) + QStringLiteral("\n\n");
-    taken = result.ok() && !choosing;
-  }
-  if (!taken) {
-    const QString defaultHouse = dataFile(QStringLiteral("default.hou"));
-    const HouseReadResult result = readHouse(defaultHouse);
-    if (!result.ok()) {
-      startupProblem_ += readProblemText(defaultHouse, result) + QStringLiteral("\n\nAn empty room is played instead.");
-    } else if (!startupProblem_.isEmpty()) {
-      startupProblem_ += QStringLiteral("The default house is played instead.");
-    }
-  }
-  game_->BTrecommence_Click();
+  startupProblem_ = opener_->openAtStart(houseFile_, dataFile(QStringLiteral("default.hou")));
   placePage(1);
   LesOnglets->show();
 }
 
 FRMain::~FRMain() {
   qApp->removeEventFilter(this);
-  // The pages refer to state_ and sheets_, which are gone by the time QWidget's destructor
+  // The pages refer to session_ and sheets_, which are gone by the time QWidget's destructor
   // would delete its children: the children go now, while both still stand.
   while (QObject* child = findChild<QObject*>(QString(), Qt::FindDirectChildrenOnly)) delete child;
 }
@@ -127,20 +106,14 @@ FRMain::~FRMain() {
 Page* FRMain::page(int number) {
   Page*& page = Onglet[static_cast<std::size_t>(number - 1)];
   if (page != nullptr) return page;
-  const PageContext context{state_, clock_, sheets_, CommonDialog1, budget_};
+  const PageContext context{session_, sheets_, CommonDialog1, budget_};
   if (number == 2) {
-    roomPage_ = new RoomPage(context, this);
-    roomPage_->drawPreviews();
-    connect(roomPage_, &RoomPage::recordChosen, this, &FRMain::replayRecord);
-    page = roomPage_;
+    auto* roomPage = new RoomPage(context, this);
+    connect(roomPage, &RoomPage::recordChosen, this, &FRMain::replayRecord);
+    page = roomPage;
   } else if (number == 3) {
     option_ = new OptionPage(context, this);
-    option_->showRoomNumber(state_.house.currentRoom);
     for (Page* subPage : option_->subPages()) subPage->setBackgroundPicture(pictures_->pixmap(kBackground));
-    connect(game_, &GamePage::roomChanged, option_, &OptionPage::showRoomNumber);
-    connect(option_, &OptionPage::roomStored, this, [this](int slot) {
-      if (roomPage_ != nullptr) roomPage_->showStoredRoom(slot);
-    });
     page = option_;
   } else {
     page = new Page(this);
@@ -172,92 +145,11 @@ QString FRMain::dataFile(const QString& name) const {
   return QFileInfo::exists(beside) || !QFileInfo::exists(shared) ? beside : QDir::cleanPath(shared);
 }
 
-HouseReadResult FRMain::readHouse(const QString& path) {
-  HouseReadResult result = readHouseFile(QFile::encodeName(path).toStdString(), state_.house);
-  showReadHouse(result.ok());
-  return result;
-}
-
-void FRMain::showReadHouse(bool replaced) {
-  game_->showHouse();
-  if (roomPage_ != nullptr) roomPage_->drawPreviews();
-  if (replaced) {
-    // A record listed from the house read before would replay on another house's room, and the
-    // editor's painting would be stored into it.
-    if (roomPage_ != nullptr) roomPage_->clearRecords();
-    forgetWorkingRooms(state_);
-    if (option_ != nullptr) option_->showRoomNumber(state_.house.currentRoom);
-  }
-}
-
-HouseReadResult FRMain::readHouseOrCollection(const QString& path, bool atStart, bool& choosing) {
-  choosing = false;
-  if (!isCollectionFileName(QFile::encodeName(path).toStdString())) return readHouse(path);
-  std::vector<CollectionRoom> rooms;
-  const HouseReadResult result = readRoomCollectionFile(QFile::encodeName(path).toStdString(), rooms);
-  if (result.ok()) choosing = !openCollection(path, std::move(rooms), atStart);
-  return result;
-}
-
-void FRMain::openHouse(const QString& path) {
-  bool choosing = false;
-  const HouseReadResult result = readHouseOrCollection(path, false, choosing);
-  if (choosing) return;  // the chooser's "OK" makes the house
-  game_->BTrecommence_Click();
-  if (!result.ok())
-    showWarning(readProblemText(path, result) + QStringLiteral("\n\nThe house in play stays as it was."));
-}
-
-bool FRMain::openCollection(const QString& path, std::vector<CollectionRoom> rooms, bool atStart) {
-  if (takesWholeCollection(rooms)) {
-    std::vector<std::size_t> places(rooms.size());
-    for (std::size_t k = 0; k < places.size(); ++k) places[k] = k;
-    takeCollection(path, rooms, places);
-    return true;
-  }
-  auto shared = std::make_shared<const std::vector<CollectionRoom>>(std::move(rooms));
-  auto choose = [this, path, shared] {
-    auto* chooser = new CollectionChooser(shared, sheets_, QFileInfo(path).fileName(), this);
-    chooser->setObjectName(QStringLiteral("CollectionChooser"));
-    chooser->setAttribute(Qt::WA_DeleteOnClose);
-    connect(chooser, &QDialog::accepted, this, [this, path, shared, chooser] {
-      takeCollection(path, *shared, chooser->tickedRooms());
-      game_->BTrecommence_Click();
-    });
-    chooser->open();
-  };
-  if (atStart) {
-    QTimer::singleShot(0, this, choose);
-  } else {
-    choose();
-  }
-  return false;
-}
-
-void FRMain::takeCollection(const QString& path, const std::vector<CollectionRoom>& rooms,
-                            const std::vector<std::size_t>& places) {
-  std::vector<const CollectionRoom*> chosen;
-  for (std::size_t place : places) chosen.push_back(&rooms[place]);
-  const std::string name = replaceUnholdable(QFileInfo(path).completeBaseName().toStdString(), '_');
-  state_.house = houseOfCollection(chosen, name);
-  showReadHouse(true);
-}
-
 void FRMain::replayRecord(int number, const std::string& solution) {
   // The "Game" tab first: choosing it starts the room in play afresh, and then the replay
   // starts the chosen one.
   LesOnglets->tabBar()->setCurrentIndex(0);
   game_->replayRecord(number, solution);
-}
-
-QString FRMain::readProblemText(const QString& path, const HouseReadResult& result) const {
-  // A file that could not be read at all is named by the reader's own sentence.
-  const QString problem = QString::fromStdString(result.describe());
-  const QString file = isCollectionFileName(QFile::encodeName(path).toStdString()) ? QStringLiteral("room collection")
-                                                                                   : QStringLiteral("house file");
-  return result.status == HouseReadResult::Status::CannotOpen
-             ? QStringLiteral("The %1 was not read.\n\n%2.").arg(file, problem)
-             : QStringLiteral("The %1 \"%2\" was not read.\n\n%3.").arg(file, QDir::toNativeSeparators(path), problem);
 }
 
 QString FRMain::droppedHouse(const QMimeData* data) {
@@ -279,13 +171,7 @@ void FRMain::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   // Opened once the drop is over, so that the source of the drag is not kept waiting on a
   // message or the chooser.
-  QTimer::singleShot(0, this, [this, path] { openHouse(path); });
-}
-
-void FRMain::showWarning(const QString& text) {
-  QMessageBox* box = makeMessageBox(QMessageBox::Warning, windowTitle(), text, this);
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  box->open();
+  QTimer::singleShot(0, this, [this, path] { opener_->openDropped(path); });
 }
 
 void FRMain::LesOnglets_Click(int page) {
@@ -327,7 +213,8 @@ bool FRMain::eventFilter(QObject* watched, QEvent* event) {
   // put it, so that the box opens in its middle rather than where the window was first placed.
   if (!startupProblem_.isEmpty() && event->type() == QEvent::Expose && watched == windowHandle() &&
       windowHandle()->isExposed()) {
-    QTimer::singleShot(0, this, [this, text = startupProblem_] { showWarning(text); });
+    QTimer::singleShot(
+        0, this, [this, text = startupProblem_] { openMessageBox(QMessageBox::Warning, windowTitle(), text, this); });
     startupProblem_.clear();
   }
   auto* widget = qobject_cast<QWidget*>(watched);
@@ -356,8 +243,8 @@ bool FRMain::eventFilter(QObject* watched, QEvent* event) {
     game_->BTplusMove_Click();
     return true;
   }
-  if (const std::optional<Direction> direction = directionOfKey(*key)) {
-    game_->playDirection(*direction);
+  if (const std::optional<int> keyCode = keyCodeOf(*key)) {
+    game_->stepMan(*keyCode);
     return true;
   }
   return QWidget::eventFilter(watched, event);

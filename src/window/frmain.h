@@ -1,4 +1,5 @@
-// The main window: builds the pages, owns the game state, routes the tab strips and the keys.
+// The main window: holds the owner of the game's state, builds the pages, routes the tab strips,
+// the keys and the drops.
 #pragma once
 
 #include <QString>
@@ -13,12 +14,10 @@
 #include <vector>
 
 #include "house/file_dialogs_qt.h"
-#include "house/house_reader.h"
 #include "platform/decoded_picture.h"
 #include "platform/sprite_sheets.h"
-#include "roomtext/room_collection.h"
-#include "rules/game_state.h"
 #include "solver/solver.h"
+#include "window/game_session.h"
 
 class QDragEnterEvent;
 class QMimeData;
@@ -29,6 +28,7 @@ namespace tarvo {
 
 class Desktop;
 class GamePage;
+class HouseOpener;
 class OptionPage;
 class Page;
 class PageSwitch;
@@ -54,7 +54,8 @@ class FRMain : public QWidget {
 
   void setVisible(bool visible) override;
 
-  const GameState& state() const { return state_; }
+  const GameSession& session() const { return session_; }
+  const GameState& state() const { return session_.state(); }
 
  signals:
   // The "Game" page has first been painted and shown: the pages other than "Game" are built
@@ -80,40 +81,20 @@ class FRMain : public QWidget {
   void placePage(int number);
   // Builds the first page not built yet, then comes back for the next.
   void buildNextPage();
-  // Reads a house file into the house and shows its name, room count and previews; a file
-  // that cannot be read leaves the house as it was.
-  HouseReadResult readHouse(const QString& path);
-  // What follows a house read: the pages show the house; a new house also drops the pages'
-  // work in progress and the records listed from the house before.
-  void showReadHouse(bool replaced);
-  // Reads a house file, or a collection when the name ends in ".txt"; `choosing` tells that the
-  // collection's chooser opened (at start-up: opens once the window shows) instead.
-  HouseReadResult readHouseOrCollection(const QString& path, bool atStart, bool& choosing);
-  // The open command's end: read the house or collection, start its first room, say what went
-  // wrong.
-  void openHouse(const QString& path);
-  // A collection whose rooms can all be taken and fit in a house becomes the house at once
-  // (true); for any other the chooser opens, now or, at start-up, once the window shows.
-  bool openCollection(const QString& path, std::vector<CollectionRoom> rooms, bool atStart);
-  // The rooms at the places given become the house in play, named after the file.
-  void takeCollection(const QString& path, const std::vector<CollectionRoom>& rooms,
-                      const std::vector<std::size_t>& places);
   // A record chosen on the "Room" page is replayed on the "Game" page.
   void replayRecord(int number, const std::string& solution);
   // The keys that choose the next or previous page, whatever page shows; true for one of them.
   bool switchPageByKey(const QKeyEvent& key);
-  QString readProblemText(const QString& path, const HouseReadResult& result) const;
   // The house file or collection a drop carries: one local file ending in ".hou" or ".txt".
   static QString droppedHouse(const QMimeData* data);
-  void showWarning(const QString& text);
   // A file the program ships: beside the executable, or in ../share/tarvoplim/ from it.
   QString dataFile(const QString& name) const;
 
-  GameState state_;
+  GameSession session_;
   SpriteSheets sheets_;
   FileDialogs CommonDialog1;
-  std::function<std::int64_t()> clock_;
   solver::Budget budget_;
+  HouseOpener* opener_ = nullptr;
   QString programFolder_;
   QString houseFile_;  // a house to open instead of the default one
   bool allPagesAtStart_;
@@ -123,7 +104,6 @@ class FRMain : public QWidget {
   bool painted_ = false;                     // the "Game" page has been painted
   TabStrip* LesOnglets = nullptr;
   GamePage* game_ = nullptr;
-  RoomPage* roomPage_ = nullptr;
   OptionPage* option_ = nullptr;
   std::array<Page*, 4> Onglet{};
   PageSwitch* pageSwitch_ = nullptr;

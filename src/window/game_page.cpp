@@ -13,12 +13,14 @@
 #include <cstdio>
 
 #include "house/file_dialogs_qt.h"
+#include "platform/direction_keys.h"
 #include "platform/look.h"
 #include "platform/picture_area.h"
 #include "platform/solver_run.h"
 #include "roomtext/room_collection.h"
 #include "rules/completion.h"
 #include "window/board_overlay.h"
+#include "window/game_session.h"
 #include "window/hint_overlay.h"
 #include "window/name_prompt.h"
 #include "window/solution_player.h"
@@ -59,7 +61,7 @@ GamePage::GamePage(PageContext context, QWidget* parent)
       PICselection(new SelectionMark(PICroom)),
       TimerMain(new QTimer(this)),
       solverRun_(new SolverRun(this)),
-      player_(new SolutionPlayer(context_.state, this)) {
+      player_(new SolutionPlayer(context_.session, this)) {
   PICroom->setObjectName(QStringLiteral("PICroom"));
   PICroom->move(256, 64);
   LBstatus->setObjectName(QStringLiteral("LBstatus"));
@@ -85,15 +87,22 @@ GamePage::GamePage(PageContext context, QWidget* parent)
   TimerMain->setInterval(1000);
   connect(TimerMain, &QTimer::timeout, this, &GamePage::TimerMain_Timer);
   TimerMain->start();
+  const GameSession& session = context_.session;
+  connect(&session, &GameSession::houseReplaced, this, &GamePage::showHouse);
+  connect(&session, &GameSession::roomStarted, this, &GamePage::showStartedRoom);
+  connect(&session, &GameSession::positionChanged, this, &GamePage::showPosition);
+  showHouse();
 }
 
+const GameState& GamePage::state() const { return context_.session.state(); }
+
 void GamePage::showHouse() {
-  look::setElidedCaption(BTchoisiHouse, QStringLiteral("House: "), context_.state.house.houseName);
+  look::setElidedCaption(BTchoisiHouse, QStringLiteral("House: "), state().house.houseName);
   showRoomNumber();
 }
 
 void GamePage::showRoomNumber() {
-  const HouseRecord& house = context_.state.house;
+  const HouseRecord& house = state().house;
   BTnumPiece->setText(QStringLiteral("%1/%2").arg(house.currentRoom).arg(house.roomCount));
 }
 
@@ -102,40 +111,31 @@ void GamePage::applyCounters(const CounterTexts& texts) {
   BTgoalValue->setText(QString::fromStdString(texts.goalText));
 }
 
-void GamePage::BTrecommence_Click() {
-  startRoom(context_.state, context_.now());
-  showStartedRoom();
-}
+void GamePage::BTrecommence_Click() { context_.session.restartRoom(); }
 
 void GamePage::showStartedRoom() {
   stopPlayAndHelp();
-  helpStamp_ = context_.state.positionStamp;
+  helpStamp_ = state().positionStamp;
   // The editor may have chosen another room since this page last showed one.
   showRoomNumber();
-  applyCounters(drawRoom(*PICroom, SpriteSheet::Large, context_.state.curRoom, 0));
+  applyCounters(drawRoom(*PICroom, SpriteSheet::Large, state().curRoom, 0));
   BTtimeValue->setText(QString::fromStdString(formatElapsed(0)));
+  showOutsideHouse();
 }
 
-void GamePage::BTplus_Click() {
-  nextRoom(context_.state, context_.now());
-  showChangedRoom();
+void GamePage::showOutsideHouse() {
+  if (const std::optional<std::string> outside = playedOutsideHouse(state().house))
+    showStatus(QString::fromStdString(*outside));
 }
 
-void GamePage::BTmoins_Click() {
-  previousRoom(context_.state, context_.now());
-  showChangedRoom();
-}
+void GamePage::BTplus_Click() { context_.session.nextRoom(); }
 
-void GamePage::showChangedRoom() {
-  showRoomNumber();
-  emit roomChanged(context_.state.house.currentRoom);
-  showStartedRoom();
-}
+void GamePage::BTmoins_Click() { context_.session.previousRoom(); }
 
 void GamePage::copyRoom() {
-  const std::string title = "Room " + std::to_string(context_.state.house.currentRoom);
-  QGuiApplication::clipboard()->setText(QString::fromStdString(writeCollectionRoom(context_.state.curRoom, title)));
-  showStatus(QStringLiteral("room %1 as it stands copied").arg(context_.state.house.currentRoom));
+  const std::string title = "Room " + std::to_string(state().house.currentRoom);
+  QGuiApplication::clipboard()->setText(QString::fromStdString(writeCollectionRoom(state().curRoom, title)));
+  showStatus(QStringLiteral("room %1 as it stands copied").arg(state().house.currentRoom));
 }
 
 void GamePage::BTchoisiHouse_Click() {
@@ -145,35 +145,41 @@ void GamePage::BTchoisiHouse_Click() {
   if (!choice.path.isEmpty()) emit houseChosen(choice.path);
 }
 
+void GamePage::stepMan(int keyCode) {
+  if (const std::optional<Direction> direction = directionOfKeyCode(keyCode)) playDirection(*direction);
+}
+
 void GamePage::playDirection(Direction direction) {
   // With TARVO_REPORT_KEYS=1 each key tells on stderr what it painted and how long it took.
   static const bool reportKeys = qEnvironmentVariableIntValue("TARVO_REPORT_KEYS") == 1;
   if (!reportKeys) {
-    afterStep(playStep(context_.state, direction));
+    afterStep(context_.session.step(direction));
     return;
   }
   QElapsedTimer timer;
   timer.start();
   const int tilesBefore = PICroom->tilesPainted();
-  afterStep(playStep(context_.state, direction));
+  afterStep(context_.session.step(direction));
   std::fprintf(stderr, "key tiles=%d us=%.1f\n", PICroom->tilesPainted() - tilesBefore,
                static_cast<double>(timer.nsecsElapsed()) / 1000.0);
 }
 
 void GamePage::BTmoinsMove_Click() {
-  if (undoStep(context_.state)) afterStep(KeyOutcome{});
+  if (context_.session.undo()) afterStep(KeyOutcome{});
 }
 
-void GamePage::BTplusMove_Click() { afterStep(redoStep(context_.state)); }
+void GamePage::BTplusMove_Click() { afterStep(context_.session.redo()); }
+
+void GamePage::showPosition() {
+  applyCounters(redrawChangedCells(*PICroom, state().curRoom, state().counters.moveCount));
+}
 
 void GamePage::afterStep(KeyOutcome outcome) {
-  const GameState& state = context_.state;
   // A step of the player's own: help about the position before it no longer applies.
-  if (state.positionStamp != helpStamp_) {
+  if (state().positionStamp != helpStamp_) {
     stopPlayAndHelp();
-    helpStamp_ = state.positionStamp;
+    helpStamp_ = state().positionStamp;
   }
-  applyCounters(redrawChangedCells(*PICroom, state.curRoom, state.counters.moveCount));
   if (!outcome.completed) return;
   switch (outcome.noRecord) {
     case NoRecord::None: recordCompletion(); return;
@@ -186,13 +192,14 @@ void GamePage::afterStep(KeyOutcome outcome) {
 }
 
 void GamePage::recordCompletion() {
-  if (!appendRecordExceptName(context_.state, context_.now())) return;
+  if (!context_.session.beginRecord()) return;
   const std::optional<QString> name = askRecordName(this);
-  appendRecordName(context_.state, name ? name->toStdString() : std::string());
+  context_.session.nameRecord(name ? name->toStdString() : std::string());
+  showOutsideHouse();
 }
 
 void GamePage::TimerMain_Timer() {
-  BTtimeValue->setText(QString::fromStdString(formatElapsed(context_.now() - context_.state.counters.startTime)));
+  BTtimeValue->setText(QString::fromStdString(formatElapsed(context_.session.now() - state().counters.startTime)));
 }
 
 }  // namespace tarvo

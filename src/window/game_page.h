@@ -37,12 +37,11 @@ class GamePage : public Page {
 
   // Starts the current room afresh: a restart, and the "Game" tab.
   void BTrecommence_Click();
-  // A direction key while this page is shown.
-  void playDirection(Direction direction);
+  // A direction key's code (keyUp, keyDown, keyRight, keyLeft) while this page is shown; any
+  // other code does nothing.
+  void stepMan(int keyCode);
   void BTmoinsMove_Click();
   void BTplusMove_Click();
-  // The house's name and room count after a house was read.
-  void showHouse();
   // Opens room `number` from its start and plays `solution` on it step by step, as help: the
   // completion makes no record. False, changing nothing, when the number names no room.
   bool replayRecord(int number, const std::string& solution);
@@ -53,8 +52,6 @@ class GamePage : public Page {
  signals:
   // The player chose a house file to open.
   void houseChosen(const QString& path);
-  // The current room number changed.
-  void roomChanged(int number);
 
  protected:
   void hideEvent(QHideEvent* event) override;
@@ -84,12 +81,19 @@ class GamePage : public Page {
   void BTmoins_Click();
   void BTchoisiHouse_Click();
   void TimerMain_Timer();
+  // The house's name and room count.
+  void showHouse();
   void showRoomNumber();
   void showStartedRoom();
-  void showChangedRoom();
+  // The board after a step, undo or redo: only the tiles that changed.
+  void showPosition();
+  // While the room in play lies past the room count, the line above the board says so.
+  void showOutsideHouse();
   void applyCounters(const CounterTexts& texts);
+  void playDirection(Direction direction);
   void afterStep(KeyOutcome outcome);
   void recordCompletion();
+  const GameState& state() const;
 
   PageContext context_;
   QPushButton* BTchoisiHouse;

@@ -11,6 +11,7 @@
 #include "rules/replay.h"
 #include "solver/layout.h"
 #include "window/board_overlay.h"
+#include "window/game_session.h"
 #include "window/hint_overlay.h"
 #include "window/solution_player.h"
 
@@ -57,7 +58,7 @@ bool GamePage::interruptPlay() {
 
 void GamePage::askSolver(Asked asked) {
   stopPlayAndHelp();
-  const GameState& state = context_.state;
+  const GameState& state = this->state();
   asked_ = asked;
   helpStamp_ = state.positionStamp;
   showStatus(QStringLiteral("searching\u2026"));
@@ -66,13 +67,13 @@ void GamePage::askSolver(Asked asked) {
 }
 
 void GamePage::solverFinished(const solver::SolveResult& result, int ticket) {
-  GameState& state = context_.state;
+  const GameState& state = this->state();
   if (ticket != static_cast<int>(state.positionStamp)) return;
   switch (result.outcome) {
     case solver::Outcome::Solved: break;
     case solver::Outcome::NoSolution:
       // Knowing that the boxes are stuck is help too.
-      markHelpUsed(state);
+      context_.session.markHelpUsed();
       showStatus(QStringLiteral("no solution from here: undo?"));
       return;
     case solver::Outcome::NoMan: showStatus(QStringLiteral("no man in this room")); return;
@@ -94,7 +95,7 @@ void GamePage::solverFinished(const solver::SolveResult& result, int ticket) {
       showStatus(QStringLiteral("no hint: the solution does not fit"));
       return;
     }
-    markHelpUsed(state);
+    context_.session.markHelpUsed();
     PIChint->showPush(push->box, push->direction);
     const QString left = result.fewest
                              ? QStringLiteral("%1 to go").arg(result.solution.pushes)
@@ -102,7 +103,7 @@ void GamePage::solverFinished(const solver::SolveResult& result, int ticket) {
     showStatus(QStringLiteral("next push: %1 (%2)").arg(directionWord(push->direction), left));
     return;
   }
-  markHelpUsed(state);
+  context_.session.markHelpUsed();
   replaying_ = false;
   player_->start(steps);
   showStatus(result.fewest ? QStringLiteral("playing the solution: %1 steps").arg(steps.size())
@@ -112,9 +113,8 @@ void GamePage::solverFinished(const solver::SolveResult& result, int ticket) {
 }
 
 bool GamePage::replayRecord(int number, const std::string& solution) {
-  if (!chooseRoom(context_.state, number, context_.now())) return false;
-  showChangedRoom();
-  markHelpUsed(context_.state);
+  if (!context_.session.chooseRoom(number)) return false;
+  context_.session.markHelpUsed();
   replaying_ = true;
   player_->start(solution);
   showStatus(QStringLiteral("replaying the record: %1 steps").arg(solution.size()));
@@ -123,7 +123,7 @@ bool GamePage::replayRecord(int number, const std::string& solution) {
 
 void GamePage::solutionStepped(KeyOutcome outcome) {
   // The play's own step: it does not stop the play as the player's key would.
-  helpStamp_ = context_.state.positionStamp;
+  helpStamp_ = state().positionStamp;
   if (player_->kind() == SolutionPlayer::Kind::Solution) {
     showStatus(QStringLiteral("%1: step %2 of %3")
                    .arg(replaying_ ? QStringLiteral("replaying the record") : QStringLiteral("playing the solution"))
@@ -138,10 +138,8 @@ void GamePage::solutionEnded(const QString& problem) {
   if (problem.isEmpty() || player_->kind() == SolutionPlayer::Kind::Pointed) return;
   const QString what = replaying_ ? QStringLiteral("record") : QStringLiteral("solution");
   showStatus(QStringLiteral("the %1 stopped").arg(what));
-  QMessageBox* box = makeMessageBox(QMessageBox::Warning, window()->windowTitle(),
-                                    QStringLiteral("This %1 does not solve the room: %2.").arg(what, problem), this);
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  box->open();
+  openMessageBox(QMessageBox::Warning, window()->windowTitle(),
+                 QStringLiteral("This %1 does not solve the room: %2.").arg(what, problem), this);
 }
 
 void GamePage::stopPlayAndHelp() {

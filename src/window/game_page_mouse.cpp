@@ -25,7 +25,7 @@ void GamePage::PICroom_MouseDown(Qt::MouseButton button, QPoint position) {
   const std::optional<int> cell = button == Qt::LeftButton ? canvasCell(position.x(), position.y()) : std::nullopt;
   if (!cell) return;
   const solver::Pointing pointing =
-      solver::pointAt(solver::snapshotOf(context_.state.curRoom), PICselection->shownCell(), *cell);
+      solver::pointAt(solver::snapshotOf(state().curRoom), PICselection->shownCell(), *cell);
   PICselection->showCell(pointing.selected);
   if (pointing.steps.empty()) return;
   // A hint or a search is about the position these steps leave behind.

@@ -12,8 +12,11 @@
 #include "help/help_tree.h"
 #include "help/suggested_places.h"
 #include "platform/look.h"
+#include "platform/mouse_buttons.h"
 #include "platform/picture_area.h"
 #include "rules/drawing.h"
+#include "rules/play.h"
+#include "window/game_session.h"
 
 namespace tarvo {
 
@@ -65,7 +68,12 @@ HelpPage::HelpPage(PageContext context, QWidget* parent)
   connect(BThelpPlus, &QPushButton::clicked, this, &HelpPage::BThelpPlus_Click);
   connect(BThelpSave, &QPushButton::clicked, this, &HelpPage::BThelpSave_Click);
   connect(BThelpSuggest, &QPushButton::clicked, this, &HelpPage::BThelpSuggest_Click);
+  const GameSession& session = context_.session;
+  connect(&session, &GameSession::houseReplaced, this, &HelpPage::houseReplaced);
+  connect(&session, &GameSession::roomStored, this, &HelpPage::roomStored);
 }
+
+const HouseRecord& HelpPage::house() const { return context_.session.house(); }
 
 QTreeWidgetItem* HelpPage::addNode(const HelpNode& node) {
   QTreeWidgetItem* parent = node.parent == HelpNode::Parent::Places    ? places_
@@ -79,17 +87,40 @@ QTreeWidgetItem* HelpPage::addNode(const HelpNode& node) {
 }
 
 void HelpPage::showForEditing() {
-  loadRoomForHelp(context_.state);
+  loadRoomForHelp(room_, house());
+  note_.clear();
   fillHelpTree();
 }
 
 void HelpPage::showAgain() {
-  helpCurrentRoom(context_.state);
+  if (room_.number != house().currentRoom) note_.clear();  // it spoke of another room
+  helpCurrentRoom(room_, house());
+  fillHelpTree();
+  if (!note_.isEmpty()) showStatus(note_);
+  note_.clear();
+}
+
+void HelpPage::houseReplaced() {
+  room_ = WorkingRoom{};
+  pendingCouple_ = PendingCouple{};
+  note_.clear();
+  // Shown, the page takes the new house's room at once; hidden, when next shown.
+  if (!isVisible()) return;
+  loadRoomForHelp(room_, house());
   fillHelpTree();
 }
 
+void HelpPage::roomStored(const RoomStoredNews& news) {
+  const RoomRecord* stored = house().roomNumber(news.number);
+  if (news.by == this || news.number != room_.number || stored == nullptr) return;
+  if (helpFollowStore(room_, *stored, news.shifts) == ListsFollowed::Kept) {
+    note_ = QStringLiteral("room %1 was stored elsewhere; the lists here are kept, not saved").arg(news.number);
+  }
+  if (isVisible()) showAgain();
+}
+
 void HelpPage::fillHelpTree() {
-  WorkingRoom& help = context_.state.helpRoom;
+  WorkingRoom& help = room_;
   TVhelp->clear();
   root_ = places_ = couples_ = nullptr;
   prepareHelpRoom(help.room);
@@ -100,7 +131,7 @@ void HelpPage::fillHelpTree() {
   for (std::size_t k = 3; k < nodes.size(); ++k) addNode(nodes[k]);
   root_->setExpanded(true);
   BThelpNum->setText(QString::number(help.number));
-  drawRoom(*PIChelp, SpriteSheet::Large, help.room, context_.state.counters.moveCount);
+  drawRoom(*PIChelp, SpriteSheet::Large, help.room, context_.session.state().counters.moveCount);
   showStatus();
 }
 
@@ -109,12 +140,10 @@ QTreeWidgetItem* HelpPage::selectedNode() const {
   return selected.isEmpty() ? nullptr : selected.front();
 }
 
-void HelpPage::redrawBoard() {
-  redrawChangedCells(*PIChelp, context_.state.helpRoom.room, context_.state.counters.moveCount);
-}
+void HelpPage::redrawBoard() { redrawChangedCells(*PIChelp, room_.room, context_.session.state().counters.moveCount); }
 
 void HelpPage::showStatus(const QString& refusal) {
-  const PendingCouple& pending = context_.state.pendingCouple;
+  const PendingCouple& pending = pendingCouple_;
   if (!refusal.isEmpty()) {
     status_->setText(refusal);
   } else {
@@ -123,7 +152,7 @@ void HelpPage::showStatus(const QString& refusal) {
 }
 
 void HelpPage::TVhelp_NodeClick(QTreeWidgetItem* node) {
-  RoomRecord& room = context_.state.helpRoom.room;
+  RoomRecord& room = room_.room;
   const QString tag = tagOf(node);
   if (tag.startsWith(QLatin1Char('S'))) {
     showPlaceMarks(room);
@@ -139,7 +168,7 @@ void HelpPage::TVhelp_NodeClick(QTreeWidgetItem* node) {
 void HelpPage::TVhelp_KeyUp() {
   QTreeWidgetItem* node = selectedNode();
   if (node == nullptr || !tagOf(node).startsWith(QLatin1Char('d'))) return;
-  deleteCouple(context_.state.helpRoom.room, tagOf(node).mid(1).toInt());
+  deleteCouple(room_, tagOf(node).mid(1).toInt());
   delete node;
   // Removing a selected node selects the next one: a second Delete must not take it too.
   TVhelp->setCurrentItem(nullptr);
@@ -158,8 +187,11 @@ void HelpPage::PIChelp_MouseDown(Qt::MouseButton button, QPoint position) {
   const QTreeWidgetItem* node = selectedNode();
   const std::optional<int> cell = canvasCell(position.x(), position.y());
   if (node == nullptr || !cell) return;
-  const int number = button == Qt::LeftButton ? kLeftButton : button == Qt::RightButton ? kRightButton : kMiddleButton;
-  const HelpEdit edit = helpPress(context_.state, helpModeOf(tagOf(node).toStdString()), number, *cell);
+  // The left button adds, the right one removes; the middle one does nothing.
+  const int number = buttonNumber(button);
+  if (number != kLeftButton && number != kRightButton) return;
+  const HelpAction action = number == kLeftButton ? HelpAction::Add : HelpAction::Remove;
+  const HelpEdit edit = helpPress(room_, pendingCouple_, helpModeOf(tagOf(node).toStdString()), action, *cell);
   showHelpEdit(edit);
   showStatus(QString::fromStdString(edit.problem));
   redrawBoard();
@@ -178,7 +210,7 @@ void HelpPage::showHelpEdit(const HelpEdit& edit) {
       }
       break;
     case HelpEdit::Kind::CoupleAdded: {
-      const CouplePair& couple = context_.state.helpRoom.room.forbCouples[static_cast<std::size_t>(edit.coupleEntry)];
+      const CouplePair& couple = room_.room.forbCouples[static_cast<std::size_t>(edit.coupleEntry)];
       addNode({HelpNode::Parent::Couples, "", coupleText(couple), "d" + std::to_string(edit.coupleEntry)});
       couples_->setExpanded(true);
       break;
@@ -188,26 +220,29 @@ void HelpPage::showHelpEdit(const HelpEdit& edit) {
 }
 
 void HelpPage::BThelpMoins_Click() {
-  helpPreviousRoom(context_.state);
+  context_.session.helpArrow(false);
+  loadRoomForHelp(room_, house());
   fillHelpTree();
-  emit roomChanged(context_.state.house.currentRoom);
 }
 
 void HelpPage::BThelpPlus_Click() {
-  helpNextRoom(context_.state);
+  context_.session.helpArrow(true);
+  loadRoomForHelp(room_, house());
   fillHelpTree();
-  emit roomChanged(context_.state.house.currentRoom);
 }
 
 void HelpPage::BThelpSuggest_Click() {
-  const PlaceSuggestion suggestion = addSuggestedPlaces(context_.state);
+  const PlaceSuggestion suggestion = addSuggestedPlaces(room_, house());
   for (const HelpEdit& edit : suggestion.edits) showHelpEdit(edit);
   showStatus(QString::fromStdString(describeSuggestion(suggestion)));
   redrawBoard();
 }
 
 void HelpPage::BThelpSave_Click() {
-  storeHelpLists(context_.state);
+  if (context_.session.storeHelpLists(room_, this)) {
+    if (const std::optional<std::string> outside = storedOutsideHouse(house(), room_.number))
+      showStatus(QString::fromStdString(*outside));
+  }
   redrawBoard();
 }
 

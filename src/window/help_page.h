@@ -16,6 +16,7 @@ class QTreeWidgetItem;
 namespace tarvo {
 
 struct HelpNode;
+struct RoomStoredNews;
 class PictureArea;
 
 class HelpPage : public Page {
@@ -29,10 +30,8 @@ class HelpPage : public Page {
   // The "Help Info" tab after another sub-page: the current room, with the lists as they were
   // left while it is still the room they were made for.
   void showAgain();
-
- signals:
-  // "<" or ">" made another room the current one.
-  void roomChanged(int number);
+  // The help page's room, with its lists not saved yet and its marks.
+  const WorkingRoom& workingRoom() const { return room_; }
 
  protected:
   // The Delete key's release on the tree.
@@ -55,8 +54,17 @@ class HelpPage : public Page {
   void showStatus(const QString& refusal = QString());
   // Rebuilds the tree and the board for the help page's room, which loses its marks.
   void fillHelpTree();
+  // Another house: the lists being made belonged to a room of the one before.
+  void houseReplaced();
+  // Another page stored a room: the help page's room of it takes the stored cells and follows
+  // with its lists.
+  void roomStored(const RoomStoredNews& news);
+  const HouseRecord& house() const;
 
   PageContext context_;
+  WorkingRoom room_;             // the stored room as the help page shows it, its lists being edited
+  PendingCouple pendingCouple_;  // the first cell of a couple being picked
+  QString note_;                 // for the line under the tree when the page next shows
   QTreeWidget* TVhelp;
   PictureArea* PIChelp;
   QLabel* status_;

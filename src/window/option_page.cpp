@@ -26,9 +26,6 @@ OptionPage::OptionPage(PageContext context, QWidget* parent)
   }
   subPageSwitch = new PageSwitch(LesOnglets2->tabBar(), {Onglet2[0], Onglet2[1]}, this);
   connect(subPageSwitch, &PageSwitch::pageChanged, this, &OptionPage::LesOnglets2_Click);
-  connect(edit, &EditPage::roomStored, this, &OptionPage::roomStored);
-  // The editor's number shows the current room, whichever page chose it.
-  connect(help, &HelpPage::roomChanged, edit, &EditPage::showRoomNumber);
 }
 
 void OptionPage::showForEditing() {
@@ -41,7 +38,5 @@ void OptionPage::LesOnglets2_Click(int page) {
   if (page == 1) edit->showAgain();
   if (page == 2) help->showAgain();
 }
-
-void OptionPage::showRoomNumber(int number) { edit->showRoomNumber(number); }
 
 }  // namespace tarvo

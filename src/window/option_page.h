@@ -21,14 +21,8 @@ class OptionPage : public Page {
 
   // The "Option" tab: the current room as stored, for the editor and the help page alike.
   void showForEditing();
-  // The editor's room number display follows the room chosen elsewhere.
-  void showRoomNumber(int number);
   // Background pictures of the sub-pages.
   const std::array<Page*, 2>& subPages() const { return Onglet2; }
-
- signals:
-  // The editor stored the room of this place (0..15) into the house.
-  void roomStored(int slot);
 
  private:
   void LesOnglets2_Click(int page);

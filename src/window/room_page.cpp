@@ -9,12 +9,12 @@
 #include <memory>
 
 #include "house/file_dialogs_qt.h"
-#include "house/house_save_qt.h"
 #include "platform/look.h"
 #include "platform/message_box.h"
 #include "platform/picture_area.h"
 #include "rules/drawing.h"
 #include "rules/play.h"
+#include "window/game_session.h"
 #include "window/record_list_model.h"
 
 namespace tarvo {
@@ -50,31 +50,36 @@ RoomPage::RoomPage(PageContext context, QWidget* parent)
     connect(preview, &PictureArea::mouseReleased, this, [this, k] { PICpreview_MouseUp(k); });
     PICpreview[static_cast<std::size_t>(k)] = preview;
   }
+  connect(&context_.session, &GameSession::houseReplaced, this, &RoomPage::showHouse);
+  connect(&context_.session, &GameSession::roomStored, this, &RoomPage::showStoredRoom);
+  drawPreviews();
 }
 
-void RoomPage::clearRecords() {
+void RoomPage::showHouse() {
   records_->clear();
   listedSlot_ = -1;
+  drawPreviews();
 }
 
 void RoomPage::drawPreviews() {
-  const HouseRecord& house = context_.state.house;
+  const HouseRecord& house = context_.session.house();
   for (int slot = 0; slot < std::clamp(house.roomCount, 0, kMaxRooms); ++slot) drawPreview(slot);
 }
 
 void RoomPage::drawPreview(int slot) {
   if (slot < 0 || slot >= kMaxRooms) return;
   const auto place = static_cast<std::size_t>(slot);
-  drawRoom(*PICpreview[place], SpriteSheet::Small, context_.state.house.rooms[place], 0);
+  drawRoom(*PICpreview[place], SpriteSheet::Small, context_.session.house().rooms[place], 0);
 }
 
-void RoomPage::showStoredRoom(int slot) {
+void RoomPage::showStoredRoom(const RoomStoredNews& news) {
+  const int slot = news.number - 1;
   drawPreview(slot);
   if (slot == listedSlot_) PICpreview_MouseUp(slot);
 }
 
 void RoomPage::PICpreview_MouseUp(int index) {
-  records_->showRoom(context_.state.house.rooms[static_cast<std::size_t>(index)]);
+  records_->showRoom(context_.session.house().rooms[static_cast<std::size_t>(index)]);
   listedSlot_ = index;
 }
 
@@ -82,22 +87,21 @@ void RoomPage::LVrecord_DblClick(const QModelIndex& index) {
   const std::optional<std::string> solution = records_->solutionOf(index.row());
   if (!solution) return;
   // The editor may have taken the room off the house since its records were listed.
-  if (!isHouseRoom(context_.state.house, listedSlot_ + 1)) {
-    QMessageBox* box = makeMessageBox(
+  if (!isHouseRoom(context_.session.house(), listedSlot_ + 1)) {
+    openMessageBox(
         QMessageBox::Information, window()->windowTitle(),
         QStringLiteral("Room %1 is no longer in the house: its records cannot be replayed.").arg(listedSlot_ + 1),
         this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
     return;
   }
   emit recordChosen(listedSlot_ + 1, *solution);
 }
 
 void RoomPage::BTsaveDisk_Click() {
-  const DialogChoice choice = context_.dialogs.showSaveDialog(QStringLiteral("HOU TXT"), QStringLiteral("SAVE A HOUSE"));
+  const DialogChoice choice =
+      context_.dialogs.showSaveDialog(QStringLiteral("HOU TXT"), QStringLiteral("SAVE A HOUSE"));
   if (choice.path.isEmpty()) return;
-  const SaveOutcome outcome = saveHouseFile(choice.path, context_.state.house);
+  const SaveOutcome outcome = context_.session.saveHouse(choice.path);
   if (outcome.ok) return;
   const std::unique_ptr<QMessageBox> box(makeMessageBox(
       QMessageBox::Critical, QStringLiteral("ERREUR n\u00B0%1 in BTsaveDisk_Click").arg(outcome.errorNumber),

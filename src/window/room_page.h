@@ -16,6 +16,7 @@ namespace tarvo {
 
 class PictureArea;
 class RecordListModel;
+struct RoomStoredNews;
 
 class RoomPage : public Page {
   Q_OBJECT
@@ -23,21 +24,20 @@ class RoomPage : public Page {
  public:
   RoomPage(PageContext context, QWidget* parent);
 
-  // Lists no records: after a house was read, those listed were another house's.
-  void clearRecords();
-  // Paints the previews of the house's rooms; those past the room count keep what they showed.
-  void drawPreviews();
-  // Paints the preview of one place (0..15) of the house.
-  void drawPreview(int slot);
-  // The room of one place (0..15) was stored: its preview, and its records if they are listed,
-  // as a store may have dropped some.
-  void showStoredRoom(int slot);
-
  signals:
   // A record was chosen to be replayed on room `number` of the house.
   void recordChosen(int number, const std::string& solution);
 
  private:
+  // Another house: its previews, and no records, as those listed were another house's.
+  void showHouse();
+  // Paints the previews of the house's rooms; those past the room count keep what they showed.
+  void drawPreviews();
+  // Paints the preview of one place (0..15) of the house.
+  void drawPreview(int slot);
+  // A room was stored: its preview, and its records if they are listed, as a store may have
+  // dropped some.
+  void showStoredRoom(const RoomStoredNews& news);
   void PICpreview_MouseUp(int index);
   void LVrecord_DblClick(const QModelIndex& index);
   void BTsaveDisk_Click();

@@ -4,11 +4,12 @@
 #include <QTimer>
 
 #include "rules/replay.h"
+#include "window/game_session.h"
 
 namespace tarvo {
 
-SolutionPlayer::SolutionPlayer(GameState& state, QObject* parent)
-    : QObject(parent), state_(state), timer_(new QTimer(this)) {
+SolutionPlayer::SolutionPlayer(GameSession& session, QObject* parent)
+    : QObject(parent), session_(session), timer_(new QTimer(this)) {
   timer_->setObjectName(QStringLiteral("TimerSolution"));
   connect(timer_, &QTimer::timeout, this, &SolutionPlayer::playNext);
 }
@@ -35,7 +36,7 @@ void SolutionPlayer::playNext() {
     emit ended(endProblem());
     return;
   }
-  const ReplayedStep step = replayStep(state_, steps_, next_);
+  const ReplayedStep step = session_.replayStep(steps_, next_);
   if (step.problem) {
     timer_->stop();
     emit ended(QString::fromStdString(*step.problem));
@@ -54,7 +55,7 @@ void SolutionPlayer::playNext() {
 
 QString SolutionPlayer::endProblem() const {
   if (kind_ == Kind::Pointed) return {};
-  return QString::fromStdString(replayEndProblem(state_.curRoom).value_or(std::string()));
+  return QString::fromStdString(replayEndProblem(session_.state().curRoom).value_or(std::string()));
 }
 
 }  // namespace tarvo

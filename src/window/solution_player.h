@@ -15,7 +15,7 @@ class QTimer;
 
 namespace tarvo {
 
-struct GameState;
+class GameSession;
 
 class SolutionPlayer : public QObject {
   Q_OBJECT
@@ -28,7 +28,7 @@ class SolutionPlayer : public QObject {
   static constexpr int kStepMs = 125;        // eight steps a second: quick, yet each one can be seen
   static constexpr int kPointedStepMs = 50;  // a walk across the board in about half a second
 
-  SolutionPlayer(GameState& state, QObject* parent);
+  SolutionPlayer(GameSession& session, QObject* parent);
 
   // Plays `steps` from the position on the board, the first one a step time from now. Each
   // letter goes through the core's replay of a letter, so it is a normal step (counters, marks,
@@ -52,7 +52,7 @@ class SolutionPlayer : public QObject {
   void playNext();
   QString endProblem() const;
 
-  GameState& state_;
+  GameSession& session_;
   QTimer* timer_;
   std::string steps_;
   std::size_t next_ = 0;

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
+#include "editor/canvas.h"
 #include "editor/commands.h"
 #include "editor/room_check.h"
 #include "house/house_reader.h"
@@ -18,27 +20,27 @@ namespace {
 constexpr int kTile = 32;
 using Point = std::pair<int, int>;
 
+// The editor's room on a game whose house holds `room` as room `number`.
+struct Editor {
+  GameState game;
+  WorkingRoom edit;
+  HouseRecord& house() { return game.house; }
+};
+
 // The editor on `room`, stored as room `number` of an otherwise empty house.
-GameState editorOn(const RoomRecord& room, int number = 1) {
-  GameState state = gameOn(room, number);
-  loadRoomForEditing(state);
-  return state;
+Editor editorOn(const RoomRecord& room, int number = 1) {
+  Editor editor{gameOn(room, number), {}};
+  loadRoomForEditing(editor.edit, editor.game.house);
+  return editor;
 }
 
-// Paints `cell` with `code` through the left button's slot.
-std::optional<int> press(GameState& state, int cell, std::int32_t code, bool drag = false) {
-  state.spriteCode[0] = code;
+// Paints `cell` with `code`, pressing or dragging.
+std::optional<int> press(Editor& editor, int cell, std::int32_t code, bool drag = false) {
   const int x = cell % kColumns * kTile + 5, y = cell / kColumns * kTile + 5;
-  return drag ? paintWithDrag(state, kLeftButton, x, y) : paintWithPress(state, kLeftButton, x, y);
+  return drag ? paintWithDrag(editor.edit.room, code, x, y) : paintWithPress(editor.edit.room, code, x, y);
 }
 
-// Sets the room number and count, releases `button` on an arrow, and gives the number and count after.
-Point arrow(GameState& state, void (*command)(GameState&, int), int button, int current, int count) {
-  state.house.currentRoom = current;
-  state.house.roomCount = count;
-  command(state, button);
-  return {state.house.currentRoom, state.house.roomCount};
-}
+bool store(Editor& editor) { return storeRoom(editor.edit, editor.house()); }
 
 void addRecord(RoomRecord& room, const std::string& name, const std::string& solution) {
   room.records->add(RecordFields{name, std::to_string(solution.size()), "00:01", solution});
@@ -51,66 +53,74 @@ TEST(Canvas, PointsLeftOfTheAreaAreColumnZeroAndPaintingReadsNoGoalsNorMovesTheM
   for (auto [x, y] : {Point{320, 0}, Point{0, 320}, Point{-32, 0}, Point{0, -32}})
     EXPECT_EQ(canvasCell(x, y), std::nullopt) << x;
 
-  // The rest of the palette and canvas is checked through the real widgets.
-  GameState state = editorOn(emptyRoom());
+  // Each brush keeps its own code; a blank slot or a point off the palette chooses none.
+  Palette palette;
+  EXPECT_EQ(palette.code(Brush::Left), FLOOR);
+  EXPECT_EQ(choosePaletteCode(palette, Brush::Right, 2 * 32 + 3, 2 * 32 + 3), BOX);
+  EXPECT_EQ(choosePaletteCode(palette, Brush::Left, 3 * 32, 31), GOAL);
+  EXPECT_EQ(choosePaletteCode(palette, Brush::Left, 5, 40), std::nullopt);
+  EXPECT_EQ(choosePaletteCode(palette, Brush::Left, 4 * 32, 0), std::nullopt);
+  EXPECT_TRUE(palette.code(Brush::Left) == GOAL && palette.code(Brush::Right) == BOX);
+
+  Editor state = editorOn(emptyRoom());
   press(state, 12, MAN);
   press(state, 12, FLOOR);
   press(state, 14, GOAL);
-  EXPECT_EQ(state.editRoom.room.man, 12) << "floor over the man leaves `man` alone";
-  EXPECT_TRUE(state.editRoom.room.goals->empty()) << "painting reads no goals";
+  EXPECT_EQ(state.edit.room.man, 12) << "floor over the man leaves `man` alone";
+  EXPECT_TRUE(state.edit.room.goals->empty()) << "painting reads no goals";
 }
 
 TEST(Store, GoalsAndManAreReadFromTheUnmarkedCells) {
-  GameState state = editorOn(roomFromRows({"#######", "#@$ . #", "#     #", "#######"}));
-  setMark(state.editRoom.room, 21);
+  Editor state = editorOn(roomFromRows({"#######", "#@$ . #", "#     #", "#######"}));
+  setMark(state.edit.room, 21);
   press(state, 22, BOX + GOAL);
   press(state, 25, MAN + GOAL, true);
-  ASSERT_TRUE(storeRoom(state));
-  const RoomRecord& stored = state.house.rooms[0];
+  ASSERT_TRUE(store(state));
+  const RoomRecord& stored = state.house().rooms[0];
   EXPECT_EQ(*stored.goals, (Codes{14, 22, 25}));
   EXPECT_EQ(stored.man, 11) << "the man named keeps his place";
   EXPECT_EQ(codes(stored, 20, 7), (Codes{2, 0, 12, 0, 0, 20, 2})) << roomText(stored);
 
   press(state, 23, MAN, true);
   press(state, 11, FLOOR);
-  ASSERT_TRUE(storeRoom(state));
-  EXPECT_EQ(state.house.rooms[0].man, 25) << "the last man in row order";
+  ASSERT_TRUE(store(state));
+  EXPECT_EQ(state.house().rooms[0].man, 25) << "the last man in row order";
   press(state, 23, FLOOR, true);
   press(state, 25, GOAL, true);
-  ASSERT_TRUE(storeRoom(state));
-  EXPECT_EQ(state.house.rooms[0].man, kNoMan);
+  ASSERT_TRUE(store(state));
+  EXPECT_EQ(state.house().rooms[0].man, kNoMan);
 
-  const HouseRecord before = state.house;
+  const HouseRecord before = state.house();
   press(state, 0, FLOOR);
-  state.editRoom.number = 17;
-  EXPECT_FALSE(storeRoom(state));
-  for (int k = 0; k < kMaxRooms; ++k) EXPECT_TRUE(state.house.rooms[k].cells == before.rooms[k].cells) << k;
+  state.edit.number = 17;
+  EXPECT_FALSE(store(state));
+  for (int k = 0; k < kMaxRooms; ++k) EXPECT_TRUE(state.house().rooms[k].cells == before.rooms[k].cells) << k;
 }
 
 TEST(Store, RecordsThatNoLongerSolveGoAndThoseMadeInPlayStay) {
   RoomRecord room = roomFromRows({"#######", "#@$  .#", "#######"});
   addRecord(room, "Ann", "RRR");
   addRecord(room, "Bob", "RR");  // does not solve this room
-  GameState state = editorOn(room, 3);
-  ASSERT_TRUE(storeRoom(state));
-  EXPECT_EQ(records(state.house.rooms[2]).size(), 2u) << "an unchanged room keeps every record";
+  Editor state = editorOn(room, 3);
+  ASSERT_TRUE(store(state));
+  EXPECT_EQ(records(state.house().rooms[2]).size(), 2u) << "an unchanged room keeps every record";
 
   press(state, 14, GOAL);
   press(state, 15, FLOOR);
-  const RoomRecord listed = state.house.rooms[2];  // as the "Room" page's record list holds it
-  ASSERT_TRUE(storeRoom(state));
-  EXPECT_EQ(records(state.house.rooms[2]), (Texts{"Bob|2|00:01|RR"}));
+  const RoomRecord listed = state.house().rooms[2];  // as the "Room" page's record list holds it
+  ASSERT_TRUE(store(state));
+  EXPECT_EQ(records(state.house().rooms[2]), (Texts{"Bob|2|00:01|RR"}));
   EXPECT_EQ(records(listed).size(), 2u) << "a list held elsewhere keeps the rows it shows";
 
   // A record made in play after a store goes on with the editor's next store.
-  startRoom(state, 0);
-  playStep(state, Direction::Right);
-  ASSERT_TRUE(playStep(state, Direction::Right).completed);
-  ASSERT_TRUE(appendRecordExceptName(state, 0));
-  appendRecordName(state, "Cy");
+  startRoom(state.game, 0);
+  playStep(state.game, Direction::Right);
+  ASSERT_TRUE(playStep(state.game, Direction::Right).completed);
+  ASSERT_TRUE(appendRecordExceptName(state.game, 0));
+  appendRecordName(state.game, "Cy");
   press(state, 15, BOX + GOAL);
-  ASSERT_TRUE(storeRoom(state));
-  EXPECT_EQ(records(state.house.rooms[2]), (Texts{"Bob|2|00:01|RR", "Cy|2|00:00|RR"}));
+  ASSERT_TRUE(store(state));
+  EXPECT_EQ(records(state.house().rooms[2]), (Texts{"Bob|2|00:01|RR", "Cy|2|00:00|RR"}));
 }
 
 // A store goes into the room the editor's room was taken from, says beforehand what it drops,
@@ -120,100 +130,120 @@ TEST(Store, GoesWhereTheRoomCameFromAndTellsWhatItKeptAndDropped) {
   RoomRecord room = roomFromRows({"#######", "#@$  .#", "#######"});
   for (const char* name : {"Ann", "Bob", "Cy"}) addRecord(room, name, "RRR");
   addRecord(room, "Di", "RR");
-  GameState state = editorOn(room, 2);
+  Editor state = editorOn(room, 2);
   press(state, 14, GOAL);
   press(state, 15, FLOOR);
-  EXPECT_FALSE(editCurrentRoom(state));
-  EXPECT_EQ(state.editRoom.room.cells[15], FLOOR) << "the painting stays";
+  EXPECT_FALSE(editCurrentRoom(state.edit, state.house()));
+  EXPECT_EQ(state.edit.room.cells[15], FLOOR) << "the painting stays";
 
-  std::optional<RoomStore> store = prepareStore(state);
+  std::optional<RoomStore> store = prepareStore(state.edit, state.house());
   ASSERT_TRUE(store);
   EXPECT_TRUE(store->number == 2 && store->kept == 1 && store->dropped == 3);
   EXPECT_EQ(storeQuestion(*store), "Room 2 has 3 records that do not solve the changed room. Store it and drop them?");
-  EXPECT_EQ(records(state.house.rooms[1]).size(), 4u) << "nothing stored before the answer";
+  EXPECT_EQ(records(state.house().rooms[1]).size(), 4u) << "nothing stored before the answer";
 
-  state.house.currentRoom = 1;  // another page chose room 1 meanwhile
-  commitStore(state, *store);
-  EXPECT_EQ(records(state.house.rooms[1]), (Texts{"Di|2|00:01|RR"}));
-  EXPECT_EQ(describeStore(*store), "room 2 stored: 1 man, 1 box, 1 goal; 1 record kept, 3 dropped");
-  EXPECT_TRUE(editCurrentRoom(state)) << "the editor follows the current room";
-  EXPECT_EQ(state.editRoom.number, 1);
+  state.house().currentRoom = 1;  // another page chose room 1 meanwhile
+  commitStore(state.house(), *store);
+  keepStored(state.edit, *store);
+  EXPECT_EQ(records(state.house().rooms[1]), (Texts{"Di|2|00:01|RR"}));
+  EXPECT_EQ(describeStore(*store, state.house()), "room 2 stored: 1 man, 1 box, 1 goal; 1 record kept, 3 dropped");
+  state.house().roomCount = 1;  // the editor took room 2 off the house meanwhile
+  EXPECT_EQ(describeStore(*store, state.house()),
+            "room 2 stored, but it is not in the house (1 room): it is not saved to disk");
+  EXPECT_TRUE(editCurrentRoom(state.edit, state.house())) << "the editor follows the current room";
+  EXPECT_EQ(state.edit.number, 1);
 
   state = editorOn(roomFromRows({"#@  @#", "#$$..#"}));
   press(state, 22, BOX);
-  store = prepareStore(state);
-  EXPECT_EQ(describeStore(*store), "room 1 stored, but it has 2 men: 2 men, 3 boxes, 2 goals; no records");
+  store = prepareStore(state.edit, state.house());
+  EXPECT_EQ(describeStore(*store, state.house()),
+            "room 1 stored, but it has 2 men: 2 men, 3 boxes, 2 goals; no records");
   press(state, 1, FLOOR);
   press(state, 4, FLOOR);
-  EXPECT_EQ(describeStore(*prepareStore(state)),
+  EXPECT_EQ(describeStore(*prepareStore(state.edit, state.house()), state.house()),
             "room 1 stored, but it has no man: 0 men, 3 boxes, 2 goals; no records");
   press(state, 1, MAN);
   press(state, 11, FLOOR);
   press(state, 12, FLOOR);
-  EXPECT_EQ(describeStore(*prepareStore(state)),
+  EXPECT_EQ(describeStore(*prepareStore(state.edit, state.house()), state.house()),
             "room 1 stored, but it has fewer boxes than goals: 1 man, 1 box, 2 goals; no records");
 }
 
 TEST(Shift, CellsMoveInRowOrderWithTheManGoalsAndForbiddenLists) {
   const RoomRecord room = roomFromRows({"@. $#", "#   #####$"}, "0;5;-10;120;", "0,5;0,0;12,13;-3,13;");
-  GameState state = editorOn(room);
-  shiftRoom(state, Direction::Left);
-  const RoomRecord& left = state.editRoom.room;
+  Editor state = editorOn(room);
+  shiftRoom(state.edit, Direction::Left);
+  const RoomRecord& left = state.edit.room;
   EXPECT_EQ(codes(left, 0, 10), (Codes{4, 0, 8, 2, -1, -1, -1, -1, -1, 2})) << "column 0 of row 1 ends row 0";
   EXPECT_EQ(left.man, kNoMan);
   EXPECT_EQ(*left.goals, (Codes{0}));
   EXPECT_EQ(places(left), (Codes{4, -10, 120}));
   EXPECT_EQ(couples(left), (std::vector<CouplePair>{{0, 0}, {11, 12}, {-3, 12}}));
-  EXPECT_EQ(*state.house.rooms[0].goals, (Codes{1})) << "the house room keeps its goals";
+  EXPECT_EQ(*state.house().rooms[0].goals, (Codes{1})) << "the house room keeps its goals";
 
   // Down then up: nothing is lost when row 9 is outside.
   state = editorOn(room);
-  shiftRoom(state, Direction::Down);
-  EXPECT_EQ(state.editRoom.room.man, 10);
-  EXPECT_EQ(codes(state.editRoom.room, 0, 10), Codes(10, OUTSIDE));
-  shiftRoom(state, Direction::Up);
-  EXPECT_TRUE(state.editRoom.room.cells == room.cells) << roomText(state.editRoom.room);
-  EXPECT_EQ(state.editRoom.room.man, 0);
-  EXPECT_EQ(*state.editRoom.room.goals, *room.goals);
-  EXPECT_EQ(places(state.editRoom.room), places(room));
-  EXPECT_EQ(couples(state.editRoom.room), couples(room));
+  shiftRoom(state.edit, Direction::Down);
+  EXPECT_EQ(state.edit.room.man, 10);
+  EXPECT_EQ(codes(state.edit.room, 0, 10), Codes(10, OUTSIDE));
+  shiftRoom(state.edit, Direction::Up);
+  EXPECT_TRUE(state.edit.room.cells == room.cells) << roomText(state.edit.room);
+  EXPECT_EQ(state.edit.room.man, 0);
+  EXPECT_EQ(*state.edit.room.goals, *room.goals);
+  EXPECT_EQ(places(state.edit.room), places(room));
+  EXPECT_EQ(couples(state.edit.room), couples(room));
 }
 
-TEST(RoomChoice, LeftArrowsWrapRightArrowsCountAndEveryButtonReloads) {
-  GameState state = editorOn(roomFromRows({"#@$.#"}));
-  EXPECT_EQ(arrow(state, editPreviousRoom, kLeftButton, 1, 5), Point(5, 5));
-  EXPECT_EQ(arrow(state, editNextRoom, kLeftButton, 5, 5), Point(1, 5));
-  EXPECT_EQ(arrow(state, editNextRoom, kLeftButton, 5, 4), Point(6, 4)) << "past the count after it was lowered";
-  EXPECT_EQ(arrow(state, editNextRoom, kLeftButton, 16, 4), Point(1, 4));
-  EXPECT_EQ(arrow(state, editPreviousRoom, kRightButton, 5, 5), Point(5, 4));
-  EXPECT_EQ(arrow(state, editPreviousRoom, kRightButton, 1, 1), Point(1, 1));
-  EXPECT_EQ(arrow(state, editNextRoom, kRightButton, 1, 14), Point(1, 15));
-  EXPECT_EQ(arrow(state, editNextRoom, kRightButton, 1, 15), Point(1, 15));
-  EXPECT_EQ(arrow(state, editNextRoom, kRightButton, 1, 16), Point(1, 16));
-  press(state, 1, WALL);
-  EXPECT_EQ(arrow(state, editNextRoom, kMiddleButton, 1, 5), Point(1, 5));
-  EXPECT_TRUE(state.editRoom.room.cells == state.house.rooms[0].cells) << "unstored painting is dropped";
+TEST(RoomChoice, PreviousAndNextWrapAndTheCountStaysBetweenOneAndFifteen) {
+  struct Row {
+    EditorArrow arrow;
+    Point before, after;  // the current room and the count
+    const char* why;
+  };
+  const Row rows[] = {
+      {EditorArrow::PreviousRoom, {1, 5}, {5, 5}, "from room 1, the last"},
+      {EditorArrow::PreviousRoom, {3, 5}, {2, 5}, ""},
+      {EditorArrow::PreviousRoom, {6, 4}, {5, 4}, "back from past the count"},
+      {EditorArrow::NextRoom, {5, 5}, {1, 5}, "after the last, room 1"},
+      {EditorArrow::NextRoom, {2, 5}, {3, 5}, ""},
+      {EditorArrow::NextRoom, {5, 4}, {6, 4}, "past a lowered count: the wrap is on equality"},
+      {EditorArrow::NextRoom, {16, 4}, {1, 4}, "never past room 16"},
+      {EditorArrow::OneRoomLess, {5, 5}, {5, 4}, "the current room stays"},
+      {EditorArrow::OneRoomLess, {1, 1}, {1, 1}, "never below one"},
+      {EditorArrow::OneRoomMore, {1, 14}, {1, 15}, ""},
+      {EditorArrow::OneRoomMore, {1, 15}, {1, 15}, "up to 15"},
+      {EditorArrow::OneRoomMore, {1, 16}, {1, 16}, "a house of 16 keeps its 16"},
+  };
+  for (const Row& row : rows) {
+    HouseRecord house = emptyHouse();
+    std::tie(house.currentRoom, house.roomCount) = row.before;
+    applyEditorArrow(house, row.arrow);
+    EXPECT_EQ(Point(house.currentRoom, house.roomCount), row.after)
+        << row.why << " (arrow " << static_cast<int>(row.arrow) << " from " << row.before.first << "/"
+        << row.before.second << ")";
+  }
 }
 
 TEST(RoomChoice, ARoomJoiningTheHouseIsEmptyOrReadFromTheCellsItKept) {
-  GameState state = editorOn(roomFromRows({"#@$.#"}));
-  editNextRoom(state, kRightButton);
-  editNextRoom(state, kLeftButton);
-  ASSERT_EQ(state.house.currentRoom, 2);
-  const RoomRecord& fresh = state.editRoom.room;
+  Editor state = editorOn(roomFromRows({"#@$.#"}));
+  applyEditorArrow(state.house(), EditorArrow::OneRoomMore);
+  applyEditorArrow(state.house(), EditorArrow::NextRoom);
+  loadRoomForEditing(state.edit, state.house());
+  ASSERT_EQ(state.edit.number, 2);
+  const RoomRecord& fresh = state.edit.room;
   const RowBuffer rows = buildRoomRows(fresh);
   EXPECT_TRUE(rows[0] == "----------" && rows[1] == "##########" && rows[2] == "#        #" && rows[8] == rows[1])
       << roomText(fresh);
   EXPECT_TRUE(fresh.man == kNoMan && fresh.goals->empty() && fresh.records->empty());
 
-  ASSERT_TRUE(readHouseFile(TARVO_FIXTURES "/sixteen_rooms.hou", state.house).ok());
-  const RoomRecord earlier = state.house.rooms[2];
-  ASSERT_TRUE(readHouseFile(TARVO_FIXTURES "/easy_one.hou", state.house).ok());
-  ASSERT_TRUE(state.house.rooms[2].goals->empty());
-  editNextRoom(state, kRightButton);
-  editNextRoom(state, kRightButton);
-  EXPECT_EQ(*state.house.rooms[2].goals, *earlier.goals);
-  EXPECT_EQ(state.house.rooms[2].man, earlier.man);
+  ASSERT_TRUE(readHouseFile(TARVO_FIXTURES "/sixteen_rooms.hou", state.house()).ok());
+  const RoomRecord earlier = state.house().rooms[2];
+  ASSERT_TRUE(readHouseFile(TARVO_FIXTURES "/easy_one.hou", state.house()).ok());
+  ASSERT_TRUE(state.house().rooms[2].goals->empty());
+  applyEditorArrow(state.house(), EditorArrow::OneRoomMore);
+  applyEditorArrow(state.house(), EditorArrow::OneRoomMore);
+  EXPECT_EQ(*state.house().rooms[2].goals, *earlier.goals);
+  EXPECT_EQ(state.house().rooms[2].man, earlier.man);
 }
 
 TEST(RoomText, LinesAreReadAsTheUserSeesThemAndWrittenTenOfTen) {

@@ -98,7 +98,7 @@ TEST_F(WindowTest, TheClipboardTakesThePlayedRoomAndGivesTheEditorARoom) {
   const RoomRecord stored = w.state().house.rooms[0];
   QApplication::clipboard()->setText("Title: Tiny\r\n5#|#@$.#|5#\r\n");
   key(Qt::Key_V, Qt::ControlModifier);
-  const RoomRecord& edited = w.state().editRoom.room;
+  const RoomRecord& edited = this->edited();
   EXPECT_EQ(text("editStatus"), "pasted \"Tiny\", 5 x 3");
   EXPECT_EQ(edited.man, 43);
   EXPECT_EQ(edited.cells[44], BOX);

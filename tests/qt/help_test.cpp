@@ -27,7 +27,7 @@ class HelpTest : public WindowTest {
     for (int k = 0; k < parent->childCount(); ++k) result << parent->child(k)->text(0);
     return result;
   }
-  bool marked(int cell) const { return isMarkedCode(window->state().helpRoom.room.cells[cell]); }
+  bool marked(int cell) const { return isMarkedCode(helpWork().room.cells[cell]); }
 };
 
 // The nodes are the core's; the page walk checks that the root names the room shown, also after

@@ -10,8 +10,8 @@
 #include <cstring>
 
 #include "house/file_save.h"
-#include "house/house_save_qt.h"
 #include "house/house_writer.h"
+#include "roomtext/house_files.h"
 
 namespace tarvo::test {
 namespace {
@@ -139,8 +139,8 @@ TEST_F(WindowTest, AHouseBeyondTheRecordBoundIsNotSavedAndTheFileStays) {
   writeFile("keep.hou", threeRoomHouse());
   HouseRecord house;
   for (std::int64_t k = 0; k <= kMaxHouseRecords; ++k) house.rooms[0].records->add(RecordList::Record{});
-  const SaveOutcome outcome = saveHouseFile(path("keep.hou"), house);
-  EXPECT_TRUE(!outcome.ok && outcome.errorNumber == kSaveUnreadable) << outcome.description.toStdString();
+  const SaveResult outcome = saveHouseOrCollection(QFile::encodeName(path("keep.hou")).toStdString(), house);
+  EXPECT_TRUE(!outcome.ok && outcome.errorNumber == kSaveUnreadable) << outcome.description;
   EXPECT_EQ(readFile("keep.hou"), threeRoomHouse());
 }
 

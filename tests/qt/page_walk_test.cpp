@@ -254,8 +254,8 @@ class PageWalk : public WindowTest {
             house(),
             caption(QStringLiteral("BTeditNum")).toInt(),
             caption(QStringLiteral("BThelpNum")).toInt(),
-            state().editRoom.room,
-            state().helpRoom.room,
+            editorWork().room,
+            helpWork().room,
             shown(QStringLiteral("Onglet3")) && editorShown(),
             state().house.currentRoom};
   }
@@ -311,13 +311,13 @@ class PageWalk : public WindowTest {
     // The numbers shown name the rooms the pages act on.
     ASSERT_EQ(caption(QStringLiteral("BTeditNum")), QString::number(house.currentRoom)) << where;
     if (shown(QStringLiteral("Onglet3")) && helpShown()) {
-      ASSERT_EQ(state().helpRoom.number, house.currentRoom) << where;
+      ASSERT_EQ(helpWork().number, house.currentRoom) << where;
       ASSERT_EQ(caption(QStringLiteral("BThelpNum")), QString::number(house.currentRoom)) << where;
       ASSERT_EQ(helpTree().topLevelItem(0)->text(0),
                 QStringLiteral("Death position for Room %1").arg(house.currentRoom))
           << where;
       if (const RoomRecord* stored = house.roomNumber(house.currentRoom)) {
-        RoomRecord bare = *stored, shownRoom = state().helpRoom.room;
+        RoomRecord bare = *stored, shownRoom = helpWork().room;
         prepareHelpRoom(bare);
         clearAllMarks(shownRoom);
         ASSERT_EQ(roomText(shownRoom), roomText(bare)) << where << ": the help board shows another room";
@@ -327,17 +327,17 @@ class PageWalk : public WindowTest {
     // The editor shown again holds what it held, unless the room changed or its tab reloaded it.
     const bool editorNow = shown(QStringLiteral("Onglet3")) && editorShown();
     if (editorNow) {
-      ASSERT_EQ(state().editRoom.number, house.currentRoom) << where;
+      ASSERT_EQ(editorWork().number, house.currentRoom) << where;
     }
     if (editorNow && !before.editorShown && editorMemo_) {
       const RoomRecord* stored = house.roomNumber(house.currentRoom);
       const RoomRecord want =
           kind == Kind::OptionTab || editorMemoNumber_ != house.currentRoom ? *stored : *editorMemo_;
-      ASSERT_EQ(described(state().editRoom.room), described(want)) << where << ": the editor's room";
+      ASSERT_EQ(described(editorWork().room), described(want)) << where << ": the editor's room";
     }
     if (editorNow || kind == Kind::OptionTab) {
-      editorMemo_ = state().editRoom.room;
-      editorMemoNumber_ = state().editRoom.number;
+      editorMemo_ = editorWork().room;
+      editorMemoNumber_ = editorWork().number;
     } else if (kind == Kind::HelpSave && editorMemo_ && editorMemoNumber_ == before.helpNumberShown) {
       editorMemo_ = withLists(*editorMemo_, before.helpRoom);  // the editor takes the lists saved
     }

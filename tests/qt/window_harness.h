@@ -32,7 +32,9 @@
 #include "platform/picture_area.h"
 #include "platform/tab_strip.h"
 #include "room_builder.h"
+#include "window/edit_page.h"
 #include "window/frmain.h"
+#include "window/help_page.h"
 
 // Readable failure messages for Qt's strings.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -238,8 +240,11 @@ class WindowTest : public ::testing::Test {
     timer->setInterval(1000);
   }
 
-  // The editor's room, as painted and not stored yet, and the centre of a slot of its palette.
-  const RoomRecord& edited() const { return window->state().editRoom.room; }
+  // The editor's room, as painted and not stored yet, the help page's room, and the centre of a
+  // slot of the editor's palette.
+  const WorkingRoom& editorWork() const { return find<EditPage>(QStringLiteral("Onglet2_1"))->workingRoom(); }
+  const RoomRecord& edited() const { return editorWork().room; }
+  const WorkingRoom& helpWork() const { return find<HelpPage>(QStringLiteral("Onglet2_2"))->workingRoom(); }
   static QPoint slot(int column, int row) { return {2 + column * 32 + 16, 2 + row * 32 + 16}; }
 
   // The help page's tree, a click on one of its nodes, and a press on its board.

@@ -1,0 +1,40 @@
+// Opening and saving the house in play as a file: a house file, or a room collection when the
+// name ends in ".txt". The window's open command, a dropped file and "Save to disk" go
+// through these.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "house/file_save.h"
+#include "house/house_reader.h"
+#include "roomtext/room_collection.h"
+#include "rules/room.h"
+
+namespace tarvo {
+
+struct OpenedFile {
+  HouseReadResult result;
+  bool collection = false;  // read as a collection: `rooms` holds its rooms to choose from
+  std::vector<CollectionRoom> rooms;
+};
+
+// Reads the file at `path`: a house file into `house` (rooms past its count keep what `house`
+// held, as a house read leaves them), or, for a name ending in ".txt", a collection into the
+// result's rooms, leaving `house` alone. On any failure `house` is left as it was.
+OpenedFile readHouseOrCollection(const std::string& path, HouseRecord& house);
+
+// The house made of the collection's rooms at `places`, in that order: no records, room 1
+// current, named `name` with every character a house file cannot hold made "_".
+// Precondition: 1 to kMaxRooms places, each naming a room that can be taken.
+HouseRecord houseOfChosenRooms(const std::vector<CollectionRoom>& rooms, const std::vector<std::size_t>& places,
+                               std::string_view name);
+
+// Writes the house to `path` with saveFileSafely: its rooms as a collection for a name ending
+// in ".txt", else a house file, which is not written at all (kSaveUnreadable) when the reader
+// would refuse it.
+SaveResult saveHouseOrCollection(const std::string& path, const HouseRecord& house);
+
+}  // namespace tarvo

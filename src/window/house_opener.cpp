@@ -1,0 +1,128 @@
+// Opening a house file or a room collection as the house in play.
+#include "window/house_opener.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include "platform/message_box.h"
+#include "roomtext/house_files.h"
+#include "window/collection_chooser.h"
+#include "window/game_session.h"
+
+namespace tarvo {
+
+namespace {
+
+QString counted(std::int64_t n, const QString& one, const QString& several) {
+  return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? one : several);
+}
+
+// "3 records and 1 stored room"
+QString describeUnsaved(const UnsavedWork& unsaved) {
+  QStringList parts;
+  if (unsaved.records > 0) parts << counted(unsaved.records, QStringLiteral("record"), QStringLiteral("records"));
+  if (unsaved.storedRooms > 0)
+    parts << counted(unsaved.storedRooms, QStringLiteral("stored room"), QStringLiteral("stored rooms"));
+  return parts.join(QStringLiteral(" and "));
+}
+
+}  // namespace
+
+HouseOpener::HouseOpener(GameSession& session, const SpriteSheets& sheets, QWidget* window)
+    : QObject(window), session_(session), sheets_(sheets), window_(window) {}
+
+HouseOpener::Read HouseOpener::read(const QString& path, bool atStart, QString& problem) {
+  HouseRecord house = session_.house();
+  OpenedFile opened = readHouseOrCollection(QFile::encodeName(path).toStdString(), house);
+  if (!opened.result.ok()) {
+    problem = problemText(path, opened.result);
+    return Read::Failed;
+  }
+  if (!opened.collection) {
+    session_.takeHouse(std::move(house));
+    return Read::Taken;
+  }
+  if (takesWholeCollection(opened.rooms)) {
+    std::vector<std::size_t> places(opened.rooms.size());
+    for (std::size_t k = 0; k < places.size(); ++k) places[k] = k;
+    session_.takeHouse(houseOfChosenRooms(opened.rooms, places, QFileInfo(path).completeBaseName().toStdString()));
+    return Read::Taken;
+  }
+  auto rooms = std::make_shared<const std::vector<CollectionRoom>>(std::move(opened.rooms));
+  if (atStart) {
+    QTimer::singleShot(0, this, [this, path, rooms] { choose(path, rooms); });
+  } else {
+    choose(path, rooms);
+  }
+  return Read::Choosing;
+}
+
+void HouseOpener::choose(const QString& path, const std::shared_ptr<const std::vector<CollectionRoom>>& rooms) {
+  auto* chooser = new CollectionChooser(rooms, sheets_, QFileInfo(path).fileName(), window_);
+  chooser->setObjectName(QStringLiteral("CollectionChooser"));
+  chooser->setAttribute(Qt::WA_DeleteOnClose);
+  connect(chooser, &QDialog::accepted, this, [this, path, rooms, chooser] {
+    session_.takeHouse(
+        houseOfChosenRooms(*rooms, chooser->tickedRooms(), QFileInfo(path).completeBaseName().toStdString()));
+  });
+  chooser->open();
+}
+
+void HouseOpener::open(const QString& path) {
+  QString problem;
+  const Read read = this->read(path, false, problem);
+  if (read == Read::Choosing) return;  // the chooser's "OK" makes the house
+  if (read == Read::Taken) return;     // its first room is started
+  session_.restartRoom();
+  openMessageBox(QMessageBox::Warning, window_->windowTitle(),
+                 problem + QStringLiteral("\n\nThe house in play stays as it was."), window_);
+}
+
+void HouseOpener::openDropped(const QString& path) {
+  // A drop is easily made by mistake: work not saved to disk is not let go without a word.
+  const UnsavedWork unsaved = session_.unsaved();
+  if (unsaved.any()) {
+    const std::unique_ptr<QMessageBox> question(
+        makeMessageBox(QMessageBox::Question, window_->windowTitle(),
+                       QStringLiteral("Open '%1'? %2 not saved to disk will be lost.")
+                           .arg(QFileInfo(path).fileName(), describeUnsaved(unsaved)),
+                       window_));
+    question->setStandardButtons(QMessageBox::Cancel);
+    QPushButton* openButton = question->addButton(QStringLiteral("Open"), QMessageBox::AcceptRole);
+    question->setDefaultButton(QMessageBox::Cancel);
+    question->exec();
+    if (question->clickedButton() != openButton) return;
+  }
+  open(path);
+}
+
+QString HouseOpener::openAtStart(const QString& named, const QString& defaultHouse) {
+  QString problem;
+  if (!named.isEmpty()) {
+    const Read read = this->read(named, true, problem);
+    if (read == Read::Taken) return {};
+    if (read == Read::Failed) problem += QStringLiteral("\n\n");
+  }
+  QString defaultProblem;
+  if (read(defaultHouse, true, defaultProblem) == Read::Failed) {
+    session_.restartRoom();
+    return problem + defaultProblem + QStringLiteral("\n\nAn empty room is played instead.");
+  }
+  return problem.isEmpty() ? problem : problem + QStringLiteral("The default house is played instead.");
+}
+
+QString HouseOpener::problemText(const QString& path, const HouseReadResult& result) const {
+  // A file that could not be read at all is named by the reader's own sentence.
+  const QString problem = QString::fromStdString(result.describe());
+  const QString file = isCollectionFileName(QFile::encodeName(path).toStdString()) ? QStringLiteral("room collection")
+                                                                                   : QStringLiteral("house file");
+  return result.status == HouseReadResult::Status::CannotOpen
+             ? QStringLiteral("The %1 was not read.\n\n%2.").arg(file, problem)
+             : QStringLiteral("The %1 \"%2\" was not read.\n\n%3.").arg(file, QDir::toNativeSeparators(path), problem);
+}
+
+}  // namespace tarvo
