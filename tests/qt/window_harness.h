@@ -6,12 +6,16 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
@@ -19,6 +23,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include <cstdint>
 #include <deque>
@@ -221,6 +226,26 @@ class WindowTest : public ::testing::Test {
   // Keypad digits, one key each: "66" is two steps right.
   void keys(const std::string& digits) {
     for (char digit : digits) key(Qt::Key(Qt::Key_0 + digit - '0'));
+  }
+
+  // Drags the file of that name onto the window and drops it, as a file manager does. False when
+  // the window refuses the drag. The file opens once the drop is over.
+  bool dropFile(const QString& name) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path(name))});
+    QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &dropped);
+    return true;
+  }
+
+  // The editor's room as "<==" writes it into the import box, from the "Import" frame.
+  QString exported() {
+    clickTab(tabs(QStringLiteral("LesOnglets3")), 1);
+    click(QStringLiteral("BTexport"));
+    return find<QPlainTextEdit>(QStringLiteral("TXTimport"))->toPlainText();
   }
 
   // Does `action`, giving the one dialog of type Dialog that it opens to `answer`.
