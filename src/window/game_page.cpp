@@ -30,6 +30,14 @@ namespace tarvo {
 using look::makeButton;
 using look::makeDisplay;
 
+namespace {
+
+// The line above the board, and the two lines a longer text takes, up into the free space.
+constexpr QRect kStatusLine{256, 32, 320, 24};
+constexpr QRect kStatusLines{256, 4, 320, 52};
+
+}  // namespace
+
 GamePage::GamePage(PageContext context, QWidget* parent)
     : Page(parent),
       context_(std::move(context)),
@@ -65,8 +73,9 @@ GamePage::GamePage(PageContext context, QWidget* parent)
   PICroom->setObjectName(QStringLiteral("PICroom"));
   PICroom->move(256, 64);
   LBstatus->setObjectName(QStringLiteral("LBstatus"));
-  LBstatus->setGeometry(256, 32, 320, 24);
+  LBstatus->setGeometry(kStatusLine);
   LBstatus->setFont(look::captionFont());
+  LBstatus->setWordWrap(true);
   connect(BThint, &QPushButton::clicked, this, &GamePage::BThint_Click);
   connect(BTsolve, &QPushButton::clicked, this, &GamePage::BTsolve_Click);
   connect(PICroom, &PictureArea::mousePressed, this, &GamePage::PICroom_MouseDown);
@@ -126,6 +135,13 @@ void GamePage::showStartedRoom() {
 void GamePage::showOutsideHouse() {
   if (const std::optional<std::string> outside = playedOutsideHouse(state().house))
     showStatus(QString::fromStdString(*outside));
+}
+
+void GamePage::showStatus(const QString& text) {
+  if (LBstatus->text() == text) return;
+  LBstatus->setText(text);
+  const bool wraps = LBstatus->fontMetrics().horizontalAdvance(text) > kStatusLine.width();
+  LBstatus->setGeometry(wraps ? kStatusLines : kStatusLine);
 }
 
 void GamePage::BTplus_Click() { context_.session.nextRoom(); }

@@ -152,10 +152,6 @@ void GamePage::stopPlayAndHelp() {
   showStatus(QString());
 }
 
-void GamePage::showStatus(const QString& text) {
-  if (LBstatus->text() != text) LBstatus->setText(text);
-}
-
 void GamePage::hideEvent(QHideEvent* event) {
   // Another page now works on the room: nothing may step on it from here. A minimised window
   // (a spontaneous hide) leaves the help running.
