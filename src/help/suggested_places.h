@@ -15,13 +15,13 @@ struct PlaceSuggestion {
   // and no cell is hopeless by itself.
   enum class Kind { Added, NoRoom, NoMan, NoGoal, SpareBoxes };
   Kind kind = Kind::Added;
-  std::vector<HelpEdit> edits;  // the places added, as the left button on the board adds them
+  std::vector<HelpEdit> edits;  // the places added, as an added place on the board is
   int leftOut = 0;              // hopeless cells not listed yet that the full list refused
 };
 
 // Adds to the help page's place list, in row order, every hopeless cell of its room as
-// stored in the house that the list does not hold yet, each listed and marked as a press of
-// the left button on the help board does it, until the list is full. Nothing is stored.
+// stored in the house that the list does not hold yet, each listed and marked as a place added
+// on the help board is, until the list is full. Nothing is stored.
 PlaceSuggestion addSuggestedPlaces(WorkingRoom& help, const HouseRecord& house);
 
 // What the suggestion did, for the help page's status line.
