@@ -78,8 +78,8 @@ void clickTab(const QWidget& window, const char* strip, int index) {
 
 // Room 1 small with no records, room 2 small with kRecords records: the house the window opens.
 std::string houseOfManyRecords() {
-  const std::vector<tarvo::CollectionRoom> rooms = tarvo::readRoomCollection("5#|#@$.#|5#||6#|#@$ .#|6#");
-  tarvo::HouseRecord house = tarvo::houseOfCollection({&rooms[0], &rooms[1]}, "Many records");
+  const tarvo::RoomCollection rooms("5#|#@$.#|5#||6#|#@$ .#|6#");
+  tarvo::HouseRecord house = tarvo::houseOfCollection(rooms, {0, 1}, "Many records");
   for (int k = 0; k < kRecords; ++k) {
     house.rooms[1].records->add(tarvo::RecordFields{"Player " + std::to_string(k), "123", "01:02", "r"});
   }
@@ -163,7 +163,7 @@ int main(int argc, char* argv[]) {
   {
     std::string text;
     for (int k = 0; k < kRooms; ++k) text += k % 7 == 0 ? "#@$.#\n\n" : "5#\n#@$.#\n5#\n\n";
-    const auto rooms = std::make_shared<const tarvo::RoomCollection>(tarvo::readRoomCollection(text));
+    const auto rooms = std::make_shared<const tarvo::RoomCollection>(text);
     const tarvo::SpriteSheets sheets;
     const qint64 ms = median(runs, [&] { return chooserShown(rooms, sheets, window); });
     within &= report("chooser of " + std::to_string(rooms->size()) + " rooms shown", ms, 300);

@@ -40,11 +40,11 @@ void checkRoom(const CollectionRoom& room) {
   require(boxes == room.boxes && goals == room.goals && men == room.men, "the counts are not the placed symbols");
   // A room written and read again is placed on the same cells.
   const RoomRecord record = roomOfCollection(room);
-  const std::vector<CollectionRoom> again = readRoomCollection(writeCollectionRoom(record, room.title));
+  const RoomCollection again(writeCollectionRoom(record, room.title));
   require(again.size() == 1, "a written room does not read back as one room");
-  require(again[0].cells == room.cells, "a written room reads back on other cells");
-  require(again[0].problem == room.problem, "a written room reads back with another problem");
-  require(again[0].title == room.title || room.title.find_first_of("\r\n") != std::string::npos,
+  require(again.room(0).cells == room.cells, "a written room reads back on other cells");
+  require(again.summary(0).problem == room.problem, "a written room reads back with another problem");
+  require(again.title(0) == room.title || room.title.find_first_of("\r\n") != std::string::npos,
           "a written room reads back with another title");
 }
 
@@ -52,10 +52,12 @@ void checkRoom(const CollectionRoom& room) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const std::vector<CollectionRoom> rooms = readRoomCollection(text);
-  for (const CollectionRoom& room : rooms) checkRoom(room);
+  const RoomCollection rooms(text);
+  for (std::size_t k = 0; k < rooms.size(); ++k) checkRoom(rooms.room(k));
   CollectionRoom first;
   require(readFirstRoom(text, first) == !rooms.empty(), "the first room is found where the whole read finds none");
-  if (!rooms.empty()) require(first.cells == rooms[0].cells && first.title == rooms[0].title, "the first room differs");
+  if (!rooms.empty()) {
+    require(first.cells == rooms.room(0).cells && first.title == rooms.title(0), "the first room differs");
+  }
   return 0;
 }

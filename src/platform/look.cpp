@@ -60,13 +60,24 @@ QPushButton* makeDisplay(QWidget* parent, const char* name, const QString& capti
   return display;
 }
 
+QString shownText(std::string_view text, int most) {
+  // A character takes at most four bytes of UTF-8.
+  const std::size_t bytes = std::min(text.size(), static_cast<std::size_t>(most) * 4);
+  QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(bytes));
+  bool cut = bytes < text.size();
+  if (shown.size() > most) {
+    shown.truncate(most);
+    if (shown.back().isHighSurrogate()) shown.chop(1);
+    cut = true;
+  }
+  // A sequence the byte bound split decodes as a replacement character.
+  if (cut && !shown.isEmpty() && shown.back() == QChar::ReplacementCharacter) shown.chop(1);
+  return cut ? shown + QStringLiteral("\u2026") : shown;
+}
+
 void setElidedCaption(QPushButton* button, const QString& prefix, std::string_view text) {
-  // No button shows more than a few dozen characters; a cut inside a UTF-8 sequence only
-  // spoils the last character, which the elision drops anyway.
-  constexpr std::size_t kMostBytes = 1024;
-  const bool cut = text.size() > kMostBytes;
-  const QByteArray start(text.data(), static_cast<qsizetype>(cut ? kMostBytes : text.size()));
-  const QString caption = prefix + QString::fromUtf8(start) + (cut ? QStringLiteral("\u2026") : QString());
+  // No button shows more than a few dozen characters.
+  const QString caption = prefix + shownText(text, kShownInList);
   const int room = button->width() - 12;
   // A button takes "&" for the mark of a keyboard shortcut: doubled, it shows as it stands.
   QString shown = QFontMetrics(button->font()).elidedText(caption, Qt::ElideRight, room);

@@ -30,6 +30,15 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 // A button used only to show a value: it takes no focus and does nothing when clicked.
 QPushButton* makeDisplay(QWidget* parent, const char* name, const QString& caption, QRect geometry);
 
+// Texts from files (titles, names) may be megabytes long: no list or caption lays out more than
+// this many characters of one, and a tooltip shows at most kLongestShownText of it.
+inline constexpr int kShownInList = 200;
+inline constexpr int kLongestShownText = 1000;
+
+// The start of the UTF-8 `text`, at most `most` characters, ending in "…" when cut; only the
+// bytes those characters can take are decoded.
+QString shownText(std::string_view text, int most);
+
 // Sets `prefix` followed by the UTF-8 `text` as the caption, eliding its end with "…" when it
 // does not fit the button; only a bounded start of a huge text is ever laid out. The text is
 // shown as it stands: an "&" in it is no keyboard shortcut.

@@ -13,11 +13,9 @@ OpenedFile readHouseOrCollection(const std::string& path, HouseRecord& house) {
   return opened;
 }
 
-HouseRecord houseOfChosenRooms(const std::vector<CollectionRoom>& rooms, const std::vector<std::size_t>& places,
+HouseRecord houseOfChosenRooms(const RoomCollection& rooms, const std::vector<std::size_t>& places,
                                std::string_view name) {
-  std::vector<const CollectionRoom*> chosen;
-  for (std::size_t place : places) chosen.push_back(&rooms[place]);
-  return houseOfCollection(chosen, replaceUnholdable(name, '_'));
+  return houseOfCollection(rooms, places, replaceUnholdable(name, '_'));
 }
 
 SaveResult saveHouseOrCollection(const std::string& path, const HouseRecord& house) {

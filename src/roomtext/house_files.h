@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +19,7 @@ namespace tarvo {
 struct OpenedFile {
   HouseReadResult result;
   bool collection = false;  // read as a collection: `rooms` holds its rooms to choose from
-  std::vector<CollectionRoom> rooms;
+  std::shared_ptr<const RoomCollection> rooms;
 };
 
 // Reads the file at `path`: a house file into `house` (rooms past its count keep what `house`
@@ -29,7 +30,7 @@ OpenedFile readHouseOrCollection(const std::string& path, HouseRecord& house);
 // The house made of the collection's rooms at `places`, in that order: no records, room 1
 // current, named `name` with every character a house file cannot hold made "_".
 // Precondition: 1 to kMaxRooms places, each naming a room that can be taken.
-HouseRecord houseOfChosenRooms(const std::vector<CollectionRoom>& rooms, const std::vector<std::size_t>& places,
+HouseRecord houseOfChosenRooms(const RoomCollection& rooms, const std::vector<std::size_t>& places,
                                std::string_view name);
 
 // Writes the house to `path` with saveFileSafely: its rooms as a collection for a name ending

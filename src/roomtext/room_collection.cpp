@@ -1,9 +1,10 @@
-// Collections of rooms in plain text, many to a file: the lenient reader and the plain writer.
+// Collections of rooms in plain text, many to a file: a collection read and kept for choosing,
+// the first room of a text, the plain writer, and the house made of chosen rooms.
 #include "roomtext/room_collection.h"
 
 #include <algorithm>
 #include <cctype>
-#include <limits>
+#include <cstring>
 
 #include "editor/commands.h"
 #include "house/file_bytes.h"
@@ -13,278 +14,99 @@ namespace tarvo {
 
 namespace {
 
-// A digit run longer than this is read as this: far past any board, and the sums of a line's
-// runs stay far from overflowing.
-constexpr std::int64_t kLongestRun = 1'000'000'000;
-
-bool isBlankSymbol(char c) { return c == ' ' || c == '-' || c == '_'; }
-bool isCellSymbol(char c) {
-  return c == symWall || c == symGoal || c == symBox || c == symBoxOnGoal || c == symMan || c == symManOnGoal;
-}
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Nothing but blanks and TABs: ends a room and is no title.
-bool isEmptyLine(std::string_view line) {
-  return std::all_of(line.begin(), line.end(), [](char c) { return isBlankSymbol(c) || c == '\t'; });
+std::uint32_t saturated(std::int64_t n) {
+  return n >= RoomSummary::kMostCount ? RoomSummary::kMostCount
+                                      : static_cast<std::uint32_t>(std::max<std::int64_t>(n, 0));
 }
 
-// Whether the line is a room line: only symbols, blanks, "|" and digit runs each followed by
-// a symbol or a blank, and at least one symbol.
-bool isRoomLine(std::string_view line) {
-  bool symbol = false;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    if (isDigit(c)) {
-      while (i < line.size() && isDigit(line[i])) ++i;
-      if (i == line.size() || !(isCellSymbol(line[i]) || isBlankSymbol(line[i]))) return false;
-      symbol = symbol || isCellSymbol(line[i]);
-    } else if (isCellSymbol(c)) {
-      symbol = true;
-    } else if (!isBlankSymbol(c) && c != '|') {
+RoomSummary summaryOf(const CollectionRoom& room) {
+  RoomSummary summary;
+  summary.textStart = static_cast<std::uint32_t>(room.textStart);
+  summary.titleStart = room.titled ? static_cast<std::uint32_t>(room.titleStart) : RoomSummary::kMostCount;
+  summary.rows = saturated(room.rows);
+  summary.columns = saturated(room.columns);
+  summary.boxes = saturated(room.boxes);
+  summary.goals = saturated(room.goals);
+  summary.men = saturated(room.men);
+  summary.problem = room.problem;
+  summary.titled = room.titled;
+  return summary;
+}
+
+// Feeds the text to the reader line by line, telling it where each line starts, and hands each
+// room completed to `take`, until the reader is full or `take` says no more.
+template <typename Take>
+void readText(RoomCollectionReader& reader, std::string_view text, Take take) {
+  std::size_t at = 0;
+  bool more = true;
+  while (more && at < text.size() && !reader.full()) {
+    const std::size_t end = std::min(text.find('\n', at), text.size());
+    reader.readLine(text.substr(at, end - at), at);
+    for (CollectionRoom& room : reader.rooms()) more = more && take(room);
+    reader.rooms().clear();
+    at = end + 1;
+  }
+  if (!more) return;
+  reader.end();
+  for (CollectionRoom& room : reader.rooms()) take(room);
+  reader.rooms().clear();
+}
+
+}  // namespace
+
+RoomCollection::RoomCollection(std::string_view text) : text_(new char[text.size()]), textSize_(text.size()) {
+  std::memcpy(text_.get(), text.data(), text.size());
+  read();
+}
+
+RoomCollection::RoomCollection(std::unique_ptr<char[]> text, std::size_t size)
+    : text_(std::move(text)), textSize_(size) {
+  read();
+}
+
+void RoomCollection::read() {
+  RoomCollectionReader reader;
+  readText(reader, {text_.get(), textSize_}, [this](const CollectionRoom& room) {
+    if (rooms_.size() == kMostCollectionRooms) {
+      cut_ = true;
       return false;
     }
-  }
-  return symbol;
+    rooms_.push_back(summaryOf(room));
+    return true;
+  });
 }
 
-// `lower` is in small letters.
-bool equalsIgnoringCase(std::string_view text, std::string_view lower) {
-  return std::equal(text.begin(), text.end(), lower.begin(), lower.end(),
-                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+std::string RoomCollection::title(std::size_t k) const {
+  const RoomSummary& summary = rooms_[k];
+  if (!summary.titled) return "Room " + std::to_string(k + 1);
+  const std::string_view line(text_.get() + summary.titleStart,
+                              std::min(textSize_ - summary.titleStart, kLongestTitleBytes));
+  std::string_view titleLine = line.substr(0, line.find('\n'));
+  if (!titleLine.empty() && titleLine.back() == '\r') titleLine.remove_suffix(1);
+  return titleOfLine(titleLine);
 }
 
-std::string trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(" \t");
-  return std::string(text.substr(first, last - first + 1));
+CollectionRoom RoomCollection::room(std::size_t k) const {
+  // Read again from its first row with the same reader.
+  const std::size_t from = rooms_[k].textStart;
+  CollectionRoom room;
+  readFirstRoom({text_.get() + from, textSize_ - from}, room);
+  room.title = title(k);
+  room.titled = rooms_[k].titled;
+  return room;
 }
 
-// The title a line gives the room after it, or empty.
-std::string titleOfLine(std::string_view line) {
-  if (!line.empty() && line[0] == ';') return trimmed(line.substr(1));
-  constexpr std::string_view kTitle = "title:";
-  if (line.size() >= kTitle.size() && equalsIgnoringCase(line.substr(0, kTitle.size()), kTitle)) {
-    return trimmed(line.substr(kTitle.size()));
-  }
-  return {};
+std::string RoomCollection::describeProblem(std::size_t k) const {
+  const RoomSummary& summary = rooms_[k];
+  CollectionRoom room;
+  room.rows = summary.rows;
+  room.columns = summary.columns;
+  room.men = summary.men;
+  room.problem = summary.problem;
+  return tarvo::describeProblem(room);
 }
 
-}  // namespace
-
-void RoomCollectionReader::readLine(std::string_view line) {
-  if (full()) return;
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  if (!isRoomLine(line)) {
-    endRoom();
-    if (!isEmptyLine(line)) titleLine_.assign(line);
-    return;
-  }
-  // "|" ends a row; an empty or blank row ends the room, and the rows after it start another.
-  while (true) {
-    const std::size_t bar = line.find('|');
-    const std::string_view row = line.substr(0, bar);
-    if (bar == std::string_view::npos || bar + 1 < line.size() || !row.empty()) readRow(row);
-    if (bar == std::string_view::npos) break;
-    line.remove_prefix(bar + 1);
-    if (line.empty()) break;
-  }
-}
-
-void RoomCollectionReader::readRow(std::string_view row) {
-  if (full()) return;
-  const std::size_t firstRun = runs_.size();
-  std::int64_t column = 0;
-  for (std::size_t i = 0; i < row.size(); ++i) {
-    std::int64_t count = 1;
-    if (isDigit(row[i])) {
-      count = 0;
-      for (; i < row.size() && isDigit(row[i]); ++i) count = std::min(kLongestRun, count * 10 + (row[i] - '0'));
-    }
-    if (i == row.size()) break;
-    if (isCellSymbol(row[i]) && count > 0) runs_.push_back(Run{column, count, row[i]});
-    column += count;
-  }
-  if (runs_.size() == firstRun) {
-    endRoom();
-    return;
-  }
-  if (rowStarts_.empty()) startRoom();
-  rowStarts_.push_back(firstRun);
-}
-
-void RoomCollectionReader::startRoom() {
-  title_ = titleOfLine(titleLine_);
-  titleLine_.clear();
-  ++roomNumber_;
-  titled_ = !title_.empty();
-  if (!titled_) title_ = "Room " + std::to_string(roomNumber_);
-}
-
-namespace {
-
-// Every blank cell that the edge reaches through blanks becomes OUTSIDE.
-void markOutside(std::array<std::int8_t, kPlayableCells>& cells) {
-  std::vector<int> stack;
-  auto reach = [&](int cell) {
-    if (cells[static_cast<std::size_t>(cell)] == FLOOR) {
-      cells[static_cast<std::size_t>(cell)] = OUTSIDE;
-      stack.push_back(cell);
-    }
-  };
-  for (int k = 0; k < kRows; ++k) {
-    reach(cellIndex(k, 0));
-    reach(cellIndex(k, kColumns - 1));
-    reach(cellIndex(0, k));
-    reach(cellIndex(kRows - 1, k));
-  }
-  for (int cell = 0; cell < kPlayableCells; ++cell) {
-    if (cells[static_cast<std::size_t>(cell)] == OUTSIDE) stack.push_back(cell);
-  }
-  while (!stack.empty()) {
-    const int cell = stack.back();
-    stack.pop_back();
-    const int row = cell / kColumns;
-    const int column = cell % kColumns;
-    if (row > 0) reach(cell - kColumns);
-    if (row < kRows - 1) reach(cell + kColumns);
-    if (column > 0) reach(cell - 1);
-    if (column < kColumns - 1) reach(cell + 1);
-  }
-}
-
-// Whether the man, walking through every cell that is no wall, reaches an outside cell or the
-// edge of the board.
-bool manReachesEdge(const std::array<std::int8_t, kPlayableCells>& cells, int man) {
-  std::array<bool, kPlayableCells> seen{};
-  std::vector<int> stack{man};
-  seen[static_cast<std::size_t>(man)] = true;
-  while (!stack.empty()) {
-    const int cell = stack.back();
-    stack.pop_back();
-    const int row = cell / kColumns;
-    const int column = cell % kColumns;
-    if (cells[static_cast<std::size_t>(cell)] == OUTSIDE || row == 0 || row == kRows - 1 || column == 0 ||
-        column == kColumns - 1) {
-      return true;
-    }
-    for (const int next : {cell - kColumns, cell + kColumns, cell - 1, cell + 1}) {
-      if (!seen[static_cast<std::size_t>(next)] && cells[static_cast<std::size_t>(next)] != WALL) {
-        seen[static_cast<std::size_t>(next)] = true;
-        stack.push_back(next);
-      }
-    }
-  }
-  return false;
-}
-
-}  // namespace
-
-void RoomCollectionReader::endRoom() {
-  if (rowStarts_.empty()) return;
-  ++roomsEnded_;
-  CollectionRoom& room = rooms_.emplace_back();
-  room.title = std::move(title_);
-  room.titled = titled_;
-  std::int64_t left = std::numeric_limits<std::int64_t>::max();
-  std::int64_t right = 0;
-  for (const Run& run : runs_) {
-    left = std::min(left, run.start);
-    right = std::max(right, run.start + run.length);
-    if (run.symbol == symBox || run.symbol == symBoxOnGoal) room.boxes += run.length;
-    if (run.symbol == symGoal || run.symbol == symBoxOnGoal || run.symbol == symManOnGoal) room.goals += run.length;
-    if (run.symbol == symMan || run.symbol == symManOnGoal) room.men += run.length;
-  }
-  room.rows = static_cast<std::int64_t>(rowStarts_.size());
-  room.columns = right - left;
-  room.cells.fill(OUTSIDE);
-  if (room.rows > kRows || room.columns > kColumns) {
-    room.problem = RoomProblem::TooLarge;
-  } else {
-    // Centred, an odd row or column to spare going below or to the right.
-    const int top = (kRows - static_cast<int>(room.rows)) / 2;
-    const int first = (kColumns - static_cast<int>(room.columns)) / 2;
-    for (int row = 0; row < room.rows; ++row) {
-      for (int column = 0; column < room.columns; ++column) {
-        room.cells[static_cast<std::size_t>(cellIndex(top + row, first + column))] = FLOOR;
-      }
-    }
-    int man = -1;
-    for (std::size_t row = 0; row < rowStarts_.size(); ++row) {
-      const std::size_t end = row + 1 < rowStarts_.size() ? rowStarts_[row + 1] : runs_.size();
-      for (std::size_t k = rowStarts_[row]; k < end; ++k) {
-        const Run& run = runs_[k];
-        for (std::int64_t c = run.start; c < run.start + run.length; ++c) {
-          const int cell = cellIndex(top + static_cast<int>(row), first + static_cast<int>(c - left));
-          room.cells[static_cast<std::size_t>(cell)] = static_cast<std::int8_t>(codeOfSymbol(run.symbol));
-          if (run.symbol == symMan || run.symbol == symManOnGoal) man = cell;
-        }
-      }
-    }
-    markOutside(room.cells);
-    if (room.men == 0) {
-      room.problem = RoomProblem::NoMan;
-    } else if (room.men > 1) {
-      room.problem = RoomProblem::SeveralMen;
-    } else if (room.goals == 0) {
-      room.problem = RoomProblem::NoGoal;
-    } else if (room.boxes < room.goals) {
-      room.problem = RoomProblem::FewerBoxes;
-    } else if (manReachesEdge(room.cells, man)) {
-      room.problem = RoomProblem::Open;
-    }
-  }
-  runs_.clear();
-  rowStarts_.clear();
-}
-
-namespace {
-
-std::string titleText(std::string_view title) {
-  std::string text(title);
-  std::replace_if(
-      text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
-  return text;
-}
-
-}  // namespace
-
-std::string describeProblem(const CollectionRoom& room) {
-  switch (room.problem) {
-    case RoomProblem::None: return {};
-    case RoomProblem::TooLarge: return "too large: " + std::to_string(room.columns) + " x " + std::to_string(room.rows);
-    case RoomProblem::NoMan: return "no man";
-    case RoomProblem::SeveralMen: return std::to_string(room.men) + " men";
-    case RoomProblem::NoGoal: return "no goal";
-    case RoomProblem::FewerBoxes: return "fewer boxes than goals";
-    case RoomProblem::Open: return "open";
-  }
-  return {};
-}
-
-void RoomCollectionReader::end() { endRoom(); }
-
-namespace {
-
-// Feeds the text to the reader line by line, until it is full.
-void readText(RoomCollectionReader& reader, std::string_view text) {
-  while (!text.empty() && !reader.full()) {
-    const std::size_t end = text.find('\n');
-    reader.readLine(text.substr(0, end));
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-  }
-  reader.end();
-}
-
-}  // namespace
-
-std::vector<CollectionRoom> readRoomCollection(std::string_view text) {
-  RoomCollectionReader reader;
-  readText(reader, text);
-  return std::move(reader.rooms());
-}
-
-HouseReadResult readRoomCollectionFile(const std::string& path, std::vector<CollectionRoom>& rooms) {
+HouseReadResult readRoomCollectionFile(const std::string& path, std::shared_ptr<const RoomCollection>& rooms) {
   using Outcome = FileBytes::Outcome;
   const auto refused = [](HouseReadResult::Status status, std::string problem) {
     return HouseReadResult{status, 0, std::move(problem)};
@@ -303,8 +125,9 @@ HouseReadResult readRoomCollectionFile(const std::string& path, std::vector<Coll
                                                                 std::to_string(kMaxCollectionFileBytes >> 20) +
                                                                 " MiB)");
     }
-    std::vector<CollectionRoom> read = readRoomCollection(bytes.view());
-    if (read.empty()) return refused(HouseReadResult::Status::Invalid, "it holds no room");
+    const std::size_t size = bytes.view().size();
+    auto read = std::make_shared<const RoomCollection>(bytes.release(), size);
+    if (read->empty()) return refused(HouseReadResult::Status::Invalid, "it holds no room");
     rooms = std::move(read);
     return {};
   } catch (const std::bad_alloc&) {
@@ -315,16 +138,21 @@ HouseReadResult readRoomCollectionFile(const std::string& path, std::vector<Coll
 bool isCollectionFileName(std::string_view name) {
   constexpr std::string_view kExtension = ".txt";
   return name.size() >= kExtension.size() &&
-         equalsIgnoringCase(name.substr(name.size() - kExtension.size()), kExtension);
+         std::equal(kExtension.begin(), kExtension.end(), name.end() - kExtension.size(),
+                    [](char lower, char c) { return std::tolower(static_cast<unsigned char>(c)) == lower; });
 }
 
 bool readFirstRoom(std::string_view text, CollectionRoom& room) {
-  RoomCollectionReader reader(1);
-  readText(reader, text);
-  std::vector<CollectionRoom>& rooms = reader.rooms();
-  if (rooms.empty()) return false;
-  room = std::move(rooms.front());
-  return true;
+  RoomCollectionReader::Options options;
+  options.mostRooms = 1;
+  RoomCollectionReader reader(options);
+  bool found = false;
+  readText(reader, text, [&](CollectionRoom& read) {
+    room = std::move(read);
+    found = true;
+    return false;
+  });
+  return found;
 }
 
 RoomRecord roomOfCollection(const CollectionRoom& room) {
@@ -349,6 +177,17 @@ std::string pasteRoomText(RoomRecord& room, std::string_view text) {
   return report;
 }
 
+namespace {
+
+std::string titleText(std::string_view title) {
+  std::string text(title);
+  std::replace_if(
+      text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+  return text;
+}
+
+}  // namespace
+
 std::string writeCollectionRoom(const RoomRecord& room, std::string_view title) {
   std::string text = "; " + titleText(title) + "\n";
   int top = kRows;
@@ -363,6 +202,8 @@ std::string writeCollectionRoom(const RoomRecord& room, std::string_view title) 
     left = std::min(left, cell % kColumns);
     right = std::max(right, cell % kColumns);
   }
+  std::vector<std::string> rows;
+  bool blankInside = false;
   for (int row = top; row <= bottom; ++row) {
     std::string line;
     for (int column = left; column <= right; ++column) {
@@ -370,8 +211,15 @@ std::string writeCollectionRoom(const RoomRecord& room, std::string_view title) 
       line += symbol == symOutside ? symFloor : symbol;
     }
     line.erase(line.find_last_not_of(symFloor) + 1);
-    text += line;
-    text += '\n';
+    blankInside = blankInside || line.empty();
+    rows.push_back(std::move(line));
+  }
+  // A row without a symbol would end the room on a line of its own: between "|" it is a blank
+  // row of the room.
+  for (std::string& row : rows) {
+    if (blankInside && row.empty()) row = std::string(1, symOutside);
+    text += row;
+    text += blankInside && &row != &rows.back() ? '|' : '\n';
   }
   return text;
 }
@@ -385,25 +233,29 @@ std::string writeRoomCollection(const HouseRecord& house) {
   return text;
 }
 
-bool takesWholeCollection(const std::vector<CollectionRoom>& rooms) {
-  return !rooms.empty() && rooms.size() <= static_cast<std::size_t>(kMaxRooms) &&
-         std::all_of(rooms.begin(), rooms.end(), [](const CollectionRoom& room) { return room.canBeTaken(); });
+bool takesWholeCollection(const RoomCollection& rooms) {
+  if (rooms.empty() || rooms.cut() || rooms.size() > static_cast<std::size_t>(kMaxRooms)) return false;
+  for (std::size_t k = 0; k < rooms.size(); ++k) {
+    if (!rooms.summary(k).canBeTaken()) return false;
+  }
+  return true;
 }
 
-std::vector<std::size_t> firstRoomsToTake(const std::vector<CollectionRoom>& rooms) {
+std::vector<std::size_t> firstRoomsToTake(const RoomCollection& rooms) {
   std::vector<std::size_t> places;
   for (std::size_t k = 0; k < rooms.size() && places.size() < static_cast<std::size_t>(kMaxRooms); ++k) {
-    if (rooms[k].canBeTaken()) places.push_back(k);
+    if (rooms.summary(k).canBeTaken()) places.push_back(k);
   }
   return places;
 }
 
-HouseRecord houseOfCollection(const std::vector<const CollectionRoom*>& rooms, const std::string& name) {
+HouseRecord houseOfCollection(const RoomCollection& rooms, const std::vector<std::size_t>& places,
+                              const std::string& name) {
   HouseRecord house = emptyHouse();
   house.houseName = name;
-  house.roomCount = static_cast<std::int32_t>(rooms.size());
+  house.roomCount = static_cast<std::int32_t>(places.size());
   house.currentRoom = 1;
-  for (std::size_t k = 0; k < rooms.size(); ++k) house.rooms[k] = roomOfCollection(*rooms[k]);
+  for (std::size_t k = 0; k < places.size(); ++k) house.rooms[k] = roomOfCollection(rooms.room(places[k]));
   return house;
 }
 

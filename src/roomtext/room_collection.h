@@ -1,105 +1,78 @@
-// Collections of rooms in plain text, many to a file: the lenient reader and the plain writer.
+// Collections of rooms in plain text, many to a file: a collection read and kept for choosing,
+// the first room of a text, the plain writer, and the house made of chosen rooms.
 #pragma once
 
-#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <limits>
+#include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "house/house_reader.h"
+#include "roomtext/collection_reader.h"
 #include "rules/room.h"
 
 namespace tarvo {
 
-// Why a room read from a collection cannot become a room of a house, first reason first.
-enum class RoomProblem : std::uint8_t {
-  None,
-  TooLarge,  // more than ten rows or columns once blank margins are cut
-  NoMan,
-  SeveralMen,
-  NoGoal,
-  FewerBoxes,  // fewer boxes than goals
-  Open,        // the man reaches the edge of the board
-};
+// The most rooms a collection keeps: more than any chooser is scrolled through, and what keeps
+// a file of tiny rooms within a few times its size in memory.
+inline constexpr std::size_t kMostCollectionRooms = 1'000'000;
 
-// One room of a collection. Counts are of symbols, so they are known for a room too large
-// to place; the cells are placed on the board only when the room fits.
-struct CollectionRoom {
-  std::string title;
-  bool titled = false;    // the text gave the title; else it is "Room N" by the room's place
-  std::int64_t rows = 0;  // after cutting blank margins
-  std::int64_t columns = 0;
-  std::int64_t boxes = 0;  // "$" and "*"
-  std::int64_t goals = 0;  // ".", "*" and "+"
-  std::int64_t men = 0;    // "@" and "+"
+// A room of a kept collection as the list of rooms shows it, in 32 bytes: its counts saturate
+// at kMostCount, which a room too large to play reaches only with a run of billions.
+struct RoomSummary {
+  static constexpr std::uint32_t kMostCount = 0xFFFFFFFFu;
+  std::uint32_t textStart = 0;  // where its first row starts in the text
+  std::uint32_t titleStart = 0xFFFFFFFFu;
+  std::uint32_t rows = 0;
+  std::uint32_t columns = 0;
+  std::uint32_t boxes = 0;
+  std::uint32_t goals = 0;
+  std::uint32_t men = 0;
   RoomProblem problem = RoomProblem::None;
-  // The board's cell codes (OUTSIDE, floor, wall, goal, box, man), centred; all OUTSIDE for a
-  // room that does not fit.
-  std::array<std::int8_t, kPlayableCells> cells{};
+  bool titled = false;
 
   bool canBeTaken() const { return problem == RoomProblem::None; }
 };
 
-// "too large: 12 x 9" (columns x rows), "no man", "2 men", "no goal", "fewer boxes than
-// goals", "open"; empty for a room that can be taken.
-std::string describeProblem(const CollectionRoom& room);
-
-// Reads every room of the text. A room line holds only the symbols # . $ * @ +, blanks
-// (space, "-", "_"), digit runs that repeat the symbol after them, and "|", which ends a row;
-// it holds at least one symbol. A room is a run of such rows; an empty row, a row of blanks
-// only or any other line ends it. Its title is the last non-empty line since the previous
-// room when that line starts with ";" or "Title:", else "Room N" by its place. Lines end at LF,
-// a CR before it dropped. Run lengths are measured, never expanded, so a run of 99999999 costs
-// no more than a run of 3.
-std::vector<CollectionRoom> readRoomCollection(std::string_view text);
-
-// The same reader fed a line at a time, for text that comes in pieces (a stream): a room is
-// complete, and joins rooms(), once the line after it is read or end() is called.
-class RoomCollectionReader {
+// A collection read and kept: its text and a summary of each room, in the order of the text;
+// a room's cells are read again from the text when they are asked for. At most
+// kMostCollectionRooms rooms are kept; the text after them is not read.
+class RoomCollection {
  public:
-  explicit RoomCollectionReader(std::size_t mostRooms = std::numeric_limits<std::size_t>::max())
-      : mostRooms_(mostRooms) {}
+  // Reads the text, which the collection keeps. Precondition: the text is shorter than 4 GiB.
+  explicit RoomCollection(std::string_view text);
+  RoomCollection(std::unique_ptr<char[]> text, std::size_t size);
 
-  // One line without its LF; a CR ending it is dropped. Lines after the last room wanted are ignored.
-  void readLine(std::string_view line);
-  // The end of the text: completes the room the last lines began.
-  void end();
-  // The rooms completed and not yet taken away; the caller may take them.
-  std::vector<CollectionRoom>& rooms() { return rooms_; }
-  // Whether the most rooms wanted have been read.
-  bool full() const { return roomsEnded_ >= mostRooms_; }
+  std::size_t size() const { return rooms_.size(); }
+  bool empty() const { return rooms_.empty(); }
+  // Whether the text holds rooms after the last one kept.
+  bool cut() const { return cut_; }
+  const RoomSummary& summary(std::size_t k) const { return rooms_[k]; }
+  // Room k's title: its title line's, or "Room N" by its place.
+  std::string title(std::size_t k) const;
+  // Room k whole: its title, counts, problem and cells.
+  CollectionRoom room(std::size_t k) const;
+  // "too large: 12 x 9", as describeProblem says it of the whole room.
+  std::string describeProblem(std::size_t k) const;
 
  private:
-  // A run of one symbol on a row, by its columns counted from the row's start.
-  struct Run {
-    std::int64_t start;
-    std::int64_t length;
-    char symbol;
-  };
+  void read();
 
-  void readRow(std::string_view row);
-  void startRoom();
-  void endRoom();
-
-  std::size_t mostRooms_;
-  std::size_t roomsEnded_ = 0;
-  std::vector<CollectionRoom> rooms_;
-  std::string titleLine_;  // the last line that may title the next room
-  std::string title_;
-  bool titled_ = false;
-  std::int64_t roomNumber_ = 0;
-  std::vector<Run> runs_;               // the open room's runs, row after row
-  std::vector<std::size_t> rowStarts_;  // where each of its rows starts in runs_
+  std::unique_ptr<char[]> text_;
+  std::size_t textSize_ = 0;
+  std::deque<RoomSummary> rooms_;
+  bool cut_ = false;
 };
 
 // The largest collection read: some 600,000 rooms of a common size.
 inline constexpr std::size_t kMaxCollectionFileBytes = std::size_t{64} << 20;
 
-// The same from a file: only a regular file of at most kMaxCollectionFileBytes is read. A file
-// without any room is refused; the rooms are left alone on any failure.
-HouseReadResult readRoomCollectionFile(const std::string& path, std::vector<CollectionRoom>& rooms);
+// The collection of a file: only a regular file of at most kMaxCollectionFileBytes is read. A
+// file without any room is refused; `rooms` is left alone on any failure.
+HouseReadResult readRoomCollectionFile(const std::string& path, std::shared_ptr<const RoomCollection>& rooms);
 
 // Whether a file name names a collection rather than a house file: it ends in ".txt", in any case.
 bool isCollectionFileName(std::string_view name);
@@ -118,8 +91,10 @@ RoomRecord roomOfCollection(const CollectionRoom& room);
 std::string pasteRoomText(RoomRecord& room, std::string_view text);
 
 // "; title" then the room's rows and columns from the first to the last that holds a symbol,
-// floor and outside cells both written as spaces, trailing spaces left off, LF line ends. A
-// room without any symbol gives the title line alone. Marks are not written.
+// floor and outside cells both written as spaces, trailing spaces left off, LF line ends; a room
+// with a row of no symbol between two that have some stands on one line, its rows ended by "|"
+// and that row written "-", so that it reads back whole. A room without any symbol gives the
+// title line alone, which reads back as no room. Marks are not written.
 std::string writeCollectionRoom(const RoomRecord& room, std::string_view title);
 
 // The house's rooms 1..roomCount as a collection: "; house name", a blank line, then each
@@ -128,13 +103,14 @@ std::string writeRoomCollection(const HouseRecord& house);
 
 // Whether the collection becomes a house as it stands: every room can be taken and there are
 // at most kMaxRooms of them.
-bool takesWholeCollection(const std::vector<CollectionRoom>& rooms);
+bool takesWholeCollection(const RoomCollection& rooms);
 
 // The rooms a choice starts from: the first kMaxRooms that can be taken, by their places.
-std::vector<std::size_t> firstRoomsToTake(const std::vector<CollectionRoom>& rooms);
+std::vector<std::size_t> firstRoomsToTake(const RoomCollection& rooms);
 
-// The rooms as a new house: the name given, no records, room 1 current. Precondition: 1 to
-// kMaxRooms rooms, each of which fits.
-HouseRecord houseOfCollection(const std::vector<const CollectionRoom*>& rooms, const std::string& name);
+// The rooms at `places` as a new house, in that order: the name given, no records, room 1
+// current. Precondition: 1 to kMaxRooms places, each naming a room that can be taken.
+HouseRecord houseOfCollection(const RoomCollection& rooms, const std::vector<std::size_t>& places,
+                              const std::string& name);
 
 }  // namespace tarvo

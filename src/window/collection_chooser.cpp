@@ -9,6 +9,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "platform/look.h"
 #include "platform/sprite_sheets.h"
 #include "rules/drawing.h"
 
@@ -71,31 +72,38 @@ QVariant CollectionModel::headerData(int section, Qt::Orientation orientation, i
 
 QVariant CollectionModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
-  const CollectionRoom& room = (*rooms_)[static_cast<std::size_t>(index.row())];
+  const auto place = static_cast<std::size_t>(index.row());
+  const RoomSummary& room = rooms_->summary(place);
   if (role == Qt::CheckStateRole && index.column() == Title && room.canBeTaken()) {
-    return ticked_[static_cast<std::size_t>(index.row())] ? Qt::Checked : Qt::Unchecked;
+    return ticked_[place] ? Qt::Checked : Qt::Unchecked;
   }
   if (role == Qt::DecorationRole && index.column() == Title) return pictureOf(index.row());
   if (role == Qt::TextAlignmentRole && (index.column() == Boxes || index.column() == Goals)) {
     return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
   }
+  // A title of megabytes shows cut, and whole (up to a bound) in its tooltip.
+  if (role == Qt::ToolTipRole && index.column() == Title) {
+    return look::shownText(rooms_->title(place), look::kLongestShownText);
+  }
   if (role != Qt::DisplayRole) return {};
   switch (index.column()) {
-    case Title: return QString::fromStdString(room.title);
+    case Title: return look::shownText(rooms_->title(place), look::kShownInList);
     case Size: return QStringLiteral("%1 x %2").arg(room.columns).arg(room.rows);
     case Boxes: return QString::number(room.boxes);
     case Goals: return QString::number(room.goals);
-    case WhyNot: return QString::fromStdString(describeProblem(room));
+    case WhyNot: return QString::fromStdString(rooms_->describeProblem(place));
     default: return {};
   }
 }
 
 QPixmap CollectionModel::pictureOf(int row) const {
   if (const QPixmap* kept = pictures_.object(row)) return *kept;
-  const CollectionRoom& room = (*rooms_)[static_cast<std::size_t>(row)];
+  const auto place = static_cast<std::size_t>(row);
   PixmapCanvas canvas(sheets_);
   // A room too large for the board has no picture; its row keeps the place of one.
-  if (room.problem != RoomProblem::TooLarge) drawRoom(canvas, SpriteSheet::Small, roomOfCollection(room), 0);
+  if (rooms_->summary(place).problem != RoomProblem::TooLarge) {
+    drawRoom(canvas, SpriteSheet::Small, roomOfCollection(rooms_->room(place)), 0);
+  }
   pictures_.insert(row, new QPixmap(canvas.picture()));
   return canvas.picture();
 }
@@ -103,7 +111,7 @@ QPixmap CollectionModel::pictureOf(int row) const {
 Qt::ItemFlags CollectionModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
   const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-  const bool takeable = (*rooms_)[static_cast<std::size_t>(index.row())].canBeTaken();
+  const bool takeable = rooms_->summary(static_cast<std::size_t>(index.row())).canBeTaken();
   return takeable && index.column() == Title ? flags | Qt::ItemIsUserCheckable : flags;
 }
 
@@ -133,6 +141,10 @@ CollectionChooser::CollectionChooser(std::shared_ptr<const RoomCollection> rooms
     : QDialog(parent) {
   setWindowTitle(QStringLiteral("Rooms of %1").arg(fileName));
   resize(620, 600);
+  if (rooms->cut()) {
+    cutNote_ = QStringLiteral("\nThe file holds more rooms than the first %L1, which alone are listed.")
+                   .arg(static_cast<qulonglong>(kMostCollectionRooms));
+  }
   model_ = new CollectionModel(std::move(rooms), sheets, this);
 
   auto* layout = new QVBoxLayout(this);
@@ -165,7 +177,7 @@ CollectionChooser::CollectionChooser(std::shared_ptr<const RoomCollection> rooms
 
 void CollectionChooser::showTickedCount(int count) {
   LBticked->setText(
-      QStringLiteral("Tick the rooms of the new house, at most %1: %2 ticked.").arg(kMaxRooms).arg(count));
+      QStringLiteral("Tick the rooms of the new house, at most %1: %2 ticked.").arg(kMaxRooms).arg(count) + cutNote_);
   BTok->setEnabled(count > 0);
 }
 

@@ -19,8 +19,6 @@ namespace tarvo {
 
 class SpriteSheets;
 
-using RoomCollection = std::vector<CollectionRoom>;
-
 // Every room of a collection, a row each: title (ticked or not), picture, size, boxes,
 // goals, and why it cannot be taken. Pictures are drawn when a row is shown and a few hundred
 // kept, so a collection of 100,000 rooms lists as fast as one of ten. At most kMaxRooms rooms
@@ -70,6 +68,7 @@ class CollectionChooser : public QDialog {
   CollectionModel* model_;
   QTreeView* LVrooms;
   QLabel* LBticked;
+  QString cutNote_;  // when the file holds more rooms than a collection keeps
   QPushButton* BTok;
 };
 

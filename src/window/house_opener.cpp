@@ -46,13 +46,13 @@ HouseOpener::Read HouseOpener::read(const QString& path, bool atStart, QString& 
     session_.takeHouse(std::move(house));
     return Read::Taken;
   }
-  if (takesWholeCollection(opened.rooms)) {
-    std::vector<std::size_t> places(opened.rooms.size());
+  if (takesWholeCollection(*opened.rooms)) {
+    std::vector<std::size_t> places(opened.rooms->size());
     for (std::size_t k = 0; k < places.size(); ++k) places[k] = k;
-    session_.takeHouse(houseOfChosenRooms(opened.rooms, places, QFileInfo(path).completeBaseName().toStdString()));
+    session_.takeHouse(houseOfChosenRooms(*opened.rooms, places, QFileInfo(path).completeBaseName().toStdString()));
     return Read::Taken;
   }
-  auto rooms = std::make_shared<const std::vector<CollectionRoom>>(std::move(opened.rooms));
+  std::shared_ptr<const RoomCollection> rooms = std::move(opened.rooms);
   if (atStart) {
     QTimer::singleShot(0, this, [this, path, rooms] { choose(path, rooms); });
   } else {
@@ -61,7 +61,7 @@ HouseOpener::Read HouseOpener::read(const QString& path, bool atStart, QString& 
   return Read::Choosing;
 }
 
-void HouseOpener::choose(const QString& path, const std::shared_ptr<const std::vector<CollectionRoom>>& rooms) {
+void HouseOpener::choose(const QString& path, const std::shared_ptr<const RoomCollection>& rooms) {
   auto* chooser = new CollectionChooser(rooms, sheets_, QFileInfo(path).fileName(), window_);
   chooser->setObjectName(QStringLiteral("CollectionChooser"));
   chooser->setAttribute(Qt::WA_DeleteOnClose);

@@ -44,7 +44,7 @@ class HouseOpener : public QObject {
   // Reads the file; a collection that needs a choice opens its chooser now or, at start-up,
   // once the event loop runs. `problem` gets what went wrong.
   Read read(const QString& path, bool atStart, QString& problem);
-  void choose(const QString& path, const std::shared_ptr<const std::vector<CollectionRoom>>& rooms);
+  void choose(const QString& path, const std::shared_ptr<const RoomCollection>& rooms);
   QString problemText(const QString& path, const HouseReadResult& result) const;
 
   GameSession& session_;

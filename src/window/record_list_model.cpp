@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/look.h"
+
 namespace tarvo {
 
 void RecordListModel::showRoom(const RoomRecord& room) {
@@ -26,12 +28,17 @@ int RecordListModel::rowCount(const QModelIndex& parent) const { return parent.i
 int RecordListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 3; }
 
 QVariant RecordListModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rows_) return {};
+  const bool tip = role == Qt::ToolTipRole && index.column() == 0;
+  if ((role != Qt::DisplayRole && !tip) || !index.isValid() || index.row() >= rows_) return {};
   const auto row = static_cast<std::size_t>(index.row());
   if (row >= records_->size()) return QString();
   const RecordList::Record record = (*records_)[row];
   const std::string_view field = index.column() == 0 ? record.name : index.column() == 1 ? record.moves : record.time;
-  return QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size()));
+  // A name of megabytes would hold the list up at every paint: it shows cut, and a name too long
+  // to show whole has it in its tooltip (the list's own tooltip says how to replay a record).
+  const QString shown = look::shownText(field, look::kShownInList);
+  if (!tip) return shown;
+  return shown.endsWith(QChar(0x2026)) ? look::shownText(field, look::kLongestShownText) : QVariant();
 }
 
 QVariant RecordListModel::headerData(int section, Qt::Orientation orientation, int role) const {

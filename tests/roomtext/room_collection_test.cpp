@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,14 @@ int firstSymbolCell(const RoomRecord& room) {
   int cell = 0;
   while (cell < kPlayableCells && (room.cells[cell] == OUTSIDE || room.cells[cell] == FLOOR)) ++cell;
   return cell;
+}
+
+// Every room the collection reader keeps of the text, whole.
+std::vector<CollectionRoom> readRoomCollection(std::string_view text) {
+  const RoomCollection collection(text);
+  std::vector<CollectionRoom> rooms;
+  for (std::size_t k = 0; k < collection.size(); ++k) rooms.push_back(collection.room(k));
+  return rooms;
 }
 
 // Each room's title, or with kProblems why it cannot be taken ("" when it can).
@@ -82,10 +92,12 @@ TEST(RoomCollection, OddSizesLeaveTheSpareRowBelowAndBlanksTheEdgeReachesAreOuts
 
 TEST(RoomCollection, SeveralRoomsInOneLineAndWhatEndsARoom) {
   const std::vector<CollectionRoom> rooms =
-      readRoomCollection("5#|#@$.#|5#||5#|#.$@#|5#|   |4#|#@*#|4#\n5#\n; named\n5#\n#@$.#\n5#");
+      readRoomCollection("5#|#@$.#|5#||5#|#.$@#|5#|   ||4#|#@*#|4#\n5#\n; named\n5#\n#@$.#\n5#");
   EXPECT_EQ(titles(rooms), (std::vector<std::string>{"Room 1", "Room 2", "Room 3", "named"}));
   // The line after the third room in the line is a room line of its own, and still part of it.
   EXPECT_EQ(rooms[2].rows, 4);
+  // Blank rows between bars after the last row of a room are margin.
+  EXPECT_EQ(rooms[1].rows, 3);
   // A digit run before "|" or at the end makes the line no room line.
   EXPECT_TRUE(readRoomCollection("5#|#@$.#|5|\n12\n;x").empty());
   // The first room alone, whatever follows it.
@@ -142,6 +154,105 @@ TEST(RoomCollection, WrittenRoomsReadBack) {
       EXPECT_EQ(again.man, room.man + shift);
     }
   }
+}
+
+// A row of blanks between two "|" is a row of the room it is in; an empty row ("||"), a blank
+// line or a row of blanks at a line's end still ends a room.
+TEST(RoomCollection, BlankRowsBetweenBarsStayInTheirRoom) {
+  struct Row {
+    const char* text;
+    std::vector<std::int64_t> rows;  // of each room read
+  };
+  const Row table[] = {
+      {"5#|- |5#", {3}},        {"5#|#@$.#|  |__|#.$ #|5#", {6}},
+      {"5#|-|\n5#", {3}},      // the blank row ends one line, the room goes on in the next
+      {"5#|-||5#", {1, 1}},    // an empty row ends the room; its blank rows were margin
+      {"-|5#|#@$.#|5#", {3}},  // a blank row before the first row is margin
+      {"5#|#@$.#|5#|-", {3}},  // and after the last one
+      {"5#\n-\n5#", {1, 1}},   // a line of blanks ends a room
+      {"5#|- |5#||5#", {3, 1}},
+  };
+  for (const Row& row : table) {
+    std::vector<std::int64_t> rows;
+    for (const CollectionRoom& room : readRoomCollection(row.text)) rows.push_back(room.rows);
+    EXPECT_EQ(rows, row.rows) << row.text;
+  }
+}
+
+// A room made anywhere (the editor paints any cell) is written so that it reads back as one room
+// on the same symbols, up to a shift, blanks the edge reaches becoming outside; a room without
+// any symbol is written as its title alone and reads back as no room.
+TEST(RoomCollection, AnyRoomWrittenReadsBackWholeUpToAShift) {
+  std::mt19937 random(7);
+  const std::int32_t codes[] = {OUTSIDE, FLOOR, FLOOR, FLOOR, WALL, GOAL, BOX, BOX + GOAL, MAN, MAN + GOAL};
+  for (int trial = 0; trial < 2000; ++trial) {
+    RoomRecord room = emptyRoom();
+    // A few symbols in a random box of the board, blank rows and columns between them likely.
+    const int top = static_cast<int>(random() % 10), left = static_cast<int>(random() % 10);
+    const int height = 1 + static_cast<int>(random() % (10 - top)),
+              width = 1 + static_cast<int>(random() % (10 - left));
+    for (int cell = 0; cell < kPlayableCells; ++cell) room.cells[cell] = random() % 2 == 0 ? OUTSIDE : FLOOR;
+    for (int k = static_cast<int>(random() % 6); k > 0; --k) {
+      const int cell = cellIndex(top + static_cast<int>(random() % height), left + static_cast<int>(random() % width));
+      room.cells[cell] = codes[random() % std::size(codes)];
+    }
+    const std::string text = writeCollectionRoom(room, "t");
+    const std::vector<CollectionRoom> back = readRoomCollection(text);
+    const int symbols = static_cast<int>(
+        std::count_if(&room.cells[0], &room.cells[0] + kPlayableCells, [](std::int32_t code) { return code > FLOOR; }));
+    ASSERT_EQ(back.size(), symbols > 0 ? 1u : 0u) << text;
+    if (symbols == 0) continue;
+    const RoomRecord again = roomOfCollection(back[0]);
+    const int shift = firstSymbolCell(again) - firstSymbolCell(room);
+    for (int cell = 0; cell < kPlayableCells; ++cell) {
+      const bool blank = room.cells[cell] <= FLOOR;
+      const std::int32_t read = again.cells.at(cell + shift);
+      ASSERT_TRUE(blank ? read <= FLOOR : read == room.cells[cell]) << "cell " << cell << text << test::roomText(again);
+    }
+  }
+}
+
+TEST(RoomCollection, AStreamToldARoomTooLargeAsSoonAsItPassesTenRowsAndGoesOnAfterIt) {
+  RoomCollectionReader::Options options;
+  options.tooLargeEarly = true;
+  RoomCollectionReader reader(options);
+  for (int row = 0; row < 10; ++row) reader.readLine("##########");
+  EXPECT_TRUE(reader.rooms().empty());
+  reader.readLine("##########");
+  ASSERT_EQ(reader.rooms().size(), 1u);
+  EXPECT_EQ(describeProblem(reader.rooms()[0]), "too large: more than 10 rows");
+  reader.rooms().clear();
+  for (int row = 0; row < 100000; ++row) reader.readLine("#@$.#");
+  EXPECT_TRUE(reader.rooms().empty()) << "the rest of the room is skipped";
+  reader.readLine("");
+  reader.readLine("; next");
+  for (const char* row : {"5#", "#@$.#", "5#"}) reader.readLine(row);
+  reader.end();
+  ASSERT_EQ(reader.rooms().size(), 1u);
+  EXPECT_TRUE(reader.rooms()[0].title == "next" && reader.rooms()[0].canBeTaken());
+
+  // Read whole, the same room is measured to its end.
+  EXPECT_EQ(titles(readRoomCollection(std::string(11, '#') + "\n" + std::string(30, '\n') + "#\n#\n"), kProblems),
+            (std::vector<std::string>{"too large: 11 x 1", "no man"}));
+}
+
+// A collection keeps at most a million rooms, so a file of tiny rooms stays within a few times
+// its size; titles are cut at a thousand characters.
+TEST(RoomCollection, KeepsAMillionRoomsAndTitlesOfAThousandCharacters) {
+  std::string tiny;
+  for (std::size_t k = 0; k <= kMostCollectionRooms; ++k) tiny += "#\n\n";
+  const RoomCollection many(tiny);
+  EXPECT_EQ(many.size(), kMostCollectionRooms);
+  EXPECT_TRUE(many.cut());
+  EXPECT_FALSE(RoomCollection(tiny.substr(0, 3 * kMostCollectionRooms)).cut());
+
+  std::string longTitle = "; ";
+  for (int k = 0; k < 1500; ++k) longTitle += "\xC3\xA9";  // "é", two bytes
+  const RoomCollection titled(longTitle + "\n5#\n#@$.#\n5#\n");
+  ASSERT_EQ(titled.size(), 1u);
+  EXPECT_EQ(titled.title(0), longTitle.substr(2, 2 * kLongestTitle));
+  EXPECT_EQ(titled.room(0).title, titled.title(0));
+  EXPECT_TRUE(titled.summary(0).titled);
 }
 
 }  // namespace

@@ -153,6 +153,27 @@ TEST(SolveCommand, SolvesEachRoomAsItIsRead) {
   EXPECT_EQ(run.out, "Room 1 (corridor): 2 pushes, 3 moves\nrRR\n");
 }
 
+// A file without a room is no success: each is named, and the status is that of a room that
+// cannot be played. A room that never ends is told too large once it passes ten rows, within a
+// bounded memory, and the rooms after it are solved.
+TEST(SolveCommand, AFileWithoutARoomIsNamedAndAnEndlessRoomIsToldTooLarge) {
+  const test::ScratchFolder folder;
+  std::ofstream(folder.file("cr.txt"), std::ios::binary) << "\r\r\r";
+  CommandRun run = solveText("", kCorridor, folder.file("cr.txt"));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out,
+            "Room 1 (corridor): 2 pushes, 3 moves\nrRR\ntarvo_solve: " + folder.file("cr.txt") + " holds no room\n");
+  run = runShell(quoted(TARVO_SOLVE) + " < /dev/null");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "tarvo_solve: standard input holds no room\n");
+
+  run = runShell("{ yes '##########' | head -n 3000000; printf '\\n%s' " + quoted(kCorridor) +
+                 "; } | (ulimit -v 200000; " + quoted(TARVO_SOLVE) + ")");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out,
+            "Room 1: cannot be played: too large: more than 10 rows\nRoom 2 (corridor): 2 pushes, 3 moves\nrRR\n");
+}
+
 // A line of exactly the bound is read; one byte more is an error naming its line.
 TEST(RoomListReader, TakesLinesUpToItsBound) {
   const std::string longest(RoomListReader::kLongestLine, ' ');

@@ -165,27 +165,42 @@ bool solveOne(const CollectionRoom& room, const std::string& name, const Limits&
   return true;
 }
 
-// Calls `take` with each room of the files as it is read, until it returns false; false, after a
-// message, when a file cannot be read to its end.
+// What reading the files gave.
+enum class Reading {
+  Read,       // every file read to its end, each with a room at least
+  NoRoom,     // some file held no room, which a message named
+  CannotRead  // a file could not be read to its end, which a message said
+};
+
+// Calls `take` with each room of the files as it is read, until it returns false; a file that
+// cannot be read to its end, or holds no room, is named on standard error.
 template <typename Take>
-bool readRooms(const std::vector<std::string>& files, Take take) {
+Reading readRooms(const std::vector<std::string>& files, Take take) {
   const std::vector<std::string> names = files.empty() ? std::vector<std::string>{"-"} : files;
+  Reading reading = Reading::Read;
   for (const std::string& name : names) {
     const InputFile input = openInput(name);
     if (!input.error.empty()) {
       std::cerr << "tarvo_solve: " << input.error << "\n";
-      return false;
+      return Reading::CannotRead;
     }
     RoomListReader reader(*input.stream);
+    std::size_t rooms = 0;
     while (std::optional<CollectionRoom> room = reader.next()) {
-      if (!take(*room)) return true;
+      ++rooms;
+      if (!take(*room)) return reading;
     }
     if (!reader.error().empty()) {
       std::cerr << "tarvo_solve: " << input.shownName << ": " << reader.error() << input.readFailure() << "\n";
-      return false;
+      return Reading::CannotRead;
+    }
+    // A file of no room is no answer of "all solved".
+    if (rooms == 0) {
+      std::cerr << "tarvo_solve: " << input.shownName << " holds no room\n";
+      reading = Reading::NoRoom;
     }
   }
-  return true;
+  return reading;
 }
 
 // Whether standard output took everything; says so when not.
@@ -198,7 +213,7 @@ bool outputWritten() {
 int solveRooms(const Options& options) {
   bool allSolved = true;
   std::size_t number = 0;
-  const bool read = readRooms(options.files, [&](const CollectionRoom& room) {
+  const Reading read = readRooms(options.files, [&](const CollectionRoom& room) {
     const std::string name = label(++number, room);
     SolvedRoom solved;
     bool fewest = true;
@@ -211,8 +226,8 @@ int solveRooms(const Options& options) {
     // Each answer is out before the next room's search starts; once the output is lost, solving on is pointless.
     return static_cast<bool>(std::cout.flush());
   });
-  if (!outputWritten() || !read) return 2;
-  return allSolved ? 0 : 1;
+  if (!outputWritten() || read == Reading::CannotRead) return 2;
+  return allSolved && read == Reading::Read ? 0 : 1;
 }
 
 int writeHouseFile(const Options& options) {
@@ -226,11 +241,12 @@ int writeHouseFile(const Options& options) {
   // A house holds few rooms: they are all read, and counted, before any is solved.
   std::vector<CollectionRoom> rooms;
   std::size_t roomCount = 0;
-  const bool read = readRooms(options.files, [&](const CollectionRoom& room) {
+  const Reading read = readRooms(options.files, [&](const CollectionRoom& room) {
     if (++roomCount <= kMostHouseRooms) rooms.push_back(room);
     return true;
   });
-  if (!read) return 2;
+  if (read == Reading::CannotRead) return 2;
+  if (read == Reading::NoRoom) return 1;
   if (roomCount == 0 || roomCount > kMostHouseRooms) {
     std::cerr << "tarvo_solve: a house holds 1 to 16 rooms, not " << roomCount << "\n";
     return 1;

@@ -19,7 +19,7 @@ class RoomListReader {
  public:
   static constexpr std::size_t kLongestLine = 1024;
 
-  explicit RoomListReader(std::istream& in) : in_(in) {}
+  explicit RoomListReader(std::istream& in) : in_(in), collection_(tooLargeEarly()) {}
 
   // The next room, or nothing at the end of the text or at an error, which error() then tells.
   std::optional<CollectionRoom> next();
@@ -31,6 +31,13 @@ class RoomListReader {
   bool readLine(std::string& line);
   // Notes that the line being read is too long; false.
   bool tooLong();
+
+  // A room of a stream may never end: it is told as too large once it passes ten rows.
+  static RoomCollectionReader::Options tooLargeEarly() {
+    RoomCollectionReader::Options options;
+    options.tooLargeEarly = true;
+    return options;
+  }
 
   std::istream& in_;
   RoomCollectionReader collection_;
