@@ -54,6 +54,8 @@ class LineReader {
 
   int number() const { return number_; }
   std::size_t bytesLeft() const { return rest_.size(); }
+  // Whether the line handed out last ended with its LF, as every line but a last one must.
+  bool lineEnded() const { return lineEnded_; }
 
  private:
   // The line that ends at `lineEnd` (its LF, or the end of the bytes), without its CR: a last
@@ -62,12 +64,14 @@ class LineReader {
     ++number_;
     const std::size_t length = lineEnd > 0 && rest_[lineEnd - 1] == '\r' ? lineEnd - 1 : lineEnd;
     const std::string_view line = rest_.substr(0, length);
+    lineEnded_ = lineEnd < rest_.size();
     rest_.remove_prefix(std::min(lineEnd + 1, rest_.size()));
     return line;
   }
 
   std::string_view rest_;
   int number_ = 0;
+  bool lineEnded_ = true;
 };
 
 bool LineReader::nextRecord(std::string_view& line, RecordScan& scan) {
@@ -156,7 +160,7 @@ class Reader {
     for (RoomRecord& room : next.rooms) room.giveFreshLists();
     if (!readAfterHeader(next)) return error_;
     house = std::move(next);
-    return {};
+    return error_;  // Ok, maybe with what was left out
   }
 
  private:
@@ -240,6 +244,13 @@ class Reader {
       if (line.size() > std::numeric_limits<std::uint32_t>::max()) {
         return fail("record " + std::to_string(k) + " of " + name + " is longer than 4 GiB");
       }
+      // A record has as many steps as moves: a last line without all its fields and its line end,
+      // or with fewer steps, is a file cut inside its last record, which the house leaves out
+      // rather than keep a solution that stops short.
+      if (k == count && lines_.bytesLeft() == 0 && isCutShort(line, scan)) {
+        error_ = {HouseReadResult::Status::Ok, lines_.number(), "the last record is cut short: it is left out"};
+        return true;
+      }
       if (scan.tabs + 1 < RecordList::kFields) {
         return fail("record " + std::to_string(k) + " of " + name + " has fewer than four TAB-separated fields");
       }
@@ -271,6 +282,14 @@ class Reader {
       records.addInPlace(start, ends);
     }
     return true;
+  }
+
+  bool isCutShort(std::string_view line, const RecordScan& scan) const {
+    // A whole record without its TAB and line end, as older files may end, is no cut.
+    if (scan.tabs + 1 < RecordList::kFields) return !lines_.lineEnded();
+    const std::optional<std::int64_t> moves = parseCount(line.substr(scan.ends[0] + 1, scan.ends[1] - scan.ends[0] - 1));
+    const std::size_t steps = scan.ends[3] - scan.ends[2] - 1;
+    return moves && *moves > 0 && static_cast<std::uint64_t>(*moves) > steps;
   }
 
   LineReader lines_;

@@ -20,7 +20,7 @@ struct HouseReadResult {
   };
   Status status = Status::Ok;
   int line = 0;         // 1-based line of the problem, 0 when no line is concerned
-  std::string problem;  // what is wrong, for the user
+  std::string problem;  // what is wrong, for the user; when Ok, what was left out (a last record cut short)
 
   bool ok() const { return status == Status::Ok; }
   // "line 12: ..." or the problem alone.
@@ -37,7 +37,9 @@ inline constexpr std::size_t kMaxHouseFileBytes = std::size_t{64} << 20;
 // the LF, or at the very end of the file, is dropped). On success the house holds the file's
 // rooms, room 1 is current, and every room has new record lists; rooms past the count keep
 // their cells. On any failure (running out of memory included) the house is left exactly as
-// it was, lists included. Messages quote at most 60 characters of a value from the file.
+// it was, lists included. Messages quote at most 60 characters of a value from the file. A file
+// cut inside its last record (its last line a record without its line end and final TAB, or
+// with fewer steps than moves) is read without that record, the result saying so.
 HouseReadResult readHouse(std::string_view bytes, HouseRecord& house);
 
 // The same from a file. Only a regular file of at most kMaxHouseFileBytes is read; anything

@@ -44,6 +44,11 @@ HouseOpener::Read HouseOpener::read(const QString& path, bool atStart, QString& 
   }
   if (!opened.collection) {
     session_.takeHouse(std::move(house));
+    // A house may open with a part left out, which the player must hear of.
+    if (!opened.result.problem.empty()) {
+      problem = QStringLiteral("The house file \"%1\" was read without its last record.\n\n%2.")
+                    .arg(QDir::toNativeSeparators(path), QString::fromStdString(opened.result.describe()));
+    }
     return Read::Taken;
   }
   if (takesWholeCollection(*opened.rooms)) {
@@ -76,7 +81,10 @@ void HouseOpener::open(const QString& path) {
   QString problem;
   const Read read = this->read(path, false, problem);
   if (read == Read::Choosing) return;  // the chooser's "OK" makes the house
-  if (read == Read::Taken) return;     // its first room is started
+  if (read == Read::Taken) {           // its first room is started
+    if (!problem.isEmpty()) openMessageBox(QMessageBox::Information, window_->windowTitle(), problem, window_);
+    return;
+  }
   session_.restartRoom();
   openMessageBox(QMessageBox::Warning, window_->windowTitle(),
                  problem + QStringLiteral("\n\nThe house in play stays as it was."), window_);
@@ -104,7 +112,7 @@ QString HouseOpener::openAtStart(const QString& named, const QString& defaultHou
   QString problem;
   if (!named.isEmpty()) {
     const Read read = this->read(named, true, problem);
-    if (read == Read::Taken) return {};
+    if (read == Read::Taken) return problem;
     if (read == Read::Failed) problem += QStringLiteral("\n\n");
   }
   QString defaultProblem;
@@ -112,7 +120,8 @@ QString HouseOpener::openAtStart(const QString& named, const QString& defaultHou
     session_.restartRoom();
     return problem + defaultProblem + QStringLiteral("\n\nAn empty room is played instead.");
   }
-  return problem.isEmpty() ? problem : problem + QStringLiteral("The default house is played instead.");
+  if (problem.isEmpty()) return defaultProblem;
+  return problem + QStringLiteral("The default house is played instead.");
 }
 
 QString HouseOpener::problemText(const QString& path, const HouseReadResult& result) const {

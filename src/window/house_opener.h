@@ -42,7 +42,7 @@ class HouseOpener : public QObject {
   enum class Read { Taken, Choosing, Failed };
 
   // Reads the file; a collection that needs a choice opens its chooser now or, at start-up,
-  // once the event loop runs. `problem` gets what went wrong.
+  // once the event loop runs. `problem` gets what went wrong, or what a house taken left out.
   Read read(const QString& path, bool atStart, QString& problem);
   void choose(const QString& path, const std::shared_ptr<const RoomCollection>& rooms);
   QString problemText(const QString& path, const HouseReadResult& result) const;

@@ -160,8 +160,8 @@ TEST(HouseReader, LooseButReadableLinesAreAccepted) {
   for (const char* record : {"Ann\t5\t00:07\trDldR", "Ann\t5\t00:07\trDldR\t\t\t"})
     EXPECT_EQ(records(exampleRoom(19, record)), Texts{"Ann|5|00:07|rDldR"});
   // Short record lines without a TAB after the solution: each ends with its own line.
-  EXPECT_EQ(records(readOrFail(exampleHead(17) + "NUMBER OF RECCORD:2\r\nA\t1\t2\tr\r\nB\t3\t4\tl\r\n").rooms[0]),
-            (Texts{"A|1|2|r", "B|3|4|l"}));
+  EXPECT_EQ(records(readOrFail(exampleHead(17) + "NUMBER OF RECCORD:2\r\nA\t1\t2\tr\r\nB\t1\t4\tl\r\n").rooms[0]),
+            (Texts{"A|1|2|r", "B|1|4|l"}));
   EXPECT_TRUE(readOrFail(exampleHead(17) + "NUMBER OF RECCORD:-1\r\n").rooms[0].records->empty());
 
   // Rooms past the new count keep their cells, with new lists; earlier copies keep the old.
@@ -170,6 +170,36 @@ TEST(HouseReader, LooseButReadableLinesAreAccepted) {
   ASSERT_TRUE(readHouse(fixtureBytes("easy_one.hou"), house).ok());
   EXPECT_TRUE(house.rooms[5].cells == oldSixth.cells) << roomText(house.rooms[5]);
   EXPECT_TRUE(house.rooms[5].records->empty() && oldSixth.recordCount() == 2u);
+}
+
+// A file cut anywhere inside its last record opens without that record and says so; a last
+// record that is whole without its TAB and line end, as older files may end, is kept.
+TEST(HouseReader, AFileCutInsideItsLastRecordOpensWithoutItAndSaysSo) {
+  const std::string whole = fixtureBytes("sixteen_rooms.hou");
+  const std::size_t lastLine = whole.rfind('\n', whole.size() - 2) + 1;
+  const HouseRecord full = readOrFail(whole);
+  const std::size_t kept = full.rooms[15].recordCount() - 1;
+  const int lines = static_cast<int>(std::count(whole.begin(), whole.end(), '\n'));
+  // The last line is the record "ZM\xE9\xE9\t3\t00:01\tlUr\t\r\n": whole once its third step is in.
+  ASSERT_EQ(whole.substr(whole.size() - 6), "lUr\t\r\n");
+  for (std::size_t cut = lastLine + 1; cut < whole.size() - 2; ++cut) {
+    HouseRecord house;
+    const HouseReadResult result = readHouse(whole.substr(0, cut), house);
+    ASSERT_TRUE(result.ok()) << cut;
+    if (cut >= whole.size() - 3) {
+      EXPECT_EQ(result.problem, "") << "the record is whole without its TAB: " << cut;
+      EXPECT_EQ(house.rooms[15].recordCount(), kept + 1);
+      continue;
+    }
+    EXPECT_EQ(result.describe(), "line " + std::to_string(lines) + ": the last record is cut short: it is left out")
+        << cut;
+    EXPECT_EQ(house.rooms[15].recordCount(), kept) << cut;
+  }
+  // A line end after a solution shorter than its moves is no whole record either.
+  HouseRecord house;
+  EXPECT_EQ(readHouse(whole.substr(0, whole.size() - 4) + "\r\n", house).problem,
+            "the last record is cut short: it is left out");
+  EXPECT_TRUE(readHouse(whole, house).problem.empty());
 }
 
 TEST(HouseReader, ListRemaindersAndCellsOutsideTheRoomAreKeptAsTheFileHasThem) {

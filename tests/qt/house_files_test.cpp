@@ -68,6 +68,17 @@ TEST_F(WindowTest, AFileThatIsNotAHouseOrIsBrokenIsNamedAndTheHouseStays) {
     EXPECT_EQ(writeHouse(w.state().house), before);
     EXPECT_EQ(caption("BTchoisiHouse"), "House: Three Rooms");
   }
+
+  // A house cut inside its last record opens without it, and says so.
+  const QByteArray whole = houseFile("Cut", {kPushRoom, kRecordRoom});
+  writeFile("cut.hou", whole.left(whole.size() - 6));
+  answering<QFileDialog>(chooseFile(path("cut.hou"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
+  QMessageBox* box = shownMessage();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->icon(), QMessageBox::Information);
+  EXPECT_TRUE(box->text().endsWith("the last record is cut short: it is left out.")) << box->text().toStdString();
+  box->button(QMessageBox::Ok)->click();
+  EXPECT_EQ(w.state().house.rooms[1].recordCount(), 1u) << "room 2's first record stays";
 }
 
 // The records a completion adds reach the saved file: the core and the end-to-end test check it.
