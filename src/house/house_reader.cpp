@@ -54,6 +54,8 @@ class LineReader {
 
   int number() const { return number_; }
   std::size_t bytesLeft() const { return rest_.size(); }
+  // How many more bytes the writer's CR LF line ends take than the lines handed out had.
+  std::int64_t lineEndGrowth() const { return lineEndGrowth_; }
   // Whether the line handed out last ended with its LF, as every line but a last one must.
   bool lineEnded() const { return lineEnded_; }
 
@@ -65,6 +67,7 @@ class LineReader {
     const std::size_t length = lineEnd > 0 && rest_[lineEnd - 1] == '\r' ? lineEnd - 1 : lineEnd;
     const std::string_view line = rest_.substr(0, length);
     lineEnded_ = lineEnd < rest_.size();
+    lineEndGrowth_ += 2 - static_cast<std::int64_t>(lineEnd - length) - (lineEnded_ ? 1 : 0);
     rest_.remove_prefix(std::min(lineEnd + 1, rest_.size()));
     return line;
   }
@@ -72,6 +75,7 @@ class LineReader {
   std::string_view rest_;
   int number_ = 0;
   bool lineEnded_ = true;
+  std::int64_t lineEndGrowth_ = 0;
 };
 
 bool LineReader::nextRecord(std::string_view& line, RecordScan& scan) {
@@ -147,7 +151,8 @@ std::string roomName(int position) { return "room " + std::to_string(position + 
 class Reader {
  public:
   // Reads the bytes taken over by `text`, where the records read stay.
-  explicit Reader(std::shared_ptr<RecordText> text) : lines_(text->first()), text_(std::move(text)) {}
+  explicit Reader(std::shared_ptr<RecordText> text)
+      : lines_(text->first()), text_(std::move(text)), bytes_(lines_.bytesLeft()) {}
 
   HouseReadResult read(HouseRecord& house) {
     std::string_view line;
@@ -159,6 +164,15 @@ class Reader {
     HouseRecord next = house;
     for (RoomRecord& room : next.rooms) room.giveFreshLists();
     if (!readAfterHeader(next)) return error_;
+    // The writer writes what it read in its own form, which may take more bytes: a house it could
+    // not write back as a file the reader takes is refused now, not at its next save.
+    const std::int64_t written = static_cast<std::int64_t>(bytes_) + lines_.lineEndGrowth() + growth_ +
+                                 kHeadSlack + kRoomSlack * next.roomCount;
+    if (written > static_cast<std::int64_t>(kMaxHouseFileBytes)) {
+      return {HouseReadResult::Status::Invalid, 0,
+              "written back, this house would take more than the " + std::to_string(kMaxHouseFileBytes >> 20) +
+                  " MiB a house file may take, so it could not be saved"};
+    }
     house = std::move(next);
     return error_;  // Ok, maybe with what was left out
   }
@@ -206,6 +220,7 @@ class Reader {
     for (int row = 0; row < kRows; ++row) {
       if (!need(line, "row " + std::to_string(row + 1) + " of " + name)) return false;
       rows[static_cast<std::size_t>(row)] = std::string(line.substr(0, kColumns));
+      growth_ += kColumns - static_cast<std::int64_t>(line.size());  // written ten cells long
     }
     parseRoomRows(room, rows);
     if (!need(line, "the forbidden places of " + name)) return false;
@@ -255,6 +270,8 @@ class Reader {
         return fail("record " + std::to_string(k) + " of " + name + " has fewer than four TAB-separated fields");
       }
       RecordList::FieldEnds& ends = scan.ends;
+      // Written as four fields, each ended by a TAB.
+      growth_ += static_cast<std::int64_t>(ends[3]) + 1 - static_cast<std::int64_t>(line.size());
       // A line in ASCII is its own UTF-8 and stays where it was read; another is converted
       // straight into the text, field by field (a TAB is the same in both codes), the solution
       // copied as it is when it is ASCII, as it usually is.
@@ -292,8 +309,15 @@ class Reader {
     return moves && *moves > 0 && static_cast<std::uint64_t>(*moves) > steps;
   }
 
+  // What the writer may write beyond the lines as they were read, other than line ends, row
+  // lengths and record TABs: labels a line lacked, rewritten separators, the version line.
+  static constexpr std::int64_t kHeadSlack = 256;
+  static constexpr std::int64_t kRoomSlack = 256;
+
   LineReader lines_;
   std::shared_ptr<RecordText> text_;
+  std::size_t bytes_;        // of the file
+  std::int64_t growth_ = 0;  // how many more bytes its rows and records take as written
   HouseReadResult error_;
   std::int64_t records_ = 0;  // in the rooms read so far
 };

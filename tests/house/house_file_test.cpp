@@ -202,6 +202,32 @@ TEST(HouseReader, AFileCutInsideItsLastRecordOpensWithoutItAndSaysSo) {
   EXPECT_TRUE(readHouse(whole, house).problem.empty());
 }
 
+// A house that opens can be saved back: the writer's CR LF and its TAB after each record make
+// a file of LF lines and TAB-less records larger, and the reader refuses one that would then
+// pass the bound a house file may take.
+TEST(HouseReader, AHouseThatOpensCanBeWrittenBackWithinTheFileBound) {
+  const std::string record = "a\t330\t1\t" + std::string(330, 'r') + "\n";
+  const auto houseOf = [&](std::size_t bytes) {
+    const std::size_t count = (bytes - exampleHead(17).size() - 32) / record.size();
+    std::string file = exampleHead(17) + "NUMBER OF RECCORD:" + std::to_string(count) + "\r\n";
+    for (std::size_t k = 0; k < count; ++k) file += record;
+    return file;
+  };
+  HouseRecord house;
+  const std::string fits = houseOf(kMaxHouseFileBytes - (1 << 20));
+  ASSERT_TRUE(readHouse(fits, house).ok());
+  const std::string written = writeHouse(house);
+  EXPECT_GT(written.size(), fits.size());
+  EXPECT_EQ(whyNotReadBack(house, written.size()), std::nullopt);
+
+  const std::size_t kept = house.rooms[0].recordCount();
+  const HouseReadResult refused = readHouse(houseOf(kMaxHouseFileBytes - (200 << 10)), house);
+  EXPECT_EQ(refused.status, Status::Invalid);
+  EXPECT_EQ(refused.problem,
+            "written back, this house would take more than the 64 MiB a house file may take, so it could not be saved");
+  EXPECT_EQ(house.rooms[0].recordCount(), kept) << "the house read before stays";
+}
+
 TEST(HouseReader, ListRemaindersAndCellsOutsideTheRoomAreKeptAsTheFileHasThem) {
   // One character after the last ";" is not an entry; a list of one character has none.
   EXPECT_EQ(places(exampleRoom(16, "FORBBIDEN PLACE:24;7")), Codes{24});
