@@ -5,7 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -122,6 +124,66 @@ mode_t currentUmask() {
   return mask;
 }
 
+// The signals that end a program from outside while it saves: a terminal's Ctrl+C, a kill, a
+// closed terminal. While a temporary file exists, each removes it before it ends the program.
+constexpr std::array<int, 3> kEndingSignals = {SIGINT, SIGTERM, SIGHUP};
+
+// The name the handler removes, written before the handler is installed; a handler may read
+// nothing but such plain memory.
+std::array<char, 4096> temporaryName{};
+volatile std::sig_atomic_t temporaryNamed = 0;
+std::array<struct sigaction, kEndingSignals.size()> actionsBefore{};
+
+std::size_t signalPlace(int signal) {
+  std::size_t k = 0;
+  while (k + 1 < kEndingSignals.size() && kEndingSignals[k] != signal) ++k;
+  return k;
+}
+
+// Removes the temporary file, then lets the signal do what it would have done without the save
+// (end the program, or run the program's own handler): unlink, sigaction and raise are all
+// async-signal-safe.
+extern "C" void removeTemporaryFileAndGoOn(int signal) {
+  if (temporaryNamed != 0) ::unlink(temporaryName.data());
+  temporaryNamed = 0;
+  ::sigaction(signal, &actionsBefore[signalPlace(signal)], nullptr);
+  ::raise(signal);  // delivered once this handler returns
+}
+
+// Installs the handler for the life of a save, for each ending signal that is not ignored; it
+// removes the temporary file once one is named.
+class SignalGuard {
+ public:
+  SignalGuard() {
+    struct sigaction action {};
+    action.sa_handler = removeTemporaryFileAndGoOn;
+    sigfillset(&action.sa_mask);
+    for (std::size_t k = 0; k < kEndingSignals.size(); ++k) {
+      struct sigaction before {};
+      ::sigaction(kEndingSignals[k], nullptr, &before);
+      installed_[k] = before.sa_handler != SIG_IGN;
+      if (installed_[k]) ::sigaction(kEndingSignals[k], &action, &actionsBefore[k]);
+    }
+  }
+  SignalGuard(const SignalGuard&) = delete;
+  SignalGuard& operator=(const SignalGuard&) = delete;
+  // The temporary file now exists under this path.
+  void name(const std::string& path) {
+    if (path.size() >= temporaryName.size()) return;  // no such path reaches the file system
+    std::memcpy(temporaryName.data(), path.c_str(), path.size() + 1);
+    temporaryNamed = 1;
+  }
+  ~SignalGuard() {
+    temporaryNamed = 0;
+    for (std::size_t k = 0; k < kEndingSignals.size(); ++k) {
+      if (installed_[k]) ::sigaction(kEndingSignals[k], &actionsBefore[k], nullptr);
+    }
+  }
+
+ private:
+  std::array<bool, kEndingSignals.size()> installed_{};
+};
+
 // The temporary file: closed and removed unless it was put in place.
 class TemporaryFile {
  public:
@@ -210,12 +272,15 @@ SaveResult saveFileSafely(const std::string& path, std::string_view bytes, const
   }
 
   std::string pattern = folderPrefixOf(target.path) + nameOf(target.path).substr(0, kMaxTemporaryStem) + ".XXXXXX";
+  // Declared before the temporary file, so that it goes after the file is removed.
+  SignalGuard guard;
   const int descriptor = ::mkstemp(pattern.data());
   if (descriptor < 0) {
     const int error = errno;
     return failure(error, "cannot write a new file in " + shownFolder(target.path) +
                               ", so the house was not saved: " + systemText(error));
   }
+  guard.name(pattern);
   TemporaryFile temporary(descriptor, pattern, calls);
   ::fcntl(descriptor, F_SETFD, FD_CLOEXEC);
 

@@ -166,8 +166,8 @@ class Reader {
     if (!readAfterHeader(next)) return error_;
     // The writer writes what it read in its own form, which may take more bytes: a house it could
     // not write back as a file the reader takes is refused now, not at its next save.
-    const std::int64_t written = static_cast<std::int64_t>(bytes_) + lines_.lineEndGrowth() + growth_ +
-                                 kHeadSlack + kRoomSlack * next.roomCount;
+    const std::int64_t written =
+        static_cast<std::int64_t>(bytes_) + lines_.lineEndGrowth() + growth_ + kHeadSlack + kRoomSlack * next.roomCount;
     if (written > static_cast<std::int64_t>(kMaxHouseFileBytes)) {
       return {HouseReadResult::Status::Invalid, 0,
               "written back, this house would take more than the " + std::to_string(kMaxHouseFileBytes >> 20) +
@@ -304,7 +304,8 @@ class Reader {
   bool isCutShort(std::string_view line, const RecordScan& scan) const {
     // A whole record without its TAB and line end, as older files may end, is no cut.
     if (scan.tabs + 1 < RecordList::kFields) return !lines_.lineEnded();
-    const std::optional<std::int64_t> moves = parseCount(line.substr(scan.ends[0] + 1, scan.ends[1] - scan.ends[0] - 1));
+    const std::optional<std::int64_t> moves =
+        parseCount(line.substr(scan.ends[0] + 1, scan.ends[1] - scan.ends[0] - 1));
     const std::size_t steps = scan.ends[3] - scan.ends[2] - 1;
     return moves && *moves > 0 && static_cast<std::uint64_t>(*moves) > steps;
   }

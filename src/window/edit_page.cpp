@@ -287,7 +287,8 @@ void EditPage::copyRoom() {
 void EditPage::pasteRoom() {
   // The clipboard is read as far as the import box would hold it: a room is far shorter.
   const QString clipboard = QGuiApplication::clipboard()->text();
-  QString report = QString::fromStdString(pasteRoomText(room_.room, clipboard.left(kImportBoxCharacters).toStdString()));
+  QString report =
+      QString::fromStdString(pasteRoomText(room_.room, clipboard.left(kImportBoxCharacters).toStdString()));
   if (clipboard.size() > kImportBoxCharacters) {
     report += QStringLiteral(" (of the clipboard's %L1 characters, the first %L2 were read)")
                   .arg(clipboard.size())

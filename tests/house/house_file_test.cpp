@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -576,6 +577,39 @@ TEST_F(FileSave, EachCallThatFailsLeavesTheOldFileAndNamesTheError) {
   const SaveResult whole = saveFileSafely(path("house.hou"), kNew, slow);
   EXPECT_TRUE(whole.ok) << whole.description;
   EXPECT_EQ(read("house.hou"), kNew);
+}
+
+// A signal that ends the program while it saves (Ctrl+C, a kill, a closed terminal) removes the
+// temporary file and then does what it would have done: ends the program, or runs the program's
+// own handler. Each save runs in a child that signals itself in the middle of the write.
+TEST_F(FileSave, ASignalInTheMiddleRemovesTheTemporaryFileAndEndsAsItWould) {
+  write("house.hou", kOld);
+  const auto saveSignalled = [&](int signal) {
+    SaveCalls interrupted = systemSaveCalls();
+    interrupted.write = [signal](int file, const void* bytes, std::size_t size) -> ssize_t {
+      const ssize_t written = ::write(file, bytes, std::min<std::size_t>(size, 4));
+      ::raise(signal);
+      return written;
+    };
+    saveFileSafely(path("house.hou"), kNew, interrupted);
+    std::_Exit(3);  // never reached: the signal ends the child
+  };
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    EXPECT_EXIT(saveSignalled(signal), ::testing::KilledBySignal(signal), "") << signal;
+    EXPECT_EQ(names(), Names{"house.hou"}) << signal;
+  }
+  EXPECT_EXIT(
+      {
+        std::signal(SIGTERM, [](int) { std::_Exit(7); });
+        saveSignalled(SIGTERM);
+      },
+      ::testing::ExitedWithCode(7), "");
+  EXPECT_EQ(names(), Names{"house.hou"});
+  EXPECT_EQ(read("house.hou"), kOld);
+  // Outside a save the signals are as the program set them.
+  struct sigaction action {};
+  ::sigaction(SIGTERM, nullptr, &action);
+  EXPECT_EQ(action.sa_handler, SIG_DFL);
 }
 
 }  // namespace

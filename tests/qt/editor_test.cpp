@@ -117,8 +117,9 @@ TEST_F(EditorTest, AHugePasteIsCutToWhatTheImportBoxHolds) {
   // Ctrl+V on the page reads no more of the clipboard than the box would hold.
   box->clearFocus();
   QTest::keyClick(&picture("PICedit"), Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(text("editStatus"), "nothing pasted: \"Room 1\" is too large: 65536 x 1 (of the clipboard's 10,485,760 "
-                                "characters, the first 65,536 were read)");
+  EXPECT_EQ(text("editStatus"),
+            "nothing pasted: \"Room 1\" is too large: 65536 x 1 (of the clipboard's 10,485,760 "
+            "characters, the first 65,536 were read)");
 }
 
 // Unstored work never reaches the house: the page walk checks that after every step.
