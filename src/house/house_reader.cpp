@@ -337,16 +337,24 @@ HouseReadResult outOfMemory() {
 
 }  // namespace
 
-HouseReadResult readHouse(std::string_view bytes, HouseRecord& house) {
+HouseReadResult readHouseBytes(std::unique_ptr<char[]> bytes, std::size_t size, HouseRecord& house) {
   // The house is built on a copy and only moved into place at the end, so an allocation that
   // fails on the way leaves the house in play as it was.
   try {
-    auto copy = std::make_unique_for_overwrite<char[]>(bytes.size());
-    if (!bytes.empty()) std::memcpy(copy.get(), bytes.data(), bytes.size());
-    return Reader(std::make_shared<RecordText>(std::move(copy), bytes.size())).read(house);
+    return Reader(std::make_shared<RecordText>(std::move(bytes), size)).read(house);
   } catch (const std::bad_alloc&) {
     return outOfMemory();
   } catch (const std::length_error&) {
+    return outOfMemory();
+  }
+}
+
+HouseReadResult readHouse(std::string_view bytes, HouseRecord& house) {
+  try {
+    auto copy = std::make_unique_for_overwrite<char[]>(bytes.size());
+    if (!bytes.empty()) std::memcpy(copy.get(), bytes.data(), bytes.size());
+    return readHouseBytes(std::move(copy), bytes.size(), house);
+  } catch (const std::bad_alloc&) {
     return outOfMemory();
   }
 }
@@ -362,7 +370,7 @@ HouseReadResult readHouseFile(const std::string& path, HouseRecord& house) {
     switch (bytes.read(path, kMaxHouseFileBytes, reason)) {
       case Outcome::Read: {
         const std::size_t size = bytes.view().size();
-        return Reader(std::make_shared<RecordText>(bytes.release(), size)).read(house);
+        return readHouseBytes(bytes.release(), size, house);
       }
       case Outcome::CannotOpen: return refused("cannot read " + path + ": " + reason);
       case Outcome::NotAFile: return refused(path + " is " + reason + ", not a house file");

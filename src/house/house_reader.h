@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,9 @@ inline constexpr std::size_t kMaxHouseFileBytes = std::size_t{64} << 20;
 // cut inside its last record (its last line a record without its line end and final TAB, or
 // with fewer steps than moves) is read without that record, the result saying so.
 HouseReadResult readHouse(std::string_view bytes, HouseRecord& house);
+
+// The same on bytes the reader takes over (a file's, read whole): the records read stay in them.
+HouseReadResult readHouseBytes(std::unique_ptr<char[]> bytes, std::size_t size, HouseRecord& house);
 
 // The same from a file. Only a regular file of at most kMaxHouseFileBytes is read; anything
 // else is refused without being read (a FIFO does not block), and a file that cannot be read

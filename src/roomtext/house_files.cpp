@@ -1,15 +1,79 @@
 // Opening and saving the house in play as a house file or a room collection.
 #include "roomtext/house_files.h"
 
+#include <algorithm>
+#include <cctype>
+
+#include "house/file_bytes.h"
 #include "house/house_writer.h"
 #include "rules/cp1252.h"
 
 namespace tarvo {
 
+namespace {
+
+bool endsWithIgnoringCase(std::string_view name, std::string_view lowerEnd) {
+  return name.size() >= lowerEnd.size() &&
+         std::equal(lowerEnd.begin(), lowerEnd.end(), name.end() - static_cast<std::ptrdiff_t>(lowerEnd.size()),
+                    [](char lower, char c) { return std::tolower(static_cast<unsigned char>(c)) == lower; });
+}
+
+// A file of another name, read whole and then as what its first line says it is.
+OpenedFile readByContent(const std::string& path, HouseRecord& house) {
+  using Outcome = FileBytes::Outcome;
+  OpenedFile opened;
+  const auto refused = [&](HouseReadResult::Status status, std::string problem) {
+    opened.result = HouseReadResult{status, 0, std::move(problem)};
+    return opened;
+  };
+  const std::size_t most = std::max(kMaxHouseFileBytes, kMaxCollectionFileBytes);
+  try {
+    FileBytes bytes;
+    std::string reason;
+    switch (bytes.read(path, most, reason)) {
+      case Outcome::Read: break;
+      case Outcome::CannotOpen:
+        return refused(HouseReadResult::Status::CannotOpen, "cannot read " + path + ": " + reason);
+      case Outcome::NotAFile:
+        return refused(HouseReadResult::Status::CannotOpen,
+                       path + " is " + reason + ", not a house file nor a room collection");
+      case Outcome::TooLarge:
+        return refused(
+            HouseReadResult::Status::CannotOpen,
+            path + " is larger than a house file or a room collection can be (" + std::to_string(most >> 20) + " MiB)");
+    }
+    const std::size_t size = bytes.view().size();
+    if (bytes.view().starts_with(kHouseFileStart)) {
+      opened.kind = OpenedFile::Kind::House;
+      opened.result = readHouseBytes(bytes.release(), size, house);
+      return opened;
+    }
+    auto rooms = std::make_shared<const RoomCollection>(bytes.release(), size);
+    if (rooms->empty()) {
+      return refused(HouseReadResult::Status::Invalid,
+                     "it is neither a house file nor a room collection: it holds no room");
+    }
+    opened.kind = OpenedFile::Kind::Collection;
+    opened.rooms = std::move(rooms);
+    return opened;
+  } catch (const std::bad_alloc&) {
+    return refused(HouseReadResult::Status::OutOfMemory, "the file does not fit in memory");
+  }
+}
+
+}  // namespace
+
 OpenedFile readHouseOrCollection(const std::string& path, HouseRecord& house) {
   OpenedFile opened;
-  opened.collection = isCollectionFileName(path);
-  opened.result = opened.collection ? readRoomCollectionFile(path, opened.rooms) : readHouseFile(path, house);
+  if (endsWithIgnoringCase(path, ".hou")) {
+    opened.kind = OpenedFile::Kind::House;
+    opened.result = readHouseFile(path, house);
+  } else if (isCollectionFileName(path)) {
+    opened.kind = OpenedFile::Kind::Collection;
+    opened.result = readRoomCollectionFile(path, opened.rooms);
+  } else {
+    return readByContent(path, house);
+  }
   return opened;
 }
 

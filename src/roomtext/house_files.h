@@ -16,15 +16,23 @@
 
 namespace tarvo {
 
+// How a house file begins, whatever its name.
+inline constexpr std::string_view kHouseFileStart = "HOUSE FILE";
+
 struct OpenedFile {
+  enum class Kind { House, Collection, Unknown };
   HouseReadResult result;
-  bool collection = false;  // read as a collection: `rooms` holds its rooms to choose from
-  std::shared_ptr<const RoomCollection> rooms;
+  Kind kind = Kind::Unknown;                    // what the file was read as; Unknown when it could not be read
+  std::shared_ptr<const RoomCollection> rooms;  // a collection's rooms to choose from
+
+  bool collection() const { return kind == Kind::Collection; }
 };
 
-// Reads the file at `path`: a house file into `house` (rooms past its count keep what `house`
-// held, as a house read leaves them), or, for a name ending in ".txt", a collection into the
-// result's rooms, leaving `house` alone. On any failure `house` is left as it was.
+// Reads the file at `path` by its name, or else by what it holds: a name ending in ".hou" (in
+// any case), or a file that begins with "HOUSE FILE", is a house file, read into `house` (rooms
+// past its count keep what `house` held, as a house read leaves them); a name ending in ".txt",
+// or any other file, is a collection, read into the result's rooms and leaving `house` alone.
+// On any failure `house` is left as it was.
 OpenedFile readHouseOrCollection(const std::string& path, HouseRecord& house);
 
 // The house made of the collection's rooms at `places`, in that order: no records, room 1

@@ -153,12 +153,11 @@ void FRMain::replayRecord(int number, const std::string& solution) {
 }
 
 QString FRMain::droppedHouse(const QMimeData* data) {
+  // One local file (or folder) is read for what it holds; anything else is no drop here.
   if (data == nullptr || !data->hasUrls() || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile()) {
     return {};
   }
-  const QString path = data->urls().constFirst().toLocalFile();
-  const QString suffix = QFileInfo(path).suffix().toLower();
-  return suffix == QLatin1String("hou") || suffix == QLatin1String("txt") ? path : QString();
+  return data->urls().constFirst().toLocalFile();
 }
 
 void FRMain::dragEnterEvent(QDragEnterEvent* event) {

@@ -85,7 +85,7 @@ class FRMain : public QWidget {
   void replayRecord(int number, const std::string& solution);
   // The keys that choose the next or previous page, whatever page shows; true for one of them.
   bool switchPageByKey(const QKeyEvent& key);
-  // The house file or collection a drop carries: one local file ending in ".hou" or ".txt".
+  // The file a drop carries: one local file, read as a house or a collection by what it holds.
   static QString droppedHouse(const QMimeData* data);
   // A file the program ships: beside the executable, or in ../share/tarvoplim/ from it.
   QString dataFile(const QString& name) const;

@@ -39,10 +39,10 @@ HouseOpener::Read HouseOpener::read(const QString& path, bool atStart, QString& 
   HouseRecord house = session_.house();
   OpenedFile opened = readHouseOrCollection(QFile::encodeName(path).toStdString(), house);
   if (!opened.result.ok()) {
-    problem = problemText(path, opened.result);
+    problem = problemText(path, opened);
     return Read::Failed;
   }
-  if (!opened.collection) {
+  if (!opened.collection()) {
     session_.takeHouse(std::move(house));
     // A house may open with a part left out, which the player must hear of.
     if (!opened.result.problem.empty()) {
@@ -124,11 +124,13 @@ QString HouseOpener::openAtStart(const QString& named, const QString& defaultHou
   return problem + QStringLiteral("The default house is played instead.");
 }
 
-QString HouseOpener::problemText(const QString& path, const HouseReadResult& result) const {
+QString HouseOpener::problemText(const QString& path, const OpenedFile& opened) const {
   // A file that could not be read at all is named by the reader's own sentence.
+  const HouseReadResult& result = opened.result;
   const QString problem = QString::fromStdString(result.describe());
-  const QString file = isCollectionFileName(QFile::encodeName(path).toStdString()) ? QStringLiteral("room collection")
-                                                                                   : QStringLiteral("house file");
+  const QString file = opened.kind == OpenedFile::Kind::House        ? QStringLiteral("house file")
+                       : opened.kind == OpenedFile::Kind::Collection ? QStringLiteral("room collection")
+                                                                     : QStringLiteral("file");
   return result.status == HouseReadResult::Status::CannotOpen
              ? QStringLiteral("The %1 was not read.\n\n%2.").arg(file, problem)
              : QStringLiteral("The %1 \"%2\" was not read.\n\n%3.").arg(file, QDir::toNativeSeparators(path), problem);

@@ -9,8 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "house/house_reader.h"
-#include "roomtext/room_collection.h"
+#include "roomtext/house_files.h"
 
 class QWidget;
 
@@ -45,7 +44,7 @@ class HouseOpener : public QObject {
   // once the event loop runs. `problem` gets what went wrong, or what a house taken left out.
   Read read(const QString& path, bool atStart, QString& problem);
   void choose(const QString& path, const std::shared_ptr<const RoomCollection>& rooms);
-  QString problemText(const QString& path, const HouseReadResult& result) const;
+  QString problemText(const QString& path, const OpenedFile& opened) const;
 
   GameSession& session_;
   const SpriteSheets& sheets_;

@@ -71,11 +71,30 @@ TEST_F(WindowTest, ASmallCollectionOpensAtOnceAndADroppedFileOpens) {
   EXPECT_EQ(caption("BTchoisiHouse"), "House: three");
   EXPECT_EQ(caption("BTnumPiece"), "1/3");
 
-  writeFile("picture.png", "not a house");
-  EXPECT_FALSE(dropFile("picture.png"));
-  EXPECT_TRUE(dropFile("other.hou"));
+  // Files of other names are read for what they hold: a house, rooms, or neither.
+  writeFile("picture.png", "\x89PNG\r\n\x1a\n");
+  EXPECT_TRUE(dropFile("picture.png"));
+  QMessageBox* box = shownMessage();
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box->text().contains("it is neither a house file nor a room collection: it holds no room"))
+      << box->text().toStdString();
+  box->button(QMessageBox::Ok)->click();
+  EXPECT_EQ(caption("BTchoisiHouse"), "House: three");
+  EXPECT_TRUE(dropFile(""));  // the test's folder
+  box = shownMessage();
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box->text().contains("is a folder, not a house file nor a room collection")) << box->text().toStdString();
+  box->button(QMessageBox::Ok)->click();
+
+  writeFile("house", houseFile("Other House", {kShortRoom, kPushRoom}));
+  EXPECT_TRUE(dropFile("house"));
   EXPECT_TRUE(waitFor([&] { return caption("BTchoisiHouse") == "House: Other House"; }));
   EXPECT_EQ(caption("BTnumPiece"), "1/2");
+  writeFile("rooms.list", "5#|#@$.#|5#");
+  EXPECT_TRUE(dropFile("rooms.list"));
+  EXPECT_TRUE(waitFor([&] { return caption("BTchoisiHouse") == "House: rooms"; }));
+  EXPECT_TRUE(dropFile("other.hou"));
+  EXPECT_TRUE(waitFor([&] { return caption("BTchoisiHouse") == "House: Other House"; }));
 }
 
 TEST_F(WindowTest, TheClipboardTakesThePlayedRoomAndGivesTheEditorARoom) {
