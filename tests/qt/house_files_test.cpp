@@ -55,7 +55,7 @@ TEST_F(WindowTest, AFileThatIsNotAHouseOrIsBrokenIsNamedAndTheHouseStays) {
   FRMain& w = start();
   const std::string before = writeHouse(w.state().house);
 
-  for (auto [name, line] : {std::pair{"<font size=7>notes.doc", "line 1:"}, {"broken.hou", "line 9:"}}) {
+  for (auto [name, line] : {std::pair{"<font size=7>notes.doc", "it holds no room"}, {"broken.hou", "line 9:"}}) {
     answering<QFileDialog>(chooseFile(path(name), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
     QMessageBox* box = shownMessage();
     ASSERT_NE(box, nullptr) << name;
