@@ -18,6 +18,7 @@ struct HouseReadResult {
     Invalid,      // a line breaks the format
     CannotOpen,   // the file could not be read at all: missing, not a regular file, too large
     OutOfMemory,  // the house did not fit in memory
+    Stopped,      // the read was stopped before its end (ReadWatch)
   };
   Status status = Status::Ok;
   int line = 0;         // 1-based line of the problem, 0 when no line is concerned

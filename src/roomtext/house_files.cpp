@@ -19,7 +19,7 @@ bool endsWithIgnoringCase(std::string_view name, std::string_view lowerEnd) {
 }
 
 // A file of another name, read whole and then as what its first line says it is.
-OpenedFile readByContent(const std::string& path, HouseRecord& house) {
+OpenedFile readByContent(const std::string& path, HouseRecord& house, ReadWatch* watch) {
   using Outcome = FileBytes::Outcome;
   OpenedFile opened;
   const auto refused = [&](HouseReadResult::Status status, std::string problem) {
@@ -48,7 +48,9 @@ OpenedFile readByContent(const std::string& path, HouseRecord& house) {
       opened.result = readHouseBytes(bytes.release(), size, house);
       return opened;
     }
-    auto rooms = std::make_shared<const RoomCollection>(bytes.release(), size);
+    if (watch != nullptr) watch->total = size;
+    auto rooms = std::make_shared<const RoomCollection>(bytes.release(), size, watch);
+    if (rooms->stopped()) return refused(HouseReadResult::Status::Stopped, "the read was stopped");
     if (rooms->empty()) {
       return refused(HouseReadResult::Status::Invalid,
                      "it is neither a house file nor a room collection: it holds no room");
@@ -63,17 +65,19 @@ OpenedFile readByContent(const std::string& path, HouseRecord& house) {
 
 }  // namespace
 
-OpenedFile readHouseOrCollection(const std::string& path, HouseRecord& house) {
+OpenedFile readHouseOrCollection(const std::string& path, HouseRecord& house, ReadWatch* watch) {
   OpenedFile opened;
   if (endsWithIgnoringCase(path, ".hou")) {
     opened.kind = OpenedFile::Kind::House;
     opened.result = readHouseFile(path, house);
   } else if (isCollectionFileName(path)) {
     opened.kind = OpenedFile::Kind::Collection;
-    opened.result = readRoomCollectionFile(path, opened.rooms);
+    opened.result = readRoomCollectionFile(path, opened.rooms, watch);
   } else {
-    return readByContent(path, house);
+    opened = readByContent(path, house, watch);
   }
+  // A house reads too quickly to stop halfway; one read while the player stopped it is dropped.
+  if (watch != nullptr && watch->stop) opened.result = {HouseReadResult::Status::Stopped, 0, "the read was stopped"};
   return opened;
 }
 

@@ -11,6 +11,7 @@
 
 #include "house/file_save.h"
 #include "house/house_reader.h"
+#include "house/read_watch.h"
 #include "roomtext/room_collection.h"
 #include "rules/room.h"
 
@@ -32,8 +33,9 @@ struct OpenedFile {
 // any case), or a file that begins with "HOUSE FILE", is a house file, read into `house` (rooms
 // past its count keep what `house` held, as a house read leaves them); a name ending in ".txt",
 // or any other file, is a collection, read into the result's rooms and leaving `house` alone.
-// On any failure `house` is left as it was.
-OpenedFile readHouseOrCollection(const std::string& path, HouseRecord& house);
+// On any failure `house` is left as it was. A watch, when given, follows a collection's read and
+// may stop any read (the result's status is then Stopped).
+OpenedFile readHouseOrCollection(const std::string& path, HouseRecord& house, ReadWatch* watch = nullptr);
 
 // The house made of the collection's rooms at `places`, in that order: no records, room 1
 // current, named `name` with every character a house file cannot hold made "_".

@@ -33,11 +33,15 @@ RoomSummary summaryOf(const CollectionRoom& room) {
   return summary;
 }
 
+// How often a watched read says how far it got and looks whether to stop.
+constexpr std::size_t kWatchEvery = std::size_t{1} << 16;
+
 // Feeds the text to the reader line by line, telling it where each line starts, and hands each
-// room completed to `take`, until the reader is full or `take` says no more.
+// room completed to `take`, until the reader is full, `take` says no more or the watch stops it.
 template <typename Take>
-void readText(RoomCollectionReader& reader, std::string_view text, Take take) {
+void readText(RoomCollectionReader& reader, std::string_view text, Take take, ReadWatch* watch = nullptr) {
   std::size_t at = 0;
+  std::size_t nextWatch = kWatchEvery;
   bool more = true;
   while (more && at < text.size() && !reader.full()) {
     const std::size_t end = std::min(text.find('\n', at), text.size());
@@ -45,6 +49,11 @@ void readText(RoomCollectionReader& reader, std::string_view text, Take take) {
     for (CollectionRoom& room : reader.rooms()) more = more && take(room);
     reader.rooms().clear();
     at = end + 1;
+    if (watch != nullptr && at >= nextWatch) {
+      watch->done = at;
+      nextWatch = at + kWatchEvery;
+      if (watch->stop) return;
+    }
   }
   if (!more) return;
   reader.end();
@@ -56,24 +65,26 @@ void readText(RoomCollectionReader& reader, std::string_view text, Take take) {
 
 RoomCollection::RoomCollection(std::string_view text) : text_(new char[text.size()]), textSize_(text.size()) {
   std::memcpy(text_.get(), text.data(), text.size());
-  read();
+  read(nullptr);
 }
 
-RoomCollection::RoomCollection(std::unique_ptr<char[]> text, std::size_t size)
+RoomCollection::RoomCollection(std::unique_ptr<char[]> text, std::size_t size, ReadWatch* watch)
     : text_(std::move(text)), textSize_(size) {
-  read();
+  read(watch);
 }
 
-void RoomCollection::read() {
+void RoomCollection::read(ReadWatch* watch) {
   RoomCollectionReader reader;
-  readText(reader, {text_.get(), textSize_}, [this](const CollectionRoom& room) {
+  const auto keep = [this](const CollectionRoom& room) {
     if (rooms_.size() == kMostCollectionRooms) {
       cut_ = true;
       return false;
     }
     rooms_.push_back(summaryOf(room));
     return true;
-  });
+  };
+  readText(reader, {text_.get(), textSize_}, keep, watch);
+  stopped_ = watch != nullptr && watch->stop;
 }
 
 std::string RoomCollection::title(std::size_t k) const {
@@ -106,7 +117,8 @@ std::string RoomCollection::describeProblem(std::size_t k) const {
   return tarvo::describeProblem(room);
 }
 
-HouseReadResult readRoomCollectionFile(const std::string& path, std::shared_ptr<const RoomCollection>& rooms) {
+HouseReadResult readRoomCollectionFile(const std::string& path, std::shared_ptr<const RoomCollection>& rooms,
+                                       ReadWatch* watch) {
   using Outcome = FileBytes::Outcome;
   const auto refused = [](HouseReadResult::Status status, std::string problem) {
     return HouseReadResult{status, 0, std::move(problem)};
@@ -126,7 +138,9 @@ HouseReadResult readRoomCollectionFile(const std::string& path, std::shared_ptr<
                                                                 " MiB)");
     }
     const std::size_t size = bytes.view().size();
-    auto read = std::make_shared<const RoomCollection>(bytes.release(), size);
+    if (watch != nullptr) watch->total = size;
+    auto read = std::make_shared<const RoomCollection>(bytes.release(), size, watch);
+    if (read->stopped()) return refused(HouseReadResult::Status::Stopped, "the read was stopped");
     if (read->empty()) return refused(HouseReadResult::Status::Invalid, "it holds no room");
     rooms = std::move(read);
     return {};

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "house/house_reader.h"
+#include "house/read_watch.h"
 #include "roomtext/collection_reader.h"
 #include "rules/room.h"
 
@@ -43,13 +44,16 @@ struct RoomSummary {
 class RoomCollection {
  public:
   // Reads the text, which the collection keeps. Precondition: the text is shorter than 4 GiB.
+  // A watch, when given, follows the read and may stop it (then stopped() says so).
   explicit RoomCollection(std::string_view text);
-  RoomCollection(std::unique_ptr<char[]> text, std::size_t size);
+  RoomCollection(std::unique_ptr<char[]> text, std::size_t size, ReadWatch* watch = nullptr);
 
   std::size_t size() const { return rooms_.size(); }
   bool empty() const { return rooms_.empty(); }
   // Whether the text holds rooms after the last one kept.
   bool cut() const { return cut_; }
+  // Whether the watch stopped the read before the end.
+  bool stopped() const { return stopped_; }
   const RoomSummary& summary(std::size_t k) const { return rooms_[k]; }
   // Room k's title: its title line's, or "Room N" by its place.
   std::string title(std::size_t k) const;
@@ -59,12 +63,13 @@ class RoomCollection {
   std::string describeProblem(std::size_t k) const;
 
  private:
-  void read();
+  void read(ReadWatch* watch);
 
   std::unique_ptr<char[]> text_;
   std::size_t textSize_ = 0;
   std::deque<RoomSummary> rooms_;
   bool cut_ = false;
+  bool stopped_ = false;
 };
 
 // The largest collection read: some 600,000 rooms of a common size.
@@ -72,7 +77,8 @@ inline constexpr std::size_t kMaxCollectionFileBytes = std::size_t{64} << 20;
 
 // The collection of a file: only a regular file of at most kMaxCollectionFileBytes is read. A
 // file without any room is refused; `rooms` is left alone on any failure.
-HouseReadResult readRoomCollectionFile(const std::string& path, std::shared_ptr<const RoomCollection>& rooms);
+HouseReadResult readRoomCollectionFile(const std::string& path, std::shared_ptr<const RoomCollection>& rooms,
+                                       ReadWatch* watch = nullptr);
 
 // Whether a file name names a collection rather than a house file: it ends in ".txt", in any case.
 bool isCollectionFileName(std::string_view name);

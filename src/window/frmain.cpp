@@ -85,6 +85,7 @@ void FRMain::start() {
       LesOnglets->tabBar(), [this](int number) -> QWidget* { return page(number); }, this);
   connect(pageSwitch_, &PageSwitch::pageChanged, this, &FRMain::LesOnglets_Click);
   connect(game_, &GamePage::houseChosen, opener_, &HouseOpener::open);
+  connect(opener_, &HouseOpener::readingNews, game_, &GamePage::showReadingNews);
   if (allPagesAtStart_) {
     for (int number = 2; number <= 4; ++number) page(number);
   }
@@ -222,6 +223,11 @@ bool FRMain::eventFilter(QObject* watched, QEvent* event) {
   }
   const auto* key = static_cast<QKeyEvent*>(event);
   if (switchPageByKey(*key)) return true;
+  // Escape stops the read of a large file, from any page.
+  if (key->key() == Qt::Key_Escape && opener_->reading()) {
+    opener_->stopReading();
+    return true;
+  }
   const bool playing = pageSwitch_->shownPage() == 1;
   // A key stops the steps playing on the board (a solution, a record, the way to a clicked cell)
   // and does nothing else, so a player taking over never makes a step he did not see coming.

@@ -45,6 +45,8 @@ class GamePage : public Page {
   // Opens room `number` from its start and plays `solution` on it step by step, as help: the
   // completion makes no record. False, changing nothing, when the number names no room.
   bool replayRecord(int number, const std::string& solution);
+  // What the read of a large file says, on the line above the board.
+  void showReadingNews(const QString& text) { showStatus(text); }
   // A key while "Solve" searches, or while steps play on the board (a solution, a record, the way
   // to a cell the player clicked), stops it. True when it did: the key does nothing else.
   bool interruptPlay();

@@ -33,11 +33,19 @@ QString describeUnsaved(const UnsavedWork& unsaved) {
 }  // namespace
 
 HouseOpener::HouseOpener(GameSession& session, const SpriteSheets& sheets, QWidget* window)
-    : QObject(window), session_(session), sheets_(sheets), window_(window) {}
+    : QObject(window), session_(session), sheets_(sheets), window_(window), progress_(new QTimer(this)) {
+  progress_->setInterval(100);
+  connect(progress_, &QTimer::timeout, this, &HouseOpener::showProgress);
+}
 
-HouseOpener::Read HouseOpener::read(const QString& path, bool atStart, QString& problem) {
-  HouseRecord house = session_.house();
-  OpenedFile opened = readHouseOrCollection(QFile::encodeName(path).toStdString(), house);
+HouseOpener::~HouseOpener() {
+  if (!reading()) return;
+  watch_->stop = true;
+  worker_.join();
+}
+
+HouseOpener::Read HouseOpener::take(const QString& path, OpenedFile opened, HouseRecord house, bool atStart,
+                                    QString& problem) {
   if (!opened.result.ok()) {
     problem = problemText(path, opened);
     return Read::Failed;
@@ -77,9 +85,81 @@ void HouseOpener::choose(const QString& path, const std::shared_ptr<const RoomCo
   chooser->open();
 }
 
-void HouseOpener::open(const QString& path) {
+void HouseOpener::start(const QString& path, bool atStart) {
+  stopReading();
+  const QFileInfo file(path);
+  if (!file.isFile() || file.size() <= kReadAtOnceBytes) {
+    HouseRecord house = session_.house();
+    OpenedFile opened = readHouseOrCollection(QFile::encodeName(path).toStdString(), house);
+    QString problem;
+    tell(take(path, std::move(opened), std::move(house), atStart, problem), problem);
+    return;
+  }
+  // The read runs on its own thread into what only it touches until it is over; the window
+  // goes on with the house in play, which the house read then replaces.
+  readingPath_ = path;
+  watch_ = std::make_unique<ReadWatch>();
+  house_ = std::make_unique<HouseRecord>(session_.house());
+  opened_ = std::make_unique<OpenedFile>();
+  worker_ = std::thread([this, file = QFile::encodeName(path).toStdString(), atStart] {
+    *opened_ = readHouseOrCollection(file, *house_, watch_.get());
+    QMetaObject::invokeMethod(
+        this, [this, atStart] { finishReading(atStart); }, Qt::QueuedConnection);
+  });
+  progress_->start();
+  showProgress();
+}
+
+void HouseOpener::showProgress() {
+  if (!reading()) return;
+  const std::size_t total = watch_->total;
+  const QString name = QFileInfo(readingPath_).fileName();
+  emit readingNews(
+      total > 0 ? QStringLiteral("reading %1\u2026 %2% (Escape stops it)")
+                      .arg(name)
+                      .arg(static_cast<int>(100.0 * static_cast<double>(watch_->done) / static_cast<double>(total)))
+                : QStringLiteral("reading %1\u2026 (Escape stops it)").arg(name));
+}
+
+void HouseOpener::stopReading() {
+  if (!reading()) return;
+  watch_->stop = true;
+  worker_.join();
+  progress_->stop();
+  emit readingNews(QStringLiteral("%1 was not read: the house in play stays").arg(QFileInfo(readingPath_).fileName()));
+}
+
+void HouseOpener::finishReading(bool atStart) {
+  // A read stopped meanwhile was joined and has nothing more to say.
+  if (!reading()) return;
+  worker_.join();
+  progress_->stop();
+  emit readingNews(QString());
+  OpenedFile opened = std::move(*opened_);
+  HouseRecord house = std::move(*house_);
   QString problem;
-  const Read read = this->read(path, false, problem);
+  const Read read = take(readingPath_, std::move(opened), std::move(house), atStart, problem);
+  if (!atStart || read != Read::Failed) {
+    tell(read, problem);
+    return;
+  }
+  // At start-up, a file that cannot be read leaves the default house, as a small one does.
+  openMessageBox(QMessageBox::Warning, window_->windowTitle(),
+                 problem + QStringLiteral("\n\n") + readDefaultHouse(true), window_);
+}
+
+QString HouseOpener::readDefaultHouse(bool afterFailure) {
+  QString problem;
+  HouseRecord house = session_.house();
+  OpenedFile opened = readHouseOrCollection(QFile::encodeName(defaultHouse_).toStdString(), house);
+  if (take(defaultHouse_, std::move(opened), std::move(house), true, problem) == Read::Failed) {
+    session_.restartRoom();
+    return problem + QStringLiteral("\n\nAn empty room is played instead.");
+  }
+  return afterFailure ? QStringLiteral("The default house is played instead.") : problem;
+}
+
+void HouseOpener::tell(Read read, const QString& problem) {
   if (read == Read::Choosing) return;  // the chooser's "OK" makes the house
   if (read == Read::Taken) {           // its first room is started
     if (!problem.isEmpty()) openMessageBox(QMessageBox::Information, window_->windowTitle(), problem, window_);
@@ -89,6 +169,8 @@ void HouseOpener::open(const QString& path) {
   openMessageBox(QMessageBox::Warning, window_->windowTitle(),
                  problem + QStringLiteral("\n\nThe house in play stays as it was."), window_);
 }
+
+void HouseOpener::open(const QString& path) { start(path, false); }
 
 void HouseOpener::openDropped(const QString& path) {
   // A drop is easily made by mistake: work not saved to disk is not let go without a word.
@@ -109,19 +191,22 @@ void HouseOpener::openDropped(const QString& path) {
 }
 
 QString HouseOpener::openAtStart(const QString& named, const QString& defaultHouse) {
-  QString problem;
-  if (!named.isEmpty()) {
-    const Read read = this->read(named, true, problem);
-    if (read == Read::Taken) return problem;
-    if (read == Read::Failed) problem += QStringLiteral("\n\n");
-  }
-  QString defaultProblem;
-  if (read(defaultHouse, true, defaultProblem) == Read::Failed) {
+  defaultHouse_ = defaultHouse;
+  if (named.isEmpty()) return readDefaultHouse(false);
+  const QFileInfo file(named);
+  if (file.isFile() && file.size() > kReadAtOnceBytes) {
+    // The window shows the empty room at once; the read tells what it gave.
     session_.restartRoom();
-    return problem + defaultProblem + QStringLiteral("\n\nAn empty room is played instead.");
+    start(named, true);
+    return {};
   }
-  if (problem.isEmpty()) return defaultProblem;
-  return problem + QStringLiteral("The default house is played instead.");
+  QString problem;
+  HouseRecord house = session_.house();
+  OpenedFile opened = readHouseOrCollection(QFile::encodeName(named).toStdString(), house);
+  const Read read = take(named, std::move(opened), std::move(house), true, problem);
+  if (read == Read::Taken) return problem;
+  if (read == Read::Choosing) return readDefaultHouse(false);
+  return problem + QStringLiteral("\n\n") + readDefaultHouse(true);
 }
 
 QString HouseOpener::problemText(const QString& path, const OpenedFile& opened) const {

@@ -121,5 +121,36 @@ TEST_F(WindowTest, TheClipboardTakesThePlayedRoomAndGivesTheEditorARoom) {
   EXPECT_EQ(QApplication::clipboard()->text(), "; Room 1\n#####\n#@$.#\n#####\n");
 }
 
+// A file larger than a few megabytes is read on a thread of its own: the window goes on (a key
+// still moves the man), the line above the board says how far the read got, Escape stops it and
+// the house in play stays; a read left to its end replaces the house as any read does.
+TEST_F(WindowTest, ALargeFileIsReadWhileTheWindowGoesOnAndEscapeStopsIt) {
+  QByteArray rooms;
+  while (rooms.size() <= 3 << 20) rooms += "; r\n7#\n#@ $ .#\n7#\n\n";
+  writeFile("many.txt", rooms);
+  QByteArray endless;
+  endless.fill('#', 60 << 20);
+  writeFile("endless.txt", endless);
+  start();
+
+  answering<QFileDialog>(chooseFile(path("endless.txt"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
+  EXPECT_TRUE(text("LBstatus").startsWith("reading endless.txt")) << text("LBstatus").toStdString();
+  key(Qt::Key_6);
+  EXPECT_EQ(man(), 23) << "the window goes on while the file is read";
+  key(Qt::Key_Escape, Qt::NoModifier);
+  EXPECT_EQ(text("LBstatus"), "endless.txt was not read: the house in play stays");
+  EXPECT_EQ(caption("BTchoisiHouse"), "House: Three Rooms");
+
+  DialogScript script;
+  script.then<QFileDialog>(chooseFile(path("many.txt"), "CHOOSE A HOUSE"))
+      .then<CollectionChooser>([](CollectionChooser* chooser) { chooser->accept(); });
+  click("BTchoisiHouse");
+  EXPECT_TRUE(text("LBstatus").startsWith("reading many.txt")) << text("LBstatus").toStdString();
+  ASSERT_TRUE(waitFor([&] { return script.finished(); }));
+  EXPECT_EQ(caption("BTchoisiHouse"), "House: many");
+  EXPECT_EQ(caption("BTnumPiece"), "1/16");
+  EXPECT_EQ(text("LBstatus"), "");
+}
+
 }  // namespace
 }  // namespace tarvo::test

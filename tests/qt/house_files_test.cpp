@@ -12,6 +12,7 @@
 #include "house/file_save.h"
 #include "house/house_writer.h"
 #include "roomtext/house_files.h"
+#include "window/house_opener.h"
 
 namespace tarvo::test {
 namespace {
@@ -214,6 +215,35 @@ TEST_F(StartTest, AHouseThatCannotBeReadAtStartIsNamedAndTheDefaultOrAnEmptyRoom
   box->button(QMessageBox::Ok)->click();
   EXPECT_EQ(caption("BTnumPiece"), "1/1");
   EXPECT_EQ(caption("BTgoalValue"), "0/0");
+}
+
+// A large house named at start is read while the window shows the empty room; one that cannot
+// be read then leaves the default house, as a small one does.
+TEST_F(StartTest, ALargeHouseNamedAtStartIsReadWhileTheEmptyRoomShows) {
+  RoomText room = kRecordRoom;
+  room.records.assign(60000, RecordFields{"A player with a long name", "2", "00:07", "rD"});
+  writeFile("large.hou", houseFile("Large", {room}));
+  ASSERT_GT(QFileInfo(path("large.hou")).size(), HouseOpener::kReadAtOnceBytes);
+  FRMain::Options options;
+  options.programFolder = folder.path();
+  options.houseFile = path("large.hou");
+  window = std::make_unique<FRMain>(std::move(options));
+  window->show();
+  EXPECT_EQ(caption("BTnumPiece"), "1/1");
+  EXPECT_EQ(caption("BTgoalValue"), "0/0") << "the empty room";
+  EXPECT_TRUE(waitFor([&] { return caption("BTchoisiHouse") == "House: Large"; }));
+  EXPECT_EQ(window->state().house.rooms[0].recordCount(), 60000u);
+
+  QByteArray broken = houseFile("Large", {room});
+  broken.replace("NUMBER OF ROOM:1", "NUMBER OF ROOM:x");
+  writeFile("large.hou", broken);
+  options.programFolder = folder.path();
+  options.houseFile = path("large.hou");
+  QMessageBox* box = startupMessage(options);
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box->text().endsWith(QStringLiteral("The default house is played instead.")))
+      << box->text().toStdString();
+  EXPECT_EQ(caption("BTchoisiHouse"), "House: Three Rooms");
 }
 
 }  // namespace
