@@ -80,6 +80,7 @@ bool sameRoom(const RoomRecord& a, const RoomRecord& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  const fuzz::MemoryBound memory(size);
 
   HouseRecord house = houseInMemory();
   const HouseRecord before = house;  // shares the lists, so list identity can be checked

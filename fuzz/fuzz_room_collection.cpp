@@ -52,6 +52,7 @@ void checkRoom(const CollectionRoom& room) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const fuzz::MemoryBound memory(size);
   const RoomCollection rooms(text);
   for (std::size_t k = 0; k < rooms.size(); ++k) checkRoom(rooms.room(k));
   CollectionRoom first;

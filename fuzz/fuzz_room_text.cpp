@@ -298,6 +298,7 @@ void play(GameState& state, CountingCanvas& board, std::string_view actions) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view rest(reinterpret_cast<const char*>(data), size);
+  const fuzz::MemoryBound memory(size);
   RowBuffer rows;
   for (std::string& row : rows) row = std::string(takeLine(rest));
   const std::string_view places = takeLine(rest);

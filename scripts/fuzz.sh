@@ -7,6 +7,8 @@
 #   FUZZ_SECONDS=60 scripts/fuzz.sh  seconds per target (default 15)
 #   FUZZ_JOBS=2 scripts/fuzz.sh      parallel build jobs (default 2)
 #   FUZZ_TARGETS=fuzz_house_reader scripts/fuzz.sh   only these targets (default: all three)
+# Each target also runs, once each, inputs of 1 MiB made here, and fails when reading one takes
+# more memory than four times it plus 32 MiB.
 set -euo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -38,6 +40,23 @@ trap 'rm -rf "$scratch"' EXIT
 artifacts="$build/fuzz-findings"
 mkdir -p "$artifacts"
 
+# Inputs of 1 MiB that each target runs once, beside the search, against its memory bound:
+# tiny rooms, one endless line, a title and a house name of a megabyte, the smallest records.
+large="$scratch/large"
+mkdir -p "$large/collection" "$large/house" "$large/room"
+mib=1048576
+{ yes $'#\n' | head -c $mib; } >"$large/collection/tiny_rooms" || true
+head -c $mib /dev/zero | tr '\0' '#' >"$large/collection/one_line"
+{ printf '; '; head -c $mib /dev/zero | tr '\0' 'x'; printf '\n5#|#@$.#|5#\n'; } >"$large/collection/long_title"
+{ printf 'HOUSE FILE FOR TARVO PLIM\r\nVersion:1.0\r\nHOUSE'"'"'s NAME:'; head -c $mib /dev/zero | tr '\0' '\351'
+  printf '\r\nNUMBER OF ROOM:1\r\n'; } >"$large/house/long_name"
+{ printf 'HOUSE FILE FOR TARVO PLIM\r\nVersion:1.0\r\nHOUSE'"'"'s NAME:n\r\nNUMBER OF ROOM:1\r\n'
+  printf '=== ROOM 0===\r\n'; for _ in 1 2 3 4 5 6 7 8 9 10; do printf -- '----------\r\n'; done
+  printf 'FORBBIDEN PLACE:\r\nFORBBIDEN COUPLE:\r\nNUMBER OF RECCORD:200000\r\n'
+  yes $'\t\t\t' | head -n 200000; } >"$large/house/tiny_records" || true
+{ for _ in 1 2 3 4 5 6 7 8 9 10; do echo '##########'; done; head -c $mib /dev/zero | tr '\0' '1' | sed 's/1/1;/g' | head -c $mib; } \
+  >"$large/room/long_list" || true
+
 # target seed-folder
 run_target() {
   local target="$1" seeds="$2"
@@ -54,6 +73,12 @@ run_target() {
     -print_final_stats=1 \
     -artifact_prefix="$artifacts/$target-" \
     >"$log" 2>&1 || status=$?
+
+  # The large inputs once each, within the target's memory bound.
+  if [ "$status" -eq 0 ]; then
+    "$build/fuzz/$target" "$large/$seeds" -runs=0 -max_len=$mib -timeout=60 \
+      -artifact_prefix="$artifacts/$target-large-" >"$log.large" 2>&1 || { status=$?; cat "$log.large" >>"$log"; }
+  fi
 
   local execs cov
   execs="$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -n 1 || true)"

@@ -259,9 +259,7 @@ class Reader {
       if (line.size() > std::numeric_limits<std::uint32_t>::max()) {
         return fail("record " + std::to_string(k) + " of " + name + " is longer than 4 GiB");
       }
-      // A record has as many steps as moves: a last line without all its fields and its line end,
-      // or with fewer steps, is a file cut inside its last record, which the house leaves out
-      // rather than keep a solution that stops short.
+      // A file cut inside its last record leaves it out rather than keep a solution that stops short.
       if (k == count && lines_.bytesLeft() == 0 && isCutShort(line, scan)) {
         error_ = {HouseReadResult::Status::Ok, lines_.number(), "the last record is cut short: it is left out"};
         return true;
@@ -301,9 +299,12 @@ class Reader {
     return true;
   }
 
+  // A file cut inside its last record: the line has no line end, and lacks a field or, without
+  // the TAB that ends a whole record, has fewer steps than moves. A whole record without its TAB
+  // and line end, as older files may end, is no cut, and neither is a line with its line end.
   bool isCutShort(std::string_view line, const RecordScan& scan) const {
-    // A whole record without its TAB and line end, as older files may end, is no cut.
-    if (scan.tabs + 1 < RecordList::kFields) return !lines_.lineEnded();
+    if (lines_.lineEnded() || scan.tabs == scan.ends.size()) return false;
+    if (scan.tabs + 1 < RecordList::kFields) return true;
     const std::optional<std::int64_t> moves =
         parseCount(line.substr(scan.ends[0] + 1, scan.ends[1] - scan.ends[0] - 1));
     const std::size_t steps = scan.ends[3] - scan.ends[2] - 1;

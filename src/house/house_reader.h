@@ -40,8 +40,9 @@ inline constexpr std::size_t kMaxHouseFileBytes = std::size_t{64} << 20;
 // rooms, room 1 is current, and every room has new record lists; rooms past the count keep
 // their cells. On any failure (running out of memory included) the house is left exactly as
 // it was, lists included. Messages quote at most 60 characters of a value from the file. A file
-// cut inside its last record (its last line a record without its line end and final TAB, or
-// with fewer steps than moves) is read without that record, the result saying so.
+// cut inside its last record (its last line a record without its line end, lacking a field or,
+// without its final TAB, with fewer steps than moves) is read without that record, the result
+// saying so.
 HouseReadResult readHouse(std::string_view bytes, HouseRecord& house);
 
 // The same on bytes the reader takes over (a file's, read whole): the records read stay in them.
