@@ -44,7 +44,10 @@ DialogChoice FileDialogs::show(const QString& extensions, const QString& title, 
   const QString path = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
   directory_ = QFileInfo(path).absolutePath();
   fileName_ = QFileInfo(path).fileName();
-  return {path};
+  // "Fichiers TXT (*.TXT *.txt)": the word after "Fichiers".
+  const QString filter = dialog.selectedNameFilter();
+  const QString extension = filter.startsWith(QLatin1String("Fichiers ")) ? filter.section(QLatin1Char(' '), 1, 1) : QString();
+  return {path, extension};
 }
 
 }  // namespace tarvo

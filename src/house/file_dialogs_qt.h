@@ -8,7 +8,8 @@ class QWidget;
 namespace tarvo {
 
 struct DialogChoice {
-  QString path;  // empty when nothing was chosen
+  QString path;       // empty when nothing was chosen
+  QString extension;  // of the file type chosen in the dialog: "HOU", "TXT"; empty for all files
 };
 
 class FileDialogs {

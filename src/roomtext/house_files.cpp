@@ -86,8 +86,14 @@ HouseRecord houseOfChosenRooms(const RoomCollection& rooms, const std::vector<st
   return houseOfCollection(rooms, places, replaceUnholdable(name, '_'));
 }
 
-SaveResult saveHouseOrCollection(const std::string& path, const HouseRecord& house) {
-  if (isCollectionFileName(path)) return saveFileSafely(path, writeRoomCollection(house));
+SavedAs savedAsOfName(std::string_view name, SavedAs chosen) {
+  if (isCollectionFileName(name)) return SavedAs::Collection;
+  if (endsWithIgnoringCase(name, ".hou")) return SavedAs::House;
+  return chosen;
+}
+
+SaveResult saveHouseOrCollection(const std::string& path, const HouseRecord& house, SavedAs as) {
+  if (as == SavedAs::Collection) return saveFileSafely(path, writeRoomCollection(house));
   const std::string bytes = writeHouse(house);
   // A file the game cannot open again would take the place of one it can.
   if (const std::optional<std::string> problem = whyNotReadBack(house, bytes.size())) {

@@ -43,9 +43,15 @@ OpenedFile readHouseOrCollection(const std::string& path, HouseRecord& house, Re
 HouseRecord houseOfChosenRooms(const RoomCollection& rooms, const std::vector<std::size_t>& places,
                                std::string_view name);
 
-// Writes the house to `path` with saveFileSafely: its rooms as a collection for a name ending
-// in ".txt", else a house file, which is not written at all (kSaveUnreadable) when the reader
-// would refuse it.
-SaveResult saveHouseOrCollection(const std::string& path, const HouseRecord& house);
+// What a save writes: a house file, or the house's rooms as a collection.
+enum class SavedAs { House, Collection };
+
+// What a name asks for: a name ending in ".txt" a collection, one ending in ".hou" a house file
+// (in any case), and any other name what the player chose in the dialog.
+SavedAs savedAsOfName(std::string_view name, SavedAs chosen);
+
+// Writes the house to `path` with saveFileSafely, as `as` says; a house file is not written at
+// all (kSaveUnreadable) when the reader would refuse it.
+SaveResult saveHouseOrCollection(const std::string& path, const HouseRecord& house, SavedAs as);
 
 }  // namespace tarvo

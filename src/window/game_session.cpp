@@ -4,7 +4,6 @@
 #include <QFile>
 
 #include "help/help_edits.h"
-#include "roomtext/house_files.h"
 
 namespace tarvo {
 
@@ -29,10 +28,11 @@ void GameSession::takeHouse(HouseRecord house) {
   emit roomStarted();
 }
 
-SaveOutcome GameSession::saveHouse(const QString& path) {
+SaveOutcome GameSession::saveHouse(const QString& path, SavedAs chosen) {
   const std::string fileName = QFile::encodeName(path).toStdString();
-  const SaveResult result = saveHouseOrCollection(fileName, state_.house);
-  if (result.ok && !isCollectionFileName(fileName)) {
+  const SavedAs as = savedAsOfName(fileName, chosen);
+  const SaveResult result = saveHouseOrCollection(fileName, state_.house, as);
+  if (result.ok && as == SavedAs::House) {
     unsavedRecords_ = 0;
     unsavedRooms_.reset();
   }

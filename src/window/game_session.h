@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "editor/commands.h"
+#include "roomtext/house_files.h"
 #include "rules/game_state.h"
 #include "rules/play.h"
 #include "rules/replay.h"
@@ -56,10 +57,11 @@ class GameSession : public QObject {
   std::int64_t now() const { return clock_(); }
   UnsavedWork unsaved() const;
 
-  // The house: another one replaces it (room 1 then starts), or it is written to a file, which
-  // then holds what was unsaved unless it is a collection (no records, no lists).
+  // The house: another one replaces it (room 1 then starts), or it is written to a file (as its
+  // name says, else as `chosen`), which then holds what was unsaved unless it is a collection
+  // (no records, no lists).
   void takeHouse(HouseRecord house);
-  SaveOutcome saveHouse(const QString& path);
+  SaveOutcome saveHouse(const QString& path, SavedAs chosen);
 
   // The room in play: started afresh, the next or previous room, a room chosen by its number
   // (false, changing nothing, for a number that names no room of the house).

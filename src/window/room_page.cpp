@@ -101,7 +101,9 @@ void RoomPage::BTsaveDisk_Click() {
   const DialogChoice choice =
       context_.dialogs.showSaveDialog(QStringLiteral("HOU TXT"), QStringLiteral("SAVE A HOUSE"));
   if (choice.path.isEmpty()) return;
-  const SaveOutcome outcome = context_.session.saveHouse(choice.path);
+  // A name without its extension is written as the file type chosen says.
+  const SavedAs chosen = choice.extension == QLatin1String("TXT") ? SavedAs::Collection : SavedAs::House;
+  const SaveOutcome outcome = context_.session.saveHouse(choice.path, chosen);
   if (outcome.ok) return;
   const std::unique_ptr<QMessageBox> box(makeMessageBox(
       QMessageBox::Critical, QStringLiteral("ERREUR n\u00B0%1 in BTsaveDisk_Click").arg(outcome.errorNumber),

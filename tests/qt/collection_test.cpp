@@ -11,6 +11,8 @@
 
 #include "window/collection_chooser.h"
 
+#include <tuple>
+
 namespace tarvo::test {
 namespace {
 
@@ -58,6 +60,17 @@ TEST_F(WindowTest, ACollectionOfTwentyRoomsIsChosenFromAndSavedAsACollection) {
   clickMainTab(2);
   answering<QFileDialog>(chooseFile(path("saved.txt"), "SAVE A HOUSE"), [&] { click("BTsaveDisk"); });
   EXPECT_EQ(readFile("saved.txt").left(41), "; twenty_\n\n; Room 1\n######\n#@$*.#\n######\n");
+
+  // A name without an extension is written as the file type chosen says, and keeps its name.
+  for (const auto& [filter, name, start] : {std::tuple{1, "t1", "; twenty_\n"}, {0, "t2", "HOUSE FILE"}}) {
+    answering<QFileDialog>(
+        [&](QFileDialog* dialog) {
+          dialog->selectNameFilter(dialog->nameFilters().value(filter));
+          chooseFile(path(name), "SAVE A HOUSE")(dialog);
+        },
+        [&] { click("BTsaveDisk"); });
+    EXPECT_TRUE(readFile(name).startsWith(start)) << name;
+  }
 }
 
 TEST_F(WindowTest, ASmallCollectionOpensAtOnceAndADroppedFileOpens) {

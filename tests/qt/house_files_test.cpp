@@ -151,7 +151,8 @@ TEST_F(WindowTest, AHouseBeyondTheRecordBoundIsNotSavedAndTheFileStays) {
   writeFile("keep.hou", threeRoomHouse());
   HouseRecord house;
   for (std::int64_t k = 0; k <= kMaxHouseRecords; ++k) house.rooms[0].records->add(RecordList::Record{});
-  const SaveResult outcome = saveHouseOrCollection(QFile::encodeName(path("keep.hou")).toStdString(), house);
+  const SaveResult outcome =
+      saveHouseOrCollection(QFile::encodeName(path("keep.hou")).toStdString(), house, SavedAs::House);
   EXPECT_TRUE(!outcome.ok && outcome.errorNumber == kSaveUnreadable) << outcome.description;
   EXPECT_EQ(readFile("keep.hou"), threeRoomHouse());
 }

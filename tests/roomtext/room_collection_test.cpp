@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "house/house_reader.h"
+#include "roomtext/house_files.h"
 #include "room_builder.h"
 #include "rules/room_text.h"
 
@@ -253,6 +255,18 @@ TEST(RoomCollection, KeepsAMillionRoomsAndTitlesOfAThousandCharacters) {
   EXPECT_EQ(titled.title(0), longTitle.substr(2, 2 * kLongestTitle));
   EXPECT_EQ(titled.room(0).title, titled.title(0));
   EXPECT_TRUE(titled.summary(0).titled);
+}
+
+// A save writes what the name says, and only a name without a known extension takes the type
+// chosen in the dialog.
+TEST(HouseFiles, TheNameOrElseTheChosenTypeDecidesWhatASaveWrites) {
+  const std::tuple<const char*, SavedAs, SavedAs> table[] = {
+      {"rooms.txt", SavedAs::House, SavedAs::Collection}, {"ROOMS.TXT", SavedAs::House, SavedAs::Collection},
+      {"house.hou", SavedAs::Collection, SavedAs::House}, {"house.HOU", SavedAs::Collection, SavedAs::House},
+      {"t1", SavedAs::Collection, SavedAs::Collection},   {"t1", SavedAs::House, SavedAs::House},
+      {"notes.text", SavedAs::Collection, SavedAs::Collection},
+  };
+  for (const auto& [name, chosen, written] : table) EXPECT_EQ(savedAsOfName(name, chosen), written) << name;
 }
 
 }  // namespace
