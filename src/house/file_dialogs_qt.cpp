@@ -46,7 +46,8 @@ DialogChoice FileDialogs::show(const QString& extensions, const QString& title, 
   fileName_ = QFileInfo(path).fileName();
   // "Fichiers TXT (*.TXT *.txt)": the word after "Fichiers".
   const QString filter = dialog.selectedNameFilter();
-  const QString extension = filter.startsWith(QLatin1String("Fichiers ")) ? filter.section(QLatin1Char(' '), 1, 1) : QString();
+  const QString extension =
+      filter.startsWith(QLatin1String("Fichiers ")) ? filter.section(QLatin1Char(' '), 1, 1) : QString();
   return {path, extension};
 }
 

@@ -17,7 +17,9 @@ namespace tarvo {
 
 namespace {
 
-enum Column { Title, Size, Boxes, Goals, WhyNot, ColumnCount };
+// The tick of every row stands in a column of its own, so the titles line up whether a room can
+// be ticked or not.
+enum Column { Tick, Title, Size, Boxes, Goals, WhyNot, ColumnCount };
 
 // The board from the small sheet, one sheet pixel to one pixel as everywhere in the game.
 constexpr int kPictureSide = kColumns * 8;
@@ -61,6 +63,7 @@ int CollectionModel::columnCount(const QModelIndex& parent) const { return paren
 QVariant CollectionModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
   switch (section) {
+    case Tick: return QString();
     case Title: return QStringLiteral("Room");
     case Size: return QStringLiteral("Size");
     case Boxes: return QStringLiteral("Boxes");
@@ -74,12 +77,10 @@ QVariant CollectionModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
   const auto place = static_cast<std::size_t>(index.row());
   const RoomSummary& room = rooms_->summary(place);
-  if (role == Qt::CheckStateRole && index.column() == Title && room.canBeTaken()) {
-    return ticked_[place] ? Qt::Checked : Qt::Unchecked;
-  }
+  if (role == Qt::CheckStateRole && index.column() == Tick) return ticked_[place] ? Qt::Checked : Qt::Unchecked;
   if (role == Qt::DecorationRole && index.column() == Title) return pictureOf(index.row());
   if (role == Qt::TextAlignmentRole && (index.column() == Boxes || index.column() == Goals)) {
-    return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    return QVariant::fromValue(Qt::AlignCenter);  // clear of the titles and reasons beside them
   }
   // A title of megabytes shows cut, and whole (up to a bound) in its tooltip.
   if (role == Qt::ToolTipRole && index.column() == Title) {
@@ -111,12 +112,14 @@ QPixmap CollectionModel::pictureOf(int row) const {
 Qt::ItemFlags CollectionModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
   const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  if (index.column() != Tick) return flags;
+  // A room that cannot be taken shows its tick, unticked and disabled.
   const bool takeable = rooms_->summary(static_cast<std::size_t>(index.row())).canBeTaken();
-  return takeable && index.column() == Title ? flags | Qt::ItemIsUserCheckable : flags;
+  return takeable ? flags | Qt::ItemIsUserCheckable : Qt::ItemIsUserCheckable;
 }
 
 bool CollectionModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-  if (role != Qt::CheckStateRole || !(flags(index) & Qt::ItemIsUserCheckable)) return false;
+  if (role != Qt::CheckStateRole || !(flags(index) & Qt::ItemIsEnabled) || index.column() != Tick) return false;
   const auto place = static_cast<std::size_t>(index.row());
   const bool tick = value.toInt() == Qt::Checked;
   if (tick == ticked_[place]) return true;
@@ -145,6 +148,7 @@ CollectionChooser::CollectionChooser(std::shared_ptr<const RoomCollection> rooms
     cutNote_ = QStringLiteral("\nThe file holds more rooms than the first %L1, which alone are listed.")
                    .arg(static_cast<qulonglong>(kMostCollectionRooms));
   }
+  noneTakeable_ = firstRoomsToTake(*rooms).empty();
   model_ = new CollectionModel(std::move(rooms), sheets, this);
 
   auto* layout = new QVBoxLayout(this);
@@ -159,6 +163,7 @@ CollectionChooser::CollectionChooser(std::shared_ptr<const RoomCollection> rooms
   LVrooms->setIconSize({kPictureSide, kPictureSide});
   LVrooms->setModel(model_);
   LVrooms->header()->setStretchLastSection(true);
+  LVrooms->setColumnWidth(Tick, 28);
   LVrooms->setColumnWidth(Title, 220);
   LVrooms->setColumnWidth(Size, 70);
   LVrooms->setColumnWidth(Boxes, 55);
@@ -177,7 +182,10 @@ CollectionChooser::CollectionChooser(std::shared_ptr<const RoomCollection> rooms
 
 void CollectionChooser::showTickedCount(int count) {
   LBticked->setText(
-      QStringLiteral("Tick the rooms of the new house, at most %1: %2 ticked.").arg(kMaxRooms).arg(count) + cutNote_);
+      (noneTakeable_
+           ? QStringLiteral("No room can be played.")
+           : QStringLiteral("Tick the rooms of the new house, at most %1: %2 ticked.").arg(kMaxRooms).arg(count)) +
+      cutNote_);
   BTok->setEnabled(count > 0);
 }
 

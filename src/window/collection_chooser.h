@@ -68,7 +68,8 @@ class CollectionChooser : public QDialog {
   CollectionModel* model_;
   QTreeView* LVrooms;
   QLabel* LBticked;
-  QString cutNote_;  // when the file holds more rooms than a collection keeps
+  QString cutNote_;            // when the file holds more rooms than a collection keeps
+  bool noneTakeable_ = false;  // no room of the collection can be played
   QPushButton* BTok;
 };
 

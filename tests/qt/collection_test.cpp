@@ -37,11 +37,15 @@ TEST_F(WindowTest, ACollectionOfTwentyRoomsIsChosenFromAndSavedAsACollection) {
         auto ticked = [model](int row) { return model->index(row, 0).data(Qt::CheckStateRole); };
         // The first sixteen that can be taken: the open room is skipped and cannot be ticked.
         EXPECT_EQ(chooser->tickedRooms().size(), 16u);
-        EXPECT_FALSE(ticked(2).isValid());
-        EXPECT_EQ(model->index(2, 4).data().toString(), "open");
+        // Every row keeps its tick, so the titles line up; the open room's cannot be ticked.
+        EXPECT_EQ(ticked(2).toInt(), Qt::Unchecked);
+        EXPECT_FALSE(model->flags(model->index(2, 0)) & Qt::ItemIsEnabled);
+        EXPECT_FALSE(model->setData(model->index(2, 0), Qt::Checked, Qt::CheckStateRole));
+        EXPECT_EQ(model->index(2, 1).data().toString(), "R 3");
+        EXPECT_EQ(model->index(2, 5).data().toString(), "open");
         EXPECT_EQ(ticked(16).toInt(), Qt::Checked);
         EXPECT_EQ(ticked(17).toInt(), Qt::Unchecked);
-        EXPECT_FALSE(model->index(0, 0).data(Qt::DecorationRole).value<QPixmap>().isNull());
+        EXPECT_FALSE(model->index(0, 1).data(Qt::DecorationRole).value<QPixmap>().isNull());
         EXPECT_FALSE(model->setData(model->index(17, 0), Qt::Checked, Qt::CheckStateRole)) << "a seventeenth";
         EXPECT_TRUE(model->setData(model->index(0, 0), Qt::Unchecked, Qt::CheckStateRole));
         EXPECT_TRUE(model->setData(model->index(19, 0), Qt::Checked, Qt::CheckStateRole));
@@ -163,6 +167,16 @@ TEST_F(WindowTest, ALargeFileIsReadWhileTheWindowGoesOnAndEscapeStopsIt) {
   EXPECT_EQ(caption("BTchoisiHouse"), "House: many");
   EXPECT_EQ(caption("BTnumPiece"), "1/16");
   EXPECT_EQ(text("LBstatus"), "");
+}
+
+TEST_F(WindowTest, AChooserOfNoRoomThatCanBePlayedSaysSo) {
+  writeFile("none.txt", "#\n\n#####\n#@$ #\n#####\n");
+  start();
+  answering<QFileDialog>(chooseFile(path("none.txt"), "CHOOSE A HOUSE"), [&] { click("BTchoisiHouse"); });
+  auto* chooser = find<CollectionChooser>(QStringLiteral("CollectionChooser"));
+  EXPECT_EQ(chooser->findChild<QLabel*>(QStringLiteral("LBticked"))->text(), "No room can be played.");
+  EXPECT_FALSE(chooser->findChild<QPushButton*>(QStringLiteral("BTok"))->isEnabled());
+  chooser->reject();
 }
 
 }  // namespace

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "house/house_reader.h"
-#include "roomtext/house_files.h"
 #include "room_builder.h"
+#include "roomtext/house_files.h"
 #include "rules/room_text.h"
 
 namespace tarvo {
@@ -261,9 +261,9 @@ TEST(RoomCollection, KeepsAMillionRoomsAndTitlesOfAThousandCharacters) {
 // chosen in the dialog.
 TEST(HouseFiles, TheNameOrElseTheChosenTypeDecidesWhatASaveWrites) {
   const std::tuple<const char*, SavedAs, SavedAs> table[] = {
-      {"rooms.txt", SavedAs::House, SavedAs::Collection}, {"ROOMS.TXT", SavedAs::House, SavedAs::Collection},
-      {"house.hou", SavedAs::Collection, SavedAs::House}, {"house.HOU", SavedAs::Collection, SavedAs::House},
-      {"t1", SavedAs::Collection, SavedAs::Collection},   {"t1", SavedAs::House, SavedAs::House},
+      {"rooms.txt", SavedAs::House, SavedAs::Collection},       {"ROOMS.TXT", SavedAs::House, SavedAs::Collection},
+      {"house.hou", SavedAs::Collection, SavedAs::House},       {"house.HOU", SavedAs::Collection, SavedAs::House},
+      {"t1", SavedAs::Collection, SavedAs::Collection},         {"t1", SavedAs::House, SavedAs::House},
       {"notes.text", SavedAs::Collection, SavedAs::Collection},
   };
   for (const auto& [name, chosen, written] : table) EXPECT_EQ(savedAsOfName(name, chosen), written) << name;
