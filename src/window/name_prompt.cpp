@@ -35,14 +35,18 @@ class HouseFileCharacters : public QValidator {
   State validate(QString& input, int& cursor) const override {
     QString kept;
     int keptCursor = 0;
+    // A character taken out between two spaces would leave them side by side: the second goes.
+    bool outAfterSpace = false;
     for (qsizetype at = 0; at < input.size();) {
       const qsizetype length = input.at(at).isHighSurrogate() && at + 1 < input.size() ? 2 : 1;
       const QString character = input.mid(at, length);
-      if (fitsHouseFile(character)) {
+      if (!fitsHouseFile(character)) {
+        if (!leftOut_.contains(character)) leftOut_ += character;
+        outAfterSpace = outAfterSpace || kept.endsWith(QLatin1Char(' '));
+      } else if (!(outAfterSpace && character == QLatin1String(" "))) {
         kept += character;
         if (at < cursor) keptCursor += static_cast<int>(length);
-      } else if (!leftOut_.contains(character)) {
-        leftOut_ += character;
+        outAfterSpace = false;
       }
       at += length;
     }

@@ -19,6 +19,9 @@ class RecordListModel : public QAbstractTableModel {
  public:
   using QAbstractTableModel::QAbstractTableModel;
 
+  // The role a sorted view orders rows by: the name as it stands, moves and time as numbers.
+  static constexpr int kSortRole = Qt::UserRole;
+
   void showRoom(const RoomRecord& room);
   // No rows: the room listed is gone.
   void clear();

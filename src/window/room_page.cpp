@@ -3,6 +3,8 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QLabel>
+#include <QSortFilterProxyModel>
 #include <QTreeView>
 
 #include <algorithm>
@@ -23,23 +25,32 @@ RoomPage::RoomPage(PageContext context, QWidget* parent)
     : Page(parent),
       context_(std::move(context)),
       records_(new RecordListModel(this)),
+      sorted_(new QSortFilterProxyModel(this)),
+      listed_(new QLabel(this)),
       LVrecord(new QTreeView(this)),
       BTsaveDisk(look::makeButton(this, "BTsaveDisk", QStringLiteral("Save to disk"), QString(), {64, 352, 96, 32})) {
   LVrecord->setObjectName(QStringLiteral("LVrecord"));
   LVrecord->setGeometry(32, 64, 189, 257);
-  LVrecord->setModel(records_);
+  sorted_->setSourceModel(records_);
+  sorted_->setSortRole(RecordListModel::kSortRole);
+  LVrecord->setModel(sorted_);
   LVrecord->setRootIsDecorated(false);
   LVrecord->setUniformRowHeights(true);
+  // A click on a header sorts by its column; until then the records stand in the order made.
+  LVrecord->setSortingEnabled(true);
+  LVrecord->sortByColumn(-1, Qt::AscendingOrder);
   // Moves and times are short: their columns fit their header or a long value, and the name
-  // takes the room left, so no horizontal scroll bar stays on.
+  // takes the room left; each may be widened, a scroll bar then showing the rest.
   QHeaderView* header = LVrecord->header();
   header->setStretchLastSection(false);
-  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  header->setSectionResizeMode(QHeaderView::Interactive);
   const QFontMetrics metrics(LVrecord->font());
-  for (int column : {1, 2}) {
-    header->setSectionResizeMode(column, QHeaderView::Fixed);
-    header->resizeSection(column, metrics.horizontalAdvance(QStringLiteral("00:00")) + 16);
-  }
+  const int numbers = metrics.horizontalAdvance(QStringLiteral("00:00")) + 16;
+  for (int column : {1, 2}) header->resizeSection(column, numbers);
+  header->resizeSection(0, LVrecord->width() - 2 * numbers - 2 * LVrecord->frameWidth());
+  listed_->setObjectName(QStringLiteral("LBlisted"));
+  listed_->setGeometry(32, 40, 189, 22);
+  listed_->setFont(look::captionFont());
   LVrecord->setToolTip(QStringLiteral("Double-click a record to replay it"));
   connect(LVrecord, &QTreeView::doubleClicked, this, &RoomPage::LVrecord_DblClick);
   connect(BTsaveDisk, &QPushButton::clicked, this, &RoomPage::BTsaveDisk_Click);
@@ -58,6 +69,7 @@ RoomPage::RoomPage(PageContext context, QWidget* parent)
 void RoomPage::showHouse() {
   records_->clear();
   listedSlot_ = -1;
+  listed_->clear();
   drawPreviews();
 }
 
@@ -81,10 +93,11 @@ void RoomPage::showStoredRoom(const RoomStoredNews& news) {
 void RoomPage::PICpreview_MouseUp(int index) {
   records_->showRoom(context_.session.house().rooms[static_cast<std::size_t>(index)]);
   listedSlot_ = index;
+  listed_->setText(QStringLiteral("Records of room %1").arg(index + 1));
 }
 
 void RoomPage::LVrecord_DblClick(const QModelIndex& index) {
-  const std::optional<std::string> solution = records_->solutionOf(index.row());
+  const std::optional<std::string> solution = records_->solutionOf(sorted_->mapToSource(index).row());
   if (!solution) return;
   // The editor may have taken the room off the house since its records were listed.
   if (!isHouseRoom(context_.session.house(), listedSlot_ + 1)) {

@@ -8,8 +8,10 @@
 #include "rules/room.h"
 #include "window/page_context.h"
 
+class QLabel;
 class QModelIndex;
 class QPushButton;
+class QSortFilterProxyModel;
 class QTreeView;
 
 namespace tarvo {
@@ -44,6 +46,8 @@ class RoomPage : public Page {
 
   PageContext context_;
   RecordListModel* records_;
+  QSortFilterProxyModel* sorted_;  // the rows as the header's click orders them; made order first
+  QLabel* listed_;                 // which room the list lists
   QTreeView* LVrecord;
   int listedSlot_ = -1;  // the place (0..15) whose records are listed
   QPushButton* BTsaveDisk;

@@ -192,11 +192,16 @@ TEST_F(WindowTest, CompletingARoomRecordsTimeSolutionMovesAndTheNameTyped) {
       EXPECT_TRUE(note->isVisible() && note->text().contains(QString::fromUtf8("\u524D")))
           << note->text().toStdString();
       EXPECT_EQ(man(), 25);
+      // A character taken out between two spaces leaves one of them.
+      QApplication::clipboard()->setText(QString::fromUtf8(" \u540D y"));
+      QTest::keyClick(edit, Qt::Key_End);
+      QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+      EXPECT_EQ(prompt->textValue(), QString::fromUtf8("Zo\u00EBx y"));
       QTest::keyClick(edit, Qt::Key_Return);
     });
     key(Qt::Key_6);  // the last push covers the goal
   }
-  EXPECT_EQ(records(stored), Texts{"Zo\u00EBx|3|01:05|rRR"});
+  EXPECT_EQ(records(stored), Texts{"Zo\u00EBx y|3|01:05|rRR"});
   EXPECT_EQ(caption("BTgoalValue"), "1/1");
 
   // A restart keeps the records and the clock starts again; a cancelled prompt records an
@@ -206,7 +211,7 @@ TEST_F(WindowTest, CompletingARoomRecordsTimeSolutionMovesAndTheNameTyped) {
   tick();
   EXPECT_EQ(caption("BTtimeValue"), "00:07");
   answering<QInputDialog>(reject, [&] { keys("666"); });
-  EXPECT_EQ(records(stored), (Texts{"Zo\u00EBx|3|01:05|rRR", "|3|00:07|rRR"}));
+  EXPECT_EQ(records(stored), (Texts{"Zo\u00EBx y|3|01:05|rRR", "|3|00:07|rRR"}));
 }
 
 TEST_F(WindowTest, AtTheHouseRecordBoundACompletionSaysWhyItMakesNoRecordAndAsksNoName) {
@@ -237,6 +242,42 @@ TEST_F(WindowTest, APreviewClickListsThatRoomsRecords) {
 
   QTest::mouseClick(find(QStringLiteral("PICpreview5")), Qt::LeftButton);  // a slot past the house's rooms
   EXPECT_EQ(model.rowCount(), 0);
+}
+
+// A click on a header sorts the records by its column (moves and times as numbers); before any,
+// they stand in the order made. The list names its room, and a record sorted elsewhere replays.
+TEST_F(WindowTest, TheRecordListSortsByItsColumnsAndNamesItsRoom) {
+  RoomText room = kRecordRoom;
+  room.records = {{"bea", "10", "61:01", "rD"}, {"Al", "9", "9:59", "rD"}, {"cy", "100", "10:00", "durD"}};
+  writeFile("default.hou", houseFile("Sorted", {kPushRoom, room}));
+  start();
+  clickMainTab(2);
+  auto& list = *find<QTreeView>(QStringLiteral("LVrecord"));
+  QTest::mouseClick(find(QStringLiteral("PICpreview1")), Qt::LeftButton);
+  EXPECT_EQ(text("LBlisted"), "Records of room 2");
+  const auto column = [&](int c) {
+    QStringList texts;
+    for (int r = 0; r < list.model()->rowCount(); ++r) texts << list.model()->index(r, c).data().toString();
+    return texts;
+  };
+  EXPECT_EQ(column(0), (QStringList{"bea", "Al", "cy"})) << "the order made";
+  const auto clickHeader = [&](int c) {
+    QHeaderView* header = list.header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(c) + header->sectionSize(c) / 2, header->height() / 2));
+  };
+  clickHeader(1);
+  EXPECT_EQ(column(1), (QStringList{"9", "10", "100"}));
+  clickHeader(2);
+  EXPECT_EQ(column(2), (QStringList{"9:59", "10:00", "61:01"}));
+  clickHeader(0);
+  EXPECT_EQ(column(0), (QStringList{"Al", "bea", "cy"}));
+
+  // The last row is cy's: its solution replays on the "Game" page.
+  const QPoint at = list.visualRect(list.model()->index(2, 0)).center();
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);  // a double click is on the row pressed first
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+  EXPECT_TRUE(waitFor([&] { return caption("BTnumPiece") == "2/2" && moves() == 4; }));
 }
 
 }  // namespace
