@@ -53,7 +53,7 @@ class FastSearch : SearchBase {
     Node start;
     start.position = Position(layout_.boxes, reachCorner(layout_, layout_.boxes, layout_.man));
     start.parent = PositionStore::kNone;
-    if (!add(start)) return finish(Outcome::NoSolution);
+    if (hopelessAtStart() || !add(start)) return finish(Outcome::NoSolution);
     std::uint32_t id = 0;
     for (std::uint32_t taken = 0; queue_.pop(id); ++taken) {
       if (stopsAt(taken)) break;

@@ -40,6 +40,14 @@ SearchBase::SearchBase(const Layout& layout, const Limits& limits)
       deadline_(limits.time ? std::chrono::steady_clock::now() + *limits.time
                             : std::chrono::steady_clock::time_point::max()) {}
 
+bool SearchBase::hopelessAtStart() const {
+  if (lowerBound(layout_.boxes) == kHopeless) return true;
+  if (spare_ || !freeze_) return false;
+  bool frozen = false;
+  layout_.boxes.forEach([&](int cell) { frozen = frozen || freezesOffGoal(layout_, dead_, layout_.boxes, cell); });
+  return frozen;
+}
+
 bool SearchBase::cancelled() const {
   return limits_.cancel != nullptr && limits_.cancel->load(std::memory_order_relaxed);
 }

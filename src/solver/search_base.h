@@ -28,6 +28,11 @@ class SearchBase {
   // A lower bound of the pushes still needed; zero when a box may be spared.
   std::uint32_t lowerBound(const CellSet& boxes) const { return spare_ || !prune_ ? 0 : matching_.bound(boxes); }
 
+  // Whether the start can never be solved: a box that no goal can be reached from, or a box off
+  // its goal frozen where it stands (a player may well have pushed one there), when every box
+  // must end on a goal. Known at once, so no search runs to its bounds to find it.
+  bool hopelessAtStart() const;
+
   // Whether the time is up or the search was cancelled; looked at every few hundred positions
   // taken out (`taken` counts them), which keeps the clock's cost out of the search.
   bool stopsAt(std::uint32_t taken);

@@ -22,7 +22,7 @@ class Search : SearchBase {
     Node start;
     start.position = Position(layout_.boxes, layout_.man);
     start.parent = PositionStore::kNone;
-    if (lowerBound(layout_.boxes) == kHopeless) return finish(Outcome::NoSolution);
+    if (hopelessAtStart()) return finish(Outcome::NoSolution);
     if (!add(start)) return finish(Outcome::NoSolution);
     std::uint32_t key = 0;
     std::uint32_t moves = 0;

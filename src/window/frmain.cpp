@@ -229,6 +229,7 @@ bool FRMain::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   const bool playing = pageSwitch_->shownPage() == 1;
+  if (playing) game_->hideHint();  // any key ends the hint's outline
   // A key stops the steps playing on the board (a solution, a record, the way to a clicked cell)
   // and does nothing else, so a player taking over never makes a step he did not see coming.
   if (playing && game_->interruptPlay()) return true;

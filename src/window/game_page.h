@@ -45,6 +45,8 @@ class GamePage : public Page {
   // Opens room `number` from its start and plays `solution` on it step by step, as help: the
   // completion makes no record. False, changing nothing, when the number names no room.
   bool replayRecord(int number, const std::string& solution);
+  // The hint's outline goes at the player's next key.
+  void hideHint();
   // What the read of a large file says, on the line above the board.
   void showReadingNews(const QString& text) { showStatus(text); }
   // A key while "Solve" searches, or while steps play on the board (a solution, a record, the way
@@ -122,6 +124,7 @@ class GamePage : public Page {
   SolutionPlayer* player_;
   Asked asked_ = Asked::Hint;
   bool replaying_ = false;       // the play is a record's, not the solver's
+  QString playing_;              // what the solution played is: with the fewest pushes or not
   std::uint32_t helpStamp_ = 0;  // the position the help under way is about
 };
 

@@ -98,18 +98,18 @@ void GamePage::solverFinished(const solver::SolveResult& result, int ticket) {
     context_.session.markHelpUsed();
     PIChint->showPush(push->box, push->direction);
     const QString left = result.fewest
-                             ? QStringLiteral("%1 to go").arg(result.solution.pushes)
+                             ? QStringLiteral("fewest: %1 pushes to go").arg(result.solution.pushes)
                              : QStringLiteral("a solution of %1 pushes, not the fewest").arg(result.solution.pushes);
     showStatus(QStringLiteral("next push: %1 (%2)").arg(directionWord(push->direction), left));
     return;
   }
   context_.session.markHelpUsed();
   replaying_ = false;
+  playing_ = result.fewest
+                 ? QStringLiteral("playing a solution with the fewest pushes")
+                 : QStringLiteral("playing a solution of %1 pushes (not the fewest)").arg(result.solution.pushes);
   player_->start(steps);
-  showStatus(result.fewest ? QStringLiteral("playing the solution: %1 steps").arg(steps.size())
-                           : QStringLiteral("playing a solution of %1 pushes (not the fewest): %2 steps")
-                                 .arg(result.solution.pushes)
-                                 .arg(steps.size()));
+  showStatus(QStringLiteral("%1: %2 steps").arg(playing_).arg(steps.size()));
 }
 
 bool GamePage::replayRecord(int number, const std::string& solution) {
@@ -126,7 +126,7 @@ void GamePage::solutionStepped(KeyOutcome outcome) {
   helpStamp_ = state().positionStamp;
   if (player_->kind() == SolutionPlayer::Kind::Solution) {
     showStatus(QStringLiteral("%1: step %2 of %3")
-                   .arg(replaying_ ? QStringLiteral("replaying the record") : QStringLiteral("playing the solution"))
+                   .arg(replaying_ ? QStringLiteral("replaying the record") : playing_)
                    .arg(player_->played())
                    .arg(player_->total()));
   }
@@ -151,6 +151,8 @@ void GamePage::stopPlayAndHelp() {
   replaying_ = false;
   showStatus(QString());
 }
+
+void GamePage::hideHint() { PIChint->hide(); }
 
 void GamePage::hideEvent(QHideEvent* event) {
   // Another page now works on the room: nothing may step on it from here. A minimised window

@@ -1,20 +1,14 @@
-// A mark drawn over the board for a moment: the box a hint says to push, and where it goes.
+// A mark drawn over the board until the player's next step or key.
 #include "window/hint_overlay.h"
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QTimer>
 
 #include "rules/cell.h"
 
 namespace tarvo {
 
-HintOverlay::HintOverlay(QWidget* board) : BoardOverlay(board), timer_(new QTimer(this)) {
-  setObjectName(QStringLiteral("PIChint"));
-  timer_->setSingleShot(true);
-  timer_->setInterval(kShownMs);
-  connect(timer_, &QTimer::timeout, this, &QWidget::hide);
-}
+HintOverlay::HintOverlay(QWidget* board) : BoardOverlay(board) { setObjectName(QStringLiteral("PIChint")); }
 
 void HintOverlay::showPush(int cell, Direction direction) {
   cell_ = cell;
@@ -22,7 +16,6 @@ void HintOverlay::showPush(int cell, Direction direction) {
   raise();
   show();
   update();
-  timer_->start();
 }
 
 void HintOverlay::paintEvent(QPaintEvent*) {

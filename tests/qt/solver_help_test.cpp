@@ -43,13 +43,19 @@ TEST_F(SolverHelpTest, AHintOutlinesTheNextPushOverTheTilesAndTheRoomThenMakesNo
   click("BThint");
   QWidget* hint = find(QStringLiteral("PIChint"));
   ASSERT_TRUE(waitFor([&] { return hint->isVisible(); }));
-  EXPECT_EQ(status(), "next push: right (2 to go)");
+  EXPECT_EQ(status(), "next push: right (fewest: 2 pushes to go)");
   // Drawn over the box on 24 only: the board's own picture is untouched.
   const QImage shown = board().grab().toImage().convertToFormat(picture.format());
   EXPECT_NE(shown.copy(tile(24)), picture.copy(tile(24)));
   EXPECT_EQ(shown.copy(tile(44)), picture.copy(tile(44)));
   EXPECT_EQ(board().picture().toImage(), picture);
 
+  QTest::qWait(1600);
+  EXPECT_TRUE(hint->isVisible()) << "the outline stays until a step or a key";
+  key(Qt::Key_Shift, Qt::NoModifier);
+  EXPECT_FALSE(hint->isVisible()) << "a key takes the hint away";
+  click("BThint");
+  ASSERT_TRUE(waitFor([&] { return hint->isVisible(); }));
   key(Qt::Key_6);
   EXPECT_FALSE(hint->isVisible()) << "the next step takes the hint away";
   {
@@ -67,6 +73,7 @@ TEST_F(SolverHelpTest, SolveStopsAtAKeyOrABoardClickAndPlaysOnToTheEndWithoutARe
   FRMain& w = start();
   click("BTsolve");
   ASSERT_TRUE(waitFor([&] { return moves() >= 1; }));
+  EXPECT_EQ(status(), QStringLiteral("playing a solution with the fewest pushes: step %1 of 6").arg(moves()));
   const int atKey = man();
   key(Qt::Key_4);  // stops the play and does not step
   QTest::qWait(3 * 125);
@@ -149,6 +156,8 @@ TEST_F(SolverHelpTest, AnAnswerOfTheFastSearchSaysItMayNotBeTheFewest) {
   ASSERT_TRUE(waitFor([&] { return status().startsWith(QStringLiteral("playing")); })) << status().toStdString();
   EXPECT_TRUE(status().startsWith(QStringLiteral("playing a solution of 2 pushes (not the fewest): ")))
       << status().toStdString();
+  ASSERT_TRUE(waitFor([&] { return moves() >= 1; }));
+  EXPECT_EQ(status(), QStringLiteral("playing a solution of 2 pushes (not the fewest): step %1 of 3").arg(moves()));
   ASSERT_TRUE(waitFor([&] { return caption("BTgoalValue") == "1/1"; }));
 
   budget->fast.positions = 2;

@@ -328,5 +328,18 @@ TEST(PushPathProperty, EveryBoxGoesToEveryCellWithTheFewestPushesThenMovesOrNotA
   EXPECT_GT(paths, roomsToTry() * 10);
 }
 
+// A player may push boxes into a block that can never move, off their goals: when every box
+// must reach a goal, the search says so at once rather than after its bounds.
+TEST(Solver, AStartWithAFrozenBoxOffItsGoalIsHopelessAtOnce) {
+  const RoomRecord room = test::roomFromRows(
+      {"##########", "#@ ..... #", "#  .... $#", "# $$ $ $ #", "# $$  $  #", "#      $ #", "##########"});
+  solver::Limits limits;
+  limits.positions = 1000;
+  const solver::SolveResult exact = solver::solve(solver::snapshotOf(room), limits);
+  EXPECT_EQ(exact.outcome, solver::Outcome::NoSolution);
+  EXPECT_LE(exact.positions, 1u);
+  EXPECT_EQ(solver::findSolution(solver::snapshotOf(room), limits).outcome, solver::Outcome::NoSolution);
+}
+
 }  // namespace
 }  // namespace tarvo::solver
