@@ -23,6 +23,7 @@
 #include "about/shell_open_qt.h"
 #include "platform/clock.h"
 #include "platform/direction_keys.h"
+#include "platform/focus_mark.h"
 #include "platform/message_box.h"
 #include "platform/solver_run.h"
 #include "platform/tab_strip.h"
@@ -92,6 +93,7 @@ void FRMain::start() {
   // The window sees the keys of its pages before any button or tab bar does.
   qApp->installEventFilter(this);
 
+  new FocusMark(this);
   startupProblem_ = opener_->openAtStart(houseFile_, dataFile(QStringLiteral("default.hou")));
   placePage(1);
   LesOnglets->show();

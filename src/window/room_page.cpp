@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QSortFilterProxyModel>
 #include <QTreeView>
@@ -53,17 +54,50 @@ RoomPage::RoomPage(PageContext context, QWidget* parent)
   listed_->setFont(look::captionFont());
   LVrecord->setToolTip(QStringLiteral("Double-click a record to replay it"));
   connect(LVrecord, &QTreeView::doubleClicked, this, &RoomPage::LVrecord_DblClick);
+  LVrecord->installEventFilter(this);
   connect(BTsaveDisk, &QPushButton::clicked, this, &RoomPage::BTsaveDisk_Click);
   for (int k = 0; k < kMaxRooms; ++k) {
     auto* preview = new PictureArea(context_.sheets, {80, 80}, this);
     preview->setObjectName(QStringLiteral("PICpreview%1").arg(k));
     preview->move(256 + 80 * (k % 4), 64 + 80 * (k / 4));
     connect(preview, &PictureArea::mouseReleased, this, [this, k] { PICpreview_MouseUp(k); });
+    // In the Tab chain, so a keyboard reaches every room.
+    preview->setFocusPolicy(Qt::TabFocus);
+    preview->installEventFilter(this);
     PICpreview[static_cast<std::size_t>(k)] = preview;
   }
   connect(&context_.session, &GameSession::houseReplaced, this, &RoomPage::showHouse);
   connect(&context_.session, &GameSession::roomStored, this, &RoomPage::showStoredRoom);
   drawPreviews();
+}
+
+bool RoomPage::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return Page::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+  if (watched == LVrecord && enter && LVrecord->currentIndex().isValid()) {
+    LVrecord_DblClick(LVrecord->currentIndex());
+    return true;
+  }
+  const auto found = std::find(PICpreview.begin(), PICpreview.end(), watched);
+  if (found == PICpreview.end()) return Page::eventFilter(watched, event);
+  const int k = static_cast<int>(found - PICpreview.begin());
+  if (enter || key->key() == Qt::Key_Space) {
+    PICpreview_MouseUp(k);
+    return true;
+  }
+  // The arrows move on the four by four previews, staying on the board of them.
+  const int row = k / 4, column = k % 4;
+  int next = -1;
+  switch (key->key()) {
+    case Qt::Key_Left: next = column > 0 ? k - 1 : k; break;
+    case Qt::Key_Right: next = column < 3 ? k + 1 : k; break;
+    case Qt::Key_Up: next = row > 0 ? k - 4 : k; break;
+    case Qt::Key_Down: next = row < 3 ? k + 4 : k; break;
+    default: return Page::eventFilter(watched, event);
+  }
+  PICpreview[static_cast<std::size_t>(next)]->setFocus(Qt::TabFocusReason);
+  return true;
 }
 
 void RoomPage::showHouse() {

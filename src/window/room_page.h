@@ -30,6 +30,11 @@ class RoomPage : public Page {
   // A record was chosen to be replayed on room `number` of the house.
   void recordChosen(int number, const std::string& solution);
 
+ protected:
+  // The keys of the previews (arrows between them, Enter lists a room's records) and of the record
+  // list (Enter replays the record).
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   // Another house: its previews, and no records, as those listed were another house's.
   void showHouse();

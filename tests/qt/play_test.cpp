@@ -280,5 +280,35 @@ TEST_F(WindowTest, TheRecordListSortsByItsColumnsAndNamesItsRoom) {
   EXPECT_TRUE(waitFor([&] { return caption("BTnumPiece") == "2/2" && moves() == 4; }));
 }
 
+// With the keyboard alone: the Room page, a preview reached by Tab and moved on by the arrows,
+// its records listed by Enter and one replayed by Enter; the control with the focus is framed.
+TEST_F(WindowTest, TheKeyboardReachesAPreviewItsRecordsAndAReplayAndTheFocusIsFramed) {
+  start();
+  key(Qt::Key_PageDown, Qt::ControlModifier);
+  ASSERT_TRUE(shown(QStringLiteral("Onglet2")));
+  const auto tabUntil = [&](const QString& name) {
+    for (int k = 0;
+         k < 40 && (QApplication::focusWidget() == nullptr || QApplication::focusWidget()->objectName() != name); ++k)
+      key(Qt::Key_Tab, Qt::NoModifier);
+    return QApplication::focusWidget() != nullptr && QApplication::focusWidget()->objectName() == name;
+  };
+  ASSERT_TRUE(tabUntil(QStringLiteral("PICpreview0")));
+  QWidget* mark = find(QStringLiteral("focusMark"));
+  EXPECT_TRUE(mark->isVisible());
+  EXPECT_TRUE(mark->geometry().contains(find(QStringLiteral("PICpreview0"))->geometry()));
+  key(Qt::Key_Right, Qt::NoModifier);
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), "PICpreview1");
+  EXPECT_TRUE(mark->geometry().contains(find(QStringLiteral("PICpreview1"))->geometry()));
+  key(Qt::Key_Return, Qt::NoModifier);
+  EXPECT_EQ(text("LBlisted"), "Records of room 2");
+
+  ASSERT_TRUE(tabUntil(QStringLiteral("LVrecord")));
+  key(Qt::Key_Down, Qt::NoModifier);
+  key(Qt::Key_Return, Qt::NoModifier);
+  EXPECT_TRUE(shown(QStringLiteral("Onglet1")));
+  EXPECT_EQ(caption("BTnumPiece"), "2/3");
+  EXPECT_TRUE(waitFor([&] { return moves() > 0; })) << "the record replays";
+}
+
 }  // namespace
 }  // namespace tarvo::test
