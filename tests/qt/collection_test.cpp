@@ -66,15 +66,19 @@ TEST_F(WindowTest, ACollectionOfTwentyRoomsIsChosenFromAndSavedAsACollection) {
   EXPECT_EQ(readFile("saved.txt").left(41), "; twenty_\n\n; Room 1\n######\n#@$*.#\n######\n");
 
   // A name without an extension is written as the file type chosen says, and keeps its name.
-  for (const auto& [filter, name, start] : {std::tuple{1, "t1", "; twenty_\n"}, {0, "t2", "HOUSE FILE"}}) {
+  for (const auto& [filterNumber, fileName, start] :
+       {std::tuple{1, "t1", "; twenty_\n"}, std::tuple{0, "t2", "HOUSE FILE"}}) {
+    const int filter = filterNumber;
+    const QString name = QString::fromLatin1(fileName);
     answering<QFileDialog>(
         [&](QFileDialog* dialog) {
           dialog->selectNameFilter(dialog->nameFilters().value(filter));
           chooseFile(path(name), "SAVE A HOUSE")(dialog);
         },
         [&] { click("BTsaveDisk"); });
-    EXPECT_TRUE(readFile(name).startsWith(start)) << name;
+    EXPECT_TRUE(readFile(name).startsWith(start)) << fileName;
   }
+
 }
 
 TEST_F(WindowTest, ASmallCollectionOpensAtOnceAndADroppedFileOpens) {
