@@ -55,6 +55,7 @@ int main(int argc, char* argv[]) {
   tarvo::FRMain::Options options;
   options.programFolder = QCoreApplication::applicationDirPath();
   options.houseFile = QFile::decodeName(line.houseFile.c_str());
+  options.zoom = line.zoom;
   tarvo::FRMain window(std::move(options));
   // With TARVO_REPORT_READY=1 the program prints "ready" once the board has first been painted,
   // so that a start-up benchmark can time it from outside. The window icon comes then too: the
@@ -70,5 +71,7 @@ int main(int argc, char* argv[]) {
   MessageReport messageReport;
   if (qEnvironmentVariableIntValue("TARVO_REPORT_MESSAGES") == 1) app.installEventFilter(&messageReport);
   window.show();
+  // Takes the keyboard at once, even on a display without a window manager to give it.
+  window.activateWindow();
   return QApplication::exec();
 }

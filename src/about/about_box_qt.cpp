@@ -13,6 +13,7 @@
 
 #include "about/shell_open_qt.h"
 #include "platform/look.h"
+#include "platform/zoom.h"
 
 namespace tarvo {
 
@@ -88,7 +89,7 @@ FRMabout::FRMabout(Desktop& desktop, QWidget* parent)
   viewport->setGeometry(2, 2, 160, kFrameHeight);
   Image1 = new QLabel(viewport);
   Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setPixmap(QPixmap(QStringLiteral(":/art/about_film.png")));
+  zoom::setPicture(Image1, QPixmap(QStringLiteral(":/art/about_film.png")));
   Image1->setGeometry(0, 0, 160, kFrameHeight * 15);
   Image1->installEventFilter(this);
 
@@ -98,6 +99,8 @@ FRMabout::FRMabout(Desktop& desktop, QWidget* parent)
   Timer1->setInterval(1000);
   connect(Timer1, &QTimer::timeout, this, &FRMabout::Timer1_Timer);
   Timer1->start();
+  // At the zoom of the window it belongs to.
+  zoom::follow(this);
 }
 
 QLabel* FRMabout::caption(const QString& text, int row) {
@@ -118,10 +121,12 @@ QLabel* FRMabout::value(const QString& text, int row, const char* name) {
 
 void FRMabout::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), look::pageColour().lighter(150));
+  zoom::scale(painter, this);
+  const QRect area(QPoint(0, 0), rect().size() / zoom::of(this));
+  painter.fillRect(area, look::pageColour().lighter(150));
   painter.drawPixmap(0, 0, title_);
   painter.setPen(Qt::darkGray);
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  painter.drawRect(area.adjusted(0, 0, -1, -1));
 }
 
 void FRMabout::mousePressEvent(QMouseEvent* event) { dragOrigin_ = event->position().toPoint(); }
@@ -153,7 +158,7 @@ bool FRMabout::eventFilter(QObject* watched, QEvent* event) {
 
 void FRMabout::Timer1_Timer() {
   frame_ = (frame_ + 1) % 15;
-  Image1->move(0, -kFrameHeight * frame_);
+  Image1->move(0, -kFrameHeight * frame_ * zoom::of(this));
   Timer1->setInterval(durations_[static_cast<std::size_t>(frame_)]);
 }
 

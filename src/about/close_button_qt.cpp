@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "platform/look.h"
+#include "platform/zoom.h"
 
 namespace tarvo {
 
@@ -25,24 +26,26 @@ void CloseButton::enterEvent(QEnterEvent*) { setHovered(true); }
 void CloseButton::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   pressed_ = true;
-  move(pos() + QPoint(1, 1));  // pushed in by one pixel
+  move(pos() + QPoint(1, 1) * zoom::of(this));  // pushed in by one pixel
   update();
 }
 
 void CloseButton::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !pressed_) return;
   pressed_ = false;
-  move(pos() - QPoint(1, 1));
+  move(pos() - QPoint(1, 1) * zoom::of(this));
   update();
   if (rect().contains(event->position().toPoint())) emit clicked();
 }
 
 void CloseButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const QRect box = rect().adjusted(0, 0, -1, -1);
+  zoom::scale(painter, this);
+  const QRect area(QPoint(0, 0), rect().size() / zoom::of(this));
+  const QRect box = area.adjusted(0, 0, -1, -1);
   if (hovered_ || pressed_) {
     // The bevel: light on the top and left, dark on the bottom and right; inverted when pressed.
-    painter.fillRect(rect(), look::pageColour());
+    painter.fillRect(area, look::pageColour());
     painter.setPen(pressed_ ? Qt::black : Qt::white);
     painter.drawLine(box.topLeft(), box.topRight());
     painter.drawLine(box.topLeft(), box.bottomLeft());

@@ -1,4 +1,4 @@
-// The program's command line: a house file to open, --help and --version.
+// The program's command line: a house file to open, the zoom to start at, --help and --version.
 #include "launch/command_line.h"
 
 namespace tarvo {
@@ -11,9 +11,22 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     return line;
   };
   bool options = true;  // "--" ends them: what follows is a file name, even "-x.hou"
-  for (const std::string& argument : arguments) {
+  for (std::size_t k = 0; k < arguments.size(); ++k) {
+    const std::string& argument = arguments[k];
     const bool option = options && argument.size() > 1 && argument[0] == '-';
-    if (option && argument == "--") {
+    if (option && (argument == "--zoom" || argument.starts_with("--zoom="))) {
+      std::string value;
+      if (argument == "--zoom") {
+        if (k + 1 == arguments.size()) return refuse("--zoom needs a number, 1 to " + std::to_string(kMostZoom));
+        value = arguments[++k];
+      } else {
+        value = argument.substr(7);
+      }
+      const bool digit = value.size() == 1 && value[0] >= '1' && value[0] <= '0' + kMostZoom;
+      if (!digit)
+        return refuse("--zoom takes a whole number from 1 to " + std::to_string(kMostZoom) + ", not " + value);
+      line.zoom = value[0] - '0';
+    } else if (option && argument == "--") {
       options = false;
     } else if (option && (argument == "--help" || argument == "-h")) {
       line.action = CommandLine::Action::Help;
@@ -31,13 +44,15 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 std::string usageText() {
-  return "usage: tarvoplim [--] [FILE.hou | ROOMS.txt]\n"
+  return "usage: tarvoplim [--zoom N] [--] [FILE.hou | ROOMS.txt]\n"
          "       tarvoplim --help | --version\n"
          "\n"
          "A puzzle game with its own room editor: push every box onto a goal.\n"
          "\n"
          "  FILE.hou    open this house file instead of the bundled default house\n"
          "  ROOMS.txt   open a collection of rooms in plain text, choosing up to 16 of them\n"
+         "  --zoom N    start with the window N times its size (1 to 8, as far as the screen\n"
+         "              allows); Ctrl+Plus, Ctrl+Minus and Ctrl+0 change it while playing\n"
          "  --          end of the options: a file name after it may begin with \"-\"\n"
          "  --help      print this help and exit\n"
          "  --version   print the version and exit\n";

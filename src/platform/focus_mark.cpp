@@ -18,6 +18,7 @@ FocusMark::FocusMark(QWidget* window) : QWidget(window), window_(window) {
   setObjectName(QStringLiteral("focusMark"));
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
+  setProperty("tarvoPlacedByParent", true);  // it follows the control it frames
   hide();
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { follow(now); });
 }
@@ -37,12 +38,17 @@ void FocusMark::follow(QWidget* now) {
   raise();
 }
 
+void FocusMark::zoomTo(int) {
+  if (framed_ != nullptr) place();
+}
+
 void FocusMark::place() {
+  const int margin = kMargin * zoom::of(this);
   QRect frame = framed_->geometry();
   if (const auto* tabs = qobject_cast<const QTabBar*>(framed_.data())) {
     frame = tabs->tabRect(tabs->currentIndex()).translated(tabs->pos());
   }
-  setGeometry(frame.adjusted(-kMargin, -kMargin, kMargin, kMargin));
+  setGeometry(frame.adjusted(-margin, -margin, margin, margin));
 }
 
 bool FocusMark::eventFilter(QObject* watched, QEvent* event) {
@@ -62,10 +68,12 @@ bool FocusMark::eventFilter(QObject* watched, QEvent* event) {
 void FocusMark::paintEvent(QPaintEvent*) {
   // The hint's yellow on a dark line, seen on light buttons and on the grey pages alike.
   QPainter painter(this);
+  zoom::scale(painter, this);
+  const QRect frame(QPoint(0, 0), rect().size() / zoom::of(this));
   painter.setPen(QPen(QColor(40, 40, 40), 1));
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  painter.drawRect(frame.adjusted(0, 0, -1, -1));
   painter.setPen(QPen(QColor(255, 214, 0), 2));
-  painter.drawRect(QRectF(rect()).adjusted(2, 2, -2, -2));
+  painter.drawRect(QRectF(frame).adjusted(2, 2, -2, -2));
 }
 
 }  // namespace tarvo

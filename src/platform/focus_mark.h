@@ -5,14 +5,17 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "platform/zoom.h"
+
 namespace tarvo {
 
-class FocusMark : public QWidget {
+class FocusMark : public QWidget, public Zoomable {
   Q_OBJECT
 
  public:
   // Follows the focus among the controls of `window`.
   explicit FocusMark(QWidget* window);
+  void zoomTo(int factor) override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

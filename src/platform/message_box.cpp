@@ -6,6 +6,9 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QSpacerItem>
+#include <QStyle>
+
+#include "platform/zoom.h"
 
 namespace tarvo {
 
@@ -39,6 +42,16 @@ QMessageBox* makeMessageBox(QMessageBox::Icon icon, const QString& title, const 
   auto* box = new QMessageBox(icon, title, text, QMessageBox::Ok, parent);
   box->setTextFormat(Qt::PlainText);
   fitTitle(*box);
+  // At the zoom of its window, its icon drawn anew at that size rather than enlarged.
+  zoom::follow(box);
+  const int factor = zoom::of(box);
+  if (factor > 1 && !box->iconPixmap().isNull()) {
+    const QStyle::StandardPixmap standard = icon == QMessageBox::Warning    ? QStyle::SP_MessageBoxWarning
+                                            : icon == QMessageBox::Critical ? QStyle::SP_MessageBoxCritical
+                                            : icon == QMessageBox::Question ? QStyle::SP_MessageBoxQuestion
+                                                                            : QStyle::SP_MessageBoxInformation;
+    box->setIconPixmap(box->style()->standardIcon(standard).pixmap(box->iconPixmap().size() * factor));
+  }
   return box;
 }
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "platform/look.h"
+#include "platform/zoom.h"
 
 namespace tarvo {
 
@@ -17,6 +18,7 @@ void Page::setBackgroundPicture(const QPixmap& picture) {
 void Page::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), look::pageColour());
+  zoom::scale(painter, this);
   if (!background_.isNull()) painter.drawPixmap(0, 0, background_);
 }
 

@@ -28,7 +28,12 @@ void PictureArea::drawTile(SpriteSheet sheet, Tile tile, int x, int y) {
   const QRect rect(x, y, size, size);
   paintedRegion_ += rect;
   ++tilesPainted_;
-  update(rect);
+  update(QRect(rect.topLeft() * zoom_, rect.size() * zoom_));
+}
+
+void PictureArea::zoomTo(int factor) {
+  zoom_ = factor;
+  update();
 }
 
 void PictureArea::resetPaintedRegion() {
@@ -38,22 +43,39 @@ void PictureArea::resetPaintedRegion() {
 
 void PictureArea::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  for (const QRect& rect : event->region()) painter.drawPixmap(rect, picture_, rect);
+  // Zoomed, the picture's pixels are drawn as squares: no smoothing blurs the tiles.
+  painter.scale(zoom_, zoom_);
+  for (const QRect& rect : event->region()) {
+    const QRect pixels(rect.left() / zoom_, rect.top() / zoom_, (rect.right() / zoom_) - (rect.left() / zoom_) + 1,
+                       (rect.bottom() / zoom_) - (rect.top() / zoom_) + 1);
+    painter.drawPixmap(pixels, picture_, pixels);
+  }
 }
+
+namespace {
+
+// A position on the screen in picture pixels, the fraction dropped toward zero as the canvas's
+// own rule drops it.
+QPoint inPixels(QPointF position, int zoom) {
+  const QPoint at = position.toPoint();
+  return {at.x() / zoom, at.y() / zoom};
+}
+
+}  // namespace
 
 void PictureArea::mousePressEvent(QMouseEvent* event) {
   // Taken here, so the moves and the release that follow come here too.
   event->accept();
-  emit mousePressed(event->button(), event->position().toPoint());
+  emit mousePressed(event->button(), inPixels(event->position(), zoom_));
 }
 
 void PictureArea::mouseMoveEvent(QMouseEvent* event) {
   event->accept();
-  emit mouseMoved(event->buttons(), event->position().toPoint());
+  emit mouseMoved(event->buttons(), inPixels(event->position(), zoom_));
 }
 
 void PictureArea::mouseReleaseEvent(QMouseEvent* event) {
-  emit mouseReleased(event->button(), event->position().toPoint());
+  emit mouseReleased(event->button(), inPixels(event->position(), zoom_));
   QWidget::mouseReleaseEvent(event);
 }
 

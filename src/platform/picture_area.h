@@ -5,19 +5,23 @@
 #include <QRegion>
 #include <QWidget>
 
+#include "platform/zoom.h"
 #include "rules/drawing.h"
 
 namespace tarvo {
 
 class SpriteSheets;
 
-class PictureArea : public QWidget, public TileCanvas {
+// At a zoom each picture pixel is a square of screen pixels, and the positions its mouse signals
+// give are in picture pixels still.
+class PictureArea : public QWidget, public TileCanvas, public Zoomable {
   Q_OBJECT
 
  public:
   PictureArea(const SpriteSheets& sheets, QSize size, QWidget* parent = nullptr);
 
   void drawTile(SpriteSheet sheet, Tile tile, int x, int y) override;
+  void zoomTo(int factor) override;
 
   // What was painted since the last reset: the tiles' rectangles and their number.
   QRegion paintedRegion() const { return paintedRegion_; }
@@ -41,6 +45,7 @@ class PictureArea : public QWidget, public TileCanvas {
  private:
   const SpriteSheets& sheets_;
   QPixmap picture_;
+  int zoom_ = 1;
   QRegion paintedRegion_;
   int tilesPainted_ = 0;
 };

@@ -14,11 +14,18 @@ TabStrip::TabStrip(const QStringList& tabs, QRect geometry, QWidget* parent)
   tabBar_->setDrawBase(false);
   tabBar_->setExpanding(false);
   for (const QString& tab : tabs) tabBar_->addTab(tab);
+  // Placed by resizeEvent at any zoom, from the tabs' own height.
+  tabBar_->setProperty("tarvoPlacedByParent", true);
+  body_->setProperty("tarvoPlacedByParent", true);
   static_cast<QFrame*>(body_)->setFrameShape(QFrame::StyledPanel);
   setGeometry(geometry);
 }
 
-void TabStrip::resizeEvent(QResizeEvent*) {
+void TabStrip::resizeEvent(QResizeEvent*) { placeParts(); }
+
+void TabStrip::zoomTo(int) { placeParts(); }
+
+void TabStrip::placeParts() {
   const int tabHeight = tabBar_->sizeHint().height();
   tabBar_->setGeometry(0, 0, width(), tabHeight);
   body_->setGeometry(0, tabHeight - 1, width(), height() - tabHeight + 1);

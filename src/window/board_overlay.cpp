@@ -3,6 +3,7 @@
 
 #include <QPainter>
 
+#include "platform/zoom.h"
 #include "rules/cell.h"
 
 namespace tarvo {
@@ -48,6 +49,7 @@ void SelectionMark::showCell(std::optional<int> cell) {
 void SelectionMark::paintEvent(QPaintEvent*) {
   if (!cell_) return;
   QPainter painter(this);
+  zoom::scale(painter, this);
   // Cyan, so a chosen box never looks like the yellow mark of a hint.
   outlineCell(painter, *cell_, QColor(0, 220, 255));
 }

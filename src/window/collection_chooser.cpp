@@ -9,6 +9,9 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <array>
+#include <utility>
+
 #include "platform/look.h"
 #include "platform/sprite_sheets.h"
 #include "rules/drawing.h"
@@ -105,8 +108,9 @@ QPixmap CollectionModel::pictureOf(int row) const {
   if (rooms_->summary(place).problem != RoomProblem::TooLarge) {
     drawRoom(canvas, SpriteSheet::Small, roomOfCollection(rooms_->room(place)), 0);
   }
-  pictures_.insert(row, new QPixmap(canvas.picture()));
-  return canvas.picture();
+  const QPixmap shown = zoom::picture(canvas.picture(), zoom_);
+  pictures_.insert(row, new QPixmap(shown));
+  return shown;
 }
 
 Qt::ItemFlags CollectionModel::flags(const QModelIndex& index) const {
@@ -131,6 +135,13 @@ bool CollectionModel::setData(const QModelIndex& index, const QVariant& value, i
   return true;
 }
 
+void CollectionModel::setZoom(int factor) {
+  beginResetModel();
+  zoom_ = factor;
+  pictures_.clear();
+  endResetModel();
+}
+
 std::vector<std::size_t> CollectionModel::tickedRooms() const {
   std::vector<std::size_t> places;
   for (std::size_t k = 0; k < ticked_.size(); ++k) {
@@ -143,7 +154,6 @@ CollectionChooser::CollectionChooser(std::shared_ptr<const RoomCollection> rooms
                                      const QString& fileName, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(QStringLiteral("Rooms of %1").arg(fileName));
-  resize(620, 600);
   if (rooms->cut()) {
     cutNote_ = QStringLiteral("\nThe file holds more rooms than the first %L1, which alone are listed.")
                    .arg(static_cast<qulonglong>(kMostCollectionRooms));
@@ -160,14 +170,8 @@ CollectionChooser::CollectionChooser(std::shared_ptr<const RoomCollection> rooms
   LVrooms->setObjectName(QStringLiteral("LVrooms"));
   LVrooms->setRootIsDecorated(false);
   LVrooms->setUniformRowHeights(true);  // no row is measured before it is shown
-  LVrooms->setIconSize({kPictureSide, kPictureSide});
   LVrooms->setModel(model_);
   LVrooms->header()->setStretchLastSection(true);
-  LVrooms->setColumnWidth(Tick, 28);
-  LVrooms->setColumnWidth(Title, 220);
-  LVrooms->setColumnWidth(Size, 70);
-  LVrooms->setColumnWidth(Boxes, 55);
-  LVrooms->setColumnWidth(Goals, 55);
   layout->addWidget(LVrooms);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -178,6 +182,16 @@ CollectionChooser::CollectionChooser(std::shared_ptr<const RoomCollection> rooms
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(model_, &CollectionModel::tickedChanged, this, &CollectionChooser::showTickedCount);
   showTickedCount(model_->tickedCount());
+  zoomTo(1);
+}
+
+void CollectionChooser::zoomTo(int factor) {
+  // The size, pictures and columns at 1x, each times the zoom; the reason takes the rest.
+  resize(QSize(620, 600) * factor);
+  LVrooms->setIconSize(QSize(kPictureSide, kPictureSide) * factor);
+  const std::array<std::pair<int, int>, 5> widths{{{Tick, 28}, {Title, 220}, {Size, 70}, {Boxes, 55}, {Goals, 55}}};
+  for (const auto& [column, width] : widths) LVrooms->setColumnWidth(column, width * factor);
+  model_->setZoom(factor);
 }
 
 void CollectionChooser::showTickedCount(int count) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/zoom.h"
 #include "roomtext/room_collection.h"
 
 class QLabel;
@@ -39,6 +40,8 @@ class CollectionModel : public QAbstractTableModel {
   // The ticked rooms by their places, in list order.
   std::vector<std::size_t> tickedRooms() const;
   int tickedCount() const { return tickedCount_; }
+  // The pictures at a zoom.
+  void setZoom(int factor);
 
  signals:
   void tickedChanged(int count);
@@ -51,9 +54,10 @@ class CollectionModel : public QAbstractTableModel {
   std::vector<bool> ticked_;
   int tickedCount_ = 0;
   mutable QCache<int, QPixmap> pictures_;
+  int zoom_ = 1;
 };
 
-class CollectionChooser : public QDialog {
+class CollectionChooser : public QDialog, public Zoomable {
   Q_OBJECT
 
  public:
@@ -61,6 +65,7 @@ class CollectionChooser : public QDialog {
                     QWidget* parent);
 
   std::vector<std::size_t> tickedRooms() const { return model_->tickedRooms(); }
+  void zoomTo(int factor) override;
 
  private:
   void showTickedCount(int count);

@@ -25,6 +25,7 @@
 #include "platform/solver_run.h"
 #include "platform/sprite_sheets.h"
 #include "platform/tab_strip.h"
+#include "platform/zoom.h"
 #include "roomtext/room_collection.h"
 #include "roomtext/room_exchange.h"
 #include "rules/drawing.h"
@@ -98,7 +99,7 @@ EditPage::EditPage(PageContext context, QWidget* parent)
   PICsprite[0] = borderedPicture(Onglet3[0], {20, 12, 36, 36});
   PICsprite[1] = borderedPicture(Onglet3[0], {116, 12, 36, 36});
   PICsprites = borderedPicture(Onglet3[0], {20, 80, 132, 100});
-  PICsprites->setPixmap(context_.sheets.sheet(SpriteSheet::Large).copy(0, 0, 128, 96));
+  zoom::setPicture(PICsprites, context_.sheets.sheet(SpriteSheet::Large).copy(0, 0, 128, 96));
 
   auto* textBox = new BoundedTextBox(kImportBoxCharacters, Onglet3[1]);
   connect(textBox, &BoundedTextBox::pasteCut, this, [this](qsizetype offered, qsizetype kept) {
@@ -177,7 +178,11 @@ bool EditPage::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (watched == PICsprites && type == QEvent::MouseButtonPress) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    PICsprites_MouseDown(buttonNumber(mouse->button()), mouse->position().toPoint() - QPoint(kBorder, kBorder));
+    // In the palette's own pixels, whatever the zoom, from inside its border.
+    const QPoint at = mouse->position().toPoint();
+    const int factor = zoom::of(this);
+    PICsprites_MouseDown(buttonNumber(mouse->button()),
+                         QPoint(at.x() / factor, at.y() / factor) - QPoint(kBorder, kBorder));
     return true;
   }
   // Only presses and releases are mouse events: the buttons also get paint, hover and focus events.
@@ -204,8 +209,8 @@ void EditPage::PICsprites_MouseDown(int button, QPoint position) {
   if (!code) return;
   const std::optional<Tile> tile = tileOf(*code);
   const int size = tileSize(SpriteSheet::Large);
-  PICsprite[*brush == Brush::Left ? 0 : 1]->setPixmap(
-      context_.sheets.sheet(SpriteSheet::Large).copy(tile->column * size, tile->row * size, size, size));
+  zoom::setPicture(PICsprite[*brush == Brush::Left ? 0 : 1],
+                   context_.sheets.sheet(SpriteSheet::Large).copy(tile->column * size, tile->row * size, size, size));
 }
 
 void EditPage::paintCell(int cell) { drawCell(*PICedit, SpriteSheet::Large, cell, room_.room.cells[cell]); }

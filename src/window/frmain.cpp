@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPixmap>
+#include <QScreen>
 #include <QTabBar>
 #include <QTimer>
 #include <QWindow>
@@ -27,6 +28,7 @@
 #include "platform/message_box.h"
 #include "platform/solver_run.h"
 #include "platform/tab_strip.h"
+#include "platform/zoom.h"
 #include "window/game_page.h"
 #include "window/house_opener.h"
 #include "window/option_page.h"
@@ -53,6 +55,8 @@ FRMain::FRMain(Options options, QWidget* parent)
       programFolder_(std::move(options.programFolder)),
       houseFile_(std::move(options.houseFile)),
       allPagesAtStart_(options.allPagesAtStart),
+      startZoom_(options.zoom),
+      mostZoom_(options.mostZoom),
       desktop_(options.desktop ? std::move(options.desktop) : std::make_shared<XdgDesktop>()) {
   // A save beyond the file size limit must fail with "File too large", not end the program and
   // lose the records made since it started.
@@ -97,6 +101,7 @@ void FRMain::start() {
   startupProblem_ = opener_->openAtStart(houseFile_, dataFile(QStringLiteral("default.hou")));
   placePage(1);
   LesOnglets->show();
+  if (startZoom_ != 1) setZoom(startZoom_);
 }
 
 FRMain::~FRMain() {
@@ -122,13 +127,38 @@ Page* FRMain::page(int number) {
     page = new Page(this);
   }
   placePage(number);
+  zoom::follow(page);
   return page;
+}
+
+int FRMain::mostZoom() const {
+  if (mostZoom_) return std::max(1, *mostZoom_);
+  // The whole window on the screen, with room for a title bar above it.
+  constexpr int kTitleBar = 40;
+  const QRect screen = this->screen()->availableGeometry();
+  return std::max(1, std::min(screen.width() / kInnerWidth, (screen.height() - kTitleBar) / kInnerHeight));
+}
+
+void FRMain::setZoom(int factor) { zoom::set(this, std::clamp(factor, 1, mostZoom())); }
+
+bool FRMain::zoomByKey(const QKeyEvent& key) {
+  // Shift may be needed for "+" and the keypad may give it: neither counts.
+  const Qt::KeyboardModifiers modifiers = key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+  if (modifiers != Qt::ControlModifier) return false;
+  const int now = zoom::of(this);
+  switch (key.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: setZoom(now + 1); return true;
+    case Qt::Key_Minus: setZoom(now - 1); return true;
+    case Qt::Key_0: setZoom(1); return true;
+    default: return false;
+  }
 }
 
 void FRMain::placePage(int number) {
   Page* page = Onglet[static_cast<std::size_t>(number - 1)];
   page->setObjectName(QStringLiteral("Onglet%1").arg(number));
-  page->setGeometry(5, 32, 608, 416);
+  zoom::place(page, {5, 32, 608, 416});
   page->setBackgroundPicture(pictures_->pixmap(kBackground));
   page->raise();
   page->setVisible(number == 1);
@@ -224,7 +254,7 @@ bool FRMain::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
   }
   const auto* key = static_cast<QKeyEvent*>(event);
-  if (switchPageByKey(*key)) return true;
+  if (switchPageByKey(*key) || zoomByKey(*key)) return true;
   // Escape stops the read of a large file, from any page.
   if (key->key() == Qt::Key_Escape && opener_->reading()) {
     opener_->stopReading();

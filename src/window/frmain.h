@@ -46,6 +46,8 @@ class FRMain : public QWidget {
     std::shared_ptr<Desktop> desktop;      // opens the About box's links; xdg-open when empty
     std::optional<solver::Budget> budget;  // the bounds of Hint, Solve and Check; helpBudget() when empty
     bool allPagesAtStart = false;          // every page built with "Game", before the first frame
+    int zoom = 1;                          // the zoom to start at (bounded by the screen)
+    std::optional<int> mostZoom;           // the largest zoom; what the screen allows when empty
   };
 
   // The window reads its house and builds its pages when it is first shown.
@@ -55,6 +57,9 @@ class FRMain : public QWidget {
   void setVisible(bool visible) override;
 
   const GameSession& session() const { return session_; }
+  // The whole window at a whole multiple of its size, 1 to the largest zoom the screen allows.
+  void setZoom(int factor);
+  int mostZoom() const;
   const GameState& state() const { return session_.state(); }
 
  signals:
@@ -85,6 +90,8 @@ class FRMain : public QWidget {
   void replayRecord(int number, const std::string& solution);
   // The keys that choose the next or previous page, whatever page shows; true for one of them.
   bool switchPageByKey(const QKeyEvent& key);
+  // Ctrl+Plus (or Ctrl+=), Ctrl+Minus and Ctrl+0; true for one of them.
+  bool zoomByKey(const QKeyEvent& key);
   // The file a drop carries: one local file, read as a house or a collection by what it holds.
   static QString droppedHouse(const QMimeData* data);
   // A file the program ships: beside the executable, or in ../share/tarvoplim/ from it.
@@ -98,6 +105,8 @@ class FRMain : public QWidget {
   QString programFolder_;
   QString houseFile_;  // a house to open instead of the default one
   bool allPagesAtStart_;
+  int startZoom_;
+  std::optional<int> mostZoom_;
   std::shared_ptr<Desktop> desktop_;
   QString startupProblem_;                   // shown once the window is on the screen
   std::optional<DecodedPictures> pictures_;  // the board's sprite sheet and the pages' background

@@ -17,6 +17,7 @@
 #include "platform/look.h"
 #include "platform/picture_area.h"
 #include "platform/solver_run.h"
+#include "platform/zoom.h"
 #include "roomtext/room_collection.h"
 #include "rules/completion.h"
 #include "window/board_overlay.h"
@@ -140,8 +141,8 @@ void GamePage::showOutsideHouse() {
 void GamePage::showStatus(const QString& text) {
   if (LBstatus->text() == text) return;
   LBstatus->setText(text);
-  const bool wraps = LBstatus->fontMetrics().horizontalAdvance(text) > kStatusLine.width();
-  LBstatus->setGeometry(wraps ? kStatusLines : kStatusLine);
+  const bool wraps = LBstatus->fontMetrics().horizontalAdvance(text) > kStatusLine.width() * zoom::of(this);
+  zoom::place(LBstatus, wraps ? kStatusLines : kStatusLine);
 }
 
 void GamePage::BTplus_Click() { context_.session.nextRoom(); }

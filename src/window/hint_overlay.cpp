@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "platform/zoom.h"
 #include "rules/cell.h"
 
 namespace tarvo {
@@ -20,6 +21,7 @@ void HintOverlay::showPush(int cell, Direction direction) {
 
 void HintOverlay::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  zoom::scale(painter, this);
   painter.setRenderHint(QPainter::Antialiasing);
   const QPointF from = tileRect(cell_).center();
   const int offset = offsetOf(direction_);

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "platform/message_box.h"
+#include "platform/zoom.h"
 #include "roomtext/house_files.h"
 #include "window/collection_chooser.h"
 #include "window/game_session.h"
@@ -78,6 +79,7 @@ void HouseOpener::choose(const QString& path, const std::shared_ptr<const RoomCo
   auto* chooser = new CollectionChooser(rooms, sheets_, QFileInfo(path).fileName(), window_);
   chooser->setObjectName(QStringLiteral("CollectionChooser"));
   chooser->setAttribute(Qt::WA_DeleteOnClose);
+  zoom::follow(chooser);
   connect(chooser, &QDialog::accepted, this, [this, path, rooms, chooser] {
     session_.takeHouse(
         houseOfChosenRooms(*rooms, chooser->tickedRooms(), QFileInfo(path).completeBaseName().toStdString()));

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "platform/message_box.h"
+#include "platform/zoom.h"
 #include "rules/cp1252.h"
 
 namespace tarvo {
@@ -69,6 +70,7 @@ std::optional<QString> askRecordName(QWidget* parent) {
   prompt.setWindowTitle(QStringLiteral("It's a new record"));
   prompt.setLabelText(QStringLiteral("Enter Your Name"));
   fitTitle(prompt);
+  zoom::follow(&prompt);
   auto* field = prompt.findChild<QLineEdit*>();
   auto* note = new QLabel(&prompt);
   note->setObjectName(QStringLiteral("nameNote"));

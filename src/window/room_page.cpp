@@ -40,15 +40,9 @@ RoomPage::RoomPage(PageContext context, QWidget* parent)
   // A click on a header sorts by its column; until then the records stand in the order made.
   LVrecord->setSortingEnabled(true);
   LVrecord->sortByColumn(-1, Qt::AscendingOrder);
-  // Moves and times are short: their columns fit their header or a long value, and the name
-  // takes the room left; each may be widened, a scroll bar then showing the rest.
-  QHeaderView* header = LVrecord->header();
-  header->setStretchLastSection(false);
-  header->setSectionResizeMode(QHeaderView::Interactive);
-  const QFontMetrics metrics(LVrecord->font());
-  const int numbers = metrics.horizontalAdvance(QStringLiteral("00:00")) + 16;
-  for (int column : {1, 2}) header->resizeSection(column, numbers);
-  header->resizeSection(0, LVrecord->width() - 2 * numbers - 2 * LVrecord->frameWidth());
+  LVrecord->header()->setStretchLastSection(false);
+  LVrecord->header()->setSectionResizeMode(QHeaderView::Interactive);
+  fitRecordColumns();
   listed_->setObjectName(QStringLiteral("LBlisted"));
   listed_->setGeometry(32, 40, 189, 22);
   listed_->setFont(look::captionFont());
@@ -98,6 +92,18 @@ bool RoomPage::eventFilter(QObject* watched, QEvent* event) {
   }
   PICpreview[static_cast<std::size_t>(next)]->setFocus(Qt::TabFocusReason);
   return true;
+}
+
+void RoomPage::zoomTo(int /*factor*/) { fitRecordColumns(); }
+
+void RoomPage::fitRecordColumns() {
+  // Moves and times are short: their columns fit their header or a long value, and the name
+  // takes the room left; each may be widened, a scroll bar then showing the rest.
+  QHeaderView* header = LVrecord->header();
+  const QFontMetrics metrics(LVrecord->font());
+  const int numbers = metrics.horizontalAdvance(QStringLiteral("00:00")) + 16 * zoom::of(this);
+  for (int column : {1, 2}) header->resizeSection(column, numbers);
+  header->resizeSection(0, LVrecord->width() - 2 * numbers - 2 * LVrecord->frameWidth());
 }
 
 void RoomPage::showHouse() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/page.h"
+#include "platform/zoom.h"
 #include "rules/room.h"
 #include "window/page_context.h"
 
@@ -20,11 +21,13 @@ class PictureArea;
 class RecordListModel;
 struct RoomStoredNews;
 
-class RoomPage : public Page {
+class RoomPage : public Page, public Zoomable {
   Q_OBJECT
 
  public:
   RoomPage(PageContext context, QWidget* parent);
+  // The record list's columns widen with the zoom.
+  void zoomTo(int factor) override;
 
  signals:
   // A record was chosen to be replayed on room `number` of the house.
@@ -36,6 +39,8 @@ class RoomPage : public Page {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The record list's columns at the window's zoom: the numbers fit, the name takes the rest.
+  void fitRecordColumns();
   // Another house: its previews, and no records, as those listed were another house's.
   void showHouse();
   // Paints the previews of the house's rooms; those past the room count keep what they showed.

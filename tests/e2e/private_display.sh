@@ -1,7 +1,8 @@
 # Sourced by the end-to-end tests: `fail`, a work folder removed at exit with every process
 # in `pids`, and a private Xvfb display exported as DISPLAY.
 #   needs TOOL...    fails naming the tools that are missing
-#   start_display    starts Xvfb; -noreset keeps it up while programs come and go
+#   start_display [WxHxD]  starts Xvfb (1024x768x24 unless told); -noreset keeps it up while
+#                          programs come and go
 fail() { echo "FAIL: $*" >&2; exit 1; }
 needs() {
   for tool in "$@"; do command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh test installs it)"; done
@@ -15,7 +16,7 @@ cleanup() {
 }
 trap cleanup EXIT
 start_display() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   pids+=($!)
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"

@@ -1,4 +1,4 @@
-// The command line: one house file, --help and --version, and what is refused.
+// The command line: one house file, the zoom, --help and --version, and what is refused.
 #include <gtest/gtest.h>
 
 #include "launch/command_line.h"
@@ -28,6 +28,43 @@ TEST(CommandLine, OneHouseFileOrHelpOrVersionAndNothingElseAndTwoDashesEndTheOpt
   EXPECT_EQ(parseCommandLine({"--", "--help"}).houseFile, "--help");
   EXPECT_EQ(parseCommandLine({"--", "a.hou", "--"}).action, Action::UsageError) << "a second file";
   EXPECT_NE(usageText().find("--  "), std::string::npos) << "--help names it";
+}
+
+TEST(CommandLine, ZoomTakesOneWholeNumberFromOneToTheLargestInEitherForm) {
+  const struct {
+    std::vector<std::string> arguments;
+    int zoom;  // 0: refused
+  } rows[] = {
+      {{}, 1},
+      {{"--zoom", "2"}, 2},
+      {{"--zoom=3", "a.hou"}, 3},
+      {{"a.hou", "--zoom", "8"}, 8},
+      {{"--zoom", "1", "--zoom", "4"}, 4},  // the last one counts
+      {{"--zoom"}, 0},
+      {{"--zoom", "0"}, 0},
+      {{"--zoom", "9"}, 0},
+      {{"--zoom", "10"}, 0},
+      {{"--zoom", "-2"}, 0},
+      {{"--zoom", "2x"}, 0},
+      {{"--zoom="}, 0},
+      {{"--zoom", "a.hou"}, 0},
+  };
+  for (const auto& row : rows) {
+    const CommandLine line = parseCommandLine(row.arguments);
+    std::string shown;
+    for (const std::string& argument : row.arguments) shown += argument + " ";
+    if (row.zoom == 0) {
+      EXPECT_EQ(line.action, Action::UsageError) << shown;
+      EXPECT_NE(line.problem.find("--zoom"), std::string::npos) << shown;
+    } else {
+      EXPECT_EQ(line.action, Action::Play) << shown;
+      EXPECT_EQ(line.zoom, row.zoom) << shown;
+    }
+  }
+  EXPECT_EQ(parseCommandLine({"--", "--zoom", "2"}).action, Action::UsageError) << "after --, two files";
+  EXPECT_EQ(parseCommandLine({"--zoom", "2", "a.hou"}).houseFile, "a.hou");
+  EXPECT_NE(usageText().find("--zoom N"), std::string::npos);
+  EXPECT_NE(usageText().find("Ctrl+Plus"), std::string::npos);
 }
 
 }  // namespace

@@ -40,7 +40,8 @@ case $what in
     [ -z "$out" ] || fail "man warns about $page: $out"
     # The page has an entry for every option --help names, and the version the program prints.
     for option in $("$program" --help | grep -oE '(^|[ |])--?[a-z-]*' | tr -d ' |' | sort -u); do
-      grep -qxF ".B ${option//-/\\-}" "$page" || fail "the manual page has no entry for $option"
+      # ".B \-\-help", or ".BI \-\-zoom " N"" for an option that takes a value.
+      grep -qE "^\.BI? ${option//-/\\\\-}( |\$)" "$page" || fail "the manual page has no entry for $option"
     done
     version=$("$program" --version | cut -d' ' -f2)
     grep -q "^\.TH TARVOPLIM 6 .* \"TarvoPlim $version\"" "$page" || fail "the manual page is not of version $version"

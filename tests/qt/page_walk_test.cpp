@@ -2,7 +2,8 @@
 // action on the page shown (or a tab, or a file opened, dropped or saved), any dialog it opens is
 // answered at random, and after every step the pages must still agree about the house and its
 // rooms. The checks keep their own model of the rooms, as symbols, and replay records with their
-// own mover, so they do not lean on the code they check. TARVO_WALKS=N walks N times, and
+// own mover, so they do not lean on the code they check. The window's zoom changes now and then
+// on the way, the mouse aiming at its cells at that zoom. TARVO_WALKS=N walks N times, and
 // TARVO_WALK_FROM=K starts from the walk after K (to replay the walk a failure names).
 #include <QInputDialog>
 #include <QMouseEvent>
@@ -16,6 +17,7 @@
 
 #include "about/about_box_qt.h"
 #include "house/house_reader.h"
+#include "platform/zoom.h"
 #include "room_builder.h"
 #include "solver/solver.h"
 #include "window_harness.h"
@@ -243,7 +245,9 @@ class PageWalk : public WindowTest {
   const GameState& state() const { return window->state(); }
   const HouseRecord& houseInPlay() const { return state().house; }
   int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
-  QPoint anyTile() { return tile(pick(100)).center(); }
+  // A point of a board or of the palette at the window's zoom.
+  QPoint zoomed(QPoint at) const { return at * zoom::of(window.get()); }
+  QPoint anyTile() { return zoomed(tile(pick(100)).center()); }
   bool editorShown() const { return shown(QStringLiteral("Onglet3")) && shown(QStringLiteral("Onglet2_1")); }
   bool helpShown() const { return shown(QStringLiteral("Onglet3")) && shown(QStringLiteral("Onglet2_2")); }
   bool gameShown() const { return shown(QStringLiteral("Onglet1")); }
@@ -269,6 +273,14 @@ class PageWalk : public WindowTest {
       return tab == 2 ? Kind::OptionTab : tab == 0 && !playing ? Kind::Start : Kind::Tab;
     }
     if (choice == 4) return dropFromPool(name);
+    if (choice == 5 && pick(3) == 0) {
+      // Ctrl+Plus, Ctrl+Minus or Ctrl+0, between 1x and 2x: nothing of the game changes.
+      const Qt::Key key = std::array{Qt::Key_Plus, Qt::Key_Minus, Qt::Key_0}[pick(3)];
+      name = "zoom " + QKeySequence(key).toString().toStdString();
+      QTest::keyClick(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : window.get(), key,
+                      Qt::ControlModifier);
+      return Kind::Other;
+    }
     if (gameShown()) return actOnGame(name);
     if (shown(QStringLiteral("Onglet2"))) return actOnRoomPage(name);
     if (choice < 7) {
@@ -363,7 +375,7 @@ class PageWalk : public WindowTest {
     } else if (choice == 1) {
       name = "palette";
       const Qt::MouseButton button = pick(2) == 0 ? Qt::LeftButton : Qt::RightButton;
-      pressOn(find(QStringLiteral("PICsprites")), button, slot(pick(4), pick(3)));
+      pressOn(find(QStringLiteral("PICsprites")), button, zoomed(slot(pick(4), pick(3))));
     } else if (choice < 4) {
       name = "paint";
       const Qt::MouseButton button = pick(2) == 0 ? Qt::LeftButton : Qt::RightButton;
@@ -419,7 +431,7 @@ class PageWalk : public WindowTest {
     } else if (choice < 4) {
       name = "help board";
       const Qt::MouseButton button = pick(2) == 0 ? Qt::LeftButton : Qt::RightButton;
-      pressHelpCell(pick(100), button);
+      QTest::mouseClick(&picture(QStringLiteral("PIChelp")), button, {}, anyTile());
     } else {
       clickNamed(name, std::array{"BThelpSave", "BThelpMoins", "BThelpPlus", "BThelpSuggest"}[choice - 4]);
       if (choice == 4) return Kind::HelpSave;
@@ -665,6 +677,7 @@ class PageWalk : public WindowTest {
   void walk(unsigned seed, int steps) {
     random_.seed(seed);
     std::mt19937 answersRandom(seed ^ 0x9E3779B9u);
+    mostZoom = 2;
     start();
     DialogAnswers answers(answersRandom);
     answers_ = &answers;

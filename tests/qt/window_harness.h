@@ -43,6 +43,9 @@
 
 // Readable failure messages for Qt's strings.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QRect& rect, std::ostream* out) {
+  *out << rect.x() << ',' << rect.y() << ' ' << rect.width() << 'x' << rect.height();
+}
 inline void PrintTo(const QStringList& texts, std::ostream* out) {
   *out << '{' << texts.join(QStringLiteral("\", \"")).prepend('"').append('"').toStdString() << '}';
 }
@@ -116,8 +119,9 @@ class DialogScript {
       handled_ = modal;
       waiting_.restart();
     } else if (waiting_.elapsed() > 5000) {
+      const auto* box = qobject_cast<QMessageBox*>(modal);
       ADD_FAILURE() << "an unexpected dialog opened: " << modal->metaObject()->className() << " \""
-                    << modal->windowTitle().toStdString() << "\"";
+                    << modal->windowTitle().toStdString() << "\" " << (box != nullptr ? box->text().toStdString() : "");
       modal->close();
     }
   }
@@ -173,6 +177,8 @@ class WindowTest : public ::testing::Test {
     options.programFolder = folder.path();
     options.clock = [this] { return clockMs; };
     options.budget = budget;
+    options.zoom = zoom;
+    options.mostZoom = mostZoom;
     window = std::make_unique<FRMain>(std::move(options));
     window->show();
     window->activateWindow();
@@ -312,6 +318,8 @@ class WindowTest : public ::testing::Test {
   QTemporaryDir folder;
   std::int64_t clockMs = 5'000'000;
   std::optional<solver::Budget> budget;  // the solver's bounds; the window's own when empty
+  int zoom = 1;                          // the zoom the window starts at
+  std::optional<int> mostZoom;           // the largest zoom; the screen's when empty
   std::unique_ptr<FRMain> window;
 };
 
