@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTabBar>
 
 #include <memory>
 
@@ -129,6 +130,8 @@ EditPage::EditPage(PageContext context, QWidget* parent)
   // The check under the room choice, its status line under the canvas and the frames.
   BTcheck = makeButton(this, "BTcheck", QStringLiteral("Check"),
                        QStringLiteral("Count, check the walls and solve this room"), {64, 96, 128, 32});
+  // Tab goes down the page: "Save", "Check", then the frames.
+  QWidget::setTabOrder(BTcheck, LesOnglets3->tabBar());
   checkStatus_ = new QLabel(this);
   checkStatus_->setObjectName(QStringLiteral("editStatus"));
   checkStatus_->setGeometry(32, 358, 548, 22);
