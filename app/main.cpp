@@ -12,6 +12,7 @@
 #include "platform/desktop_identity.h"
 #include "platform/look.h"
 #include "window/frmain.h"
+#include "window/player_progress.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ int main(int argc, char* argv[]) {
   options.programFolder = QCoreApplication::applicationDirPath();
   options.houseFile = QFile::decodeName(line.houseFile.c_str());
   options.zoom = line.zoom;
+  options.progressFile = tarvo::PlayerProgress::defaultFile();
   tarvo::FRMain window(std::move(options));
   // With TARVO_REPORT_READY=1 the program prints "ready" once the board has first been painted,
   // so that a start-up benchmark can time it from outside. The window icon comes then too: the

@@ -32,6 +32,7 @@ if [ "$dialog" = 1 ] && ! command -v xdotool >/dev/null; then
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tarvo-hostile.XXXXXX")
+export XDG_DATA_HOME="$work/data"  # no bench reads or writes the player's progress
 xvfb=
 pid=
 cleanup() {

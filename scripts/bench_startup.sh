@@ -29,6 +29,9 @@ cmake --build "$build" --target "${targets[@]}" >/dev/null ||
 [ -x "$bare" ] || fail "no bare window at $bare"
 
 work=$(mktemp -d)
+# The game keeps the player's progress in a data folder of the work folder's, opened after the
+# first frame as always.
+export XDG_DATA_HOME="$work/data"
 xvfb=
 running=
 cleanup() {

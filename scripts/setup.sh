@@ -3,7 +3,7 @@
 # Usage: scripts/setup.sh [run|test|package]
 set -euo pipefail
 what=${1:-test}
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-dejavu-core fonts-comic-neue fonts-liberation2 xdg-utils)
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libsqlite3-dev fonts-dejavu-core fonts-comic-neue fonts-liberation2 xdg-utils)
 if [ "$what" = test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
              xvfb xauth xdotool numlockx imagemagick x11-utils libx11-dev

@@ -6,6 +6,7 @@
 
 #include "rules/completion.h"
 #include "rules/forbidden_marks.h"
+#include "rules/replay.h"
 
 namespace tarvo {
 
@@ -91,6 +92,20 @@ bool chooseRoom(GameState& state, std::int32_t number, std::int64_t now) {
 }
 
 void markHelpUsed(GameState& state) { state.helpUsed = true; }
+
+bool resumeGame(GameState& state, std::string_view steps, std::int64_t elapsedMs, bool helped, std::int64_t now) {
+  startRoom(state, now);
+  for (std::size_t k = 0; k < steps.size(); ++k) {
+    const ReplayedStep step = replayStep(state, steps, k);
+    if (step.problem || step.outcome.solved) {
+      startRoom(state, now);
+      return false;
+    }
+  }
+  state.counters.startTime = now - std::max<std::int64_t>(elapsedMs, 0);
+  state.helpUsed = helped;
+  return true;
+}
 
 void nextRoom(GameState& state, std::int64_t now) {
   HouseRecord& house = state.house;

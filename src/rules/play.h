@@ -63,6 +63,13 @@ struct KeyOutcome {
   bool makesRecord() const { return completed && noRecord == NoRecord::None; }
 };
 
+// Takes up a game left before its end: the room started afresh, `steps` played on it as the
+// player made them, and the clock set as if `elapsedMs` had gone by since the start, so that
+// its record holds all its steps and both parts' time. A game the solver helped stays helped.
+// Returns false, leaving the room at its start, when the steps do not fit the room or would
+// solve it (a game that ended is no game to go on with).
+bool resumeGame(GameState& state, std::string_view steps, std::int64_t elapsedMs, bool helped, std::int64_t now);
+
 // Notes that the solver helped the player (a hint, its solution or a record played for him):
 // nothing completed before the room is started again makes a record. Undo does not take it back.
 void markHelpUsed(GameState& state);

@@ -67,4 +67,15 @@ std::optional<Push> firstPush(const RoomRecord& room, std::string_view steps) {
   return std::nullopt;
 }
 
+std::optional<std::string> stepsOfText(std::string_view text) {
+  std::string steps;
+  for (char letter : text) {
+    if (letter == ' ' || letter == '\t' || letter == '\r' || letter == '\n') continue;
+    if (!directionOfLetter(letter)) return std::nullopt;
+    steps += letter;
+  }
+  if (steps.empty()) return std::nullopt;
+  return steps;
+}
+
 }  // namespace tarvo

@@ -33,6 +33,10 @@ std::optional<std::string> replayEndProblem(const RoomRecord& room);
 // checks the end with replayEndProblem. Returns what went wrong, or nothing.
 std::optional<std::string> replayProblem(const RoomRecord& room, std::string_view steps);
 
+// The steps a text holds: step letters (u, d, l, r, capitals for pushes) with any white space
+// between them, which goes. Nothing when it holds no step letter or any other character.
+std::optional<std::string> stepsOfText(std::string_view text);
+
 // The first push a solution makes from the room's position.
 struct Push {
   std::int32_t box = 0;  // the cell of the box pushed

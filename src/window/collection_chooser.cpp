@@ -13,7 +13,9 @@
 #include <utility>
 
 #include "platform/look.h"
+#include "platform/solved_mark.h"
 #include "platform/sprite_sheets.h"
+#include "progress/progress_texts.h"
 #include "rules/drawing.h"
 
 namespace tarvo {
@@ -22,7 +24,7 @@ namespace {
 
 // The tick of every row stands in a column of its own, so the titles line up whether a room can
 // be ticked or not.
-enum Column { Tick, Title, Size, Boxes, Goals, WhyNot, ColumnCount };
+enum Column { Tick, Title, Size, Boxes, Goals, Solved, WhyNot, ColumnCount };
 
 // The board from the small sheet, one sheet pixel to one pixel as everywhere in the game.
 constexpr int kPictureSide = kColumns * 8;
@@ -52,6 +54,7 @@ CollectionModel::CollectionModel(std::shared_ptr<const RoomCollection> rooms, co
                                  QObject* parent)
     : QAbstractTableModel(parent), rooms_(std::move(rooms)), sheets_(sheets), ticked_(rooms_->size(), false) {
   pictures_.setMaxCost(kPicturesKept);
+  progress_.setMaxCost(kPicturesKept);
   const std::vector<std::size_t> first = firstRoomsToTake(*rooms_);
   for (std::size_t place : first) ticked_[place] = true;
   tickedCount_ = static_cast<int>(first.size());
@@ -71,6 +74,7 @@ QVariant CollectionModel::headerData(int section, Qt::Orientation orientation, i
     case Size: return QStringLiteral("Size");
     case Boxes: return QStringLiteral("Boxes");
     case Goals: return QStringLiteral("Goals");
+    case Solved: return QStringLiteral("Solved");
     case WhyNot: return QStringLiteral("Cannot be taken");
     default: return {};
   }
@@ -82,6 +86,13 @@ QVariant CollectionModel::data(const QModelIndex& index, int role) const {
   const RoomSummary& room = rooms_->summary(place);
   if (role == Qt::CheckStateRole && index.column() == Tick) return ticked_[place] ? Qt::Checked : Qt::Unchecked;
   if (role == Qt::DecorationRole && index.column() == Title) return pictureOf(index.row());
+  if (index.column() == Solved && (role == Qt::DecorationRole || role == Qt::ToolTipRole)) {
+    const std::optional<RoomProgress>& progress = progressOf(index.row());
+    if (!progress) return {};
+    if (role == Qt::ToolTipRole) return QString::fromStdString(progressSummary(*progress));
+    static const QPixmap mark = solvedMarkPicture();
+    return zoom::picture(mark, zoom_);
+  }
   if (role == Qt::TextAlignmentRole && (index.column() == Boxes || index.column() == Goals)) {
     return QVariant::fromValue(Qt::AlignCenter);  // clear of the titles and reasons beside them
   }
@@ -133,6 +144,24 @@ bool CollectionModel::setData(const QModelIndex& index, const QVariant& value, i
   emit dataChanged(index, index, {Qt::CheckStateRole});
   emit tickedChanged(tickedCount_);
   return true;
+}
+
+void CollectionModel::setProgressLookup(ProgressLookup lookup) {
+  beginResetModel();
+  progressLookup_ = std::move(lookup);
+  progress_.clear();
+  endResetModel();
+}
+
+const std::optional<RoomProgress>& CollectionModel::progressOf(int row) const {
+  if (const std::optional<RoomProgress>* known = progress_.object(row)) return *known;
+  const auto place = static_cast<std::size_t>(row);
+  auto* progress = new std::optional<RoomProgress>;
+  if (progressLookup_ && rooms_->summary(place).problem != RoomProblem::TooLarge) {
+    *progress = progressLookup_(roomOfCollection(rooms_->room(place)));
+  }
+  progress_.insert(row, progress);
+  return *progress;
 }
 
 void CollectionModel::setZoom(int factor) {
@@ -189,7 +218,8 @@ void CollectionChooser::zoomTo(int factor) {
   // The size, pictures and columns at 1x, each times the zoom; the reason takes the rest.
   resize(QSize(620, 600) * factor);
   LVrooms->setIconSize(QSize(kPictureSide, kPictureSide) * factor);
-  const std::array<std::pair<int, int>, 5> widths{{{Tick, 28}, {Title, 220}, {Size, 70}, {Boxes, 55}, {Goals, 55}}};
+  const std::array<std::pair<int, int>, 6> widths{
+      {{Tick, 28}, {Title, 220}, {Size, 70}, {Boxes, 55}, {Goals, 55}, {Solved, 55}}};
   for (const auto& [column, width] : widths) LVrooms->setColumnWidth(column, width * factor);
   model_->setZoom(factor);
 }

@@ -6,10 +6,13 @@
 #include <QDialog>
 #include <QPixmap>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/zoom.h"
+#include "progress/progress_store.h"
 #include "roomtext/room_collection.h"
 
 class QLabel;
@@ -20,10 +23,13 @@ namespace tarvo {
 
 class SpriteSheets;
 
+// What the player did with a room, if anything.
+using ProgressLookup = std::function<std::optional<RoomProgress>(const RoomRecord& room)>;
+
 // Every room of a collection, a row each: title (ticked or not), picture, size, boxes,
-// goals, and why it cannot be taken. Pictures are drawn when a row is shown and a few hundred
-// kept, so a collection of 100,000 rooms lists as fast as one of ten. At most kMaxRooms rooms
-// are ticked, only rooms that can be taken.
+// goals, the mark of a room the player has solved, and why it cannot be taken. Pictures are drawn when a row is shown
+// and a few hundred kept, so a collection of 100,000 rooms lists as fast as one of ten. At most kMaxRooms rooms are
+// ticked, only rooms that can be taken.
 class CollectionModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -42,12 +48,15 @@ class CollectionModel : public QAbstractTableModel {
   int tickedCount() const { return tickedCount_; }
   // The pictures at a zoom.
   void setZoom(int factor);
+  // Marks the rooms the player has solved, as their rows are shown.
+  void setProgressLookup(ProgressLookup lookup);
 
  signals:
   void tickedChanged(int count);
 
  private:
   QPixmap pictureOf(int row) const;
+  const std::optional<RoomProgress>& progressOf(int row) const;
 
   std::shared_ptr<const RoomCollection> rooms_;
   const SpriteSheets& sheets_;
@@ -55,6 +64,8 @@ class CollectionModel : public QAbstractTableModel {
   int tickedCount_ = 0;
   mutable QCache<int, QPixmap> pictures_;
   int zoom_ = 1;
+  ProgressLookup progressLookup_;
+  mutable QCache<int, std::optional<RoomProgress>> progress_;
 };
 
 class CollectionChooser : public QDialog, public Zoomable {
@@ -66,6 +77,7 @@ class CollectionChooser : public QDialog, public Zoomable {
 
   std::vector<std::size_t> tickedRooms() const { return model_->tickedRooms(); }
   void zoomTo(int factor) override;
+  void showProgress(ProgressLookup lookup) { model_->setProgressLookup(std::move(lookup)); }
 
  private:
   void showTickedCount(int count);

@@ -33,6 +33,7 @@
 #include "window/house_opener.h"
 #include "window/option_page.h"
 #include "window/page_switch.h"
+#include "window/player_progress.h"
 #include "window/room_page.h"
 
 namespace tarvo {
@@ -57,6 +58,7 @@ FRMain::FRMain(Options options, QWidget* parent)
       allPagesAtStart_(options.allPagesAtStart),
       startZoom_(options.zoom),
       mostZoom_(options.mostZoom),
+      progressFile_(std::move(options.progressFile)),
       desktop_(options.desktop ? std::move(options.desktop) : std::make_shared<XdgDesktop>()) {
   // A save beyond the file size limit must fail with "File too large", not end the program and
   // lose the records made since it started.
@@ -64,7 +66,8 @@ FRMain::FRMain(Options options, QWidget* parent)
   setWindowTitle(QStringLiteral("Tarvo Plim"));
   setFixedSize(kInnerWidth, kInnerHeight);
   setAcceptDrops(true);
-  opener_ = new HouseOpener(session_, sheets_, this);
+  progress_ = new PlayerProgress(session_, this);
+  opener_ = new HouseOpener(session_, sheets_, *progress_, this);
 }
 
 void FRMain::setVisible(bool visible) {
@@ -83,7 +86,7 @@ void FRMain::start() {
       new TabStrip({QStringLiteral("Game"), QStringLiteral("Room"), QStringLiteral("Option"), QStringLiteral("About")},
                    {4, 4, kInnerWidth - 8, kInnerHeight - 8}, this);
   LesOnglets->setObjectName(QStringLiteral("LesOnglets"));
-  game_ = new GamePage({session_, sheets_, CommonDialog1, budget_}, this);
+  game_ = new GamePage({session_, sheets_, CommonDialog1, budget_, *progress_}, this);
   Onglet[0] = game_;
   sheets_.take(SpriteSheet::Large, pictures_->pixmap(kLargeSheet));
   pageSwitch_ = new PageSwitch(
@@ -91,6 +94,8 @@ void FRMain::start() {
   connect(pageSwitch_, &PageSwitch::pageChanged, this, &FRMain::LesOnglets_Click);
   connect(game_, &GamePage::houseChosen, opener_, &HouseOpener::open);
   connect(opener_, &HouseOpener::readingNews, game_, &GamePage::showReadingNews);
+  connect(opener_, &HouseOpener::failedAtStart, this, &FRMain::tellAtStart);
+  connect(progress_, &PlayerProgress::news, game_, &GamePage::showReadingNews);
   if (allPagesAtStart_) {
     for (int number = 2; number <= 4; ++number) page(number);
   }
@@ -114,7 +119,7 @@ FRMain::~FRMain() {
 Page* FRMain::page(int number) {
   Page*& page = Onglet[static_cast<std::size_t>(number - 1)];
   if (page != nullptr) return page;
-  const PageContext context{session_, sheets_, CommonDialog1, budget_};
+  const PageContext context{session_, sheets_, CommonDialog1, budget_, *progress_};
   if (number == 2) {
     auto* roomPage = new RoomPage(context, this);
     connect(roomPage, &RoomPage::recordChosen, this, &FRMain::replayRecord);
@@ -218,6 +223,15 @@ void FRMain::LesOnglets_Click(int page) {
   }
 }
 
+void FRMain::tellAtStart(const QString& text) {
+  // Once the window is where the window manager put it, so that the box opens in its middle.
+  if (windowHandle() == nullptr || !windowHandle()->isExposed()) {
+    startupProblem_ = text;
+    return;
+  }
+  openMessageBox(QMessageBox::Warning, windowTitle(), text, this);
+}
+
 bool FRMain::switchPageByKey(const QKeyEvent& key) {
   // Ctrl+PageDown / Ctrl+Tab and Ctrl+PageUp / Ctrl+Shift+Tab go round the four pages from
   // anywhere, choosing the tab as a click does.
@@ -238,6 +252,8 @@ bool FRMain::eventFilter(QObject* watched, QEvent* event) {
     // After this paint and the flush to the screen that follows it.
     QTimer::singleShot(0, this, [this] {
       emit firstFrameShown();
+      // The player's progress, off the start's path: what it shows comes when it is open.
+      progress_->open(progressFile_);
       buildNextPage();
     });
   }
@@ -279,6 +295,11 @@ bool FRMain::eventFilter(QObject* watched, QEvent* event) {
   }
   if (key->matches(QKeySequence::Redo) || (key->key() == Qt::Key_Y && key->modifiers() == Qt::ControlModifier)) {
     game_->BTplusMove_Click();
+    return true;
+  }
+  // The room's unfinished game goes on.
+  if (key->keyCombination() == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_R)) {
+    game_->resumeUnfinished();
     return true;
   }
   if (const std::optional<int> keyCode = keyCodeOf(*key)) {

@@ -29,6 +29,7 @@ namespace tarvo {
 class Desktop;
 class GamePage;
 class HouseOpener;
+class PlayerProgress;
 class OptionPage;
 class Page;
 class PageSwitch;
@@ -48,6 +49,7 @@ class FRMain : public QWidget {
     bool allPagesAtStart = false;          // every page built with "Game", before the first frame
     int zoom = 1;                          // the zoom to start at (bounded by the screen)
     std::optional<int> mostZoom;           // the largest zoom; what the screen allows when empty
+    QString progressFile;                  // the player's progress store; none when empty
   };
 
   // The window reads its house and builds its pages when it is first shown.
@@ -57,6 +59,7 @@ class FRMain : public QWidget {
   void setVisible(bool visible) override;
 
   const GameSession& session() const { return session_; }
+  PlayerProgress& progress() { return *progress_; }
   // The whole window at a whole multiple of its size, 1 to the largest zoom the screen allows.
   void setZoom(int factor);
   int mostZoom() const;
@@ -92,6 +95,8 @@ class FRMain : public QWidget {
   bool switchPageByKey(const QKeyEvent& key);
   // Ctrl+Plus (or Ctrl+=), Ctrl+Minus and Ctrl+0; true for one of them.
   bool zoomByKey(const QKeyEvent& key);
+  // What went wrong at start-up, told once the window is on the screen.
+  void tellAtStart(const QString& text);
   // The file a drop carries: one local file, read as a house or a collection by what it holds.
   static QString droppedHouse(const QMimeData* data);
   // A file the program ships: beside the executable, or in ../share/tarvoplim/ from it.
@@ -101,12 +106,14 @@ class FRMain : public QWidget {
   SpriteSheets sheets_;
   FileDialogs CommonDialog1;
   solver::Budget budget_;
+  PlayerProgress* progress_ = nullptr;
   HouseOpener* opener_ = nullptr;
   QString programFolder_;
   QString houseFile_;  // a house to open instead of the default one
   bool allPagesAtStart_;
   int startZoom_;
   std::optional<int> mostZoom_;
+  QString progressFile_;  // opened after the first frame
   std::shared_ptr<Desktop> desktop_;
   QString startupProblem_;                   // shown once the window is on the screen
   std::optional<DecodedPictures> pictures_;  // the board's sprite sheet and the pages' background

@@ -24,6 +24,7 @@
 #include "window/game_session.h"
 #include "window/hint_overlay.h"
 #include "window/name_prompt.h"
+#include "window/player_progress.h"
 #include "window/solution_player.h"
 
 namespace tarvo {
@@ -91,6 +92,7 @@ GamePage::GamePage(PageContext context, QWidget* parent)
   connect(BTchoisiHouse, &QPushButton::clicked, this, &GamePage::BTchoisiHouse_Click);
   // Active while the page shows: a hidden page's shortcut never fires.
   connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &GamePage::copyRoom);
+  connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &GamePage::pasteSteps);
   connect(BTmoinsMove, &QPushButton::clicked, this, &GamePage::BTmoinsMove_Click);
   connect(BTplusMove, &QPushButton::clicked, this, &GamePage::BTplusMove_Click);
   TimerMain->setObjectName(QStringLiteral("TimerMain"));
@@ -101,6 +103,10 @@ GamePage::GamePage(PageContext context, QWidget* parent)
   connect(&session, &GameSession::houseReplaced, this, &GamePage::showHouse);
   connect(&session, &GameSession::roomStarted, this, &GamePage::showStartedRoom);
   connect(&session, &GameSession::positionChanged, this, &GamePage::showPosition);
+  // The store opens after the first frame: the room shown then may have been solved before.
+  connect(&context_.progress, &PlayerProgress::opened, this, [this] {
+    if (state().positionStamp == startStamp_) showStartNote();
+  });
   showHouse();
 }
 
@@ -130,7 +136,36 @@ void GamePage::showStartedRoom() {
   showRoomNumber();
   applyCounters(drawRoom(*PICroom, SpriteSheet::Large, state().curRoom, 0));
   BTtimeValue->setText(QString::fromStdString(formatElapsed(0)));
-  showOutsideHouse();
+  showStartNote();
+}
+
+void GamePage::resumeUnfinished() {
+  const std::optional<UnfinishedGame> game = context_.progress.unfinishedGame();
+  if (!game) {
+    showStatus(QStringLiteral("no unfinished game of this room"));
+    return;
+  }
+  stopPlayAndHelp();
+  if (!context_.session.resumeGame(*game)) {
+    showStatus(QStringLiteral("the unfinished game does not fit this room"));
+    return;
+  }
+  helpStamp_ = state().positionStamp;
+  const int moves = state().counters.moveCount;
+  showStatus(QStringLiteral("the unfinished game goes on after %1 %2")
+                 .arg(moves)
+                 .arg(moves == 1 ? QStringLiteral("move") : QStringLiteral("moves")));
+}
+
+void GamePage::showStartNote() {
+  startStamp_ = state().positionStamp;
+  QStringList parts;
+  if (const std::optional<std::string> outside = playedOutsideHouse(state().house)) {
+    parts << QString::fromStdString(*outside);
+  }
+  const QString note = context_.progress.startNote();
+  if (!note.isEmpty()) parts << note;
+  if (!parts.isEmpty()) showStatus(parts.join(QStringLiteral("; ")));
 }
 
 void GamePage::showOutsideHouse() {

@@ -47,6 +47,9 @@ class GamePage : public Page {
   bool replayRecord(int number, const std::string& solution);
   // The hint's outline goes at the player's next key.
   void hideHint();
+  // Ctrl+Shift+R: the room's unfinished game, as it was when the room started, goes on from
+  // where the player left it.
+  void resumeUnfinished();
   // What the read of a large file says, on the line above the board.
   void showReadingNews(const QString& text) { showStatus(text); }
   // A key while "Solve" searches, or while steps play on the board (a solution, a record, the way
@@ -81,6 +84,12 @@ class GamePage : public Page {
   void showStatus(const QString& text);
   // Ctrl+C: the room as it stands, boxes and man where they are, as collection text.
   void copyRoom();
+  // Ctrl+V: steps copied from a record (or typed) played from the room's start, as a record's
+  // replay: stoppable, and making no record.
+  void pasteSteps();
+  // At the start of a room: that it is past the room count, that the player solved it before,
+  // and the offer of its unfinished game.
+  void showStartNote();
   void BTplus_Click();
   void BTmoins_Click();
   void BTchoisiHouse_Click();
@@ -123,9 +132,12 @@ class GamePage : public Page {
   SolverRun* solverRun_;
   SolutionPlayer* player_;
   Asked asked_ = Asked::Hint;
-  bool replaying_ = false;       // the play is a record's, not the solver's
-  QString playing_;              // what the solution played is: with the fewest pushes or not
-  std::uint32_t helpStamp_ = 0;  // the position the help under way is about
+  // Whose steps the play plays: the solver's, a record's, or steps pasted by the player.
+  enum class Replay { None, Record, Pasted };
+  Replay replaying_ = Replay::None;
+  QString playing_;               // what the solution played is: with the fewest pushes or not
+  std::uint32_t helpStamp_ = 0;   // the position the help under way is about
+  std::uint32_t startStamp_ = 0;  // the position the room started at
 };
 
 }  // namespace tarvo

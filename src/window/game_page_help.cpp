@@ -2,6 +2,8 @@
 // line, and stopping them when the player takes over.
 #include "window/game_page.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHideEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -104,7 +106,7 @@ void GamePage::solverFinished(const solver::SolveResult& result, int ticket) {
     return;
   }
   context_.session.markHelpUsed();
-  replaying_ = false;
+  replaying_ = Replay::None;
   playing_ = result.fewest
                  ? QStringLiteral("playing a solution with the fewest pushes")
                  : QStringLiteral("playing a solution of %1 pushes (not the fewest)").arg(result.solution.pushes);
@@ -115,20 +117,35 @@ void GamePage::solverFinished(const solver::SolveResult& result, int ticket) {
 bool GamePage::replayRecord(int number, const std::string& solution) {
   if (!context_.session.chooseRoom(number)) return false;
   context_.session.markHelpUsed();
-  replaying_ = true;
+  replaying_ = Replay::Record;
+  playing_ = QStringLiteral("replaying the record");
   player_->start(solution);
-  showStatus(QStringLiteral("replaying the record: %1 steps").arg(solution.size()));
+  showStatus(QStringLiteral("%1: %2 steps").arg(playing_).arg(solution.size()));
   return true;
+}
+
+void GamePage::pasteSteps() {
+  // A solution of a room of ten by ten is far shorter; a clipboard of megabytes holds no steps.
+  constexpr qsizetype kMostPasted = 1'000'000;
+  const QString text = QGuiApplication::clipboard()->text();
+  const std::optional<std::string> steps = text.size() <= kMostPasted ? stepsOfText(text.toStdString()) : std::nullopt;
+  if (!steps) {
+    showStatus(QStringLiteral("the clipboard holds no steps: only u, d, l and r (capitals for pushes)"));
+    return;
+  }
+  context_.session.restartRoom();
+  context_.session.markHelpUsed();
+  replaying_ = Replay::Pasted;
+  playing_ = QStringLiteral("replaying the pasted steps");
+  player_->start(*steps);
+  showStatus(QStringLiteral("%1: %2 steps").arg(playing_).arg(steps->size()));
 }
 
 void GamePage::solutionStepped(KeyOutcome outcome) {
   // The play's own step: it does not stop the play as the player's key would.
   helpStamp_ = state().positionStamp;
   if (player_->kind() == SolutionPlayer::Kind::Solution) {
-    showStatus(QStringLiteral("%1: step %2 of %3")
-                   .arg(replaying_ ? QStringLiteral("replaying the record") : playing_)
-                   .arg(player_->played())
-                   .arg(player_->total()));
+    showStatus(QStringLiteral("%1: step %2 of %3").arg(playing_).arg(player_->played()).arg(player_->total()));
   }
   afterStep(outcome);
 }
@@ -136,10 +153,14 @@ void GamePage::solutionStepped(KeyOutcome outcome) {
 void GamePage::solutionEnded(const QString& problem) {
   // Pointed steps were worked out on the position they play on, so they always fit.
   if (problem.isEmpty() || player_->kind() == SolutionPlayer::Kind::Pointed) return;
-  const QString what = replaying_ ? QStringLiteral("record") : QStringLiteral("solution");
+  const QString what = replaying_ == Replay::Record   ? QStringLiteral("record")
+                       : replaying_ == Replay::Pasted ? QStringLiteral("pasted steps")
+                                                      : QStringLiteral("solution");
   showStatus(QStringLiteral("the %1 stopped").arg(what));
+  const QString doesNot =
+      replaying_ == Replay::Pasted ? QStringLiteral("These %1 do not") : QStringLiteral("This %1 does not");
   openMessageBox(QMessageBox::Warning, window()->windowTitle(),
-                 QStringLiteral("This %1 does not solve the room: %2.").arg(what, problem), this);
+                 QStringLiteral("%1 solve the room: %2.").arg(doesNot.arg(what), problem), this);
 }
 
 void GamePage::stopPlayAndHelp() {
@@ -148,7 +169,7 @@ void GamePage::stopPlayAndHelp() {
   player_->stop();
   PIChint->hide();
   PICselection->showCell(std::nullopt);
-  replaying_ = false;
+  replaying_ = Replay::None;
   showStatus(QString());
 }
 

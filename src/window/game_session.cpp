@@ -4,6 +4,8 @@
 #include <QFile>
 
 #include "help/help_edits.h"
+#include "progress/room_identity.h"
+#include "rules/completion.h"
 
 namespace tarvo {
 
@@ -18,14 +20,29 @@ UnsavedWork GameSession::unsaved() const {
   return UnsavedWork{unsavedRecords_, static_cast<int>(unsavedRooms_.count())};
 }
 
-void GameSession::takeHouse(HouseRecord house) {
+void GameSession::takeHouse(HouseRecord house, std::string sourceFile) {
+  emit roomLeaving();
   state_.house = std::move(house);
   state_.house.currentRoom = 1;
+  sourceFile_ = std::move(sourceFile);
   unsavedRecords_ = 0;
   unsavedRooms_.reset();
   startRoom(state_, now());
   emit houseReplaced();
+  started();
+}
+
+void GameSession::started() {
+  startedContent_ = roomContent(state_.curRoom);
   emit roomStarted();
+}
+
+void GameSession::stepped(const KeyOutcome& outcome) {
+  if (outcome.step == StepKind::None) return;
+  emit positionChanged();
+  if (!outcome.solved) return;
+  const bool alone = outcome.completed && outcome.noRecord != NoRecord::HelpUsed && !state_.helpUsed;
+  emit roomSolved(alone, now() - state_.counters.startTime);
 }
 
 SaveOutcome GameSession::saveHouse(const QString& path, SavedAs chosen) {
@@ -45,29 +62,34 @@ void GameSession::announce(int roomBefore, int countBefore) {
 }
 
 void GameSession::restartRoom() {
+  emit roomLeaving();
   startRoom(state_, now());
-  emit roomStarted();
+  started();
 }
 
 void GameSession::nextRoom() {
   const int before = state_.house.currentRoom;
+  emit roomLeaving();
   tarvo::nextRoom(state_, now());
   announce(before, state_.house.roomCount);
-  emit roomStarted();
+  started();
 }
 
 void GameSession::previousRoom() {
   const int before = state_.house.currentRoom;
+  emit roomLeaving();
   tarvo::previousRoom(state_, now());
   announce(before, state_.house.roomCount);
-  emit roomStarted();
+  started();
 }
 
 bool GameSession::chooseRoom(int number) {
   const int before = state_.house.currentRoom;
+  if (!isHouseRoom(state_.house, number)) return false;
+  emit roomLeaving();
   if (!tarvo::chooseRoom(state_, number, now())) return false;
   announce(before, state_.house.roomCount);
-  emit roomStarted();
+  started();
   return true;
 }
 
@@ -85,7 +107,7 @@ void GameSession::helpArrow(bool next) {
 
 KeyOutcome GameSession::step(Direction direction) {
   const KeyOutcome outcome = playStep(state_, direction);
-  if (outcome.step != StepKind::None) emit positionChanged();
+  stepped(outcome);
   return outcome;
 }
 
@@ -97,17 +119,24 @@ bool GameSession::undo() {
 
 KeyOutcome GameSession::redo() {
   const KeyOutcome outcome = redoStep(state_);
-  if (outcome.step != StepKind::None) emit positionChanged();
+  stepped(outcome);
   return outcome;
 }
 
 ReplayedStep GameSession::replayStep(std::string_view steps, std::size_t index) {
   const ReplayedStep step = tarvo::replayStep(state_, steps, index);
-  if (step.outcome.step != StepKind::None) emit positionChanged();
+  stepped(step.outcome);
   return step;
 }
 
 void GameSession::markHelpUsed() { tarvo::markHelpUsed(state_); }
+
+bool GameSession::resumeGame(const UnfinishedGame& game) {
+  // The steps made since the room started give way to the game taken up: nothing to keep of them.
+  const bool resumed = tarvo::resumeGame(state_, game.steps, game.timeMs, game.helped, now());
+  emit positionChanged();
+  return resumed;
+}
 
 bool GameSession::beginRecord() { return appendRecordExceptName(state_, now()); }
 
@@ -116,6 +145,7 @@ void GameSession::nameRecord(std::string_view typed) {
   const std::size_t before = room != nullptr ? room->recordCount() : 0;
   appendRecordName(state_, typed);
   if (room != nullptr && room->recordCount() > before) ++unsavedRecords_;
+  emit recordNamed(recordName(typed));
 }
 
 void GameSession::markStored(std::int32_t number) {
@@ -134,6 +164,27 @@ bool GameSession::storeHelpLists(WorkingRoom& help, const QObject* by) {
   markStored(help.number);
   emit roomStored(RoomStoredNews{help.number, {}, by});
   return true;
+}
+
+int GameSession::addRecords(int number, const std::vector<StoredSolution>& solutions) {
+  RoomRecord* room = state_.house.roomNumber(number);
+  if (room == nullptr) return 0;
+  int added = 0;
+  for (const StoredSolution& solution : solutions) {
+    if (state_.house.recordCount() >= kMaxHouseRecords) break;
+    bool held = false;
+    for (std::size_t k = 0; k < room->recordCount() && !held; ++k)
+      held = (*room->records)[k].solution == solution.steps;
+    // A record must always replay its room.
+    if (held || replayProblem(*room, solution.steps)) continue;
+    room->records->add(RecordFields{recordName(solution.name), std::to_string(movesOf(solution.steps)),
+                                    formatElapsed(solution.timeMs), solution.steps});
+    ++added;
+  }
+  if (added == 0) return 0;
+  unsavedRecords_ += added;
+  emit recordsAdded(number);
+  return added;
 }
 
 }  // namespace tarvo

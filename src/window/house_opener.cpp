@@ -13,10 +13,14 @@
 #include "roomtext/house_files.h"
 #include "window/collection_chooser.h"
 #include "window/game_session.h"
+#include "window/player_progress.h"
 
 namespace tarvo {
 
 namespace {
+
+// The file a house was read from, as the player's progress names it.
+std::string sourceOf(const QString& path) { return QFileInfo(path).absoluteFilePath().toStdString(); }
 
 QString counted(std::int64_t n, const QString& one, const QString& several) {
   return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? one : several);
@@ -33,8 +37,14 @@ QString describeUnsaved(const UnsavedWork& unsaved) {
 
 }  // namespace
 
-HouseOpener::HouseOpener(GameSession& session, const SpriteSheets& sheets, QWidget* window)
-    : QObject(window), session_(session), sheets_(sheets), window_(window), progress_(new QTimer(this)) {
+HouseOpener::HouseOpener(GameSession& session, const SpriteSheets& sheets, PlayerProgress& playerProgress,
+                         QWidget* window)
+    : QObject(window),
+      session_(session),
+      sheets_(sheets),
+      playerProgress_(playerProgress),
+      window_(window),
+      progress_(new QTimer(this)) {
   progress_->setInterval(100);
   connect(progress_, &QTimer::timeout, this, &HouseOpener::showProgress);
 }
@@ -52,7 +62,7 @@ HouseOpener::Read HouseOpener::take(const QString& path, OpenedFile opened, Hous
     return Read::Failed;
   }
   if (!opened.collection()) {
-    session_.takeHouse(std::move(house));
+    session_.takeHouse(std::move(house), sourceOf(path));
     // A house may open with a part left out, which the player must hear of.
     if (!opened.result.problem.empty()) {
       problem = QStringLiteral("The house file \"%1\" was read without its last record.\n\n%2.")
@@ -63,7 +73,8 @@ HouseOpener::Read HouseOpener::take(const QString& path, OpenedFile opened, Hous
   if (takesWholeCollection(*opened.rooms)) {
     std::vector<std::size_t> places(opened.rooms->size());
     for (std::size_t k = 0; k < places.size(); ++k) places[k] = k;
-    session_.takeHouse(houseOfChosenRooms(*opened.rooms, places, QFileInfo(path).completeBaseName().toStdString()));
+    session_.takeHouse(houseOfChosenRooms(*opened.rooms, places, QFileInfo(path).completeBaseName().toStdString()),
+                       sourceOf(path));
     return Read::Taken;
   }
   std::shared_ptr<const RoomCollection> rooms = std::move(opened.rooms);
@@ -77,12 +88,14 @@ HouseOpener::Read HouseOpener::take(const QString& path, OpenedFile opened, Hous
 
 void HouseOpener::choose(const QString& path, const std::shared_ptr<const RoomCollection>& rooms) {
   auto* chooser = new CollectionChooser(rooms, sheets_, QFileInfo(path).fileName(), window_);
+  chooser->showProgress([progress = &playerProgress_](const RoomRecord& room) { return progress->progressOf(room); });
   chooser->setObjectName(QStringLiteral("CollectionChooser"));
   chooser->setAttribute(Qt::WA_DeleteOnClose);
   zoom::follow(chooser);
   connect(chooser, &QDialog::accepted, this, [this, path, rooms, chooser] {
     session_.takeHouse(
-        houseOfChosenRooms(*rooms, chooser->tickedRooms(), QFileInfo(path).completeBaseName().toStdString()));
+        houseOfChosenRooms(*rooms, chooser->tickedRooms(), QFileInfo(path).completeBaseName().toStdString()),
+        sourceOf(path));
   });
   chooser->open();
 }
@@ -146,8 +159,7 @@ void HouseOpener::finishReading(bool atStart) {
     return;
   }
   // At start-up, a file that cannot be read leaves the default house, as a small one does.
-  openMessageBox(QMessageBox::Warning, window_->windowTitle(),
-                 problem + QStringLiteral("\n\n") + readDefaultHouse(true), window_);
+  emit failedAtStart(problem + QStringLiteral("\n\n") + readDefaultHouse(true));
 }
 
 QString HouseOpener::readDefaultHouse(bool afterFailure) {

@@ -19,6 +19,7 @@ class QWidget;
 namespace tarvo {
 
 class GameSession;
+class PlayerProgress;
 class SpriteSheets;
 
 class HouseOpener : public QObject {
@@ -30,7 +31,7 @@ class HouseOpener : public QObject {
   static constexpr qint64 kReadAtOnceBytes = qint64{2} << 20;
 
   // `window` carries the messages and the chooser.
-  HouseOpener(GameSession& session, const SpriteSheets& sheets, QWidget* window);
+  HouseOpener(GameSession& session, const SpriteSheets& sheets, PlayerProgress& progress, QWidget* window);
   ~HouseOpener() override;
 
   // The house button's file. The room in play then starts afresh, whatever the read gave; a
@@ -53,6 +54,8 @@ class HouseOpener : public QObject {
  signals:
   // How far the read of a large file got, or what became of it, for the line above the board.
   void readingNews(const QString& text);
+  // A large file named at start could not be read: what to tell once the window is on the screen.
+  void failedAtStart(const QString& text);
 
  private:
   enum class Read { Taken, Choosing, Failed };
@@ -74,6 +77,7 @@ class HouseOpener : public QObject {
 
   GameSession& session_;
   const SpriteSheets& sheets_;
+  PlayerProgress& playerProgress_;  // the chooser marks the rooms solved
   QWidget* window_;
   QString defaultHouse_;  // read when a file read at start-up fails
 

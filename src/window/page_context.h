@@ -1,5 +1,6 @@
 // What the main window lends its pages: the owner of the game's state, the sprite sheets, the
-// file dialogs that remember one folder for opening and saving, and the bounds of the solver's help.
+// file dialogs that remember one folder for opening and saving, the bounds of the solver's help,
+// and the player's progress.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@ namespace tarvo {
 
 class FileDialogs;
 class GameSession;
+class PlayerProgress;
 class SpriteSheets;
 
 struct PageContext {
@@ -17,6 +19,7 @@ struct PageContext {
   const SpriteSheets& sheets;
   FileDialogs& dialogs;
   const solver::Budget& budget;
+  PlayerProgress& progress;
 };
 
 }  // namespace tarvo

@@ -1,10 +1,13 @@
 // The "Room" page: the record list, the house's sixteen previews and "Save to disk".
 #include "window/room_page.h"
 
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QSortFilterProxyModel>
 #include <QTreeView>
 
@@ -15,12 +18,22 @@
 #include "platform/look.h"
 #include "platform/message_box.h"
 #include "platform/picture_area.h"
+#include "platform/solved_mark.h"
+#include "progress/progress_texts.h"
 #include "rules/drawing.h"
 #include "rules/play.h"
 #include "window/game_session.h"
+#include "window/player_progress.h"
 #include "window/record_list_model.h"
 
 namespace tarvo {
+
+namespace {
+
+// "Add my solutions of this room" from the keyboard, on the record list.
+constexpr QKeyCombination kAddSolutionsKey(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_A);
+
+}  // namespace
 
 RoomPage::RoomPage(PageContext context, QWidget* parent)
     : Page(parent),
@@ -29,6 +42,7 @@ RoomPage::RoomPage(PageContext context, QWidget* parent)
       sorted_(new QSortFilterProxyModel(this)),
       listed_(new QLabel(this)),
       LVrecord(new QTreeView(this)),
+      roomStatus_(new QLabel(this)),
       BTsaveDisk(look::makeButton(this, "BTsaveDisk", QStringLiteral("Save to disk"), QString(), {64, 352, 96, 32})) {
   LVrecord->setObjectName(QStringLiteral("LVrecord"));
   LVrecord->setGeometry(32, 64, 189, 257);
@@ -59,9 +73,25 @@ RoomPage::RoomPage(PageContext context, QWidget* parent)
     preview->setFocusPolicy(Qt::TabFocus);
     preview->installEventFilter(this);
     PICpreview[static_cast<std::size_t>(k)] = preview;
+    solvedMarks_[static_cast<std::size_t>(k)] = new SolvedMark(preview);
   }
-  connect(&context_.session, &GameSession::houseReplaced, this, &RoomPage::showHouse);
-  connect(&context_.session, &GameSession::roomStored, this, &RoomPage::showStoredRoom);
+  // Under the list, in the room left above "Save to disk".
+  roomStatus_->setObjectName(QStringLiteral("roomStatus"));
+  roomStatus_->setGeometry(32, 324, 189, 24);
+  roomStatus_->setFont(look::statusFont());
+  roomStatus_->setTextFormat(Qt::PlainText);
+  LVrecord->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(LVrecord, &QWidget::customContextMenuRequested, this, &RoomPage::showRecordMenu);
+  const GameSession& session = context_.session;
+  connect(&session, &GameSession::houseReplaced, this, &RoomPage::showHouse);
+  connect(&session, &GameSession::roomStored, this, &RoomPage::showStoredRoom);
+  connect(&session, &GameSession::roomCountChanged, this, &RoomPage::showProgress);
+  connect(&session, &GameSession::recordsAdded, this, [this](int number) {
+    if (number - 1 == listedSlot_)
+      records_->showRoom(context_.session.house().rooms[static_cast<std::size_t>(listedSlot_)]);
+  });
+  connect(&context_.progress, &PlayerProgress::opened, this, &RoomPage::showProgress);
+  connect(&context_.progress, &PlayerProgress::changed, this, &RoomPage::showProgress);
   drawPreviews();
 }
 
@@ -71,6 +101,14 @@ bool RoomPage::eventFilter(QObject* watched, QEvent* event) {
   const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
   if (watched == LVrecord && enter && LVrecord->currentIndex().isValid()) {
     LVrecord_DblClick(LVrecord->currentIndex());
+    return true;
+  }
+  if (watched == LVrecord && key->matches(QKeySequence::Copy)) {
+    copySteps();
+    return true;
+  }
+  if (watched == LVrecord && key->keyCombination() == kAddSolutionsKey) {
+    addMySolutions();
     return true;
   }
   const auto found = std::find(PICpreview.begin(), PICpreview.end(), watched);
@@ -116,7 +154,54 @@ void RoomPage::showHouse() {
 void RoomPage::drawPreviews() {
   const HouseRecord& house = context_.session.house();
   for (int slot = 0; slot < std::clamp(house.roomCount, 0, kMaxRooms); ++slot) drawPreview(slot);
+  showProgress();
 }
+
+void RoomPage::showProgress() {
+  const HouseRecord& house = context_.session.house();
+  for (int slot = 0; slot < kMaxRooms; ++slot) {
+    const auto place = static_cast<std::size_t>(slot);
+    const std::optional<RoomProgress> progress =
+        isHouseRoom(house, slot + 1) ? context_.progress.progressOf(house.rooms[place]) : std::nullopt;
+    solvedMarks_[place]->setVisible(progress.has_value());
+    PICpreview[place]->setToolTip(progress ? QString::fromStdString(progressSummary(*progress)) : QString());
+  }
+}
+
+void RoomPage::showRecordMenu(const QPoint& at) {
+  QMenu menu(this);
+  QAction* add = menu.addAction(QStringLiteral("Add my solutions of this room"), this, &RoomPage::addMySolutions);
+  add->setShortcut(QKeySequence(kAddSolutionsKey));
+  add->setEnabled(listedSlot_ >= 0 && context_.progress.isOpen());
+  QAction* copy = menu.addAction(QStringLiteral("Copy the steps"), this, &RoomPage::copySteps);
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setEnabled(LVrecord->currentIndex().isValid());
+  menu.exec(LVrecord->viewport()->mapToGlobal(at));
+}
+
+void RoomPage::addMySolutions() {
+  if (listedSlot_ < 0) return;
+  if (!context_.progress.isOpen()) {
+    tell(QStringLiteral("your progress is not kept"));
+    return;
+  }
+  const RoomRecord& room = context_.session.house().rooms[static_cast<std::size_t>(listedSlot_)];
+  const int added = context_.session.addRecords(listedSlot_ + 1, context_.progress.solutionsOf(room));
+  tell(added == 0   ? QStringLiteral("no solution of yours to add")
+       : added == 1 ? QStringLiteral("1 solution of yours added")
+                    : QStringLiteral("%1 solutions of yours added").arg(added));
+}
+
+void RoomPage::copySteps() {
+  const QModelIndex index = LVrecord->currentIndex();
+  if (!index.isValid()) return;
+  const std::optional<std::string> steps = records_->solutionOf(sorted_->mapToSource(index).row());
+  if (!steps) return;
+  QGuiApplication::clipboard()->setText(QString::fromStdString(*steps));
+  tell(QStringLiteral("the record's %1 steps copied").arg(steps->size()));
+}
+
+void RoomPage::tell(const QString& text) { roomStatus_->setText(text); }
 
 void RoomPage::drawPreview(int slot) {
   if (slot < 0 || slot >= kMaxRooms) return;
@@ -127,6 +212,7 @@ void RoomPage::drawPreview(int slot) {
 void RoomPage::showStoredRoom(const RoomStoredNews& news) {
   const int slot = news.number - 1;
   drawPreview(slot);
+  showProgress();
   if (slot == listedSlot_) PICpreview_MouseUp(slot);
 }
 
@@ -134,6 +220,7 @@ void RoomPage::PICpreview_MouseUp(int index) {
   records_->showRoom(context_.session.house().rooms[static_cast<std::size_t>(index)]);
   listedSlot_ = index;
   listed_->setText(QStringLiteral("Records of room %1").arg(index + 1));
+  tell(QString());
 }
 
 void RoomPage::LVrecord_DblClick(const QModelIndex& index) {

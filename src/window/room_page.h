@@ -1,4 +1,5 @@
-// The "Room" page: the record list, the house's sixteen previews and "Save to disk".
+// The "Room" page: the record list, the house's sixteen previews with the marks of the rooms the
+// player has solved, and "Save to disk".
 #pragma once
 
 #include <array>
@@ -11,6 +12,7 @@
 
 class QLabel;
 class QModelIndex;
+class QPoint;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTreeView;
@@ -19,6 +21,7 @@ namespace tarvo {
 
 class PictureArea;
 class RecordListModel;
+class SolvedMark;
 struct RoomStoredNews;
 
 class RoomPage : public Page, public Zoomable {
@@ -53,6 +56,14 @@ class RoomPage : public Page, public Zoomable {
   void PICpreview_MouseUp(int index);
   void LVrecord_DblClick(const QModelIndex& index);
   void BTsaveDisk_Click();
+  // Each preview's mark and tooltip: what the player did with its room.
+  void showProgress();
+  // The player's solutions of the listed room that it holds no record of become its records.
+  void addMySolutions();
+  // Ctrl+C on a record: its steps as text.
+  void copySteps();
+  void showRecordMenu(const QPoint& at);
+  void tell(const QString& text);
 
   PageContext context_;
   RecordListModel* records_;
@@ -60,8 +71,10 @@ class RoomPage : public Page, public Zoomable {
   QLabel* listed_;                 // which room the list lists
   QTreeView* LVrecord;
   int listedSlot_ = -1;  // the place (0..15) whose records are listed
+  QLabel* roomStatus_;   // what the list's commands did
   QPushButton* BTsaveDisk;
   std::array<PictureArea*, kMaxRooms> PICpreview{};
+  std::array<SolvedMark*, kMaxRooms> solvedMarks_{};
 };
 
 }  // namespace tarvo

@@ -1,5 +1,6 @@
 # Sourced by the end-to-end tests: `fail`, a work folder removed at exit with every process
-# in `pids`, and a private Xvfb display exported as DISPLAY.
+# in `pids`, a private Xvfb display exported as DISPLAY, and a data folder of the work folder's
+# (XDG_DATA_HOME), so that no test reads or writes the player's progress.
 #   needs TOOL...    fails naming the tools that are missing
 #   start_display [WxHxD]  starts Xvfb (1024x768x24 unless told); -noreset keeps it up while
 #                          programs come and go
@@ -8,6 +9,7 @@ needs() {
   for tool in "$@"; do command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh test installs it)"; done
 }
 work=$(mktemp -d)
+export XDG_DATA_HOME="$work/data"
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done

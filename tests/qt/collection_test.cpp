@@ -42,7 +42,7 @@ TEST_F(WindowTest, ACollectionOfTwentyRoomsIsChosenFromAndSavedAsACollection) {
         EXPECT_FALSE(model->flags(model->index(2, 0)) & Qt::ItemIsEnabled);
         EXPECT_FALSE(model->setData(model->index(2, 0), Qt::Checked, Qt::CheckStateRole));
         EXPECT_EQ(model->index(2, 1).data().toString(), "R 3");
-        EXPECT_EQ(model->index(2, 5).data().toString(), "open");
+        EXPECT_EQ(model->index(2, 6).data().toString(), "open");
         EXPECT_EQ(ticked(16).toInt(), Qt::Checked);
         EXPECT_EQ(ticked(17).toInt(), Qt::Unchecked);
         EXPECT_FALSE(model->index(0, 1).data(Qt::DecorationRole).value<QPixmap>().isNull());
@@ -78,7 +78,6 @@ TEST_F(WindowTest, ACollectionOfTwentyRoomsIsChosenFromAndSavedAsACollection) {
         [&] { click("BTsaveDisk"); });
     EXPECT_TRUE(readFile(name).startsWith(start)) << fileName;
   }
-
 }
 
 TEST_F(WindowTest, ASmallCollectionOpensAtOnceAndADroppedFileOpens) {

@@ -519,8 +519,9 @@ class PageWalk : public WindowTest {
         expected[static_cast<std::size_t>(before.editNumberShown - 1)] = stored;
         ASSERT_EQ(house.rooms[static_cast<std::size_t>(before.editNumberShown - 1)].man, man) << where;
         previewsDrawn_.set(static_cast<std::size_t>(before.editNumberShown - 1));
-        if (before.editNumberShown > house.roomCount)
+        if (before.editNumberShown > house.roomCount) {
           ASSERT_TRUE(text(QStringLiteral("editStatus")).contains("is not in the house")) << where;
+        }
       }
     } else {
       ASSERT_FALSE(asked) << where;
@@ -529,8 +530,9 @@ class PageWalk : public WindowTest {
       Model& lists = expected[static_cast<std::size_t>(before.helpNumberShown - 1)];
       lists.places = before.helpRoom.places;
       lists.couples = before.helpRoom.couples;
-      if (before.helpNumberShown > house.roomCount)
+      if (before.helpNumberShown > house.roomCount) {
         ASSERT_TRUE(text(QStringLiteral("helpStatus")).contains("is not in the house")) << where;
+      }
     }
     if (kind == Kind::Read) {
       ASSERT_EQ(caption(QStringLiteral("BTchoisiHouse")), QStringLiteral("House: ") + reading_->houseName) << where;
@@ -630,7 +632,9 @@ class PageWalk : public WindowTest {
 
     // The editor shown again holds what it held, unless the room changed or was loaded afresh.
     const bool editorNow = editorShown();
-    if (editorNow) ASSERT_EQ(editorWork().number, house.currentRoom) << where;
+    if (editorNow) {
+      ASSERT_EQ(editorWork().number, house.currentRoom) << where;
+    }
     // The room the editor has just loaded is the one stored.
     const bool loaded =
         kind == Kind::EditorArrow || kind == Kind::Read || (kind == Kind::OptionTab && !before.editorShown);

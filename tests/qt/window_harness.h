@@ -179,6 +179,7 @@ class WindowTest : public ::testing::Test {
     options.budget = budget;
     options.zoom = zoom;
     options.mostZoom = mostZoom;
+    options.progressFile = progressFile;
     window = std::make_unique<FRMain>(std::move(options));
     window->show();
     window->activateWindow();
@@ -320,6 +321,7 @@ class WindowTest : public ::testing::Test {
   std::optional<solver::Budget> budget;  // the solver's bounds; the window's own when empty
   int zoom = 1;                          // the zoom the window starts at
   std::optional<int> mostZoom;           // the largest zoom; the screen's when empty
+  QString progressFile;                  // the player's progress store; none when empty
   std::unique_ptr<FRMain> window;
 };
 
