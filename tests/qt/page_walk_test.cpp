@@ -5,6 +5,7 @@
 // own mover, so they do not lean on the code they check. The window's zoom changes now and then
 // on the way, the mouse aiming at its cells at that zoom. TARVO_WALKS=N walks N times, and
 // TARVO_WALK_FROM=K starts from the walk after K (to replay the walk a failure names).
+#include <QClipboard>
 #include <QInputDialog>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <bitset>
 #include <random>
+#include <set>
 #include <sstream>
 
 #include "about/about_box_qt.h"
@@ -240,7 +242,7 @@ constexpr std::array kDirectionKeys{Qt::Key_8, Qt::Key_2, Qt::Key_4, Qt::Key_6};
 class PageWalk : public WindowTest {
  protected:
   // What a step did that the checks must know of.
-  enum class Kind { Other, Start, Tab, OptionTab, EditorArrow, EditorSave, HelpSave, Read, SaveToDisk };
+  enum class Kind { Other, Start, Tab, OptionTab, EditorArrow, EditorSave, HelpSave, Read, SaveToDisk, RecordsAdded };
 
   const GameState& state() const { return window->state(); }
   const HouseRecord& houseInPlay() const { return state().house; }
@@ -303,7 +305,28 @@ class PageWalk : public WindowTest {
   }
 
   Kind actOnGame(std::string& name) {
-    const int choice = pick(14);
+    const int choice = pick(16);
+    if (choice == 14) {
+      name = "Ctrl+Shift+R";  // the room's unfinished game, if it has one, goes on
+      key(Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+      return Kind::Other;
+    }
+    if (choice == 15) {
+      // Steps pasted: a record's of any room, or letters at random; played as help.
+      const RoomRecord& room = houseInPlay().rooms[static_cast<std::size_t>(pick(kMaxRooms))];
+      std::string steps;
+      if (room.recordCount() > 0 && pick(2) == 0) {
+        steps =
+            std::string((*room.records)[static_cast<std::size_t>(pick(static_cast<int>(room.recordCount())))].solution);
+      } else {
+        for (int k = pick(12); k >= 0; --k) steps += "udlrUDLR x"[pick(10)];
+      }
+      name = "paste " + steps;
+      QApplication::clipboard()->setText(QString::fromStdString(steps));
+      key(Qt::Key_V, Qt::ControlModifier);
+      if (pick(2) == 0) QTest::qWait(pick(40));
+      return Kind::Other;
+    }
     if (choice < 3) {
       clickNamed(name, std::array{"BTrecommence", "BTmoins", "BTplus"}[choice]);
       return Kind::Start;
@@ -347,7 +370,13 @@ class PageWalk : public WindowTest {
   Kind actOnRoomPage(std::string& name) {
     auto* list = find<QTreeView>(QStringLiteral("LVrecord"));
     const int rows = list->model()->rowCount();
-    const int choice = pick(6);
+    const int choice = pick(7);
+    if (choice == 6) {
+      name = "add my solutions";
+      list->setFocus();
+      QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+      return Kind::RecordsAdded;
+    }
     if (choice == 0) {
       name = "save to disk";
       answers_->fileToChoose = path(QStringLiteral("walk.hou"));
@@ -558,6 +587,20 @@ class PageWalk : public WindowTest {
                   (kind == Kind::EditorArrow && std::abs(house.roomCount - before.count) == 1))
           << where << ": the count changes only by a house read or a right release on an arrow";
     }
+    // The player's solutions join the listed room's records, after those it had, none twice.
+    if (kind == Kind::RecordsAdded && find<QLabel>(QStringLiteral("LBlisted"))->text().startsWith("Records of room ")) {
+      const auto listed = static_cast<std::size_t>(text(QStringLiteral("LBlisted")).mid(16).toInt() - 1);
+      const std::vector<std::string>& now = modelOf(house.rooms[listed]).records;
+      std::vector<std::string>& had = expected[listed].records;
+      ASSERT_TRUE(now.size() >= had.size() && std::equal(had.begin(), had.end(), now.begin())) << where;
+      std::set<std::string> steps;
+      for (const std::string& record : now) {
+        const std::string solution = solutionOf(record);
+        if (!steps.insert(solution).second && std::find(had.begin(), had.end(), record) == had.end())
+          FAIL() << where << ": a solution the room held was added again: " << solution;
+      }
+      had = now;
+    }
     // A completion's record joins the room in play's records, after those it had.
     const auto current = static_cast<std::size_t>(before.currentRoom - 1);
     if (kind == Kind::Other && gameShown()) {
@@ -601,12 +644,13 @@ class PageWalk : public WindowTest {
     const Model& current = rooms[static_cast<std::size_t>(house.currentRoom - 1)];
     ASSERT_EQ(caption(QStringLiteral("BTeditNum")), QString::number(house.currentRoom)) << where;
     if (gameShown() && kind == Kind::Start && house.currentRoom > house.roomCount) {
-      ASSERT_EQ(text(QStringLiteral("LBstatus")),
-                QStringLiteral("room %1 is not in the house (%2 %3): its records are not saved")
-                    .arg(house.currentRoom)
-                    .arg(house.roomCount)
-                    .arg(house.roomCount == 1 ? "room" : "rooms"))
-          << where;
+      // What the player's progress says of the room may follow.
+      ASSERT_TRUE(text(QStringLiteral("LBstatus"))
+                      .startsWith(QStringLiteral("room %1 is not in the house (%2 %3): its records are not saved")
+                                      .arg(house.currentRoom)
+                                      .arg(house.roomCount)
+                                      .arg(house.roomCount == 1 ? "room" : "rooms")))
+          << where << text(QStringLiteral("LBstatus")).toStdString();
     }
     if (helpShown()) {
       ASSERT_EQ(helpWork().number, house.currentRoom) << where;
@@ -682,6 +726,8 @@ class PageWalk : public WindowTest {
     random_.seed(seed);
     std::mt19937 answersRandom(seed ^ 0x9E3779B9u);
     mostZoom = 2;
+    // The player's progress, kept from walk to walk: solutions of earlier walks come back.
+    progressFile = path(QStringLiteral("walk-progress.sqlite3"));
     start();
     DialogAnswers answers(answersRandom);
     answers_ = &answers;
