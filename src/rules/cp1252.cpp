@@ -160,19 +160,28 @@ std::string shownValue(std::string_view bytes) {
 
 std::string quotedValue(std::string_view bytes) { return '"' + shownValue(bytes) + '"'; }
 
+bool isHoldableCharacter(std::string_view character) {
+  if (character.empty()) return false;
+  const auto lead = static_cast<unsigned char>(character[0]);
+  if (lead < 0x20 || lead == 0x7F) return false;
+  // U+0080 to U+009F: the C1 controls, which the five unassigned bytes stand for on disk.
+  if (lead == 0xC2 && character.size() == 2 && static_cast<unsigned char>(character[1]) < 0xA0) return false;
+  std::string bytes;
+  appendUtf8AsCp1252(bytes, character);
+  return cp1252ToUtf8(bytes) == character;
+}
+
 std::string replaceUnholdable(std::string_view utf8, char replacement) {
   std::string result;
-  std::string bytes;
   for (std::size_t i = 0; i < utf8.size();) {
-    // One character: its lead byte and the continuation bytes after it.
+    // One character: a lead byte of a sequence and the continuation bytes after it, or a single
+    // byte (an ASCII character, or a continuation byte without a lead, which is broken alone).
     std::size_t end = i + 1;
-    while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;
+    if (static_cast<unsigned char>(utf8[i]) >= 0xC0) {
+      while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;
+    }
     const std::string_view character = utf8.substr(i, end - i);
-    bytes.clear();
-    appendUtf8AsCp1252(bytes, character);
-    const auto lead = static_cast<unsigned char>(character[0]);
-    const bool control = lead < 0x20 || lead == 0x7F;
-    if (!control && cp1252ToUtf8(bytes) == character) {
+    if (isHoldableCharacter(character)) {
       result += character;
     } else {
       result += replacement;

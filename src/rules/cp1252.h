@@ -23,8 +23,12 @@ std::string cp1252ToUtf8(std::string_view bytes);
 // A character the code page cannot hold (or a broken UTF-8 sequence) is written as "?".
 void appendUtf8AsCp1252(std::string& out, std::string_view utf8);
 
-// The text with each character that a house file's name line cannot hold (one outside the code
-// page, a control character, a broken UTF-8 sequence) replaced by `replacement`.
+// Whether one character, as its UTF-8 bytes, is one a house file's name line can hold: a letter
+// or sign of the code page, no control character (C0, DEL or C1) and no broken sequence.
+bool isHoldableCharacter(std::string_view character);
+
+// The text with each character that a house file's name line cannot hold replaced by
+// `replacement`.
 std::string replaceUnholdable(std::string_view utf8, char replacement);
 
 // A value from a file as a message shows it: in UTF-8, at most kShownCharacters characters

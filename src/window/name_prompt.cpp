@@ -20,12 +20,7 @@ namespace tarvo {
 namespace {
 
 // The house file's code page holds the character: it comes back from the round trip.
-bool fitsHouseFile(const QString& character) {
-  const std::string utf8 = character.toStdString();
-  std::string bytes;
-  appendUtf8AsCp1252(bytes, utf8);
-  return cp1252ToUtf8(bytes) == utf8;
-}
+bool fitsHouseFile(const QString& character) { return isHoldableCharacter(character.toStdString()); }
 
 // Takes out of every edit the characters a house file cannot hold, keeping the cursor in its
 // place among the others, and remembers them until the field has shown the edit.
