@@ -18,26 +18,34 @@ constexpr std::uint32_t kBalancedWeight = 1;
 // one. Positions of equal priority come out last in, first out, so the search goes deep first.
 class PriorityBuckets {
  public:
-  void push(std::uint32_t priority, std::uint32_t id) {
-    if (priority >= buckets_.size()) buckets_.resize(priority + 1);
-    buckets_[priority].push_back(id);
+  // The buckets are paid from `budget`, which must outlive them.
+  explicit PriorityBuckets(MemoryBudget& budget) : budget_(budget) {}
+  ~PriorityBuckets() {
+    for (auto& bucket : buckets_) releaseWithin(budget_, bucket);
+    releaseWithin(budget_, buckets_);
+  }
+  PriorityBuckets(const PriorityBuckets&) = delete;
+  PriorityBuckets& operator=(const PriorityBuckets&) = delete;
+
+  // False, queueing nothing, when the budget cannot pay for it.
+  bool push(std::uint32_t priority, std::uint32_t id) {
+    if (!resizeWithin(budget_, buckets_, std::size_t{priority} + 1)) return false;
+    if (!appendWithin(budget_, buckets_[priority], id)) return false;
     lowest_ = std::min<std::size_t>(lowest_, priority);
-    ++entries_;
+    return true;
   }
   bool pop(std::uint32_t& id) {
     while (lowest_ < buckets_.size() && buckets_[lowest_].empty()) ++lowest_;
     if (lowest_ == buckets_.size()) return false;
     id = buckets_[lowest_].back();
     buckets_[lowest_].pop_back();
-    --entries_;
     return true;
   }
-  std::size_t bytes() const { return entries_ * sizeof(std::uint32_t) * 2 + buckets_.size() * sizeof(buckets_[0]); }
 
  private:
+  MemoryBudget& budget_;
   std::vector<std::vector<std::uint32_t>> buckets_;
   std::size_t lowest_ = 0;
-  std::size_t entries_ = 0;
 };
 
 // Best first on (weight x the bound of the pushes still needed + the pushes made). Each position
@@ -47,7 +55,7 @@ class PriorityBuckets {
 class FastSearch : SearchBase {
  public:
   FastSearch(const Layout& layout, const Limits& limits, std::uint32_t weight)
-      : SearchBase(layout, limits), weight_(weight) {}
+      : SearchBase(layout, limits), weight_(weight), queue_(budget_) {}
 
   SolveResult run() {
     Node start;
@@ -94,8 +102,7 @@ class FastSearch : SearchBase {
     kept();
     const std::uint32_t bound = lowerBound(node.position.boxes());
     if (bound == kHopeless) return true;
-    queue_.push(weight_ * bound + node.pushes, id);
-    return fitsMemory(queue_.bytes());
+    return queued(queue_.push(weight_ * bound + node.pushes, id));
   }
 
   const std::uint32_t weight_;

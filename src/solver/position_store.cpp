@@ -15,34 +15,42 @@ constexpr std::size_t kCancelCheck = std::size_t{1} << 16;  // slots moved betwe
 
 }  // namespace
 
-PositionStore::PositionStore(std::size_t memoryLimit, std::size_t positionLimit, const std::atomic<bool>* cancel)
-    : memoryLimit_(memoryLimit), positionLimit_(std::min<std::size_t>(positionLimit, kNone - 1)), cancel_(cancel) {}
+PositionStore::PositionStore(MemoryBudget& budget, std::size_t positionLimit, const std::atomic<bool>* cancel)
+    : budget_(budget), positionLimit_(std::min<std::size_t>(positionLimit, kNone - 1)), cancel_(cancel) {}
 
-std::size_t PositionStore::bytes() const {
-  return blocks_.size() * kBlockSize * sizeof(Node) + blocks_.capacity() * sizeof(blocks_[0]) +
-         slotCount_ * sizeof(std::uint64_t);
+PositionStore::~PositionStore() {
+  budget_.give(blocks_.size() * kBlockSize * sizeof(Node) + slotCount_ * sizeof(std::uint64_t));
+  releaseWithin(budget_, blocks_);
 }
 
 void PositionStore::Free::operator()(std::uint64_t* slots) const { std::free(slots); }
 
 // Doubles the index (or makes the first one), refusing when the old and the new index together
-// with the nodes would pass the memory limit, or when the search is cancelled meanwhile.
+// with the nodes would pass the memory budget, or when the search is cancelled meanwhile.
 bool PositionStore::grow() {
   const std::size_t newSlots = slotCount_ == 0 ? kFirstSlots : slotCount_ * 2;
-  if (bytes() + newSlots * sizeof(std::uint64_t) > memoryLimit_) return false;
+  const std::size_t newBytes = newSlots * sizeof(std::uint64_t);
+  if (!budget_.take(newBytes)) return false;
   std::unique_ptr<std::uint64_t[], Free> slots(
       static_cast<std::uint64_t*>(std::calloc(newSlots, sizeof(std::uint64_t))));
-  if (!slots) return false;
+  if (!slots) {
+    budget_.give(newBytes);
+    return false;
+  }
   const std::size_t mask = newSlots - 1;
   for (std::size_t i = 0; i < slotCount_; ++i) {
     const std::uint64_t slot = slots_[i];
-    if (i % kCancelCheck == 0 && cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) return false;
+    if (i % kCancelCheck == 0 && cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) {
+      budget_.give(newBytes);
+      return false;
+    }
     if (slot == 0) continue;
     std::size_t at = static_cast<std::size_t>(slot >> 32) & mask;
     while (slots[at] != 0) at = (at + 1) & mask;
     slots[at] = slot;
   }
   slots_ = std::move(slots);
+  budget_.give(slotCount_ * sizeof(std::uint64_t));
   slotCount_ = newSlots;
   mask_ = mask;
   return true;
@@ -67,8 +75,11 @@ std::uint32_t PositionStore::find(const Node& node, bool& added) {
     if (!grow()) return kNone;
   }
   if ((size_ & kBlockMask) == 0 && size_ / kBlockSize == blocks_.size()) {
-    if (bytes() + kBlockSize * sizeof(Node) > memoryLimit_) return kNone;
-    blocks_.push_back(std::make_unique<Node[]>(kBlockSize));
+    if (!budget_.take(kBlockSize * sizeof(Node))) return kNone;
+    if (!appendWithin(budget_, blocks_, std::make_unique<Node[]>(kBlockSize))) {
+      budget_.give(kBlockSize * sizeof(Node));
+      return kNone;
+    }
   }
   const std::uint32_t id = size_++;
   (*this)[id] = node;

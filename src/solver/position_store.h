@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "solver/cell_set.h"
+#include "solver/memory_budget.h"
 
 namespace tarvo::solver {
 
@@ -46,8 +47,12 @@ class PositionStore {
  public:
   static constexpr std::uint32_t kNone = UINT32_MAX;
 
-  // A set `cancel` flag also stops the store from growing: moving a large index takes long.
-  PositionStore(std::size_t memoryLimit, std::size_t positionLimit, const std::atomic<bool>* cancel);
+  // The store's nodes and index are paid from `budget`, which must outlive it. A set `cancel`
+  // flag also stops the store from growing: moving a large index takes long.
+  PositionStore(MemoryBudget& budget, std::size_t positionLimit, const std::atomic<bool>* cancel);
+  ~PositionStore();
+  PositionStore(const PositionStore&) = delete;
+  PositionStore& operator=(const PositionStore&) = delete;
 
   // The id of `node.position`, adding the node when the position is new. kNone when it is new
   // but would take the store past its limits; `added` tells whether it was new.
@@ -62,8 +67,6 @@ class PositionStore {
   Node& operator[](std::uint32_t id) { return blocks_[id >> kBlockBits][id & kBlockMask]; }
   const Node& operator[](std::uint32_t id) const { return blocks_[id >> kBlockBits][id & kBlockMask]; }
   std::uint32_t size() const { return size_; }
-  // The memory the store holds now: node blocks and the index.
-  std::size_t bytes() const;
 
  private:
   static constexpr int kBlockBits = 12;
@@ -77,7 +80,7 @@ class PositionStore {
     return h ^ (h >> 29);
   }
 
-  std::size_t memoryLimit_;
+  MemoryBudget& budget_;
   std::size_t positionLimit_;
   const std::atomic<bool>* cancel_;
   std::vector<std::unique_ptr<Node[]>> blocks_;

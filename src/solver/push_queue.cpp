@@ -3,15 +3,21 @@
 
 namespace tarvo::solver {
 
-void PushQueue::push(std::uint32_t bound, std::uint32_t moves, std::uint32_t id) {
-  if (bound >= levels_.size()) levels_.resize(bound + 1);
-  auto& level = levels_[bound];
-  if (moves >= level.size()) {
-    buckets_ += moves + 1 - level.size();
-    level.resize(moves + 1);
+PushQueue::~PushQueue() {
+  for (auto& level : levels_) {
+    for (auto& bucket : level) releaseWithin(budget_, bucket);
+    releaseWithin(budget_, level);
   }
-  level[moves].push_back(id);
+  releaseWithin(budget_, levels_);
+}
+
+bool PushQueue::push(std::uint32_t bound, std::uint32_t moves, std::uint32_t id) {
+  if (!resizeWithin(budget_, levels_, std::size_t{bound} + 1)) return false;
+  auto& level = levels_[bound];
+  if (!resizeWithin(budget_, level, std::size_t{moves} + 1)) return false;
+  if (!appendWithin(budget_, level[moves], id)) return false;
   ++entries_;
+  return true;
 }
 
 bool PushQueue::pop(std::uint32_t& bound, std::uint32_t& moves, std::uint32_t& id) {
@@ -19,15 +25,14 @@ bool PushQueue::pop(std::uint32_t& bound, std::uint32_t& moves, std::uint32_t& i
     auto& level = levels_[bound_];
     if (moves_ >= level.size()) {
       // This bound is done: let its buckets go and start the next one from no moves.
-      buckets_ -= level.size();
-      std::vector<std::vector<std::uint32_t>>().swap(level);
+      releaseWithin(budget_, level);
       ++bound_;
       moves_ = 0;
       continue;
     }
     auto& bucket = level[moves_];
     if (bucket.empty()) {
-      std::vector<std::uint32_t>().swap(bucket);
+      releaseWithin(budget_, bucket);
       ++moves_;
       continue;
     }

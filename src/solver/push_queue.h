@@ -6,12 +6,21 @@
 #include <cstdint>
 #include <vector>
 
+#include "solver/memory_budget.h"
+
 namespace tarvo::solver {
 
 class PushQueue {
  public:
-  // Precondition: (bound, moves) is not below the key last taken out.
-  void push(std::uint32_t bound, std::uint32_t moves, std::uint32_t id);
+  // The queue's buckets are paid from `budget`, which must outlive it.
+  explicit PushQueue(MemoryBudget& budget) : budget_(budget) {}
+  ~PushQueue();
+  PushQueue(const PushQueue&) = delete;
+  PushQueue& operator=(const PushQueue&) = delete;
+
+  // Precondition: (bound, moves) is not below the key last taken out. False, queueing nothing,
+  // when the budget cannot pay for it.
+  bool push(std::uint32_t bound, std::uint32_t moves, std::uint32_t id);
   // The id with the least key, and that key; false when the queue is empty.
   bool pop(std::uint32_t& bound, std::uint32_t& moves, std::uint32_t& id);
   // The id that pop gives next when it is at hand (in the bucket now being emptied), to load its
@@ -21,15 +30,13 @@ class PushQueue {
     id = levels_[bound_][moves_].back();
     return true;
   }
-  // The memory the queue holds, roughly.
-  std::size_t bytes() const { return entries_ * sizeof(std::uint32_t) * 2 + buckets_ * sizeof(std::vector<int>); }
 
  private:
+  MemoryBudget& budget_;
   std::vector<std::vector<std::vector<std::uint32_t>>> levels_;  // [bound][moves] -> ids
   std::uint32_t bound_ = 0;
   std::uint32_t moves_ = 0;
   std::size_t entries_ = 0;
-  std::size_t buckets_ = 0;
 };
 
 }  // namespace tarvo::solver

@@ -36,7 +36,8 @@ SearchBase::SearchBase(const Layout& layout, const Limits& limits)
       area_(manArea(layout, layout.man)),
       dead_(spare_ || !prune_ ? CellSet{} : deadCells(layout, area_)),
       matching_(layout, area_),
-      store_(limits.memoryBytes, limits.positions, limits.cancel),
+      budget_(limits.memoryBytes),
+      store_(budget_, limits.positions, limits.cancel),
       deadline_(limits.time ? std::chrono::steady_clock::now() + *limits.time
                             : std::chrono::steady_clock::time_point::max()) {}
 
@@ -74,11 +75,9 @@ std::uint32_t SearchBase::keep(const Node& node, bool& added) {
   return id;
 }
 
-bool SearchBase::fitsMemory(std::size_t queueBytes) {
-  peakBytes_ = std::max(peakBytes_, store_.bytes() + queueBytes);
-  if (peakBytes_ <= limits_.memoryBytes) return true;
-  stoppedBy_ = Bound::Memory;
-  return false;
+bool SearchBase::queued(bool pushed) {
+  if (!pushed) stoppedBy_ = Bound::Memory;
+  return pushed;
 }
 
 void SearchBase::kept() {
@@ -124,7 +123,7 @@ SolveResult SearchBase::finish(Outcome outcome) const {
   }
   if (result.outcome == Outcome::LimitReached || result.outcome == Outcome::Cancelled) result.stoppedBy = stoppedBy_;
   result.positions = store_.size();
-  result.bytes = peakBytes_;
+  result.bytes = budget_.peak();
   return result;
 }
 

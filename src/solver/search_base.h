@@ -39,8 +39,8 @@ class SearchBase {
   // The id of the node's position in the store, adding it when new (`added`); kNone, with the
   // bound noted, when the store refuses it.
   std::uint32_t keep(const Node& node, bool& added);
-  // Whether the store and `queueBytes` still fit the memory bound; notes it when not.
-  bool fitsMemory(std::size_t queueBytes);
+  // Whether a position was queued: when the queue could not be paid for, notes the memory bound.
+  bool queued(bool pushed);
   // A new position was kept: reports progress now and then.
   void kept();
   // A position would need more pushes or moves than a node records: the positions' bound.
@@ -60,6 +60,8 @@ class SearchBase {
   const CellSet area_;
   const CellSet dead_;  // empty when a box may be spared
   const GoalMatching matching_;
+  // The memory of the store and the queue: declared before both, so it outlives them.
+  MemoryBudget budget_;
   PositionStore store_;
 
  private:
@@ -67,7 +69,6 @@ class SearchBase {
 
   std::chrono::steady_clock::time_point deadline_;
   Pushes pushes_;
-  std::size_t peakBytes_ = 0;
   Bound stoppedBy_ = Bound::None;
 };
 

@@ -16,7 +16,7 @@ namespace {
 // the moves depend on.
 class Search : SearchBase {
  public:
-  Search(const Layout& layout, const Limits& limits) : SearchBase(layout, limits) {}
+  Search(const Layout& layout, const Limits& limits) : SearchBase(layout, limits), queue_(budget_) {}
 
   SolveResult run() {
     Node start;
@@ -78,8 +78,7 @@ class Search : SearchBase {
     }
     const std::uint32_t bound = lowerBound(node.position.boxes());
     if (bound == kHopeless) return true;
-    queue_.push(node.pushes + bound, node.moves + bound, id);
-    return fitsMemory(queue_.bytes());
+    return queued(queue_.push(node.pushes + bound, node.moves + bound, id));
   }
 
   PushQueue queue_;

@@ -17,8 +17,8 @@ namespace tarvo::solver {
 inline constexpr std::size_t kDefaultMemoryLimit = std::size_t{1} << 30;  // 1 GiB
 
 struct Limits {
-  std::size_t memoryBytes = kDefaultMemoryLimit;  // the position store never grows past this
-  std::size_t positions = SIZE_MAX;               // nor keeps more positions than this
+  std::size_t memoryBytes = kDefaultMemoryLimit;  // the position store and queue never hold more
+  std::size_t positions = SIZE_MAX;               // the store never keeps more positions than this
   std::optional<std::chrono::milliseconds> time;  // from the search's start; none: no bound
   const std::atomic<bool>* cancel = nullptr;      // set it to stop the search within milliseconds
   // Called now and then with the positions kept so far, on the searching thread.
@@ -47,7 +47,7 @@ struct SolveResult {
   bool fewest = true;  // the solution has the fewest pushes, and then moves
   Bound stoppedBy = Bound::None;
   std::size_t positions = 0;  // distinct positions kept
-  std::size_t bytes = 0;      // the most memory the position store held
+  std::size_t bytes = 0;      // the most the position store and queue held at once
 };
 
 // Finds a solution with the fewest pushes and, among those, the fewest moves from the
