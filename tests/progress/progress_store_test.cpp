@@ -231,14 +231,15 @@ TEST_F(ProgressStoreTest, TwoWindowsWritingAtOnceLoseNothing) {
 TEST_F(ProgressStoreTest, TheJournalIsCopiedIntoTheFileOffTheWritersThreadAndStaysShort) {
   std::unique_ptr<ProgressStore> store = openStore();
   {
-    // At the pace of play, a write every moment: the copies keep up.
+    // Faster than any play, a write every two milliseconds: the copies keep up, also on a
+    // machine whose disk is busy with other work.
     JournalCopier journal(path);
     for (int k = 0; k < 600; ++k) {
       ASSERT_GT(store->addCompletion(completion("#@$.#", std::string(300, 'r') + "R", k)), 0);
       ASSERT_TRUE(
           store->saveUnfinished("#@$ .#", {std::string(static_cast<std::size_t>(k % 500), 'u'), k, false}, kNow));
       journal.afterWrite(*store);
-      std::this_thread::sleep_for(std::chrono::microseconds(500));
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
   }
   // Without the copies the journal would hold every page written: 1200 commits, some 14 MiB.
