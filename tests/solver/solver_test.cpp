@@ -212,6 +212,14 @@ TEST(Solver, BothSearchesStopOnTheirBoundsAndSayWhich) {
     EXPECT_LT(result.positions, reported + 20'000);
   }
 
+  // The fast search runs twice within its time, the second run on what the first left: together
+  // they stop within the time given, not a quarter past it.
+  Limits second;
+  second.time = std::chrono::milliseconds(1000);
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_EQ(findSolution(snapshotOf(longSearch()), second).stoppedBy, Bound::Time);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(1150));
+
   // The two together: the fast search answers where the exact one stops, and says so.
   Budget budget;
   budget.exact.positions = 2;
