@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Makes each plausible one-line fault listed in tests/mutants.txt (a mutant) in turn in a scratch
-# copy of the tree, rebuilds the core tests there and runs them: a mutant that no test fails is
-# missed. Prints each mutant as caught or missed, then the kill rate and the time it took. The
-# work tree is never changed. A maintainer's tool, not part of the test command.
+# copy of the tree, rebuilds the tests there and runs them as CI does: the core tests first, then,
+# for a mutant they all pass, the widget and artwork tests on the offscreen platform. A mutant
+# that no test fails is missed. Prints each mutant with the suite that caught it, then the kill
+# rate of each suite and the time it took. The work tree is never changed. A maintainer's tool,
+# not part of the test command.
 #
 #   scripts/mutants.sh [SCRATCH_DIR]       default: a folder under $TMPDIR kept between runs, so
 #                                          that each rebuild compiles only the mutated file
 #   MUTANTS_ONLY=src/house scripts/mutants.sh   only the mutants of files whose path holds this
-#   MUTANTS_TIMEOUT=300 scripts/mutants.sh      seconds the core tests may take (default 180)
+#   MUTANTS_LINES=130-210 scripts/mutants.sh    only the mutants on these lines of the list
+#   MUTANTS_SUITES=core scripts/mutants.sh      the core tests alone (default: core,widget)
+#   MUTANTS_TIMEOUT=300 scripts/mutants.sh      seconds each suite may take (default 180 for the
+#                                               core tests, three times as long for the others)
 #
 # tests/mutants.txt holds one mutant a line: the file, the text to find and the text to put in
 # its place, separated by TABs ("\n" in either text stands for a line break, "\t" for a TAB and
@@ -21,7 +26,17 @@ repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 scratch="${1:-${TMPDIR:-/tmp}/tarvo-mutants-$(printf '%s' "$repo" | md5sum | cut -c1-8)}"
 case "$scratch" in /*) ;; *) scratch="$PWD/$scratch" ;; esac
 only="${MUTANTS_ONLY:-}"
+lines="${MUTANTS_LINES:-}"
+suites="${MUTANTS_SUITES:-core,widget}"
 seconds="${MUTANTS_TIMEOUT:-180}"
+first_line=1
+last_line=999999
+if [ -n "$lines" ]; then
+  [[ "$lines" =~ ^([0-9]+)-([0-9]+)$ ]] || { echo "MUTANTS_LINES is FROM-TO, not $lines" >&2; exit 2; }
+  first_line=${BASH_REMATCH[1]}
+  last_line=${BASH_REMATCH[2]}
+fi
+case ",$suites," in *,widget,*) widgets=1 ;; *) widgets=0 ;; esac
 tree="$scratch/tree"
 build="$scratch/build"
 list="$repo/tests/mutants.txt"
@@ -41,22 +56,44 @@ done <"$scratch/files"
 (cd "$tree" && find . -type f -printf '%P\0' | sort -z) >"$scratch/copied"
 comm -z -23 "$scratch/copied" "$scratch/files" | (cd "$tree" && xargs -0 -r rm -f)
 
+gui=OFF
+[ "$widgets" -eq 1 ] && gui=ON
 cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 \
-  -DTARVO_GUI=OFF -DTARVO_BENCH=OFF >/dev/null
+  -DTARVO_GUI=$gui -DTARVO_BENCH=OFF >/dev/null
 
-# Builds the core tests and runs them: 0 when all pass, 1 when one fails, 2 when the build fails.
-run_tests() {
-  ninja -C "$build" core_tests >"$scratch/build.log" 2>&1 || return 2
+# Runs one test program in an empty folder of its own (a mutant may write where it should not, such
+# as the current folder, and what it leaves must not meet the next run): 0 when all pass, 1 when
+# one fails, 3 when it runs out of time.
+run_program() {
+  local limit=$1 log=$2
+  shift 2
   local status=0
-  # From the scratch folder: a mutant may write where it should not, such as the current folder.
-  (cd "$scratch" && timeout "$seconds" "$build/tests/core_tests" --gtest_fail_fast) >"$scratch/tests.log" 2>&1 || status=$?
+  rm -rf "$scratch/run"
+  mkdir -p "$scratch/run"
+  (cd "$scratch/run" && QT_QPA_PLATFORM=offscreen timeout "$limit" "$@" --gtest_fail_fast) >"$log" 2>&1 || status=$?
   case "$status" in 0) return 0 ;; 124) return 3 ;; *) return 1 ;; esac
 }
 
+# Builds the core tests and runs them; 2 when the build fails.
+run_core() {
+  ninja -C "$build" core_tests >"$scratch/build.log" 2>&1 || return 2
+  run_program "$seconds" "$scratch/tests.log" "$build/tests/core_tests"
+}
+
+# Builds the widget and artwork tests and runs them, as CI does, offscreen.
+run_widgets() {
+  ninja -C "$build" widget_tests art_tests >"$scratch/build.log" 2>&1 || return 2
+  local status=0
+  run_program $((seconds * 3)) "$scratch/widget.log" "$build/tests/qt/widget_tests" || status=$?
+  [ "$status" -ne 0 ] && return "$status"
+  run_program $((seconds * 3)) "$scratch/art.log" "$build/tests/art/art_tests"
+}
+
 status=0
-run_tests || status=$?
+run_core || status=$?
+[ "$status" -eq 0 ] && [ "$widgets" -eq 1 ] && { run_widgets || status=$?; }
 if [ "$status" -ne 0 ]; then
-  echo "The tests do not pass without a mutant; see $scratch/build.log and $scratch/tests.log" >&2
+  echo "The tests do not pass without a mutant; see $scratch/build.log and $scratch/*.log" >&2
   exit 2
 fi
 
@@ -70,12 +107,18 @@ expand() {
 
 seen=0
 seen_caught=0
+seen_by_core=0
+seen_by_widgets=0
 unseen=0
 unseen_caught=0
 broken=0
-number=0
+line_in_list=0
 while IFS= read -r entry || [ -n "$entry" ]; do
-  case "$entry" in '' | '#'*) continue ;; esac
+  case "$entry" in '' | '#'*)
+    line_in_list=$((line_in_list + 1))
+    continue
+    ;;
+  esac
   # Split by hand: read would take a run of TABs for one, and a replacement may be empty.
   file="${entry%%$'\t'*}"
   rest="${entry#*$'\t'}"
@@ -84,8 +127,9 @@ while IFS= read -r entry || [ -n "$entry" ]; do
   replace="${rest%%$'\t'*}"
   mark=""
   [[ "$rest" == *$'\t'* ]] && mark="${rest#*$'\t'}"
-  number=$((number + 1))
+  line_in_list=$((line_in_list + 1))
   [[ -z "$only" || "$file" == *"$only"* ]] || continue
+  [ "$line_in_list" -ge "$first_line" ] && [ "$line_in_list" -le "$last_line" ] || continue
   find="$(expand "$find")"
   replace="$(expand "$replace")"
   original="$(cat "$tree/$file"; printf x)"
@@ -95,7 +139,7 @@ while IFS= read -r entry || [ -n "$entry" ]; do
   before="${original%%"$find"*}"
   line=$(($(printf '%s' "$before" | wc -l) + 1))
   shown="$(printf '%s' "${find%%$'\n'*}" | sed 's/^ *//' | cut -c1-60)"
-  where=$(printf '%3d %s:%d  %s' "$number" "$file" "$line" "$shown")
+  where=$(printf '%3d %s:%d  %s' "$line_in_list" "$file" "$line" "$shown")
   if [ "$occurrences" -ne 1 ]; then
     echo "ERROR   $where  (the text occurs $occurrences times)"
     broken=$((broken + 1))
@@ -103,12 +147,17 @@ while IFS= read -r entry || [ -n "$entry" ]; do
   fi
   printf '%s' "${original/"$find"/"$replace"}" >"$tree/$file"
   status=0
-  run_tests || status=$?
+  suite=core
+  run_core || status=$?
+  if [ "$status" -eq 0 ] && [ "$widgets" -eq 1 ]; then
+    suite=widget
+    run_widgets || status=$?
+  fi
   printf '%s' "$original" >"$tree/$file"
   case "$status" in
     0) verdict=missed ;;
-    1) verdict=caught ;;
-    3) verdict="caught, time-out" ;;
+    1) verdict="caught $suite" ;;
+    3) verdict="caught $suite, time-out" ;;
     *)
       echo "ERROR   $where  (does not build)"
       broken=$((broken + 1))
@@ -122,14 +171,17 @@ while IFS= read -r entry || [ -n "$entry" ]; do
   else
     seen=$((seen + 1))
     [ "$verdict" != missed ] && seen_caught=$((seen_caught + 1))
+    [[ "$verdict" == "caught core"* ]] && seen_by_core=$((seen_by_core + 1))
+    [[ "$verdict" == "caught widget"* ]] && seen_by_widgets=$((seen_by_widgets + 1))
     [ "$verdict" = missed ] && verdict=MISSED
   fi
-  printf '%-15s %s\n' "$verdict" "$where"
+  printf '%-22s %s\n' "$verdict" "$where"
 done <"$list"
 
 echo
 if [ "$seen" -gt 0 ]; then
-  echo "Caught $seen_caught of $seen mutants a user could see: $((100 * seen_caught / seen))%."
+  echo "Caught $seen_caught of $seen mutants a user could see: $((100 * seen_caught / seen))%" \
+    "($seen_by_core by the core tests, $seen_by_widgets more by the widget and artwork tests)."
 fi
 echo "Mutants that change nothing a user can see: $unseen ($unseen_caught of them caught all the same)."
 [ "$broken" -eq 0 ] || echo "Mutants that could not be made or built: $broken."
