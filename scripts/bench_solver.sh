@@ -19,7 +19,7 @@ research=${1:-$root/../shared/rooms/research-medium-1000.txt}
 fail() { echo "bench_solver: $*" >&2; exit 2; }
 
 # Only the core and the solvers are needed: no Qt, no tests.
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVO_BENCH=ON -DTARVO_GUI=OFF -DTARVO_TESTS=OFF \
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVO_BENCH=ON -DTARVO_GUI=OFF -DBUILD_TESTING=OFF \
   >/dev/null || fail "cannot configure $build"
 if ! log=$(ninja -C "$build" -j"$(nproc)" tarvo_solver_bench tarvo_open_rooms 2>&1); then
   echo "$log" >&2

@@ -30,7 +30,7 @@ done
 
 CC=clang-14 CXX=clang++-14 cmake -S "$repo" -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTARVO_FUZZ=ON -DTARVO_GUI=OFF -DTARVO_TESTS=OFF -DTARVO_BENCH=OFF >/dev/null
+  -DTARVO_FUZZ=ON -DTARVO_GUI=OFF -DBUILD_TESTING=OFF -DTARVO_BENCH=OFF >/dev/null
 # shellcheck disable=SC2086  # one word per target
 cmake --build "$build" -j "$jobs" --target $targets
 

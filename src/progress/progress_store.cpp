@@ -4,7 +4,6 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <ctime>
 
@@ -82,13 +81,6 @@ std::string fileName(const std::string& path) {
 }
 
 }  // namespace
-
-std::int32_t movesOf(std::string_view steps) { return static_cast<std::int32_t>(steps.size()); }
-
-std::int32_t pushesOf(std::string_view steps) {
-  return static_cast<std::int32_t>(std::count_if(
-      steps.begin(), steps.end(), [](char step) { return std::isupper(static_cast<unsigned char>(step)); }));
-}
 
 struct ProgressStore::Statements {
   explicit Statements(sqlite3* c)
