@@ -26,6 +26,7 @@ TEST(SentencePromises, TheCheckCountsMenBoxesAndGoalsAndSaysWhereAManGetsOut) {
       {{"#####", "#$$.#", "#####"}, "0 men, 2 boxes, 1 goal"},  // no man: neither closed nor open
       {{"#####", "#@@.#", "#$$ #", "#####"}, "2 men, 2 boxes, 1 goal, closed"},
       {{"## ##", "#@$.#", "#####"}, "1 man, 1 box, 1 goal, open at cell 2"},  // a gap on the top row
+      {{"#  ##", "#@$.#", "#  ##"}, "1 man, 1 box, 1 goal, open at cell 1"},  // the first of several
       {{"#####", "#@$.#", "## ##"}, "1 man, 1 box, 1 goal, closed"},          // below the gap: no board left to walk
       {{"#####", "#@$.#", "##$##", "#   #", "#####"}, "1 man, 2 boxes, 1 goal, closed"},  // boxes move: not walls
       {{"##########", "#@$.      ", "          ", "##########"},

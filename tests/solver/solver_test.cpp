@@ -223,8 +223,14 @@ TEST(Solver, BothSearchesStopOnTheirBoundsAndSayWhich) {
   // The two together: the fast search answers where the exact one stops, and says so.
   Budget budget;
   budget.exact.positions = 2;
-  const SolveResult found = solveOrFind(snapshotOf(roomFromRows({"#######", "#@$  .#", "#######"})), budget);
+  const Snapshot corridor = snapshotOf(roomFromRows({"#######", "#@$  .#", "#######"}));
+  const SolveResult found = solveOrFind(corridor, budget);
   EXPECT_TRUE(found.outcome == Outcome::Solved && !found.fewest && found.solution.pushes == 3);
+  // The positions are those both searches kept, the bytes the most either held.
+  const SolveResult exactAlone = solve(corridor, budget.exact);
+  const SolveResult fastAlone = findSolution(corridor, budget.fast);
+  EXPECT_EQ(found.positions, exactAlone.positions + fastAlone.positions);
+  EXPECT_EQ(found.bytes, std::max(exactAlone.bytes, fastAlone.bytes));
   budget.fast.positions = 2;
   EXPECT_EQ(describeBound(solveOrFind(snapshotOf(longSearch()), budget), budget), "2 positions");
   budget.exact.time = std::chrono::milliseconds(3000);
