@@ -5,8 +5,14 @@
 
 namespace tarvo {
 
-std::string coupleText(const CouplePair& couple) {
-  return std::to_string(couple.cellA) + "," + std::to_string(couple.cellB);
+HelpNode placeNode(std::int32_t cell) {
+  const std::string number = std::to_string(cell);
+  return {HelpNode::Parent::Places, std::string("s").append(number), number, "s"};
+}
+
+HelpNode coupleNode(const CouplePair& couple, int entry) {
+  return {HelpNode::Parent::Couples, "", std::to_string(couple.cellA) + "," + std::to_string(couple.cellB),
+          std::string("d").append(std::to_string(entry))};
 }
 
 std::vector<HelpNode> helpTreeNodes(const RoomRecord& room, int roomNumber) {
@@ -19,12 +25,12 @@ std::vector<HelpNode> helpTreeNodes(const RoomRecord& room, int roomNumber) {
     const std::int32_t cell = room.forbPlaces[static_cast<std::size_t>(i)];
     if (!isPlayableCell(cell) || shown[static_cast<std::size_t>(cell)]) continue;
     shown[static_cast<std::size_t>(cell)] = true;
-    nodes.push_back({Parent::Places, "s" + std::to_string(cell), std::to_string(cell), "s"});
+    nodes.push_back(placeNode(cell));
   }
   for (int i = 1; i <= std::clamp(room.forbCoupleCount, 0, kMaxCouples); ++i) {
     const CouplePair& couple = room.forbCouples[static_cast<std::size_t>(i)];
     if (!isPlayableCell(couple.cellA) || !isPlayableCell(couple.cellB)) continue;
-    nodes.push_back({Parent::Couples, "", coupleText(couple), "d" + std::to_string(i)});
+    nodes.push_back(coupleNode(couple, i));
   }
   return nodes;
 }

@@ -22,7 +22,9 @@ struct HelpNode {
 // list order. Values outside the board are not shown.
 std::vector<HelpNode> helpTreeNodes(const RoomRecord& room, int roomNumber);
 
-// The text of a couple's node, "a,b".
-std::string coupleText(const CouplePair& couple);
+// The node of the place on `cell`, and of the couple at `entry` of the couple list: the tree
+// shows them so, whether it lists a room or a place or couple is added to it.
+HelpNode placeNode(std::int32_t cell);
+HelpNode coupleNode(const CouplePair& couple, int entry);
 
 }  // namespace tarvo

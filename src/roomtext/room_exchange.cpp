@@ -40,7 +40,7 @@ std::string rowsText(const std::vector<int>& rows) {
     while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1) ++last;
     if (k > 0) text += ", ";
     text += std::to_string(rows[k]);
-    if (last > k) text += "-" + std::to_string(rows[last]);
+    if (last > k) text.append("-").append(std::to_string(rows[last]));
     k = last + 1;
   }
   return text;

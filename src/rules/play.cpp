@@ -155,7 +155,6 @@ NoRecord whyNoRecord(const GameState& state) {
 
 bool appendRecordExceptName(GameState& state, std::int64_t now) {
   if (whyNoRecord(state) != NoRecord::None) return false;
-  RoomRecord* room = state.house.roomNumber(state.house.currentRoom);
   state.counters.endTime = now;
   state.unnamedRecord = RecordFields{{},
                                      std::to_string(state.counters.moveCount),

@@ -200,18 +200,18 @@ void HelpPage::PIChelp_MouseDown(Qt::MouseButton button, QPoint position) {
 void HelpPage::showHelpEdit(const HelpEdit& edit) {
   switch (edit.kind) {
     case HelpEdit::Kind::PlaceAdded:
-      addNode({HelpNode::Parent::Places, "s" + std::to_string(edit.cell), std::to_string(edit.cell), "s"});
+      addNode(placeNode(edit.cell));
       places_->setExpanded(true);  // the player sees what the click added
       break;
     case HelpEdit::Kind::PlaceRemoved:
       for (int k = places_->childCount() - 1; k >= 0; --k) {
-        if (places_->child(k)->data(0, kKeyRole).toString() == QStringLiteral("s%1").arg(edit.cell))
+        if (places_->child(k)->data(0, kKeyRole).toString() == QString::fromStdString(placeNode(edit.cell).key))
           delete places_->child(k);
       }
       break;
     case HelpEdit::Kind::CoupleAdded: {
       const CouplePair& couple = room_.room.forbCouples[static_cast<std::size_t>(edit.coupleEntry)];
-      addNode({HelpNode::Parent::Couples, "", coupleText(couple), "d" + std::to_string(edit.coupleEntry)});
+      addNode(coupleNode(couple, edit.coupleEntry));
       couples_->setExpanded(true);
       break;
     }
