@@ -39,7 +39,7 @@ fi
 case ",$suites," in *,widget,*) widgets=1 ;; *) widgets=0 ;; esac
 tree="$scratch/tree"
 build="$scratch/build"
-list="$repo/tests/mutants.txt"
+list="$scratch/mutants.txt"
 started=$SECONDS
 
 # The scratch tree follows the work tree as it stands, committed or not. Only files that differ
@@ -58,6 +58,8 @@ comm -z -23 "$scratch/copied" "$scratch/files" | (cd "$tree" && xargs -0 -r rm -
 
 gui=OFF
 [ "$widgets" -eq 1 ] && gui=ON
+# The list as it stands now: editing it during the run changes nothing of this run.
+cp "$repo/tests/mutants.txt" "$list"
 cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 \
   -DTARVO_GUI=$gui -DTARVO_BENCH=OFF >/dev/null
 

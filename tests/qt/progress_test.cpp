@@ -86,6 +86,7 @@ TEST_F(ProgressTest, ASolveClosedUnsavedIsMarkedAndComesBackAsARecordThatReplays
   records()->setCurrentIndex(records()->model()->index(0, 0));
   QTest::keyClick(records(), Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->text(), "RR");
+  EXPECT_EQ(text("roomStatus"), "the record's 2 steps copied");
 
   answering<QFileDialog>(chooseFile(path("kept.hou"), "SAVE A HOUSE"), [&] { click("BTsaveDisk"); });
   HouseRecord read;
