@@ -150,6 +150,7 @@ while IFS= read -r entry || [ -n "$entry" ]; do
   printf '%s' "${original/"$find"/"$replace"}" >"$tree/$file"
   status=0
   suite=core
+  rm -f "$scratch"/tests.log "$scratch"/widget.log "$scratch"/art.log
   run_core || status=$?
   if [ "$status" -eq 0 ] && [ "$widgets" -eq 1 ]; then
     suite=widget
@@ -177,7 +178,14 @@ while IFS= read -r entry || [ -n "$entry" ]; do
     [[ "$verdict" == "caught widget"* ]] && seen_by_widgets=$((seen_by_widgets + 1))
     [ "$verdict" = missed ] && verdict=MISSED
   fi
-  printf '%-22s %s\n' "$verdict" "$where"
+  # The test that failed, so that a catch can be checked: a test that fails now and then would
+  # catch every mutant it meets.
+  caught_by=""
+  if [ "$status" -eq 1 ]; then
+    caught_by=$(cat "$scratch"/tests.log "$scratch"/widget.log "$scratch"/art.log 2>/dev/null |
+      sed -n 's/^\[  FAILED  \] \([A-Za-z0-9_./]*\).*/\1/p' | head -1) || true
+  fi
+  printf '%-22s %s%s\n' "$verdict" "$where" "${caught_by:+  [$caught_by]}"
 done <"$list"
 
 echo
