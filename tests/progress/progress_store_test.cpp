@@ -47,6 +47,13 @@ TEST(RoomIdentity, TheSameRoomAnywhereOnTheBoardIsOneRoomAndAnyChangeToItsPlayIs
   RoomRecord listed = roomFromRows({"#####", "#@$.#", "#####"}, "12;", "12,13;");
   listed.records->add(RecordFields{"Ann", "2", "00:01", "rR"});
   EXPECT_EQ(roomContent(listed), content);
+  // Marked as the board shows the lists in play: a marked wall still walls in, and floor the man
+  // never reaches stays outside, marked or not.
+  RoomRecord pocket = roomFromRows({"#######", "#@$.# #", "#######"});
+  const std::string pocketContent = roomContent(pocket);
+  for (int cell : {11, 13, 14, 15}) setMark(pocket, cell);
+  ASSERT_EQ(test::markedCells(pocket).size(), 4u);
+  EXPECT_EQ(roomContent(pocket), pocketContent);
   EXPECT_EQ(roomContent(roomFromRows({"  #####", "  #@$.#  ", "  #####"})), content);
   // A collection centres its rooms: still the same room.
   CollectionRoom read;
