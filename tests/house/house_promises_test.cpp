@@ -68,6 +68,15 @@ TEST(HousePromises, ACountThatIsNoWholeNumberOrOutOfItsRangeIsRefusedOnItsLine) 
     EXPECT_EQ(result.line, static_cast<int>(row.line)) << row.text;
     EXPECT_NE(result.problem.find(row.problem), std::string::npos) << row.text << ": " << result.problem;
   }
+
+  // A whole number however it is written: blanks around it, a sign, leading zeros.
+  for (const char* text : {"NUMBER OF ROOM: 1 ", "NUMBER OF ROOM:+1", "NUMBER OF ROOM:01", "NUMBER OF ROOM:+0001"}) {
+    Texts lines = exampleLines();
+    lines[3] = text;
+    HouseRecord house;
+    EXPECT_EQ(readHouse(joined(lines), house).status, Status::Ok) << text;
+    EXPECT_EQ(house.roomCount, 1) << text;
+  }
 }
 
 TEST(HousePromises, ANegativeRecordCountIsNoRecordAndLeavesNoRoomForMore) {
