@@ -9,7 +9,7 @@
 #   scripts/mutants.sh [SCRATCH_DIR]       default: a folder under $TMPDIR kept between runs, so
 #                                          that each rebuild compiles only the mutated file
 #   MUTANTS_ONLY=src/house scripts/mutants.sh   only the mutants of files whose path holds this
-#   MUTANTS_LINES=130-210 scripts/mutants.sh    only the mutants on these lines of the list
+#   MUTANTS_LINES=130-210,7 scripts/mutants.sh  only the mutants on these lines of the list
 #   MUTANTS_SUITES=core scripts/mutants.sh      the core tests alone (default: core,widget)
 #   MUTANTS_TIMEOUT=300 scripts/mutants.sh      seconds each suite may take (default 180 for the
 #                                               core tests, three times as long for the others)
@@ -29,12 +29,20 @@ only="${MUTANTS_ONLY:-}"
 lines="${MUTANTS_LINES:-}"
 suites="${MUTANTS_SUITES:-core,widget}"
 seconds="${MUTANTS_TIMEOUT:-180}"
-first_line=1
-last_line=999999
+# The lines of the list to take: FROM-TO or single lines, separated by commas.
+wanted_lines=()
 if [ -n "$lines" ]; then
-  [[ "$lines" =~ ^([0-9]+)-([0-9]+)$ ]] || { echo "MUTANTS_LINES is FROM-TO, not $lines" >&2; exit 2; }
-  first_line=${BASH_REMATCH[1]}
-  last_line=${BASH_REMATCH[2]}
+  IFS=, read -ra parts <<<"$lines"
+  for part in "${parts[@]}"; do
+    if [[ "$part" =~ ^([0-9]+)-([0-9]+)$ ]]; then
+      for ((k = BASH_REMATCH[1]; k <= BASH_REMATCH[2]; k++)); do wanted_lines[k]=1; done
+    elif [[ "$part" =~ ^[0-9]+$ ]]; then
+      wanted_lines[part]=1
+    else
+      echo "MUTANTS_LINES takes lines and ranges such as 130-150,172, not $lines" >&2
+      exit 2
+    fi
+  done
 fi
 case ",$suites," in *,widget,*) widgets=1 ;; *) widgets=0 ;; esac
 tree="$scratch/tree"
@@ -131,7 +139,7 @@ while IFS= read -r entry || [ -n "$entry" ]; do
   [[ "$rest" == *$'\t'* ]] && mark="${rest#*$'\t'}"
   line_in_list=$((line_in_list + 1))
   [[ -z "$only" || "$file" == *"$only"* ]] || continue
-  [ "$line_in_list" -ge "$first_line" ] && [ "$line_in_list" -le "$last_line" ] || continue
+  [ -z "$lines" ] || [ -n "${wanted_lines[line_in_list]:-}" ] || continue
   find="$(expand "$find")"
   replace="$(expand "$replace")"
   original="$(cat "$tree/$file"; printf x)"
