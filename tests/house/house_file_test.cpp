@@ -513,6 +513,19 @@ TEST_F(FileSave, AFolderThatTakesNoNewFileLeavesTheFileAsItWasAndIsNamed) {
     return ::testing::AssertionFailure() << saved.errorNumber << " " << saved.description;
   };
   EXPECT_TRUE(notSaved(saveFileSafely(path("missing/house.hou"), kNew), ENOENT, path("missing")));
+  write("plain", kOld);  // a file where the folder would be
+  EXPECT_TRUE(notSaved(saveFileSafely(path("plain/house.hou"), kNew), ENOTDIR, path("plain")));
+  EXPECT_EQ(read("plain"), kOld);
+  ::unlink(path("plain").c_str());
+  // A name without a folder is in the current one, which is named so (here one removed after the
+  // program went into it).
+  EXPECT_EXIT(
+      {
+        const std::string gone = path("gone");
+        if (::mkdir(gone.c_str(), 0755) != 0 || ::chdir(gone.c_str()) != 0 || ::rmdir(gone.c_str()) != 0) std::_Exit(2);
+        std::_Exit(notSaved(saveFileSafely("house.hou", kNew), ENOENT, "the current folder") ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 
   // A folder that only its owner may write, holding a file that anyone may write; the save runs
   // in a child, so that the changed user stays there.

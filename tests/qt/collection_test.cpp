@@ -48,6 +48,9 @@ TEST_F(WindowTest, ACollectionOfTwentyRoomsIsChosenFromAndSavedAsACollection) {
         EXPECT_FALSE(model->index(0, 1).data(Qt::DecorationRole).value<QPixmap>().isNull());
         EXPECT_FALSE(model->setData(model->index(17, 0), Qt::Checked, Qt::CheckStateRole)) << "a seventeenth";
         EXPECT_TRUE(model->setData(model->index(0, 0), Qt::Unchecked, Qt::CheckStateRole));
+        EXPECT_EQ(chooser->findChild<QLabel*>(QStringLiteral("LBticked"))->text(),
+                  "Tick the rooms of the new house, at most 16: 15 ticked.");
+        EXPECT_EQ(model->headerData(6, Qt::Horizontal).toString(), "Cannot be taken");
         EXPECT_TRUE(model->setData(model->index(19, 0), Qt::Checked, Qt::CheckStateRole));
         EXPECT_EQ(chooser->findChild<QLabel*>(QStringLiteral("LBticked"))->text(),
                   "Tick the rooms of the new house, at most 16: 16 ticked.");

@@ -153,6 +153,32 @@ TEST_F(EditorTest, ExportImportAndAShiftStayOnThePageAndAStoreShowsInThePreview)
   EXPECT_EQ(preview.copy(6 * 8, 3 * 8, 8, 8), small.copy(3 * 8, 0, 8, 8).convertToFormat(preview.format()));
 }
 
+// A store that would drop records asks first, Cancel the default: Cancel stores nothing and says
+// so, Store drops them and says how many went.
+TEST_F(EditorTest, AStoreThatDropsRecordsAsksAndCancelStoresNothing) {
+  FRMain& w = openEditor();
+  release("BTeditPlus", Qt::LeftButton);  // room 2: "rD" and "durD"
+  press(find<QLabel>(QStringLiteral("PICsprites")), Qt::LeftButton, slot(1, 0));
+  press(&picture("PICedit"), Qt::LeftButton, cell(33));  // a wall where "durD" steps
+  for (const bool store : {false, true}) {
+    QString asked;
+    answering<QMessageBox>(
+        [&](QMessageBox* box) {
+          asked = box->text();
+          EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Cancel));
+          for (QAbstractButton* answer : box->buttons()) {
+            if ((answer->text() == QStringLiteral("Store")) == store) answer->click();
+          }
+        },
+        [&] { click("BTeditSave"); });
+    EXPECT_EQ(asked, "Room 2 has 1 record that does not solve the changed room. Store it and drop it?");
+    EXPECT_EQ(w.state().house.rooms[1].recordCount(), store ? 1u : 2u);
+    EXPECT_EQ(w.state().house.rooms[1].cells[33], store ? WALL : FLOOR);
+    EXPECT_EQ(text("editStatus"),
+              store ? "room 2 stored: 1 man, 1 box, 1 goal; 1 record kept, 1 dropped" : "nothing stored");
+  }
+}
+
 // In room 2 the box sits in a corner.
 class RoomCheckTest : public EditorTest {
  protected:

@@ -151,6 +151,8 @@ TEST_F(ProgressTest, OnlyASolveWithoutHelpIsKeptAndACollectionsChooserMarksTheSa
 
 TEST_F(ProgressTest, AGameLeftUnfinishedIsOfferedAndGoesOnWithItsStepsAndTime) {
   open();
+  key(Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(text("LBstatus"), "no unfinished game of this room");
   clickMainTab(1);
   click(QStringLiteral("BTplus"));  // room 2: "r R R" solves it
   key(Qt::Key_6);
