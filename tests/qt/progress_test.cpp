@@ -186,6 +186,24 @@ TEST_F(ProgressTest, AGameLeftUnfinishedIsOfferedAndGoesOnWithItsStepsAndTime) {
   open();
   EXPECT_TRUE(waitFor([&] { return text("LBstatus").contains("an unfinished game of 4 moves"); }))
       << text("LBstatus").toStdString();
+  EXPECT_EQ(text("LBstatus"),
+            "solved before: best 3 moves, 2 pushes; an unfinished game of 4 moves: Ctrl+Shift+R to go on");
+}
+
+// The game keeps the player's progress in the data folder unless TARVO_NO_PROGRESS=1.
+TEST(ProgressFile, IsInTheDataFolderUnlessTurnedOff) {
+  const QByteArray before = qgetenv("TARVO_NO_PROGRESS");
+  for (const char* value : {"1", "0", "", "yes"}) {
+    qputenv("TARVO_NO_PROGRESS", value);
+    const QString file = PlayerProgress::defaultFile();
+    if (QByteArray(value) == "1") {
+      EXPECT_TRUE(file.isEmpty()) << value;
+    } else {
+      EXPECT_TRUE(file.startsWith(qEnvironmentVariable("XDG_DATA_HOME") + "/")) << value << file.toStdString();
+      EXPECT_TRUE(file.endsWith(QStringLiteral("/progress.sqlite3"))) << value;
+    }
+  }
+  qputenv("TARVO_NO_PROGRESS", before);
 }
 
 TEST_F(ProgressTest, PastedStepsPlayFromTheRoomsStartAsHelpAndAStoreThatCannotBeUsedIsSaidOnce) {
