@@ -248,7 +248,7 @@ TEST_F(WindowTest, APreviewClickListsThatRoomsRecords) {
 // they stand in the order made. The list names its room, and a record sorted elsewhere replays.
 TEST_F(WindowTest, TheRecordListSortsByItsColumnsAndNamesItsRoom) {
   RoomText room = kRecordRoom;
-  room.records = {{"bea", "10", "61:01", "rD"}, {"Al", "9", "9:59", "rD"}, {"cy", "100", "10:00", "durD"}};
+  room.records = {{"bea", "10", "61:01", "rD"}, {"Al", "9", "9:59", "rD"}, {"Cy", "100", "10:00", "durD"}};
   writeFile("default.hou", houseFile("Sorted", {kPushRoom, room}));
   start();
   clickMainTab(2);
@@ -260,7 +260,10 @@ TEST_F(WindowTest, TheRecordListSortsByItsColumnsAndNamesItsRoom) {
     for (int r = 0; r < list.model()->rowCount(); ++r) texts << list.model()->index(r, c).data().toString();
     return texts;
   };
-  EXPECT_EQ(column(0), (QStringList{"bea", "Al", "cy"})) << "the order made";
+  EXPECT_EQ(column(0), (QStringList{"bea", "Al", "Cy"})) << "the order made";
+  for (int c = 0; c < 3; ++c) {
+    EXPECT_EQ(list.model()->headerData(c, Qt::Horizontal).toString(), (QStringList{"Name", "Move", "Time"})[c]);
+  }
   const auto clickHeader = [&](int c) {
     QHeaderView* header = list.header();
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
@@ -271,9 +274,9 @@ TEST_F(WindowTest, TheRecordListSortsByItsColumnsAndNamesItsRoom) {
   clickHeader(2);
   EXPECT_EQ(column(2), (QStringList{"9:59", "10:00", "61:01"}));
   clickHeader(0);
-  EXPECT_EQ(column(0), (QStringList{"Al", "bea", "cy"}));
+  EXPECT_EQ(column(0), (QStringList{"Al", "bea", "Cy"})) << "whatever the case";
 
-  // The last row is cy's: its solution replays on the "Game" page.
+  // The last row is Cy's: its solution replays on the "Game" page.
   const QPoint at = list.visualRect(list.model()->index(2, 0)).center();
   QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);  // a double click is on the row pressed first
   QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
