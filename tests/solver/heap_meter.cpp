@@ -16,14 +16,6 @@ thread_local long long held = 0;
 thread_local long long mostHeld = 0;
 thread_local bool metering = false;
 
-struct CallocBlock {
-  void* bytes;
-  std::size_t size;
-};
-constexpr int kCallocBlocks = 64;
-thread_local CallocBlock callocBlocks[kCallocBlocks];
-thread_local int callocCount = 0;
-
 }  // namespace
 
 namespace tarvo::test {
@@ -48,6 +40,14 @@ std::size_t HeapMeter::peak() const { return static_cast<std::size_t>(std::max(m
 #ifndef TARVO_SANITIZE
 
 namespace {
+
+struct CallocBlock {
+  void* bytes;
+  std::size_t size;
+};
+constexpr int kCallocBlocks = 64;
+thread_local CallocBlock callocBlocks[kCallocBlocks];
+thread_local int callocCount = 0;
 
 constexpr std::size_t kHeader = alignof(std::max_align_t);
 
