@@ -16,12 +16,12 @@
 namespace tarvo::test {
 namespace {
 
-// Twenty closed rooms titled "R 1" to "R 20"; "R 2" has two boxes and "R 3" is open.
+// Twenty closed rooms titled "R 1" to "R 20"; "R 2" has three boxes for two goals and "R 3" is open.
 QByteArray twentyRooms() {
   std::string text = "; Twenty rooms\nAuthor: a test\n\n";
   for (int k = 1; k <= 20; ++k) {
     text += "; R " + std::to_string(k) + "\n";
-    text += k == 2 ? "6#\n#@$*.#\n6#\n\n" : k == 3 ? "#@$.#\n\n" : "5#\n#@$.#\n5#\n\n";
+    text += k == 2 ? "7#\n#@$$*.#\n7#\n\n" : k == 3 ? "#@$.#\n\n" : "5#\n#@$.#\n5#\n\n";
   }
   return QByteArray::fromStdString(text);
 }
@@ -42,6 +42,9 @@ TEST_F(WindowTest, ACollectionOfTwentyRoomsIsChosenFromAndSavedAsACollection) {
         EXPECT_FALSE(model->flags(model->index(2, 0)) & Qt::ItemIsEnabled);
         EXPECT_FALSE(model->setData(model->index(2, 0), Qt::Checked, Qt::CheckStateRole));
         EXPECT_EQ(model->index(2, 1).data().toString(), "R 3");
+        const QStringList sizeBoxesGoals{model->index(1, 2).data().toString(), model->index(1, 3).data().toString(),
+                                         model->index(1, 4).data().toString()};
+        EXPECT_EQ(sizeBoxesGoals, (QStringList{"7 x 3", "3", "2"}));
         EXPECT_EQ(model->index(2, 6).data().toString(), "open");
         EXPECT_EQ(ticked(16).toInt(), Qt::Checked);
         EXPECT_EQ(ticked(17).toInt(), Qt::Unchecked);
@@ -66,7 +69,7 @@ TEST_F(WindowTest, ACollectionOfTwentyRoomsIsChosenFromAndSavedAsACollection) {
 
   clickMainTab(2);
   answering<QFileDialog>(chooseFile(path("saved.txt"), "SAVE A HOUSE"), [&] { click("BTsaveDisk"); });
-  EXPECT_EQ(readFile("saved.txt").left(41), "; twenty_\n\n; Room 1\n######\n#@$*.#\n######\n");
+  EXPECT_EQ(readFile("saved.txt").left(44), "; twenty_\n\n; Room 1\n#######\n#@$$*.#\n#######\n");
 
   // A name without an extension is written as the file type chosen says, and keeps its name.
   for (const auto& [filterNumber, fileName, start] :
