@@ -197,6 +197,13 @@ TEST_F(WindowTest, CompletingARoomRecordsTimeSolutionMovesAndTheNameTyped) {
       QTest::keyClick(edit, Qt::Key_End);
       QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
       EXPECT_EQ(prompt->textValue(), QString::fromUtf8("Zo\u00EBx y"));
+      // Each character left out is said once, the first eight of them.
+      QApplication::clipboard()->setText(
+          QString::fromUtf8("\u540D\u540D\u540D\u524D\u4E00\u4E8C\u4E09\u56DB\u4E94\u516D\u4E03\u516Bz"));
+      QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+      EXPECT_EQ(note->text(), QString::fromUtf8("Left out: \u540D\u524D\u4E00\u4E8C\u4E09\u56DB\u4E94\u516D\u2026 "
+                                                "(a house file cannot hold them)"));
+      QTest::keyClick(edit, Qt::Key_Backspace);
       QTest::keyClick(edit, Qt::Key_Return);
     });
     key(Qt::Key_6);  // the last push covers the goal
