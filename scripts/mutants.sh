@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes each plausible one-line fault listed in tests/mutants.txt (a mutant) in turn in a scratch
-# copy of the tree, rebuilds the tests there and runs them as CI does: the core tests first, then,
-# for a mutant they all pass, the widget and artwork tests on the offscreen platform. A mutant
-# that no test fails is missed. Prints each mutant with the suite that caught it, then the kill
+# copy of the tree, rebuilds the tests there and runs them as CI does: the core tests and those of
+# tarvo_solve first, then, for a mutant they all pass, the widget and artwork tests on the
+# offscreen platform. A mutant that no test fails is missed. Prints each mutant with the suite that caught it, then the kill
 # rate of each suite and the time it took. The work tree is never changed. A maintainer's tool,
 # not part of the test command.
 #
@@ -84,10 +84,13 @@ run_program() {
   case "$status" in 0) return 0 ;; 124) return 3 ;; *) return 1 ;; esac
 }
 
-# Builds the core tests and runs them; 2 when the build fails.
+# Builds the core tests and those of tarvo_solve and runs them; 2 when the build fails.
 run_core() {
-  ninja -C "$build" core_tests >"$scratch/build.log" 2>&1 || return 2
-  run_program "$seconds" "$scratch/tests.log" "$build/tests/core_tests"
+  ninja -C "$build" core_tests solver_tests tarvo_solve >"$scratch/build.log" 2>&1 || return 2
+  local status=0
+  run_program "$seconds" "$scratch/tests.log" "$build/tests/core_tests" || status=$?
+  [ "$status" -ne 0 ] && return "$status"
+  run_program "$seconds" "$scratch/solver.log" "$build/tools/solver/solver_tests"
 }
 
 # Builds the widget and artwork tests and runs them, as CI does, offscreen.
@@ -158,7 +161,7 @@ while IFS= read -r entry || [ -n "$entry" ]; do
   printf '%s' "${original/"$find"/"$replace"}" >"$tree/$file"
   status=0
   suite=core
-  rm -f "$scratch"/tests.log "$scratch"/widget.log "$scratch"/art.log
+  rm -f "$scratch"/tests.log "$scratch"/solver.log "$scratch"/widget.log "$scratch"/art.log
   run_core || status=$?
   if [ "$status" -eq 0 ] && [ "$widgets" -eq 1 ]; then
     suite=widget
@@ -190,7 +193,7 @@ while IFS= read -r entry || [ -n "$entry" ]; do
   # catch every mutant it meets.
   caught_by=""
   if [ "$status" -eq 1 ]; then
-    caught_by=$(cat "$scratch"/tests.log "$scratch"/widget.log "$scratch"/art.log 2>/dev/null |
+    caught_by=$(cat "$scratch"/tests.log "$scratch"/solver.log "$scratch"/widget.log "$scratch"/art.log 2>/dev/null |
       sed -n 's/^\[  FAILED  \] \([A-Za-z0-9_./]*\).*/\1/p' | head -1) || true
   fi
   printf '%-22s %s%s\n' "$verdict" "$where" "${caught_by:+  [$caught_by]}"

@@ -120,6 +120,13 @@ TEST_F(EditorTest, AHugePasteIsCutToWhatTheImportBoxHolds) {
   EXPECT_EQ(text("editStatus"),
             "nothing pasted: \"Room 1\" is too large: 65536 x 1 (of the clipboard's 10,485,760 "
             "characters, the first 65,536 were read)");
+
+  // A character of two UTF-16 units where the box is full goes whole or not at all.
+  box->setPlainText(QString(65534, QLatin1Char('#')));
+  box->moveCursor(QTextCursor::End);
+  QApplication::clipboard()->setText(QString::fromUtf8("#\U0001F600#"));
+  QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(box->toPlainText(), QString(65535, QLatin1Char('#')));
 }
 
 // Unstored work never reaches the house: the page walk checks that after every step.

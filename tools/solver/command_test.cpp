@@ -64,6 +64,11 @@ TEST(SolveCommand, PrintsCountsAndStepsOrSaysWhyNot) {
   run = solveText("", "#######\n#@ $..#\n#######\n\n#####\n#@$. \n#####\n");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "Room 1: cannot be played: fewer boxes than goals\nRoom 2: cannot be played: open\n");
+
+  // A box in a corner off its goal: no solution, and the status says a room was not solved.
+  run = solveText("", "; stuck\n#####\n#$ .#\n#  @#\n#####\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "Room 1 (stuck): no solution\n");
 }
 
 TEST(SolveCommand, AnswersWithSomeSolutionWhereTheFewestPushesAreOutOfItsBoundsUnlessExactAndNamesTheBound) {
